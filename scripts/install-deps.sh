@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the project builds, runs and tests with.
+# Only what is missing is installed; uses sudo when not run as root.
+set -euo pipefail
+pkgs=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev libsndfile1-dev libsqlcipher-dev
+  fonts-liberation fonts-noto-color-emoji espeak-ng
+  libgtest-dev libbenchmark-dev xvfb xauth poppler-utils
+)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, lays out the demo in build/dist/ and starts the program there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh
+cmake --build build --target demo
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display available: run it under a virtual X server, e.g. 'xvfb-run -s \"-screen 0 1024x768x24\" scripts/start.sh'." >&2
+  exit 1
+fi
+cd build/dist
+exec ./orvik "$@"

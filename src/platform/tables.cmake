@@ -1,0 +1,1 @@
+# Filled in as the area is built.
