@@ -52,7 +52,4 @@ inline constexpr std::uint32_t headerFileSize(int kind) {
 }
 inline constexpr std::uint32_t headerPixelOffset(int kind) { return kind == 4 ? 74u : 1078u; }
 
-// Version of the table layout the builder writes and the program accepts.
-inline constexpr int kTableFormatVersion = 1;
-
 }  // namespace orvik::keys
