@@ -1,0 +1,145 @@
+#include "controls/cursors.h"
+
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace orvik {
+
+namespace {
+
+// A pointing hand, forefinger up, tip at (tipX, 1), about 17 by 22 pixels.
+QPainterPath pointingHand(double tipX) {
+  const double x = tipX - 2.5;  // left edge of the forefinger
+  QPainterPath hand;
+  hand.moveTo(x, 3);
+  hand.arcTo(QRectF(x, 0.5, 5, 5), 180, -180);  // fingertip
+  hand.lineTo(x + 5, 9);
+  // The folded middle, ring and little fingers: three knuckles.
+  hand.arcTo(QRectF(x + 5, 7.5, 4, 4), 180, -180);
+  hand.lineTo(x + 9, 10);
+  hand.arcTo(QRectF(x + 9, 8.5, 4, 4), 180, -180);
+  hand.lineTo(x + 13, 11);
+  hand.arcTo(QRectF(x + 13, 9.5, 3.5, 4), 180, -180);
+  hand.lineTo(x + 16.5, 17);
+  hand.quadTo(x + 16.5, 21, x + 13, 23);
+  hand.lineTo(x + 3, 23);
+  // The thumb, bent in towards the palm.
+  hand.quadTo(x - 1, 19, x - 4.5, 14.5);
+  hand.quadTo(x - 5.5, 12, x - 3, 12);
+  hand.quadTo(x - 1.5, 12.5, x, 14.5);
+  hand.closeSubpath();
+  return hand;
+}
+
+void drawHand(QPainter& p, double tipX, const QColor& fill, const QColor& line) {
+  const QPainterPath hand = pointingHand(tipX);
+  p.setPen(QPen(line, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(fill);
+  p.drawPath(hand);
+  // Creases between the folded fingers.
+  const double x = tipX - 2.5;
+  p.setPen(QPen(line, 0.9));
+  p.drawLine(QPointF(x + 5, 9), QPointF(x + 5, 13.5));
+  p.drawLine(QPointF(x + 9, 10), QPointF(x + 9, 14));
+  p.drawLine(QPointF(x + 13, 11), QPointF(x + 13, 14.5));
+}
+
+QImage drawCursor(int number) {
+  QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.translate(0.5, 0.5);
+  switch (number) {
+    case O_HANDPOINTER:
+      // The page picture's hand: parchment-coloured, brown outline.
+      drawHand(p, 9, QColor(250, 244, 211), QColor(70, 52, 14));
+      break;
+    case O_FOREFINGER:
+      drawHand(p, 9, QColor(255, 255, 255), QColor(0, 0, 0));
+      break;
+    case O_NAVIGATORL: {
+      // A turning page: a sheet with its corner folded and a curved arrow over it.
+      QPainterPath sheet;
+      sheet.moveTo(6, 8);
+      sheet.lineTo(20, 8);
+      sheet.lineTo(26, 14);
+      sheet.lineTo(26, 29);
+      sheet.lineTo(6, 29);
+      sheet.closeSubpath();
+      p.setPen(QPen(QColor(0, 0, 0), 1.2));
+      p.setBrush(QColor(255, 255, 255));
+      p.drawPath(sheet);
+      QPainterPath fold;
+      fold.moveTo(20, 8);
+      fold.lineTo(20, 14);
+      fold.lineTo(26, 14);
+      p.setBrush(QColor(220, 208, 168));
+      p.drawPath(fold);
+      p.setPen(QPen(QColor(110, 92, 34), 2.2, Qt::SolidLine, Qt::FlatCap));
+      p.setBrush(Qt::NoBrush);
+      QPainterPath arc;
+      arc.moveTo(10, 24);
+      arc.quadTo(10, 16, 18, 16);
+      p.drawPath(arc);
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(110, 92, 34));
+      p.drawPolygon(QPolygonF{{17, 12}, {23, 16}, {17, 20}});
+      // The hot spot: a small black pointer tip at the top left.
+      p.setBrush(QColor(0, 0, 0));
+      p.setPen(QPen(QColor(255, 255, 255), 1));
+      p.drawPolygon(QPolygonF{{0, 0}, {0, 9}, {2.5, 6.5}, {9, 0}});
+      break;
+    }
+    case O_FIXPAGE:
+      drawHand(p, 9, QColor(250, 244, 211), QColor(70, 52, 14));
+      // A small padlock: the hand is pinned.
+      p.setPen(QPen(QColor(128, 0, 0), 1.6));
+      p.setBrush(Qt::NoBrush);
+      p.drawArc(QRectF(21, 17, 6, 7), 0, 180 * 16);
+      p.setPen(QPen(QColor(60, 0, 0), 1));
+      p.setBrush(QColor(160, 24, 16));
+      p.drawRect(QRectF(19.5, 21, 9, 8));
+      break;
+    default:
+      return {};
+  }
+  p.end();
+  return image;
+}
+
+}  // namespace
+
+QPixmap cursorPixmap(int number) {
+  static QHash<int, QPixmap> cache;
+  auto it = cache.constFind(number);
+  if (it != cache.constEnd()) return *it;
+  const QImage image = drawCursor(number);
+  QPixmap pixmap = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+  cache.insert(number, pixmap);
+  return pixmap;
+}
+
+QPoint cursorHotSpot(int number) {
+  switch (number) {
+    case O_HANDPOINTER:
+    case O_FOREFINGER:
+    case O_FIXPAGE:
+      return {9, 1};
+    case O_NAVIGATORL:
+      return {0, 0};
+    default:
+      return {0, 0};
+  }
+}
+
+QCursor orvikCursor(int number) {
+  const QPixmap pixmap = cursorPixmap(number);
+  if (pixmap.isNull()) return QCursor(Qt::ArrowCursor);
+  const QPoint hot = cursorHotSpot(number);
+  return QCursor(pixmap, hot.x(), hot.y());
+}
+
+}  // namespace orvik

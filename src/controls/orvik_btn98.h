@@ -1,0 +1,135 @@
+#pragma once
+// TOrvikBtn98: the skinned button every window is built from. It draws one of four pictures
+// at its top-left corner without stretching (normal, hover, pressed, disabled), with an
+// optional caption centred over the hover picture's rectangle; a disabled caption is engraved
+// (white one pixel down-right under grey). It promises:
+//  - mouseEntered() and mouseLeft() fire once per crossing of the border, not for every
+//    enter or leave the system reports;
+//  - with AllowDown the button latches: a press toggles the latch, and while latched it shows
+//    the pressed picture and ignores hovering;
+//  - a disabled button shows its disabled picture and ignores hover, press and hint;
+//  - a non-empty HintName pops up in the button's own hint window 500 ms after the pointer
+//    arrives, 5 pixels below the button, and disappears after 2 s, on leaving or on a press.
+// Pictures not given are simply not drawn (the parent shows through).
+
+#include <QColor>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include "controls/skin.h"
+
+class QTimer;
+class TOBtnHintWindow;
+
+class TOrvikBtn98 : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+  Q_PROPERTY(QString HintName READ HintName WRITE setHintName)
+  Q_PROPERTY(bool AllowDown READ AllowDown WRITE setAllowDown)
+  Q_PROPERTY(QColor Color READ Color WRITE setColor)
+  Q_PROPERTY(QColor fontColor READ fontColor WRITE setFontColor)
+
+ public:
+  // Visual states.
+  enum State { Normal = 0, Hover = 1, Pressed = 2, Disabled = 3 };
+
+  explicit TOrvikBtn98(QWidget* parent = nullptr);
+  ~TOrvikBtn98() override;
+
+  // The four pictures; each assignment copies the picture and repaints.
+  QPixmap btnNormal() const { return m_pictures[Normal]; }
+  void setBtnNormal(const QPixmap& picture);
+  QPixmap btnUp() const { return m_pictures[Hover]; }
+  void setBtnUp(const QPixmap& picture);
+  QPixmap btnDown() const { return m_pictures[Pressed]; }
+  void setBtnDown(const QPixmap& picture);
+  QPixmap btnDeasble() const { return m_pictures[Disabled]; }
+  void setBtnDeasble(const QPixmap& picture);
+  // All four at once, from the skin (see controls/skin.h).
+  void setPictures(const orvik::ButtonPictures& pictures);
+
+  // Latching (toggle) mode; off by default.
+  bool AllowDown() const { return m_allowDown; }
+  void setAllowDown(bool allow) { m_allowDown = allow; }
+
+  // Text of the button's own hint; empty means no hint. A change of text repaints a showing
+  // hint window.
+  QString HintName() const { return m_hintName; }
+  void setHintName(const QString& hint);
+
+  // Caption drawn over the picture, a single line centred in the hover picture's rectangle.
+  // The caption's font is the widget's font (setFont); a change of either repaints.
+  QString Caption() const { return m_caption; }
+  void setCaption(const QString& caption);
+
+  // Colour of the caption in the normal, hover and pressed states; (110,92,34) by default.
+  QColor fontColor() const { return m_fontColor; }
+  void setFontColor(const QColor& color);
+
+  // The brush colour while drawing; kept for the windows' designs, it paints nothing itself.
+  QColor Color() const { return m_color; }
+  void setColor(const QColor& color) { m_color = color; }
+
+  // Visual state (State). setState changes it without repainting.
+  int state() const { return m_state; }
+  void setState(int state);
+
+  // Latched flag. setLatched(true) gives the pressed state, false the normal one, and
+  // repaints.
+  bool latched() const { return m_latched; }
+  void setLatched(bool latched);
+
+  // The hint window (owned, created with the button) and its timers. The show timer waits
+  // the 500 ms after entry; the hide timer (2000 ms) exists from the first hint on and is
+  // null before. Tests tick them through showHintNow() and hideHintNow().
+  TOBtnHintWindow* hintWindow() const { return m_hintWindow; }
+  QTimer* hintShowTimer() const { return m_showTimer; }
+  QTimer* hintHideTimer() const { return m_hideTimer; }
+  // What the show timer's tick does: show the hint now (nothing when HintName is empty).
+  void showHintNow();
+  // What the hide timer's tick does: hide the hint window and stop the hide timer.
+  void hideHintNow();
+
+ signals:
+  // A left press and release inside the button (not while disabled).
+  void clicked();
+  void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+  void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+  void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+  // Fired once when the pointer crosses into the button, once when it crosses out.
+  void mouseEntered();
+  void mouseLeft();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+  // True between a left press and its release: the button holds the mouse.
+  bool holdsMouse() const { return m_leftHeld; }
+
+ private:
+  void setPicture(State which, const QPixmap& picture);
+  void startHint();
+  void cancelHint();
+
+  QPixmap m_pictures[4];
+  bool m_allowDown = false;
+  QString m_hintName;
+  QString m_caption;
+  QColor m_fontColor{110, 92, 34};
+  QColor m_color{238, 230, 201};
+  int m_state = Normal;
+  bool m_latched = false;
+  bool m_entered = false;
+  bool m_left = true;
+  bool m_leftHeld = false;
+  TOBtnHintWindow* m_hintWindow = nullptr;
+  QTimer* m_showTimer = nullptr;
+  QTimer* m_hideTimer = nullptr;
+};

@@ -1,0 +1,49 @@
+#include "controls/orvik_btn_nav.h"
+
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+constexpr int kFirstRepeatMs = 400;
+constexpr int kNextRepeatMs = 100;
+}  // namespace
+
+TOrvikBtnNav::TOrvikBtnNav(QWidget* parent) : TOrvikBtn98(parent) {}
+
+void TOrvikBtnNav::mousePressEvent(QMouseEvent* event) {
+  QPointer<TOrvikBtnNav> self(this);
+  TOrvikBtn98::mousePressEvent(event);
+  if (!self || !isEnabled()) return;
+  if (!m_repeatTimer) {
+    m_repeatTimer = new QTimer(this);
+    connect(m_repeatTimer, &QTimer::timeout, this, &TOrvikBtnNav::repeatTick);
+  }
+  m_repeatTimer->setInterval(kFirstRepeatMs);
+  m_repeatTimer->start();
+}
+
+void TOrvikBtnNav::mouseReleaseEvent(QMouseEvent* event) {
+  QPointer<TOrvikBtnNav> self(this);
+  TOrvikBtn98::mouseReleaseEvent(event);
+  if (self && m_repeatTimer) m_repeatTimer->stop();
+}
+
+void TOrvikBtnNav::changeEvent(QEvent* event) {
+  TOrvikBtn98::changeEvent(event);
+  // A disabled button gets no release, so its repetition ends here.
+  if (event->type() == QEvent::EnabledChange && !isEnabled() && m_repeatTimer)
+    m_repeatTimer->stop();
+}
+
+void TOrvikBtnNav::repeatTick() {
+  if (!m_repeatTimer) return;
+  m_repeatTimer->setInterval(kNextRepeatMs);
+  if (state() != Pressed || !holdsMouse()) return;
+  try {
+    emit clicked();
+  } catch (...) {
+    if (m_repeatTimer) m_repeatTimer->stop();
+    throw;
+  }
+}

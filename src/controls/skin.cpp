@@ -1,0 +1,113 @@
+#include "controls/skin.h"
+
+#include <QHash>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRandomGenerator>
+
+#include "controls/skin_painting.h"
+
+namespace orvik {
+
+namespace {
+
+// The cache key of a picture set: kind, sign and size.
+QString cacheKey(const char* kind, int variant, QSize size) {
+  return QStringLiteral("%1/%2/%3x%4")
+      .arg(QLatin1String(kind))
+      .arg(variant)
+      .arg(size.width())
+      .arg(size.height());
+}
+
+QPixmap buttonPicture(ButtonGlyph glyph, QSize size, int state) {
+  QImage image = skin::newImage(size);
+  QPainter p(&image);
+  const skin::PlateStyle style = skin::plateStyle(state);
+  skin::drawPlate(p, size, style);
+  if (glyph != ButtonGlyph::None) {
+    const int side = skin::glyphSide(size);
+    QRectF box((size.width() - side) / 2.0, (size.height() - side) / 2.0, side, side);
+    if (state == skin::kPressed) box.translate(1, 1);
+    if (state == skin::kDisabled) {
+      skin::paintGlyph(p, glyph, box.translated(1, 1), QColor(255, 255, 255, 220), style.bottom);
+      skin::paintGlyph(p, glyph, box, style.glyph, style.bottom);
+    } else {
+      skin::paintGlyph(p, glyph, box, style.glyph, style.bottom);
+    }
+  }
+  p.end();
+  return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+ButtonPictures buttonPictures(ButtonGlyph glyph, QSize size) {
+  static QHash<QString, ButtonPictures> cache;
+  size = size.expandedTo(QSize(8, 8));
+  const QString key = cacheKey("button", static_cast<int>(glyph), size);
+  auto it = cache.constFind(key);
+  if (it != cache.constEnd()) return *it;
+  ButtonPictures pictures{
+      buttonPicture(glyph, size, skin::kNormal), buttonPicture(glyph, size, skin::kHover),
+      buttonPicture(glyph, size, skin::kPressed), buttonPicture(glyph, size, skin::kDisabled)};
+  cache.insert(key, pictures);
+  return pictures;
+}
+
+ScrollBarPictures scrollBarPictures(ScrollSkin skinKind, bool horizontal) {
+  static QHash<QString, ScrollBarPictures> cache;
+  const QString key =
+      cacheKey("scroll", static_cast<int>(skinKind) * 2 + (horizontal ? 1 : 0), QSize(0, 0));
+  auto it = cache.constFind(key);
+  if (it != cache.constEnd()) return *it;
+  const bool pane = skinKind == ScrollSkin::Pane;
+  // Arrows are square in the list skin, a little taller than wide in the pane skin; across a
+  // horizontal bar the pictures turn with it.
+  QSize arrow = pane ? QSize(10, 13) : QSize(15, 15);
+  QSize thumb = pane ? QSize(10, 14) : QSize(15, 28);
+  if (horizontal) {
+    arrow.transpose();
+    thumb.transpose();
+  }
+  using skin::ArrowDirection;
+  const ArrowDirection first = horizontal ? ArrowDirection::Left : ArrowDirection::Up;
+  const ArrowDirection second = horizontal ? ArrowDirection::Right : ArrowDirection::Down;
+  ScrollBarPictures pictures{
+      skin::arrowPicture(arrow, first, false),      skin::arrowPicture(arrow, first, true),
+      skin::arrowPicture(arrow, second, false),     skin::arrowPicture(arrow, second, true),
+      skin::thumbPicture(thumb, horizontal, false), skin::thumbPicture(thumb, horizontal, true)};
+  cache.insert(key, pictures);
+  return pictures;
+}
+
+TrackBarPictures trackBarPictures() {
+  static const TrackBarPictures pictures{skin::trackThumbPicture(false),
+                                         skin::trackThumbPicture(true)};
+  return pictures;
+}
+
+QPixmap panelPicture(QSize size, const QColor& base) {
+  static QHash<QString, QPixmap> cache;
+  const QString key = cacheKey("panel", static_cast<int>(base.rgb()), size);
+  auto it = cache.constFind(key);
+  if (it != cache.constEnd()) return *it;
+  QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  // A fixed seed keeps the grain identical from run to run.
+  QRandomGenerator grain(0x0b1e5eedu);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      const int d = static_cast<int>(grain.bounded(5)) - 2;
+      line[x] = qRgb(qBound(0, base.red() + d, 255), qBound(0, base.green() + d, 255),
+                     qBound(0, base.blue() + d - (d > 1 ? 1 : 0), 255));
+    }
+  }
+  QPixmap pixmap = QPixmap::fromImage(image);
+  cache.insert(key, pixmap);
+  return pixmap;
+}
+
+}  // namespace orvik
