@@ -1,0 +1,78 @@
+#include "controls/orvik_chapter_list.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+TOrvikChapterList::TOrvikChapterList(QWidget* parent) : QWidget(parent) {
+  resize(100, 100);
+  setMouseTracking(true);
+  // Painted on the parent's surface: no background of its own.
+  setAutoFillBackground(false);
+  setAttribute(Qt::WA_NoSystemBackground, true);
+}
+
+void TOrvikChapterList::setLines(const QStringList& lines) {
+  m_lines = lines;
+  update();
+}
+
+void TOrvikChapterList::clear() {
+  m_lines.clear();
+  update();
+}
+
+void TOrvikChapterList::highlight(int line) {
+  if (line < 0 || line >= m_lines.size()) return;
+  m_highlighted = line + 1;
+  update();
+}
+
+int TOrvikChapterList::fontHeight() const {
+  // Fonts of this program are made from a cell height; the hit test wants the character
+  // height (negative), which is the font's pixel size. A font given in points converts
+  // through the screen's resolution.
+  const QFont& f = font();
+  double pixels = f.pixelSize();
+  if (pixels <= 0) pixels = f.pointSizeF() * logicalDpiY() / 72.0;
+  return -static_cast<int>(std::lround(pixels));
+}
+
+int TOrvikChapterList::lineAt(int y) const {
+  if (m_itemHeight <= 0) return 0;
+  // C++ division truncates toward zero, as the hit test requires.
+  return (fontHeight() + y + m_itemHeight / 2) / m_itemHeight + 1;
+}
+
+void TOrvikChapterList::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setFont(font());
+  const int w = width();
+  for (int i = 0; i < m_lines.size(); ++i) {
+    p.setPen(i + 1 == m_highlighted ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    const QRect r(0, i * m_itemHeight, w, m_itemHeight);
+    p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, m_lines[i]);
+  }
+}
+
+void TOrvikChapterList::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  emit mouseMoved(event->buttons(), event->modifiers(), pos);
+  const int n = lineAt(pos.y());
+  if (n < 1 || n > m_lines.size()) return;
+  m_selected = n;
+  if (n == m_highlighted) return;
+  highlight(n - 1);
+  emit OnNoSelectedChange();
+}
+
+void TOrvikChapterList::mousePressEvent(QMouseEvent* event) {
+  emit mousePressed(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void TOrvikChapterList::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) update();
+  QWidget::changeEvent(event);
+}
