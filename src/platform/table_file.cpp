@@ -5,6 +5,7 @@
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageAuthenticationCode>
 #include <cstring>
 
 #include "platform/db_error.h"
@@ -26,10 +27,58 @@ bool applyKey(sqlite3* db, const QByteArray& rawKey) {
   return sqlite3_exec(db, pageSize.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+// SQLCipher 3's page layout: a 16-byte salt opens the file; each page ends in a reserve of a
+// 16-byte initialisation vector and a 20-byte HMAC-SHA1, rounded up to the 16-byte block.
+constexpr int kSaltSize = 16;
+constexpr int kIvSize = 16;
+constexpr int kHmacSize = 20;
+constexpr int kReserveSize = 48;
+constexpr char kHmacSaltMask = 0x3a;
+constexpr int kFastKdfIterations = 2;
+
+// PBKDF2 with HMAC-SHA1, as the storage derives a page-authentication key from a raw key.
+QByteArray pbkdf2Sha1(const QByteArray& password, const QByteArray& salt, int iterations,
+                      int length) {
+  QByteArray derived;
+  for (quint32 block = 1; derived.size() < length; ++block) {
+    QByteArray blockIndex(4, '\0');
+    blockIndex[0] = char(block >> 24);
+    blockIndex[1] = char(block >> 16);
+    blockIndex[2] = char(block >> 8);
+    blockIndex[3] = char(block);
+    QByteArray u =
+        QMessageAuthenticationCode::hash(salt + blockIndex, password, QCryptographicHash::Sha1);
+    QByteArray t = u;
+    for (int i = 1; i < iterations; ++i) {
+      u = QMessageAuthenticationCode::hash(u, password, QCryptographicHash::Sha1);
+      for (int k = 0; k < t.size(); ++k) t[k] = char(t[k] ^ u[k]);
+    }
+    derived += t;
+  }
+  return derived.left(length);
+}
+
 constexpr char kImageMagic[4] = {'O', 'Q', 'I', '1'};
 constexpr int kImageHeaderSize = 4 + 4 * 4;
 
 }  // namespace
+
+int findLikelyKey(const QByteArray& firstPage, const QList<QByteArray>& rawKeys) {
+  if (firstPage.size() != kCipherPageSize) return -1;
+  QByteArray hmacSalt = firstPage.left(kSaltSize);
+  for (char& c : hmacSalt) c = char(c ^ kHmacSaltMask);
+  // The code covers the encrypted bytes and the vector, then the page number (1, little-endian).
+  const int covered = kCipherPageSize - kReserveSize - kSaltSize + kIvSize;
+  const QByteArray message = firstPage.mid(kSaltSize, covered) + QByteArray("\x01\0\0\0", 4);
+  const QByteArray stored = firstPage.mid(kSaltSize + covered, kHmacSize);
+  for (int i = 0; i < rawKeys.size(); ++i) {
+    const QByteArray hmacKey =
+        pbkdf2Sha1(rawKeys[i], hmacSalt, kFastKdfIterations, int(rawKeys[i].size()));
+    if (QMessageAuthenticationCode::hash(message, hmacKey, QCryptographicHash::Sha1) == stored)
+      return i;
+  }
+  return -1;
+}
 
 QString quoteIdentifier(const QString& name) {
   QString quoted = name;
@@ -77,7 +126,16 @@ std::unique_ptr<TableFile> TableFile::openForReading(const QString& path,
 
   const QByteArray fileName = QFile::encodeName(path);
   // With no key the file must be an unencrypted one: one attempt without a key.
-  const QList<QByteArray> attempts = rawKeys.isEmpty() ? QList<QByteArray>{QByteArray()} : rawKeys;
+  QList<QByteArray> attempts = rawKeys.isEmpty() ? QList<QByteArray>{QByteArray()} : rawKeys;
+  // Every attempt costs a connection and the storage's locked key memory; the key that wrote
+  // the first page goes first.
+  if (attempts.size() > 1) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+      const int likely = findLikelyKey(file.read(kCipherPageSize), attempts);
+      if (likely > 0) attempts.move(likely, 0);
+    }
+  }
   int lastCode = SQLITE_NOTADB;
   QString lastMessage;
   for (const QByteArray& key : attempts) {

@@ -79,6 +79,12 @@ class TableFile {
   QString path_;
 };
 
+// Which raw key, if any, wrote this first page of an encrypted table file: the index into
+// `rawKeys`, or -1. It checks the page's authentication code the way the storage does, without
+// opening the file, so that opening a table with a long password list opens it only once with
+// the right key. A -1 is only a hint: the caller still tries every key.
+int findLikelyKey(const QByteArray& firstPage, const QList<QByteArray>& rawKeys);
+
 // Pictures in graphic fields: a small header and the raw scan lines, zlib-compressed, so that
 // reading a picture costs one inflate and one copy. decodeImage() also reads any format
 // QImage reads (PNG, BMP); an empty blob gives a null image. A blob it cannot read throws

@@ -12,6 +12,7 @@
 #include "platform/database.h"
 #include "platform/db_error.h"
 #include "platform/table.h"
+#include "platform/table_file.h"
 #include "platform/table_writer.h"
 
 using namespace orvik;
@@ -73,6 +74,24 @@ TEST_F(TableOpenTest, TriesEveryPasswordOfTheDatabase) {
 
   db.clearPasswords();
   EXPECT_EQ(openError(QStringLiteral("a.ort")), SQLITE_NOTADB);
+}
+
+// The key that wrote a file is recognised from its first page, so a long password list costs
+// one opening instead of one per wrong password.
+TEST_F(TableOpenTest, RecognisesTheKeyFromTheFirstPage) {
+  const QString path = writeTable(QStringLiteral("k.ort"), QStringLiteral("key three"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray page = file.read(kCipherPageSize);
+  const QList<QByteArray> keys = {derivePasswordKey(QStringLiteral("key one")),
+                                  derivePasswordKey(QStringLiteral("key two")),
+                                  derivePasswordKey(QStringLiteral("key three"))};
+  EXPECT_EQ(findLikelyKey(page, keys), 2);
+  EXPECT_EQ(findLikelyKey(page, keys.mid(0, 2)), -1);
+  QByteArray damaged = page;
+  damaged[100] = char(damaged[100] ^ 1);
+  EXPECT_EQ(findLikelyKey(damaged, keys), -1);
+  EXPECT_EQ(findLikelyKey(page.left(100), keys), -1);
 }
 
 TEST_F(TableOpenTest, OwnPasswordsWinOverTheDatabase) {
