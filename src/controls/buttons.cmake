@@ -18,3 +18,13 @@ target_sources(orvik_controls PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/skin_painting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_painting.h
 )
+target_sources(orvik_controls PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/orvik_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/orvik_panel.h
+  ${CMAKE_CURRENT_LIST_DIR}/orvik_progress_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/orvik_progress_bar.h
+  ${CMAKE_CURRENT_LIST_DIR}/orvik_scroll_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/orvik_scroll_bar.h
+  ${CMAKE_CURRENT_LIST_DIR}/orvik_track_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/orvik_track_bar.h
+)

@@ -42,7 +42,6 @@ void TOBtnHintWindow::activateHint(const QRect& rect, const QString& text) {
   setText(text);
   setGeometry(rect);
   show();
-  raise();
   update();
 }
 
