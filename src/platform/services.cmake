@@ -1,1 +1,10 @@
-# Filled in as the area is built.
+# Application services: event pump, program end, message boxes, screen metrics, optical discs and
+# the borderless window base.
+target_sources(orvik_platform PRIVATE
+  application.cpp application.h
+  borderless_form.cpp borderless_form.h
+  event_pump.cpp event_pump.h
+  message_boxes.cpp message_boxes.h
+  optical_discs.cpp optical_discs.h
+  screen_metrics.cpp screen_metrics.h
+)

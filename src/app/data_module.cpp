@@ -1,0 +1,301 @@
+#include "app/data_module.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/installation_keys.h"
+#include "platform/application.h"
+#include "platform/db_error.h"
+#include "platform/event_pump.h"
+#include "platform/message_boxes.h"
+#include "platform/optical_discs.h"
+
+TDMOrvik* DMOrvik = nullptr;
+
+namespace {
+QString fromView(std::string_view v) {
+  return QString::fromLatin1(v.data(), static_cast<int>(v.size()));
+}
+
+// The hit-map file marks a data folder. Names are matched case-insensitively, so a disc written
+// in capitals, or a folder spelt "ODatabase", is found too.
+QString existingPath(const QString& base, const QStringList& parts) {
+  QString path = base;
+  for (const QString& part : parts) {
+    const QString exact = QDir(path).filePath(part);
+    if (QFileInfo::exists(exact)) {
+      path = exact;
+      continue;
+    }
+    const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const auto it = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
+      return e.compare(part, Qt::CaseInsensitive) == 0;
+    });
+    if (it == entries.end()) return {};
+    path = QDir(path).filePath(*it);
+  }
+  return path;
+}
+
+QString folderHolding(const QString& base, const QStringList& folders) {
+  QStringList parts = folders;
+  parts << QStringLiteral("PctInfo.ort");
+  const QString hitMap = existingPath(base, parts);
+  if (hitMap.isEmpty() || !QFileInfo(hitMap).isFile()) return {};
+  return QFileInfo(hitMap).path() + QLatin1Char('/');
+}
+
+const char* const kDbErrorEnglish =
+    "An error occurred while addressing Orvik DataBase.\rPlease make sure that Orvik Dictionary "
+    "disc is inserted in your CD-drive.\rIf the problem persists, you may have to reinstall the "
+    "program.";
+const char* const kDbErrorRussian =
+    "Произошла ошибка при обращении к базе данных словаря.\rПожалуйста убедитесь, что компакт-диск "
+    "\"Словарь Орвик\" находится в приводе CD-ROM.\rЕсли проблема не будет устранена, то вам "
+    "возможно потребуется\rпереустановить программу.";
+const char* const kDbErrorFrench =
+    "Une erreur s'est produite lors de l'accès à la base de données Orvik.\rVérifiez que le disque "
+    "du dictionnaire Orvik est dans votre lecteur de CD.\rSi le problème persiste, il faudra "
+    "peut-être réinstaller le programme.";
+const char* const kDbErrorSpanish =
+    "Se produjo un error al acceder a la base de datos Orvik.\rCompruebe que el disco del "
+    "diccionario Orvik está en su unidad de CD.\rSi el problema persiste, quizá deba reinstalar "
+    "el programa.";
+}  // namespace
+
+TDMOrvik::TDMOrvik(StartupEnvironment env, QObject* parent)
+    : QObject(parent), env_(std::move(env)), settings_(env_.currentDir, env_.messages) {
+  setObjectName(QStringLiteral("DMOrvik"));
+  tblChapterEn = makeTable("tblChapterEn", &srcChapterEn, "srcChapterEn");
+  tblChapterFr = makeTable("tblChapterFr", &srcChapterFr, "srcChapterFr");
+  tblChapterRu = makeTable("tblChapterRu", &srcChapterRu, "srcChapterRu");
+  tblChapterSp = makeTable("tblChapterSp", &srcChapterSp, "srcChapterSp");
+  tblPageNameEn = makeTable("tblPageNameEn", &srcPageNameEn, "srcPageNameEn");
+  tblPageNameFr = makeTable("tblPageNameFr", &srcPageNameFr, "srcPageNameFr");
+  tblPageNameRu = makeTable("tblPageNameRu", &srcPageNameRu, "srcPageNameRu");
+  tblPageNameSp = makeTable("tblPageNameSp", &srcPageNameSp, "srcPageNameSp");
+  tblWordNameEn = makeTable("tblWordNameEn", &srcWordNameEn, "srcWordNameEn");
+  tblWordNameFr = makeTable("tblWordNameFr", &srcWordNameFr, "srcWordNameFr");
+  tblWordNameRu = makeTable("tblWordNameRu", &srcWordNameRu, "srcWordNameRu");
+  tblWordNameSp = makeTable("tblWordNameSp", &srcWordNameSp, "srcWordNameSp");
+  tblWordFindEn = makeTable("tblWordFindEn", &srcWrdFindEn, "srcWrdFindEn");
+  tblWordFindFr = makeTable("tblWordFindFr", &srcWordFindFr, "srcWordFindFr");
+  tblWordFindRu = makeTable("tblWordFindRu", &srcWordFindRu, "srcWordFindRu");
+  tblWordFindSp = makeTable("tblWordFindSp", &srcWordFindSp, "srcWordFindSp");
+  tblPgePicture = makeTable("tblPgePicture", &ActiveSrcPage, "ActiveSrcPage");
+  tblWrdPicture = makeTable("tblWrdPicture", &ActiveSrcWord, "ActiveSrcWord");
+  tblPctInfo = makeTable("tblPctInfo", &SrcPctInfo, "SrcPctInfo");
+  tblChptPct = makeTable("tblChptPct", &srcChptPct, "srcChptPct");
+  tblPctLittle = makeTable("tblPctLittle", &srcPctLittle, "srcPctLittle");
+  DMOrvik = this;
+}
+
+TDMOrvik::~TDMOrvik() {
+  if (DMOrvik == this) DMOrvik = nullptr;
+}
+
+orvik::Table* TDMOrvik::makeTable(const char* name, orvik::DataSource** source,
+                                  const char* sourceName) {
+  const bool byPath = qstrcmp(name, "tblChptPct") == 0 || qstrcmp(name, "tblPctLittle") == 0;
+  auto* table = new orvik::Table(byPath ? nullptr : &Database, this);
+  table->setObjectName(QString::fromLatin1(name));
+  *source = new orvik::DataSource(this);
+  (*source)->setObjectName(QString::fromLatin1(sourceName));
+  (*source)->setDataSet(table);
+  return table;
+}
+
+QString TDMOrvik::findDataFolder(const QString& currentDir, const orvik::OpticalDiscs* discs) {
+  const QString here = folderHolding(currentDir, {QStringLiteral("ODataBase")});
+  if (!here.isEmpty()) return here;
+  if (discs) {
+    for (const QString& mount : discs->mountPoints()) {
+      const QString onDisc = folderHolding(
+          mount, {QStringLiteral("program files"), QStringLiteral("OrvikDictionary"),
+                  QStringLiteral("ODataBase")});
+      if (!onDisc.isEmpty()) return onDisc;
+    }
+  }
+  return {};
+}
+
+bool TDMOrvik::create() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  struct RestoreCursor {
+    ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
+  } restore;
+
+  // The command line (or the file) fixes which languages are installed.
+  if (!settings_.applyCommandLine(env_.arguments)) return false;
+  if (!settings_.read()) return false;
+
+  if (findDataFolder(env_.currentDir, env_.discs).isEmpty()) {
+    const auto dataFound = [this] { return !findDataFolder(env_.currentDir, env_.discs).isEmpty(); };
+    if (!env_.locate || !env_.locate(dataFound)) {
+      orvik::Application::terminate(6);
+      return false;
+    }
+  }
+
+  if (env_.showSplash) env_.showSplash(env_.splashMs);
+  orvik::Delay(env_.waitMs);
+
+  Database.setConnected(false);
+  dataFolder_ = findDataFolder(env_.currentDir, env_.discs);
+  if (dataFolder_.isEmpty())
+    dataFolder_ = QDir(env_.currentDir).filePath(QStringLiteral("ODataBase")) + QLatin1Char('/');
+  else
+    Database.setPath(dataFolder_);
+
+  try {
+    openTables();
+  } catch (const orvik::DbError&) {
+    databaseFailure();
+    return false;
+  }
+  Database.setConnected(true);
+  return true;
+}
+
+void TDMOrvik::openTables() {
+  const auto inData = [this](orvik::Table* t, const char* file) {
+    t->setTableName(dataFolder_ + QString::fromLatin1(file));
+  };
+  inData(tblChapterEn, "ChptNmEn.ort");
+  inData(tblChapterFr, "ChptNmFr.ort");
+  inData(tblChapterRu, "ChptNmRu.ort");
+  inData(tblChapterSp, "ChptNmSp.ort");
+  inData(tblPageNameEn, "PgeNmEn.ort");
+  inData(tblPageNameRu, "PgeNmRu.ort");
+  inData(tblPageNameSp, "PgeNmSp.ort");
+  inData(tblPageNameFr, "PgeNmFr.ort");
+  inData(tblWordNameEn, "WrdNmEn.ort");
+  inData(tblWordNameRu, "WrdNmRu.ort");
+  inData(tblWordNameSp, "WrdNmSp.ort");
+  inData(tblWordNameFr, "WrdNmFr.ort");
+  inData(tblWordFindEn, "WrdFindEn.ort");
+  inData(tblWordFindRu, "WrdFindRu.ort");
+  inData(tblWordFindFr, "WrdFindFr.ort");
+  inData(tblWordFindSp, "WrdFindSp.ort");
+  inData(tblWrdPicture, "WrdPct.ort");
+  inData(tblPgePicture, "PgePct.ort");
+  inData(tblPctInfo, "PctInfo.ort");
+
+  for (std::string_view password : orvik::keys::kDataPasswords)
+    Database.addPassword(fromView(password));
+
+  tblWrdPicture->open();
+  tblPgePicture->open();
+  tblPctInfo->open();
+  for (int language = 1; language <= 4; ++language) {
+    if (!settings_.installed(language)) continue;
+    tblChapter(language)->open();
+    tblPageName(language)->open();
+    tblWordName(language)->open();
+    tblWordFind(language)->open();
+  }
+
+  // The chapter and small pictures always come from the program's own folder.
+  QList<QByteArray> keys = Database.rawKeys();
+  keys << orvik::derivePasswordKey(fromView(orvik::keys::kChapterPicturePassword));
+  tblChptPct->setPasswords(keys);
+  tblChptPct->setTableName(QDir(env_.currentDir).filePath(QStringLiteral("Data/ChptPct.ort")));
+  tblChptPct->open();
+  keys << orvik::derivePasswordKey(fromView(orvik::keys::kLittlePagesPassword));
+  tblPctLittle->setPasswords(keys);
+  tblPctLittle->setTableName(
+      QDir(env_.currentDir).filePath(QStringLiteral("Data/LittlePages.ort")));
+  tblPctLittle->open();
+}
+
+void TDMOrvik::databaseFailure() {
+  if (failed_) return;  // one message, however many operations fail after the first
+  failed_ = true;
+  const char* text = kDbErrorEnglish;
+  switch (settings_.interfaceLanguage()) {
+    case 2: text = kDbErrorFrench; break;
+    case 3: text = kDbErrorRussian; break;
+    case 4: text = kDbErrorSpanish; break;
+    default: break;
+  }
+  if (env_.messages) env_.messages->show(orvik::MessageKind::Warning, QString::fromUtf8(text));
+  orvik::Application::terminate(7);
+}
+
+bool TDMOrvik::guarded(const std::function<void()>& op) {
+  try {
+    op();
+    return true;
+  } catch (const orvik::DbError&) {
+    databaseFailure();
+    return false;
+  }
+}
+
+QString TDMOrvik::pageNameByCode(orvik::Table* pageNames, int pageCode) {
+  QString name;
+  guarded([&] {
+    pageNames->setIndexName(QStringLiteral("IndPgCd"));
+    if (pageNames->findKey({pageCode})) name = pageNames->textValue(QStringLiteral("PageName"));
+  });
+  return name;
+}
+
+orvik::Table* TDMOrvik::tblChapter(int language) const {
+  switch (language) {
+    case 1: return tblChapterEn;
+    case 2: return tblChapterFr;
+    case 3: return tblChapterRu;
+    case 4: return tblChapterSp;
+    default: return nullptr;
+  }
+}
+
+orvik::Table* TDMOrvik::tblPageName(int language) const {
+  switch (language) {
+    case 1: return tblPageNameEn;
+    case 2: return tblPageNameFr;
+    case 3: return tblPageNameRu;
+    case 4: return tblPageNameSp;
+    default: return nullptr;
+  }
+}
+
+orvik::Table* TDMOrvik::tblWordName(int language) const {
+  switch (language) {
+    case 1: return tblWordNameEn;
+    case 2: return tblWordNameFr;
+    case 3: return tblWordNameRu;
+    case 4: return tblWordNameSp;
+    default: return nullptr;
+  }
+}
+
+orvik::Table* TDMOrvik::tblWordFind(int language) const {
+  switch (language) {
+    case 1: return tblWordFindEn;
+    case 2: return tblWordFindFr;
+    case 3: return tblWordFindRu;
+    case 4: return tblWordFindSp;
+    default: return nullptr;
+  }
+}
+
+orvik::DataSource* TDMOrvik::srcWordName(int language) const {
+  switch (language) {
+    case 1: return srcWordNameEn;
+    case 2: return srcWordNameFr;
+    case 3: return srcWordNameRu;
+    case 4: return srcWordNameSp;
+    default: return nullptr;
+  }
+}
+
+QList<orvik::Table*> TDMOrvik::tables() const {
+  return {tblChapterEn,  tblChapterFr,  tblChapterRu,  tblChapterSp,  tblPageNameEn,
+          tblPageNameFr, tblPageNameRu, tblPageNameSp, tblWordNameEn, tblWordNameFr,
+          tblWordNameRu, tblWordNameSp, tblWordFindEn, tblWordFindFr, tblWordFindRu,
+          tblWordFindSp, tblPgePicture, tblWrdPicture, tblPctInfo,    tblChptPct,
+          tblPctLittle};
+}

@@ -1,0 +1,5 @@
+#include "print/print_message.h"
+
+TMsgPrint::TMsgPrint(QWidget* parent) : orvik::BorderlessForm(parent) {
+  setObjectName(QStringLiteral("MsgPrint"));
+}

@@ -1,0 +1,303 @@
+// Starting the program on a fresh copy of a test installation: the windows, the tables of the
+// installed languages, the fatal messages and the settings written at the end.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/splash_form.h"
+#include "app/startup.h"
+#include "browse/main_window.h"
+#include "controls/orvik_btn98.h"
+#include "lang/locate_dialog.h"
+#include "platform/application.h"
+#include "platform/message_boxes.h"
+#include "platform/optical_discs.h"
+#include "platform/table_writer.h"
+
+namespace {
+
+const char* const kEnglishDbError =
+    "An error occurred while addressing Orvik DataBase.\rPlease make sure that Orvik Dictionary "
+    "disc is inserted in your CD-drive.\rIf the problem persists, you may have to reinstall the "
+    "program.";
+
+void copyTree(const QString& from, const QString& to) {
+  QDir().mkpath(to);
+  QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = it.next();
+    const QString target = to + path.mid(from.size());
+    if (it.fileInfo().isDir())
+      QDir().mkpath(target);
+    else
+      QFile::copy(path, target);
+  }
+}
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    orvik::Application::reset();
+    ASSERT_TRUE(dir.isValid());
+    copyTree(QStringLiteral(ORVIK_FIXTURE_SMALL), dir.path());
+    ASSERT_TRUE(QFile::exists(dir.filePath("ODataBase/PctInfo.ort")));
+  }
+  void TearDown() override {
+    program.reset();
+    orvik::Application::reset();
+  }
+
+  StartupEnvironment env(QStringList args = {}) {
+    StartupEnvironment e;
+    e.currentDir = dir.path();
+    e.arguments = std::move(args);
+    e.discs = &discs;
+    e.messages = &messages;
+    e.splashMs = 60;
+    e.waitMs = 30;
+    return e;
+  }
+  bool start(StartupEnvironment e) {
+    program = std::make_unique<OrvikProgram>(std::move(e));
+    return program->start();
+  }
+  QStringList messageTexts() const {
+    QStringList texts;
+    for (const auto& m : messages.messages) texts << m.text;
+    return texts;
+  }
+  void replaceFile(const QString& relative, const QByteArray& bytes) {
+    QFile::setPermissions(dir.filePath(relative), QFile::ReadOwner | QFile::WriteOwner);
+    QFile f(dir.filePath(relative));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+  }
+
+  QTemporaryDir dir;
+  orvik::RecordingMessageBoxes messages;
+  orvik::FixedDiscs discs;
+  std::unique_ptr<OrvikProgram> program;
+};
+
+TEST_F(StartupTest, EveryWindowOnceInOrderAndTheMainWindowAsGiven) {
+  ASSERT_TRUE(start(env())) << messageTexts().join(" | ").toStdString();
+  EXPECT_TRUE(messages.messages.isEmpty());
+  QStringList names;
+  for (QWidget* w : program->windows()) names << w->objectName();
+  EXPECT_EQ(names,
+            (QStringList{"Form1", "LangList", "frmNumbLang", "FormEn", "FormRu", "FormSp",
+                         "FormFr", "FrmFind", "frmFindEn", "frmFindRu", "frmFindFr", "frmFindSp",
+                         "frmPageList", "frmPageListEn", "frmPageListRu", "frmPageListSp",
+                         "frmPageListFr", "MsgFind", "MsgPrint", "MsgChecked", "frmLangForFind",
+                         "frmLangForPageList", "frmOptForHelp", "frmTrackAutoPlay", "frmAbout",
+                         "frmExit"}));
+  EXPECT_STREQ(program->windows()[1]->metaObject()->className(), "TLangList");
+  EXPECT_STREQ(program->windows()[9]->metaObject()->className(), "TfrmFindRu");
+
+  TForm1* main = program->mainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(main->windowTitle(), QString("Orvik Dictionary"));
+  EXPECT_EQ(main->size(), QSize(757, 564));
+  EXPECT_TRUE(main->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_FALSE(main->Phon->isVisibleTo(main));
+  EXPECT_TRUE(main->PhonChapters->isVisibleTo(main));
+  EXPECT_FALSE(main->PhonChapters->pixmap().isNull());
+  EXPECT_FALSE(main->Phon->pixmap().isNull());
+}
+
+TEST_F(StartupTest, TablesOfTheInstalledLanguagesOnly) {
+  ASSERT_TRUE(start(env()));
+  TDMOrvik* dm = program->dataModule();
+  EXPECT_TRUE(dm->tblPgePicture->active());
+  EXPECT_TRUE(dm->tblWrdPicture->active());
+  EXPECT_TRUE(dm->tblPctInfo->active());
+  EXPECT_TRUE(dm->tblChptPct->active());
+  EXPECT_TRUE(dm->tblPctLittle->active());
+  for (int language : {1, 3}) {
+    EXPECT_TRUE(dm->tblChapter(language)->active());
+    EXPECT_TRUE(dm->tblPageName(language)->active());
+    EXPECT_TRUE(dm->tblWordName(language)->active());
+    EXPECT_TRUE(dm->tblWordFind(language)->active());
+  }
+  for (int language : {2, 4}) EXPECT_FALSE(dm->tblChapter(language)->active());
+  EXPECT_TRUE(dm->Database.connected());
+  EXPECT_EQ(dm->dataFolder(), dir.filePath("ODataBase") + "/");
+}
+
+TEST_F(StartupTest, FrenchAndSpanishInstallationOpensNoEnglishOrRussianTable) {
+  ASSERT_TRUE(start(env({"1s", "6s"})));
+  TDMOrvik* dm = program->dataModule();
+  for (int language : {1, 3}) {
+    EXPECT_FALSE(dm->tblChapter(language)->active());
+    EXPECT_FALSE(dm->tblPageName(language)->active());
+    EXPECT_FALSE(dm->tblWordName(language)->active());
+    EXPECT_FALSE(dm->tblWordFind(language)->active());
+  }
+  for (int language : {2, 4}) EXPECT_TRUE(dm->tblWordFind(language)->active());
+  EXPECT_TRUE(dm->tblPgePicture->active());
+  EXPECT_EQ(dm->settings().interfaceLanguage(), 2);
+}
+
+TEST_F(StartupTest, MissingPagePictureTableIsADatabaseFailure) {
+  QFile::setPermissions(dir.filePath("ODataBase/PgePct.ort"), QFile::ReadOwner | QFile::WriteOwner);
+  ASSERT_TRUE(QFile::remove(dir.filePath("ODataBase/PgePct.ort")));
+  EXPECT_FALSE(start(env()));
+  EXPECT_EQ(messageTexts(), QStringList{kEnglishDbError});
+  EXPECT_TRUE(orvik::Application::terminated());
+  EXPECT_NE(orvik::Application::exitCode(), 0);
+  EXPECT_TRUE(program->windows().isEmpty()) << "no window is built on a failed start";
+}
+
+TEST_F(StartupTest, TableKeyedWithAnUnknownPasswordIsADatabaseFailure) {
+  {
+    orvik::TableWriter writer(dir.filePath("ODataBase/ChptNmEn.ort.new"), "notOurPassword",
+                              {{"ChapterCode", orvik::FieldType::Integer},
+                               {"ChapterName", orvik::FieldType::Text}},
+                              {{"IndChptCode", {"ChapterCode"}}});
+    writer.append({1, QString("People")});
+    writer.finish();
+  }
+  QFile::setPermissions(dir.filePath("ODataBase/ChptNmEn.ort"), QFile::ReadOwner | QFile::WriteOwner);
+  QFile::remove(dir.filePath("ODataBase/ChptNmEn.ort"));
+  ASSERT_TRUE(QFile::rename(dir.filePath("ODataBase/ChptNmEn.ort.new"),
+                            dir.filePath("ODataBase/ChptNmEn.ort")));
+  EXPECT_FALSE(start(env()));
+  EXPECT_EQ(messageTexts(), QStringList{kEnglishDbError});
+  EXPECT_NE(orvik::Application::exitCode(), 0);
+}
+
+TEST_F(StartupTest, TruncatedTableInTheRussianInterfaceGivesTheRussianMessage) {
+  QFile f(dir.filePath("ODataBase/WrdPct.ort"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray head = f.read(3000);
+  f.close();
+  replaceFile("ODataBase/WrdPct.ort", head);
+  QByteArray settings(32, '\0');
+  settings[8] = 3;
+  settings[15] = settings[17] = 1;
+  settings[14] = 2;
+  QFile s(dir.filePath("Settings.orv"));
+  ASSERT_TRUE(s.open(QIODevice::WriteOnly));
+  s.write(settings);
+  s.close();
+  EXPECT_FALSE(start(env()));
+  ASSERT_EQ(messages.messages.size(), 1);
+  EXPECT_TRUE(messages.messages[0].text.startsWith(
+      QString::fromUtf8("Произошла ошибка при обращении к базе данных словаря.\r")));
+}
+
+TEST_F(StartupTest, ClosingTheMainWindowWritesTheSettings) {
+  ASSERT_TRUE(start(env()));
+  program->dataModule()->settings().setValue(Settings::FontSize, 6);
+  program->mainWindow()->show();
+  program->mainWindow()->close();
+  QFile f(dir.filePath("Settings.orv"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll()[13], 6);
+}
+
+TEST_F(StartupTest, MissingBackgroundPictureEndsTheStart) {
+  QFile::setPermissions(dir.filePath("fbsh.ori"), QFile::ReadOwner | QFile::WriteOwner);
+  ASSERT_TRUE(QFile::remove(dir.filePath("fbsh.ori")));
+  EXPECT_FALSE(start(env()));
+  EXPECT_EQ(messageTexts(), QStringList{"Could not open file fbsh.ori"});
+  EXPECT_NE(orvik::Application::exitCode(), 0);
+}
+
+TEST_F(StartupTest, SplashShowsFirstTablesOpenAfterTheWaitSplashClosesOnTime) {
+  StartupEnvironment e = env();
+  e.splashMs = 400;
+  e.waitMs = 150;
+  QElapsedTimer clock;
+  qint64 shownAt = -1;
+  e.showSplash = [&](int ms) {
+    shownAt = clock.elapsed();
+    TSplashForm::showSplash(ms, dir.path(), &messages);
+  };
+  clock.start();
+  program = std::make_unique<OrvikProgram>(std::move(e));
+  ASSERT_TRUE(program->start());
+  const qint64 openedBy = clock.elapsed();
+  ASSERT_GE(shownAt, 0);
+  EXPECT_GE(openedBy - shownAt, 150) << "the tables open only after the wait";
+  TSplashForm* splash = TSplashForm::current();
+  ASSERT_NE(splash, nullptr);
+  EXPECT_EQ(splash->SplashTimer->interval(), 400);
+  EXPECT_TRUE(splash->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_FALSE(splash->SplashImage->pixmap().isNull());
+  QTRY_VERIFY_WITH_TIMEOUT(TSplashForm::current() == nullptr, 5000);
+  EXPECT_GE(clock.elapsed() - shownAt, 400);
+}
+
+TEST_F(StartupTest, SplashWithoutDurationClosesOnTheFirstKey) {
+  EXPECT_FALSE(TSplashForm::showSplash(0, dir.path(), &messages));
+  EXPECT_TRUE(TSplashForm::showSplash(0, dir.path(), &messages)) << "one splash at a time";
+  TSplashForm* splash = TSplashForm::current();
+  ASSERT_NE(splash, nullptr);
+  QTest::keyClick(splash, Qt::Key_Space);
+  QTRY_VERIFY_WITH_TIMEOUT(TSplashForm::current() == nullptr, 2000);
+}
+
+TEST_F(StartupTest, MissingSplashPicture) {
+  QFile::setPermissions(dir.filePath("fsls.ori"), QFile::ReadOwner | QFile::WriteOwner);
+  QFile::remove(dir.filePath("fsls.ori"));
+  EXPECT_FALSE(TSplashForm::showSplash(100, dir.path(), &messages));
+  EXPECT_EQ(messageTexts(), QStringList{"Could not open file fsls.ori"});
+  EXPECT_TRUE(orvik::Application::terminated());
+}
+
+class LocateTest : public StartupTest {
+ protected:
+  void SetUp() override {
+    StartupTest::SetUp();
+    // The data is moved away: neither beside the program nor on a disc.
+    ASSERT_TRUE(QDir(dir.path()).rename("ODataBase", "elsewhere"));
+  }
+};
+
+TEST_F(LocateTest, CancellingTheLocateDialogEndsTheProgram) {
+  StartupEnvironment e = env();
+  int asked = 0;
+  e.locate = [&](const std::function<bool()>& found) {
+    ++asked;
+    EXPECT_FALSE(found());
+    return false;
+  };
+  EXPECT_FALSE(start(std::move(e)));
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(orvik::Application::terminated());
+  EXPECT_NE(orvik::Application::exitCode(), 0);
+}
+
+TEST_F(LocateTest, OkWithoutTheDiscChangesNothingOkWithItGoesOn) {
+  bool firstOkSeen = false;
+  QTimer::singleShot(50, [&] {
+    auto* dialog = qobject_cast<TfrmLocate*>(QApplication::activeModalWidget());
+    if (!dialog) {
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<TfrmLocate*>(w); d && d->isVisible()) dialog = d;
+    }
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->size(), QSize(261, 131));
+    QTest::mouseClick(dialog->btnOk, Qt::LeftButton, {}, QPoint(10, 10));
+    firstOkSeen = dialog->isVisible();
+    // The disc arrives: the same check now finds the data.
+    QDir(dir.path()).rename("elsewhere", "ODataBase");
+    QTest::mouseClick(dialog->btnOk, Qt::LeftButton, {}, QPoint(10, 10));
+  });
+  EXPECT_TRUE(start(env()));
+  EXPECT_TRUE(firstOkSeen) << "OK without the data leaves the dialog open";
+  EXPECT_TRUE(program->dataModule()->tblPctInfo->active());
+}
+
+}  // namespace

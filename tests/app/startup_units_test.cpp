@@ -1,0 +1,222 @@
+// The display check, the scrambled pictures and the search for the data folder.
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QtEndian>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "app/data_module.h"
+#include "app/display_check.h"
+#include "app/installation_keys.h"
+#include "app/scrambled_picture.h"
+#include "platform/application.h"
+#include "platform/message_boxes.h"
+#include "platform/optical_discs.h"
+#include "platform/screen_metrics.h"
+
+namespace {
+
+struct FakeScreen : orvik::ScreenMetrics {
+  FakeScreen(int d, int w) : depth(d), width(w) {}
+  int colourDepth() const override { return depth; }
+  int workAreaWidth() const override { return width; }
+  int depth, width;
+};
+
+class DisplayCheckTest : public ::testing::Test {
+ protected:
+  void SetUp() override { orvik::Application::reset(); }
+  void TearDown() override { orvik::Application::reset(); }
+  QString check(int depth, int width) {
+    orvik::RecordingMessageBoxes messages;
+    const bool ok = orvik::displayCheck(FakeScreen(depth, width), messages);
+    if (ok) {
+      EXPECT_TRUE(messages.messages.isEmpty());
+      EXPECT_FALSE(orvik::Application::terminated());
+      return {};
+    }
+    EXPECT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].kind, orvik::MessageKind::Warning);
+    EXPECT_TRUE(orvik::Application::terminated());
+    EXPECT_NE(orvik::Application::exitCode(), 0);
+    return messages.messages.value(0).text;
+  }
+};
+
+TEST_F(DisplayCheckTest, ColourModeOnlyOnAWideScreen) {
+  EXPECT_EQ(check(15, 1024),
+            "This programme is designed to run in 16-bit colour mode or higher.\rPlease adjust "
+            "your monitor settings to 16-bit colour mode.");
+}
+
+TEST_F(DisplayCheckTest, CombinedMessageOnANarrowScreen) {
+  EXPECT_EQ(check(15, 640),
+            "This programme will not run with screen resolution\rless than 800 x 600 with 16-bit "
+            "colour mode.\rPlease adjust your monitor settings to 16-bit colour mode\rwith 800 x "
+            "600 resolution.");
+}
+
+TEST_F(DisplayCheckTest, WorkAreaNarrowerThan800IsRefusedAtFullColour) {
+  EXPECT_EQ(check(24, 790),
+            "This programme will not run with screen resolution\rless than 800 x 600. Please "
+            "adjust your monitor settings\rto 800 x 600 screen resolution.");
+}
+
+TEST_F(DisplayCheckTest, SixteenBitsAt800Runs) {
+  EXPECT_EQ(check(16, 800), QString());
+  EXPECT_EQ(check(32, 1920), QString());
+}
+
+// A small scrambled bitmap written the way the builder writes them.
+QByteArray scrambledBitmap(std::uint8_t key, bool loseHeader) {
+  QImage image(4, 3, QImage::Format_RGB888);
+  image.fill(QColor(10, 200, 30));
+  QByteArray bmp;
+  {
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+  }
+  if (loseHeader) bmp.replace(0, 16, QByteArray(16, '\xEE'));
+  orvik::xorBytes(bmp, key, 0, 15);
+  return bmp;
+}
+
+TEST(ScrambledPicture, IntactHeaderLoadsAndLeavesTheFileAsItWas) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("fbsh.ori");
+  const QByteArray original = scrambledBitmap(0x3C, false);
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(original);
+  f.close();
+  QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+
+  const QImage image = orvik::loadScrambledPicture(path, 0x3C, 3);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.size(), QSize(4, 3));
+  EXPECT_EQ(image.pixelColor(1, 1), QColor(10, 200, 30));
+  QFile after(path);
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  EXPECT_EQ(after.readAll(), original);
+  EXPECT_FALSE(QFile::permissions(path) & QFile::WriteOwner) << "left read-only";
+}
+
+TEST(ScrambledPicture, LostHeaderIsRepairedAndTheFileStaysScrambled) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("x.ori");
+  // A kind whose header fits this small file: build one that matches kind 4's offset is not
+  // needed; the repaired header is checked byte for byte in the file.
+  QByteArray data = scrambledBitmap(0xC9, true);
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(data);
+  f.close();
+  orvik::loadScrambledPicture(path, 0xC9, 4);
+  QFile after(path);
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  QByteArray head = after.read(16);
+  orvik::xorBytes(head, 0xC9, 0, 15);
+  EXPECT_EQ(head, orvik::bitmapHeader(4));
+  EXPECT_EQ(head.toHex(), QByteArray("424d3c130000000000004a0000002800"));
+  EXPECT_EQ(orvik::bitmapHeader(1).mid(2, 4).toHex(), QByteArray("a8a60100"));
+  EXPECT_EQ(orvik::bitmapHeader(2).mid(2, 4).toHex(), QByteArray("c6270600"));
+  EXPECT_EQ(orvik::bitmapHeader(3).mid(10, 4).toHex(), QByteArray("36040000"));
+}
+
+TEST(ScrambledPicture, RepairedHeaderMakesTheBitmapLoadable) {
+  // A bitmap laid out to kind 4's sizes: 74-byte header with a 5-colour palette, 4850 pixel bytes.
+  QByteArray bmp = orvik::bitmapHeader(4).left(14);  // its last two bytes start the info header
+  QByteArray info(40, '\0');
+  qToLittleEndian<quint32>(40, info.data());
+  qToLittleEndian<qint32>(97, info.data() + 4);   // width
+  qToLittleEndian<qint32>(93, info.data() + 8);   // height: 93 rows of 52 bytes fit
+  qToLittleEndian<quint16>(1, info.data() + 12);  // planes
+  qToLittleEndian<quint16>(4, info.data() + 14);  // bits per pixel
+  qToLittleEndian<quint32>(5, info.data() + 32);  // colours used
+  bmp += info;
+  bmp += QByteArray::fromHex("0000ff00" "00ff0000" "ff000000" "ffffff00" "00000000");
+  bmp += QByteArray(4924 - bmp.size(), '\x11');
+  ASSERT_EQ(bmp.size(), 4924);
+  bmp.replace(0, 16, QByteArray(16, '\0'));  // the header is lost
+  orvik::xorBytes(bmp, 0xC9, 0, 15);
+  QTemporaryDir dir;
+  QFile f(dir.filePath("Lng1.ori"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bmp);
+  f.close();
+  const QImage image = orvik::loadInstallationPicture(dir.path(), "Lng1.ori");
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.width(), 97);
+}
+
+TEST(ScrambledPicture, MissingOrGarbageFileGivesNoPicture) {
+  QTemporaryDir dir;
+  EXPECT_TRUE(orvik::loadScrambledPicture(dir.filePath("none.ori"), 1, 1).isNull());
+  QFile f(dir.filePath("bad.ori"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("short");
+  f.close();
+  EXPECT_TRUE(orvik::loadScrambledPicture(dir.filePath("bad.ori"), 1, 1).isNull());
+}
+
+struct CountingDiscs : orvik::OpticalDiscs {
+  QStringList mounts;
+  mutable int asked = 0;
+  QStringList mountPoints() const override {
+    ++asked;
+    return mounts;
+  }
+};
+
+void makeHitMap(const QString& folder) {
+  ASSERT_TRUE(QDir().mkpath(folder));
+  QFile f(QDir(folder).filePath("PctInfo.ort"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("x");
+}
+
+TEST(DataFolder, FoundBesideTheProgramWithoutAskingTheDiscs) {
+  QTemporaryDir here;
+  makeHitMap(here.filePath("ODataBase"));
+  CountingDiscs discs;
+  EXPECT_EQ(TDMOrvik::findDataFolder(here.path(), &discs), here.filePath("ODataBase") + "/");
+  EXPECT_EQ(discs.asked, 0);
+}
+
+TEST(DataFolder, TheFirstDiscInMountOrderWins) {
+  QTemporaryDir here, discA, discB;
+  makeHitMap(discA.filePath("program files/OrvikDictionary/ODataBase"));
+  makeHitMap(discB.filePath("PROGRAM FILES/OrvikDictionary/ODatabase"));
+  CountingDiscs discs;
+  discs.mounts = {discB.path(), discA.path()};
+  std::sort(discs.mounts.begin(), discs.mounts.end());
+  const QString first = discs.mounts[0] == discA.path()
+                            ? discA.filePath("program files/OrvikDictionary/ODataBase")
+                            : discB.filePath("PROGRAM FILES/OrvikDictionary/ODatabase");
+  EXPECT_EQ(TDMOrvik::findDataFolder(here.path(), &discs), first + "/");
+}
+
+TEST(DataFolder, NothingFoundAnywhere) {
+  QTemporaryDir here, disc;
+  CountingDiscs discs;
+  discs.mounts = {disc.path()};
+  EXPECT_EQ(TDMOrvik::findDataFolder(here.path(), &discs), QString());
+}
+
+TEST(OpticalDiscs, MountTableKeepsOnlyMountedDiscsInMountOrder) {
+  const QByteArray table =
+      "/dev/sda1 / ext4 rw 0 0\n"
+      "/dev/sr1 /media/cdrom1 udf ro 0 0\n"
+      "/dev/sr0 /media/my\\040disc iso9660 ro 0 0\n"
+      "/dev/sr2 /media/cdrom2 vfat ro 0 0\n"
+      "tmpfs /tmp tmpfs rw 0 0\n";
+  EXPECT_EQ(orvik::MountTableDiscs::parse(table),
+            (QStringList{"/media/cdrom1", "/media/my disc"}));
+}
+
+}  // namespace
