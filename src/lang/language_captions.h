@@ -1,0 +1,61 @@
+#pragma once
+// The tables that name the four languages in the four interface languages, and the
+// operations that fill, relabel, recognise and select list lines by them. A displayed line is
+// linked to the language it names only through these tables: a line must hold one cell of
+// its table exactly, spaces included.
+// Also the fixed conversions between the three numberings of the languages: translation
+// index (0 English, 1 Russian, 2 French, 3 Spanish), language number (1 English, 2 French,
+// 3 Russian, 4 Spanish) and language slot (0 English, 1 French, 5 Russian, 6 Spanish).
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+class QObject;
+
+namespace orvik {
+
+// Row r - 1 names language number r; column c - 1 is written in interface language number c.
+using CaptionTable = std::array<std::array<QString, 4>, 4>;
+
+// Language names ("English", "Anglais", "Английский", "Inglés", ...).
+const CaptionTable& languageNameTable();
+// Lines of the "Say in" pop-up ("  English          Shift+E", ...).
+const CaptionTable& shiftCaptionTable();
+// Lines of the find-language chooser ("English     Ctrl+E", ...).
+const CaptionTable& ctrlCaptionTable();
+// Lines of the page-list-language chooser ("English     Alt+E", ...).
+const CaptionTable& altCaptionTable();
+// Builds the four tables (they are also built at their first use).
+void buildLanguageTables();
+
+// Conversions by fixed tables; -1 for a value outside its numbering.
+int languageNumberOfIndex(int translationIndex);   // 0→1, 1→3, 2→2, 3→4
+int translationIndexOfNumber(int languageNumber);  // 1→0, 2→2, 3→1, 4→3
+int slotOfNumber(int languageNumber);              // 1→0, 2→1, 3→5, 4→6
+int numberOfSlot(int slot);                        // 0→1, 1→2, 5→3, 6→4
+
+// The column-1 (English) cells of the languages of a four-place slot list, in order;
+// places holding -1 (or any value that is not a slot) add nothing.
+QStringList languageItems(const std::array<int, 4>& slotList, const CaptionTable& table);
+// Clears the list (radio group or list control) and fills it as above.
+void fillLanguageItems(QObject* list, const std::array<int, 4>& slotList,
+                       const CaptionTable& table);
+
+// For each of the first n lines: where it equals a cell of row r, it becomes row r's cell in
+// `column` (1 to 4). Lines matching no cell stay; a column outside 1 to 4 changes nothing.
+void RelabelLanguageItems(QStringList& lines, int n, const CaptionTable& table, int column);
+void RelabelLanguageItems(QObject* list, int n, const CaptionTable& table, int column);
+
+// The language number (row) of the first cell equal to the line, scanning row by row; -1
+// when none matches.
+int LanguageOfItem(const QString& line, const CaptionTable& table);
+// The same for line `index` of a list (-1 for an index outside it).
+int LanguageOfItem(const QObject* list, int index, const CaptionTable& table);
+
+// Selects the first of the first n items whose text is any cell of `languageNumber`'s row of
+// the language-name table; the selection stays when none matches. Returns the index
+// selected or -1.
+int SelectLanguageItem(QObject* radioGroup, int n, int languageNumber);
+
+}  // namespace orvik
