@@ -381,17 +381,12 @@ bool Table::active() const {
   return d != nullptr;
 }
 
-namespace {
-[[noreturn]] void failClosed(const QString& name) {
-  throw DbError(QStringLiteral("Table \"%1\" is not open").arg(name));
+void Table::requireOpen() const {
+  if (!d) throw DbError(QStringLiteral("Table \"%1\" is not open").arg(tableName_));
 }
-}  // namespace
-
-#define REQUIRE_OPEN() \
-  if (!d) failClosed(tableName_)
 
 void Table::setIndexName(const QString& name) {
-  REQUIRE_OPEN();
+  requireOpen();
   const int index = name.isEmpty() ? 0 : d->orderIndexOf(name);
   if (index < 0) d->fail(QStringLiteral("there is no index \"%1\"").arg(name));
   if (index == d->current) return;
@@ -403,19 +398,19 @@ void Table::setIndexName(const QString& name) {
 }
 
 QString Table::indexName() const {
-  REQUIRE_OPEN();
+  requireOpen();
   return d->orders[size_t(d->current)].name;
 }
 
 QStringList Table::indexNames() const {
-  REQUIRE_OPEN();
+  requireOpen();
   QStringList names;
   for (size_t i = 1; i < d->orders.size(); ++i) names << d->orders[i].name;
   return names;
 }
 
 QStringList Table::indexFields(const QString& name) const {
-  REQUIRE_OPEN();
+  requireOpen();
   if (name.isEmpty()) return {};
   const int index = d->orderIndexOf(name);
   if (index < 0) d->fail(QStringLiteral("there is no index \"%1\"").arg(name));
@@ -423,7 +418,7 @@ QStringList Table::indexFields(const QString& name) const {
 }
 
 void Table::first() {
-  REQUIRE_OPEN();
+  requireOpen();
   const qint64 before = d->currentRowId();
   d->pos = d->rowCount > 0 ? 0 : -1;
   d->bof = true;
@@ -432,7 +427,7 @@ void Table::first() {
 }
 
 void Table::last() {
-  REQUIRE_OPEN();
+  requireOpen();
   const qint64 before = d->currentRowId();
   d->pos = d->rowCount - 1;
   d->eof = true;
@@ -449,7 +444,7 @@ void Table::prior() {
 }
 
 int Table::moveBy(int n) {
-  REQUIRE_OPEN();
+  requireOpen();
   if (n == 0) return 0;
   if (d->rowCount == 0) {
     d->bof = d->eof = true;
@@ -470,37 +465,37 @@ int Table::moveBy(int n) {
 }
 
 bool Table::eof() const {
-  REQUIRE_OPEN();
+  requireOpen();
   return d->eof;
 }
 
 bool Table::bof() const {
-  REQUIRE_OPEN();
+  requireOpen();
   return d->bof;
 }
 
 bool Table::isEmpty() const {
-  REQUIRE_OPEN();
+  requireOpen();
   return d->rowCount == 0;
 }
 
 int Table::recNo() const {
-  REQUIRE_OPEN();
+  requireOpen();
   return d->pos + 1;
 }
 
 int Table::recordCount() const {
-  REQUIRE_OPEN();
+  requireOpen();
   return d->rowCount;
 }
 
 qint64 Table::bookmark() const {
-  REQUIRE_OPEN();
+  requireOpen();
   return d->currentRowId();
 }
 
 void Table::gotoBookmark(qint64 rowId) {
-  REQUIRE_OPEN();
+  requireOpen();
   const int position = d->positionOf(d->order(), rowId);
   if (position < 0) d->fail(QStringLiteral("there is no row %1").arg(rowId));
   const qint64 before = d->currentRowId();
@@ -510,7 +505,7 @@ void Table::gotoBookmark(qint64 rowId) {
 }
 
 bool Table::findKey(const QVariantList& values) {
-  REQUIRE_OPEN();
+  requireOpen();
   const std::vector<KeyCell> cells = d->searchCells(values);
   const Order& order = d->order();
   const int position = d->lowerBound(order, cells);
@@ -523,7 +518,7 @@ bool Table::findKey(const QVariantList& values) {
 }
 
 void Table::findNearest(const QVariantList& values) {
-  REQUIRE_OPEN();
+  requireOpen();
   const std::vector<KeyCell> cells = d->searchCells(values);
   if (d->rowCount == 0) return;
   const int position = std::min(d->lowerBound(d->order(), cells), d->rowCount - 1);
@@ -534,36 +529,36 @@ void Table::findNearest(const QVariantList& values) {
 }
 
 int Table::fieldCount() const {
-  REQUIRE_OPEN();
+  requireOpen();
   return int(d->fields.size());
 }
 
 QStringList Table::fieldNames() const {
-  REQUIRE_OPEN();
+  requireOpen();
   QStringList names;
   for (const FieldDef& field : d->fields) names << field.name;
   return names;
 }
 
 FieldType Table::fieldType(int position) const {
-  REQUIRE_OPEN();
+  requireOpen();
   if (position < 0 || position >= d->fields.size())
     d->fail(QStringLiteral("there is no field number %1").arg(position));
   return d->fields[position].type;
 }
 
 int Table::fieldIndex(const QString& name) const {
-  REQUIRE_OPEN();
+  requireOpen();
   return d->fieldByName.value(name.toLower(), -1);
 }
 
 QVariant Table::value(int position) const {
-  REQUIRE_OPEN();
+  requireOpen();
   return d->read(position);
 }
 
 QVariant Table::value(const QString& name) const {
-  REQUIRE_OPEN();
+  requireOpen();
   const int position = d->fieldByName.value(name.toLower(), -1);
   if (position < 0) d->fail(QStringLiteral("there is no field \"%1\"").arg(name));
   return d->read(position);
@@ -597,7 +592,5 @@ QByteArray Table::memo(const QString& field) const {
     d->fail(QStringLiteral("field \"%1\" is not a memo field").arg(field));
   return bytes.toByteArray();
 }
-
-#undef REQUIRE_OPEN
 
 }  // namespace orvik

@@ -128,6 +128,9 @@ class Table : public QObject {
   void stateChanged();
 
  private:
+  // Throws DbError unless the table is open.
+  void requireOpen() const;
+
   struct Impl;
   Database* db_;
   QString tableName_;

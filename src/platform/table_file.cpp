@@ -159,6 +159,9 @@ std::unique_ptr<TableFile> TableFile::openForReading(const QString& path,
                           .arg(pageCount * pageSize),
                       SQLITE_CORRUPT);
       file->exec(QStringLiteral("PRAGMA cache_size = -1024"));
+      // The program only reads: keep the shared lock once taken, instead of locking, checking
+      // the header and unlocking around every statement.
+      file->exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
       return file;
     }
     lastCode = rc;
