@@ -3,6 +3,9 @@ add_executable(controls_buttons_tests
   ${CMAKE_CURRENT_LIST_DIR}/buttons_test_main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_test_support.h
   ${CMAKE_CURRENT_LIST_DIR}/orvik_btn98_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/orvik_scroll_bar_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/orvik_track_bar_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/skin_test.cpp
 )
 target_link_libraries(controls_buttons_tests PRIVATE orvik_controls Qt6::Test GTest::gtest)
 gtest_discover_tests(controls_buttons_tests
