@@ -1,5 +1,9 @@
 #include "lang/language_captions.h"
 
+#include <QPainter>
+
+#include "controls/orvik_chapter_list.h"
+#include "controls/orvik_panel.h"
 #include "lang/item_lists.h"
 
 namespace orvik {
@@ -158,6 +162,37 @@ int SelectLanguageItem(QObject* radioGroup, int n, int languageNumber) {
     }
   }
   return -1;
+}
+
+void setUpSayInList(TOrvikPanel* panel, TOrvikChapterList* list,
+                    const std::array<int, 4>& soundSlots) {
+  if (!panel || !list) return;
+  fillLanguageItems(list, soundSlots, shiftCaptionTable());
+  const int languages = int(languageItems(soundSlots, shiftCaptionTable()).size());
+  if (languages < 1) return;
+  static constexpr int kPanelHeights[4] = {40, 60, 80, 100};
+  static constexpr int kListHeights[4] = {38, 58, 78, 100};
+  const int k = std::min(languages, 4) - 1;
+  panel->resize(panel->width(), kPanelHeights[k]);
+  list->resize(list->width(), kListHeights[k]);
+  const int w = panel->width(), h = panel->height();
+  QPixmap picture = panel->Picture();
+  if (picture.width() < w || picture.height() < h) {
+    QPixmap wider(std::max(w, int(picture.width())), std::max(h, int(picture.height())));
+    wider.fill(panel->Color());
+    QPainter p(&wider);
+    if (!picture.isNull()) p.drawPixmap(0, 0, picture);
+    p.end();
+    picture = wider;
+  }
+  {
+    QPainter p(&picture);
+    p.setPen(QColor(140, 125, 67));
+    // The end points are not drawn, as the lines of a classic canvas.
+    p.drawLine(1, h - 2, w - 1, h - 2);
+    p.drawLine(0, h - 1, w - 1, h - 1);
+  }
+  panel->setPicture(picture);
 }
 
 }  // namespace orvik

@@ -12,6 +12,8 @@
 #include <array>
 
 class QObject;
+class TOrvikChapterList;
+class TOrvikPanel;
 
 namespace orvik {
 
@@ -57,5 +59,12 @@ int LanguageOfItem(const QObject* list, int index, const CaptionTable& table);
 // the language-name table; the selection stays when none matches. Returns the index
 // selected or -1.
 int SelectLanguageItem(QObject* radioGroup, int n, int languageNumber);
+
+// The main window's "Say in" pop-up: fills `list` from the sound-language slots with the
+// Shift caption table, sizes panel and list by the number of sound languages (panel 40, 60,
+// 80 or 100 high, list 38, 58, 78 or 100, for 1 to 4) and draws the pop-up's two bottom lines
+// in (140,125,67) on the panel's picture (widened to the panel first when it is smaller).
+void setUpSayInList(TOrvikPanel* panel, TOrvikChapterList* list,
+                    const std::array<int, 4>& soundSlots);
 
 }  // namespace orvik

@@ -95,3 +95,33 @@ TEST(LanguageItems, SelectLanguageItemByAnyCellOfItsRow) {
 }
 
 }  // namespace
+
+#include "controls/orvik_panel.h"
+
+namespace {
+
+TEST(SayInList, FilledSizedAndUnderlinedBySoundLanguages) {
+  QWidget window;
+  auto* panel = new TOrvikPanel(&window);
+  panel->resize(150, 30);
+  auto* list = new TOrvikChapterList(panel);
+  list->resize(140, 20);
+  orvik::setUpSayInList(panel, list, {0, -1, 5, -1});
+  EXPECT_EQ(list->Lines(),
+            (QStringList{"  English          Shift+E", "  Russian         Shift+R"}));
+  EXPECT_EQ(panel->height(), 60);
+  EXPECT_EQ(list->height(), 58);
+  const QImage picture = panel->Picture().toImage();
+  ASSERT_GE(picture.height(), 60);
+  const QColor line(140, 125, 67);
+  EXPECT_EQ(QColor(picture.pixel(1, 58)), line);
+  EXPECT_NE(QColor(picture.pixel(0, 58)), line);
+  EXPECT_EQ(QColor(picture.pixel(0, 59)), line);
+  EXPECT_EQ(QColor(picture.pixel(148, 59)), line);
+  EXPECT_NE(QColor(picture.pixel(5, 57)), line);
+  orvik::setUpSayInList(panel, list, {0, 1, 5, 6});
+  EXPECT_EQ(panel->height(), 100);
+  EXPECT_EQ(list->height(), 100);
+}
+
+}  // namespace
