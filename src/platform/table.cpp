@@ -130,12 +130,14 @@ void Table::Impl::load(Order& order) {
   if (order.loaded) return;
   QStringList columns;
   for (const QString& field : order.fields) columns << quoteIdentifier(field);
-  Statement query = file->prepare(QStringLiteral("SELECT rowid, %1 FROM %2 INDEXED BY orvik_ix_%3 "
-                                                 "ORDER BY %1, rowid")
-                                      .arg(columns.join(QLatin1Char(',')))
-                                      .arg(QLatin1String(kRowsTable))
-                                      .arg(order.indexNo));
+  Statement query =
+      file->prepare(QStringLiteral("SELECT rowid, %1 FROM %2 INDEXED BY orvik_ix_%3 "
+                                   "ORDER BY %1, rowid")
+                        .arg(columns.join(QLatin1Char(',')), QLatin1String(kRowsTable),
+                             QString::number(order.indexNo)));
   order.keyWidth = int(order.fields.size());
+  order.rowIds.clear();  // a failed earlier attempt may have left rows behind
+  order.keys.clear();
   order.rowIds.reserve(size_t(rowCount));
   order.keys.reserve(size_t(rowCount) * size_t(order.keyWidth));
   while (query.step()) {
