@@ -399,17 +399,21 @@ TEST(TableWriterTest, OddFieldNamesAndBadValues) {
   const QString path = dir.filePath(QStringLiteral("odd.ort"));
   const QList<FieldDef> fields = {{QStringLiteral("select"), FieldType::Integer},
                                   {QStringLiteral("a\"b"), FieldType::Text},
-                                  {QStringLiteral("Pic"), FieldType::Graphic}};
+                                  {QStringLiteral("Pic"), FieldType::Graphic},
+                                  {QStringLiteral("%1"), FieldType::Integer}};
   {
-    TableWriter writer(path, QString(), fields, {{QStringLiteral("Ind"), {"A\"B", "SELECT"}}});
-    EXPECT_THROW(writer.append({1, QStringLiteral("x")}), DbError);
-    EXPECT_THROW(writer.append({QStringLiteral("one"), QStringLiteral("x"), QVariant()}), DbError);
-    EXPECT_THROW(writer.append({1, QStringLiteral("x"), QByteArray("not a picture")}), DbError);
-    writer.append({2, QStringLiteral("y"), QVariant()});
-    writer.append({1, QStringLiteral("y"), QVariant()});
+    TableWriter writer(
+        path, QString(), fields,
+        {{QStringLiteral("Ind"), {"A\"B", "SELECT"}}, {QStringLiteral("Pct"), {"%1"}}});
+    EXPECT_THROW(writer.append({1, QStringLiteral("x"), QVariant()}), DbError);
+    EXPECT_THROW(writer.append({QStringLiteral("one"), QStringLiteral("x"), QVariant(), 0}),
+                 DbError);
+    EXPECT_THROW(writer.append({1, QStringLiteral("x"), QByteArray("not a picture"), 0}), DbError);
+    writer.append({2, QStringLiteral("y"), QVariant(), 5});
+    writer.append({1, QStringLiteral("y"), QVariant(), 4});
     EXPECT_EQ(writer.rowCount(), 2);
     writer.finish();
-    EXPECT_THROW(writer.append({3, QStringLiteral("z"), QVariant()}), DbError);
+    EXPECT_THROW(writer.append({3, QStringLiteral("z"), QVariant(), 0}), DbError);
   }
   Table table(nullptr);
   table.setTableName(path);
@@ -419,6 +423,10 @@ TEST(TableWriterTest, OddFieldNamesAndBadValues) {
   EXPECT_EQ(table.intValue(QStringLiteral("SELECT")), 1);
   EXPECT_EQ(table.textValue(QStringLiteral("A\"b")), QStringLiteral("y"));
   EXPECT_TRUE(table.image(QStringLiteral("pic")).isNull());
+  table.setIndexName(QStringLiteral("pct"));
+  ASSERT_TRUE(table.findKey({5}));
+  EXPECT_EQ(table.recNo(), 2);
+  EXPECT_EQ(table.intValue(QStringLiteral("%1")), 5);
 
   const auto write = [&](QList<FieldDef> f, QList<IndexDef> i) {
     TableWriter(dir.filePath(QStringLiteral("bad.ort")), QString(), f, i);
