@@ -430,7 +430,7 @@ class Parser {
     }
     while (p_ < end_ && *p_ >= '0' && *p_ <= '9') {
       hasParam = true;
-      param = std::min(param * 10 + (*p_ - '0'), kMaxParam);
+      param = int(std::min<qint64>(qint64(param) * 10 + (*p_ - '0'), kMaxParam));
       ++p_;
     }
     if (negative) param = -param;

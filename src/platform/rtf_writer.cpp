@@ -97,8 +97,11 @@ class Writer {
 
  private:
   void collect(int from, int to) {
+    // A range reaching the end of the text takes the last paragraph even when it is empty.
+    const int textEnd = document_.characterCount() - 1;
     QTextBlock block = document_.findBlock(from);
-    for (; block.isValid() && block.position() < to; block = block.next()) {
+    for (; block.isValid() && (block.position() < to || (to == textEnd && block.position() == to));
+         block = block.next()) {
       Paragraph p;
       p.blockFormat = block.blockFormat();
       p.markFormat = block.charFormat();

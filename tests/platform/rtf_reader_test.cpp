@@ -242,6 +242,9 @@ TEST(RtfReaderTest, HugeNumbersAreClamped) {
   EXPECT_EQ(r.text, QString("a") + QChar(0xFFFD) + "Abcd");
   EXPECT_DOUBLE_EQ(formatAt(doc, 0).fontPointSize(), 1638.0);
   EXPECT_FALSE(r.complete);  // \bin ran past the end
+  // Just past the range of int: must saturate, not wrap round to a negative size.
+  read(doc, "{\\rtf1\\fs2147483650 a}");
+  EXPECT_DOUBLE_EQ(formatAt(doc, 0).fontPointSize(), 1638.0);
 }
 
 TEST(RtfReaderTest, DeepNestingIsBoundedAndBalanced) {

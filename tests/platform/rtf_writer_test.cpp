@@ -64,6 +64,16 @@ TEST(RtfWriterTest, WrittenTextReadsBackWithItsFormatting) {
   EXPECT_TRUE(looks(copy) == looks(original)) << rtf.toStdString();
 }
 
+TEST(RtfWriterTest, KeepsEmptyParagraphsAtTheEnd) {
+  QTextDocument original;
+  RtfReader::read("{\\rtf1 a\\par\\qr r\\par\\par\\par }", &original);
+  ASSERT_EQ(original.blockCount(), 4);
+  QTextDocument copy;
+  EXPECT_TRUE(RtfReader::read(RtfWriter::write(original), &copy));
+  EXPECT_EQ(rawText(copy), rawText(original));
+  EXPECT_EQ(copy.blockCount(), 4);
+}
+
 TEST(RtfWriterTest, CyrillicTextChoosesItsCodePageWithFallbacks) {
   QTextDocument doc;
   doc.setPlainText(QStringLiteral("яблоко – ёж"));
