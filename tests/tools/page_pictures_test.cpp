@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "emoji_painter.h"
+#include "hit_map.h"
+#include "interface_artist.h"
+#include "page_artist.h"
+
+using namespace builddict;
+
+namespace {
+
+QImage square(int w, int h, int alpha = 255) {
+  QImage img(w, h, QImage::Format_ARGB32);
+  img.fill(qRgba(200, 0, 0, alpha));
+  return img;
+}
+
+SourcePage pageOf(int entries, int code = 401) {
+  static const char* const emoji[] = {"🍎", "🍌", "🍇", "🥕", "🚗", "🐱", "⭐", "🌲"};
+  SourcePage page;
+  page.code = code;
+  page.scene = QStringLiteral("kitchen");
+  for (int i = 0; i < entries; ++i) {
+    SourceEntry e;
+    e.emoji = QString::fromUtf8(emoji[i % 8]);
+    page.entries << e;
+  }
+  return page;
+}
+
+}  // namespace
+
+TEST(HitMap, NamesTheObjectCoveringMostOfEachCell) {
+  // Object 1: a 10x10 square at (0,0) covers cells (0,0),(1,0),(0,1),(1,1).
+  // Object 2: a 7x5 strip at (8,0) covers 2 pixels of cell (1,0) and 5 of cell (2,0); a
+  // transparent image at (20,20) covers nothing.
+  const HitMap map =
+      HitMap::fromObjects(QSize(30, 25), {square(10, 10), square(7, 5), square(5, 5, 60)},
+                          {QPoint(0, 0), QPoint(8, 0), QPoint(20, 20)});
+  EXPECT_EQ(map.columns(), 6);
+  EXPECT_EQ(map.bands(), 5);
+  EXPECT_EQ(map.at(0, 0), 1);
+  EXPECT_EQ(map.at(1, 0), 1);  // 25 pixels of object 1 against 10 of object 2
+  EXPECT_EQ(map.at(2, 0), 2);
+  EXPECT_EQ(map.at(1, 1), 1);
+  EXPECT_EQ(map.at(2, 1), 0);
+  EXPECT_EQ(map.at(4, 4), 0);  // faint pixels are no part of an object
+  EXPECT_EQ(map.entryAt(QPoint(12, 3)), 2);
+  // A cell with more pixels of the later object goes to it.
+  const HitMap shifted =
+      HitMap::fromObjects(QSize(10, 5), {square(2, 5), square(8, 5)}, {QPoint(0, 0), QPoint(2, 0)});
+  EXPECT_EQ(shifted.at(0, 0), 2);
+  EXPECT_EQ(shifted.cellCounts(2), (std::vector<int>{0, 0, 2}));
+}
+
+TEST(PageArtist, LaysOutDisjointBoxesInsideThePage) {
+  const QRect page(0, 0, PageArtist::kWidth, PageArtist::kHeight);
+  for (int n : {1, 2, 6, 7, 12, 18, 20, 25}) {
+    SCOPED_TRACE(n);
+    const QList<QRect> boxes = PageArtist::layout(n, 1234u);
+    ASSERT_EQ(boxes.size(), n);
+    for (int i = 0; i < n; ++i) {
+      EXPECT_TRUE(page.contains(boxes[i]));
+      for (int j = i + 1; j < n; ++j) EXPECT_FALSE(boxes[i].intersects(boxes[j]));
+    }
+    // Six objects are big, twenty still large enough to point at.
+    if (n <= 6) {
+      EXPECT_GE(boxes[0].width(), 110);
+    } else if (n <= 20) {
+      EXPECT_GE(boxes[0].width(), 55);
+    }
+  }
+  EXPECT_EQ(PageArtist::layout(12, 7u), PageArtist::layout(12, 7u));
+}
+
+TEST(PageArtist, DrawsPagesWhoseHitMapsAndHighlightsMatchTheObjects) {
+  ASSERT_TRUE(EmojiPainter::fontAvailable());
+  EmojiPainter emoji;
+  PageArtist artist(&emoji);
+  for (int n : {1, 6, 20}) {
+    SCOPED_TRACE(n);
+    const PageArt art = artist.draw(pageOf(n), QColor(217, 232, 176));
+    ASSERT_EQ(art.picture.size(), QSize(325, 490));
+    ASSERT_EQ(art.highlights.size(), n);
+    const std::vector<int> cells = art.hitMap.cellCounts(n);
+    for (int i = 0; i < n; ++i) {
+      EXPECT_GT(cells[i + 1], 0) << "entry " << i + 1;
+      const QRect h(art.highlightAt[i], art.highlights[i].size());
+      EXPECT_TRUE(art.picture.rect().contains(h));
+      EXPECT_TRUE(h.contains(art.objectRects[i]));
+      EXPECT_FALSE(art.highlights[i].hasAlphaChannel());
+      // Every cell naming the entry touches the entry's object.
+      bool inside = false;
+      for (int band = 0; band < art.hitMap.bands(); ++band)
+        for (int col = 0; col < art.hitMap.columns(); ++col)
+          if (art.hitMap.at(col, band) == i + 1) {
+            const QRect cell(col * 5, band * 5, 5, 5);
+            EXPECT_TRUE(cell.intersects(art.objectRects[i]));
+            inside = true;
+          }
+      EXPECT_TRUE(inside);
+      // The highlight visibly differs from the page under it.
+      const QImage under = art.picture.copy(h);
+      EXPECT_NE(under.convertToFormat(QImage::Format_RGB32),
+                art.highlights[i].convertToFormat(QImage::Format_RGB32));
+    }
+    EXPECT_GT(cells[0], 0);  // there is empty backdrop between objects
+  }
+  // The same page always gives the same pixels.
+  const PageArt a = artist.draw(pageOf(6, 203), QColor(200, 200, 240));
+  const PageArt b = artist.draw(pageOf(6, 203), QColor(200, 200, 240));
+  EXPECT_EQ(a.picture, b.picture);
+  EXPECT_EQ(a.highlights, b.highlights);
+}
+
+TEST(InterfaceArtist, DrawsEveryPictureAtItsSize) {
+  EmojiPainter emoji;
+  InterfaceArtist artist(&emoji);
+  SourceChapter chapter;
+  chapter.code = 4;
+  chapter.colour = QColor(217, 232, 176);
+  chapter.icon = QStringLiteral("🍎");
+  chapter.name = {QStringLiteral("Food"), QStringLiteral("La nourriture"), QStringLiteral("Еда"),
+                  QStringLiteral("La comida")};
+  chapter.pages << pageOf(3);
+  SourceDictionary d;
+  d.chapters << chapter;
+  EXPECT_EQ(artist.chapterPicture(chapter).size(), QSize(319, 513));
+  EXPECT_EQ(artist.chapterPagesPicture(chapter).size(), QSize(319, 513));
+  EXPECT_EQ(artist.splash(d).size(), QSize(400, 267));
+  EXPECT_EQ(artist.background(true).size(), QSize(757, 529));
+  EXPECT_NE(artist.background(true), artist.background(false));
+  EXPECT_EQ(artist.logo().size(), QSize(451, 66));
+  for (int n = 1; n <= 4; ++n) {
+    const QImage frame = artist.languageFrame(n);
+    EXPECT_EQ(frame.size(), QSize(92, 101));
+    EXPECT_EQ(frame.colorCount(), 5);
+  }
+  EXPECT_NE(artist.languageFrame(2), artist.languageFrame(3));
+}

@@ -1,0 +1,139 @@
+#include "source_parser.h"
+
+#include <gtest/gtest.h>
+
+using namespace builddict;
+
+namespace {
+
+const char kHeader[] =
+    "chapter 4\n"
+    "en: Food\nfr: La nourriture\nru: Еда\nsp: La comida\n"
+    "icon: 🍎\n";
+
+QString entry(const QString& emoji = QStringLiteral("🍎")) {
+  return QStringLiteral(
+             "entry %1\n"
+             "en: apple | noun | A fruit. | I eat an apple.\n"
+             "fr: la pomme | nom féminin | Un fruit. | Je mange une pomme.\n"
+             "ru: яблоко | существительное | Плод. | Я ем яблоко.\n"
+             "sp: la manzana | sustantivo femenino | Una fruta. | Como una manzana.\n")
+      .arg(emoji);
+}
+
+QString page(int code, const QString& name) {
+  return QStringLiteral("page %1\nen: %2\nfr: %2 fr\nru: %2 ру\nsp: %2 sp\n").arg(code).arg(name);
+}
+
+// Parses one chapter text and returns the first error ("" when none).
+QString firstError(const QString& text) {
+  SourceParser parser;
+  parser.parseChapter(text, QStringLiteral("04.txt"));
+  return parser.errors().value(0);
+}
+
+}  // namespace
+
+TEST(SourceParser, ReadsChapterHeadingsPagesAndEntries) {
+  const QString text = QString::fromUtf8(kHeader) + page(401, "Fruit") + entry() +
+                       QStringLiteral("heading\nen: Veg\nfr: Légumes\nru: Овощи\nsp: Verduras\n") +
+                       page(402, "Veg") + QStringLiteral("scene: kitchen   # a comment\n") +
+                       entry() + entry(QStringLiteral("🥕"));
+  SourceParser parser;
+  const auto chapter = parser.parseChapter(text, QStringLiteral("04.txt"));
+  ASSERT_TRUE(chapter) << parser.errors().join(u'\n').toStdString();
+  EXPECT_EQ(chapter->code, 4);
+  EXPECT_EQ(chapter->name[Ru], QStringLiteral("Еда"));
+  ASSERT_EQ(chapter->pages.size(), 2);
+  EXPECT_EQ(chapter->pages[0].subchapter, 0);
+  EXPECT_EQ(chapter->pages[1].subchapter, 1);
+  EXPECT_EQ(chapter->pages[1].scene, QStringLiteral("kitchen"));
+  ASSERT_EQ(chapter->rows.size(), 3);
+  EXPECT_FALSE(chapter->rows[0].heading);
+  EXPECT_TRUE(chapter->rows[1].heading);
+  EXPECT_EQ(chapter->rows[1].text[Fr], QStringLiteral("Légumes"));
+  EXPECT_EQ(chapter->rows[2].page, 1);
+  ASSERT_EQ(chapter->pages[1].entries.size(), 2);
+  const SourceEntry& e = chapter->pages[1].entries[1];
+  EXPECT_EQ(e.emoji, QStringLiteral("🥕"));
+  EXPECT_EQ(e.text[Fr].headWord, QStringLiteral("la pomme"));
+  EXPECT_EQ(e.text[Sp].wordClass, QStringLiteral("sustantivo femenino"));
+  EXPECT_EQ(e.text[En].example, QStringLiteral("I eat an apple."));
+  EXPECT_EQ(e.place.line, text.left(text.lastIndexOf(QStringLiteral("entry"))).count(u'\n') + 1);
+}
+
+TEST(SourceParser, ReportsProblemsWithFileAndLine) {
+  const QString head = QString::fromUtf8(kHeader);
+  const int pageLine = head.count(u'\n') + 1;
+  // A page code of the wrong length for the chapter, on the page's line.
+  EXPECT_EQ(firstError(head + page(4011, "Fruit") + entry()),
+            QStringLiteral("04.txt:%1: a page code of chapter 4 has 3 digits").arg(pageLine));
+  // Codes that do not rise.
+  EXPECT_TRUE(firstError(head + page(402, "A") + entry() + page(401, "B") + entry())
+                  .contains(QStringLiteral("page codes rise within a chapter")));
+  // An entry line with three parts: reported on that line.
+  QString bad = head + page(401, "Fruit") + entry();
+  bad.replace(QStringLiteral("ru: яблоко | существительное | Плод. | Я ем яблоко."),
+              QStringLiteral("ru: яблоко | существительное | Плод."));
+  const int ruLine = bad.left(bad.indexOf(QStringLiteral("ru: яблоко"))).count(u'\n') + 1;
+  EXPECT_TRUE(firstError(bad).startsWith(
+      QStringLiteral("04.txt:%1: an entry line has four parts").arg(ruLine)))
+      << firstError(bad).toStdString();
+  // A missing language, reported at the block's first line.
+  QString noSp = head + page(401, "Fruit") + entry();
+  noSp.remove(
+      QStringLiteral("sp: la manzana | sustantivo femenino | Una fruta. | Como una manzana.\n"));
+  const int entryLine = noSp.left(noSp.indexOf(QStringLiteral("entry"))).count(u'\n') + 1;
+  EXPECT_EQ(firstError(noSp), QStringLiteral("04.txt:%1: entry has no 'sp:' line").arg(entryLine));
+  // Unknown scene, unknown keys, entries before a page, a file without its chapter line.
+  EXPECT_TRUE(firstError(head + page(401, "F") + "scene: moon\n" + entry())
+                  .contains(QStringLiteral("unknown scene 'moon'")));
+  EXPECT_TRUE(firstError(head + page(401, "F") + "colour: #ffffff\n" + entry())
+                  .contains(QStringLiteral("'colour:' belongs to a chapter")));
+  EXPECT_TRUE(
+      firstError(head + entry()).contains(QStringLiteral("an entry stands after its page")));
+  EXPECT_EQ(firstError(page(401, "F")),
+            QStringLiteral("04.txt:1: the file begins with 'chapter N'"));
+  EXPECT_TRUE(firstError(head + page(401, "F")).contains(QStringLiteral("page 401 has no entry")));
+  EXPECT_TRUE(firstError(QStringLiteral("chapter 16\n")).contains(QStringLiteral("1 to 15")));
+}
+
+TEST(SourceParser, ChecksFiveDigitCodesAndRulesAcrossChapters) {
+  EXPECT_TRUE(SourceParser::pageCodeProblem(12105, 5, 12).isEmpty());
+  EXPECT_TRUE(SourceParser::pageCodeProblem(12115, 5, 12).isEmpty());
+  EXPECT_FALSE(SourceParser::pageCodeProblem(12125, 5, 12).isEmpty());  // 4th digit 2
+  EXPECT_FALSE(SourceParser::pageCodeProblem(12005, 5, 12).isEmpty());  // 3rd digit not 1
+  EXPECT_FALSE(SourceParser::pageCodeProblem(10105, 5, 12).isEmpty());  // other chapter
+  EXPECT_FALSE(SourceParser::pageCodeProblem(30105, 5, 3).isEmpty());   // chapters 1-9: 3 digits
+  EXPECT_TRUE(SourceParser::pageCodeProblem(1204, 4, 12).isEmpty());
+
+  SourceParser parser;
+  SourceDictionary d;
+  d.chapters << *parser.parseChapter(QString::fromUtf8(kHeader) + page(401, "Fruit") + entry(),
+                                     QStringLiteral("04.txt"));
+  QString other = QString::fromUtf8(kHeader);
+  other.replace(QStringLiteral("chapter 4"), QStringLiteral("chapter 5"));
+  d.chapters << *parser.parseChapter(other + page(501, "fruit") + entry(),
+                                     QStringLiteral("05.txt"));
+  ASSERT_TRUE(parser.errors().isEmpty());
+  // The same page name in another case is still the same name.
+  EXPECT_FALSE(parser.validate(d));
+  EXPECT_TRUE(parser.errors().value(0).startsWith(QStringLiteral("05.txt:")));
+  EXPECT_TRUE(parser.errors().value(0).contains(QStringLiteral("page name 'fruit'")));
+}
+
+TEST(SourceParser, ReadsTheFixtureFolder) {
+  SourceParser parser;
+  const auto d = parser.parseFolder(QStringLiteral(ORVIK_FIXTURE_SOURCE));
+  ASSERT_TRUE(d) << parser.errors().join(u'\n').toStdString();
+  ASSERT_EQ(d->chapters.size(), 3);
+  EXPECT_EQ(d->chapters[2].code, 12);
+  EXPECT_EQ(d->chapters[2].pages.last().code, 12105);
+  int largest = 0, smallest = 100;
+  for (const auto& c : d->chapters)
+    for (const auto& p : c.pages)
+      largest = std::max(largest, int(p.entries.size())),
+      smallest = std::min(smallest, int(p.entries.size()));
+  EXPECT_EQ(smallest, 1);
+  EXPECT_GE(largest, 18);
+}

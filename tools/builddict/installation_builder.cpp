@@ -1,0 +1,323 @@
+#include "installation_builder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <algorithm>
+#include <memory>
+
+#include "app/installation_keys.h"
+#include "article_rtf.h"
+#include "emoji_painter.h"
+#include "interface_artist.h"
+#include "page_artist.h"
+#include "platform/db_error.h"
+#include "platform/table_writer.h"
+#include "scrambled_bitmap.h"
+#include "search_words.h"
+#include "sound_builder.h"
+#include "sound_names.h"
+
+namespace builddict {
+
+using orvik::FieldDef;
+using orvik::FieldType;
+using orvik::IndexDef;
+using orvik::TableWriter;
+
+namespace {
+
+QString toQString(std::string_view s) {
+  return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
+
+// A writer for a table of the data folder, keyed with that file's password.
+std::unique_ptr<TableWriter> dataTable(const QString& folder, const QString& file,
+                                       QList<FieldDef> fields, QList<IndexDef> indexes) {
+  const std::string name = file.toStdString();
+  return std::make_unique<TableWriter>(folder + u'/' + file,
+                                       toQString(orvik::keys::dataPasswordFor(name)),
+                                       std::move(fields), std::move(indexes));
+}
+
+FieldDef integer(const char* name) {
+  return {QString::fromLatin1(name), FieldType::Integer};
+}
+FieldDef text(const char* name) {
+  return {QString::fromLatin1(name), FieldType::Text};
+}
+FieldDef graphic(const char* name) {
+  return {QString::fromLatin1(name), FieldType::Graphic};
+}
+FieldDef memo(const char* name) {
+  return {QString::fromLatin1(name), FieldType::Memo};
+}
+IndexDef index(const char* name, QStringList fields) {
+  return {QString::fromLatin1(name), std::move(fields)};
+}
+
+bool removeTree(const QString& path) {
+  QDir dir(path);
+  if (!dir.exists()) return true;
+  // Read-only files left by an earlier build are made writable first.
+  QDirIterator it(path, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString f = it.next();
+    QFile::setPermissions(f, QFile::permissions(f) | QFile::WriteOwner);
+  }
+  return dir.removeRecursively();
+}
+
+struct SearchRow {
+  QByteArray sortKey;  // the word's UTF-8 bytes: the order the table engine compares text in
+  QString word, wordReal;
+  int pageRank, pageCode, order, chapterCode;
+};
+
+}  // namespace
+
+bool InstallationBuilder::build(const SourceDictionary& dictionary, const QString& folder,
+                                const BuildOptions& options, QString* error) {
+  QElapsedTimer timer;
+  timer.start();
+  auto fail = [error](const QString& message) {
+    if (error) *error = message;
+    return false;
+  };
+  if (!EmojiPainter::fontAvailable())
+    return fail(
+        QStringLiteral("the \"Noto Color Emoji\" font is not installed "
+                       "(package fonts-noto-color-emoji)"));
+  if (options.sounds && !SoundBuilder::speakerAvailable())
+    return fail(QStringLiteral("espeak-ng is not installed (or build with --no-sounds)"));
+
+  EmojiPainter emoji;
+  // Every object must draw something, or its entry could not be pointed at.
+  for (const SourceChapter& chapter : dictionary.chapters) {
+    if (emoji.sprite(chapter.icon).isNull())
+      return fail(QStringLiteral("%1: the icon '%2' draws nothing in the emoji font")
+                      .arg(chapter.place.toString(), chapter.icon));
+    for (const SourcePage& page : chapter.pages)
+      for (const SourceEntry& entry : page.entries)
+        if (emoji.sprite(entry.emoji).isNull())
+          return fail(QStringLiteral("%1: the emoji '%2' draws nothing in the emoji font")
+                          .arg(entry.place.toString(), entry.emoji));
+  }
+
+  const QString dataFolder = folder + QStringLiteral("/ODataBase");
+  const QString pictureFolder = folder + QStringLiteral("/Data");
+  const QString soundFolder = folder + QStringLiteral("/Sound");
+  if (!QDir().mkpath(folder)) return fail(QStringLiteral("%1: cannot be created").arg(folder));
+  for (const QString& sub : {dataFolder, pictureFolder, soundFolder})
+    if (!removeTree(sub)) return fail(QStringLiteral("%1: cannot be replaced").arg(sub));
+  QDir().mkpath(dataFolder);
+  QDir().mkpath(pictureFolder);
+
+  try {
+    // Chapter names and page lists.
+    say(QStringLiteral("Writing chapter names and page lists"));
+    for (int l = 0; l < kLanguageCount; ++l) {
+      auto chapters =
+          dataTable(dataFolder, QStringLiteral("ChptNm%1.ort").arg(languageCode(l)),
+                    {integer("ChapterCode"), text("ChapterName")},
+                    {index("IndChptCode", {"ChapterCode"}), index("IndChapter", {"ChapterName"})});
+      auto pages = dataTable(
+          dataFolder, QStringLiteral("PgeNm%1.ort").arg(languageCode(l)),
+          {integer("ChapterCode"), integer("Subchapter"), text("PageName"), integer("PageCode")},
+          {index("IndChptCode", {"ChapterCode"}), index("IndPgCd", {"PageCode"}),
+           index("IndPgNm", {"PageName"})});
+      for (const SourceChapter& chapter : dictionary.chapters) {
+        chapters->append({chapter.code, chapter.name[l]});
+        for (const PageListRow& row : chapter.rows) {
+          if (row.heading)
+            pages->append({chapter.code, row.subchapter, row.text[l], 0});
+          else {
+            const SourcePage& page = chapter.pages[row.page];
+            pages->append({chapter.code, page.subchapter, page.name[l], page.code});
+          }
+        }
+      }
+      chapters->finish();
+      pages->finish();
+    }
+
+    // Articles and search tables.
+    say(QStringLiteral("Writing articles and search tables"));
+    for (int l = 0; l < kLanguageCount; ++l) {
+      auto articles = dataTable(dataFolder, QStringLiteral("WrdNm%1.ort").arg(languageCode(l)),
+                                {integer("ChapterCode"), integer("PageCode"), integer("Order"),
+                                 text("WordName"), memo("WordMemo"), text("WordSound")},
+                                {index("IndPageOrder", {"PageCode", "Order"}),
+                                 index("IndexPgWr", {"PageCode", "WordName"})});
+      QList<SearchRow> search;
+      int pageRank = 0;
+      for (const SourceChapter& chapter : dictionary.chapters)
+        for (const SourcePage& page : chapter.pages) {
+          for (int i = 0; i < page.entries.size(); ++i) {
+            const EntryText& t = page.entries[i].text[l];
+            articles->append({chapter.code, page.code, i + 1, t.headWord, articleRtf(t, l),
+                              entrySoundName(page.code, i + 1)});
+            for (const SearchWord& w : searchWords(t.headWord, l))
+              search << SearchRow{w.word.toUtf8(), w.word, w.wordReal,  pageRank,
+                                  page.code,       i + 1,  chapter.code};
+          }
+          ++pageRank;
+        }
+      articles->finish();
+      // Equal words stand together, and within a word the entries follow the page order.
+      std::stable_sort(search.begin(), search.end(), [](const SearchRow& a, const SearchRow& b) {
+        if (a.sortKey != b.sortKey) return a.sortKey < b.sortKey;
+        if (a.pageRank != b.pageRank) return a.pageRank < b.pageRank;
+        return a.order < b.order;
+      });
+      auto find = dataTable(
+          dataFolder, QStringLiteral("WrdFind%1.ort").arg(languageCode(l)),
+          {text("Word"), text("WordReal"), integer("PageCode"), integer("Order"),
+           integer("ChapterCode")},
+          {index("IndFindWord", {"Word"}), index("IndWordReal", {"PageCode", "Order", "Word"})});
+      for (const SearchRow& r : search)
+        find->append({r.word, r.wordReal, r.pageCode, r.order, r.chapterCode});
+      find->finish();
+    }
+
+    // Pages: pictures, entry places with their highlights, hit maps, small pictures.
+    say(QStringLiteral("Drawing %1 pages").arg(dictionary.pageCount()));
+    auto pagePictures =
+        dataTable(dataFolder, QStringLiteral("PgePct.ort"),
+                  {integer("ChapterCode"), integer("Subchapter"), integer("PageCode"),
+                   graphic("PagePicture")},
+                  {index("IndexPgePct", {"ChapterCode", "Subchapter", "PageCode"})});
+    auto places =
+        dataTable(dataFolder, QStringLiteral("WrdPct.ort"),
+                  {integer("PageCode"), integer("Order"), integer("NumberWord"),
+                   integer("StartPointX"), integer("StartPointY"), graphic("WordPicture")},
+                  {index("IndPageOrder", {"PageCode", "Order"})});
+    QList<FieldDef> infoFields = {integer("PageCode"), integer("Band")};
+    const int columns = PageArtist::kWidth / HitMap::kCell;
+    for (int c = 1; c <= columns; ++c)
+      infoFields << FieldDef{QString::number(c), FieldType::Integer};
+    auto hitMaps = dataTable(dataFolder, QStringLiteral("PctInfo.ort"), infoFields,
+                             {index("IndInfo", {"PageCode", "Band"})});
+    auto little = std::make_unique<TableWriter>(
+        pictureFolder + QStringLiteral("/LittlePages.ort"),
+        toQString(orvik::keys::kLittlePagesPassword),
+        QList<FieldDef>{integer("ChapterCode"), integer("PageCode"), graphic("LittlePagePicture")},
+        QList<IndexDef>{index("IndChapter", {"ChapterCode"}), index("IndPgCdFind", {"PageCode"})});
+    PageArtist artist(&emoji);
+    int drawn = 0;
+    for (const SourceChapter& chapter : dictionary.chapters)
+      for (const SourcePage& page : chapter.pages) {
+        const PageArt art = artist.draw(page, chapter.colour);
+        pagePictures->append({chapter.code, page.subchapter, page.code, art.picture});
+        const int n = int(page.entries.size());
+        for (int i = 0; i < n; ++i)
+          places->append({page.code, i + 1, n, art.highlightAt[i].x(), art.highlightAt[i].y(),
+                          art.highlights[i]});
+        for (int band = 0; band < art.hitMap.bands(); ++band) {
+          QVariantList row = {page.code, band + 1};
+          for (int c = 0; c < art.hitMap.columns(); ++c) row << art.hitMap.at(c, band);
+          hitMaps->append(row);
+        }
+        little->append({chapter.code, page.code,
+                        art.picture.scaled(InterfaceArtist::kLittlePage, Qt::IgnoreAspectRatio,
+                                           Qt::SmoothTransformation)});
+        if (++drawn % 10 == 0) say(QStringLiteral("  %1 pages drawn").arg(drawn));
+      }
+    pagePictures->finish();
+    places->finish();
+    hitMaps->finish();
+    little->finish();
+
+    // Chapter pictures.
+    say(QStringLiteral("Drawing chapter pictures"));
+    InterfaceArtist interface(&emoji);
+    TableWriter chapterPictures(
+        pictureFolder + QStringLiteral("/ChptPct.ort"),
+        toQString(orvik::keys::kChapterPicturePassword),
+        {integer("ChapterCode"), graphic("ChapterPicture"), graphic("PagePicture")},
+        {index("IndChapterCode", {"ChapterCode"})});
+    for (const SourceChapter& chapter : dictionary.chapters)
+      chapterPictures.append({chapter.code, interface.chapterPicture(chapter),
+                              interface.chapterPagesPicture(chapter)});
+    chapterPictures.finish();
+
+    // Scrambled pictures and the logo.
+    say(QStringLiteral("Writing the splash, backgrounds, language frames and logo"));
+    for (const auto& file : orvik::keys::kScrambledFiles) {
+      const QString name = toQString(file.name);
+      QImage picture;
+      if (name == u"fsls.ori")
+        picture = interface.splash(dictionary);
+      else if (name == u"fchpt.ori")
+        picture = interface.background(true);
+      else if (name == u"fbsh.ori")
+        picture = interface.background(false);
+      else
+        picture = interface.languageFrame(name.mid(3, 1).toInt());
+      QString problem;
+      const QByteArray bytes = scrambledPictureFile(picture, file.headerKind, file.key, &problem);
+      if (bytes.isEmpty()) return fail(QStringLiteral("%1: %2").arg(name, problem));
+      if (!writeReadOnlyFile(folder + u'/' + name, bytes, &problem)) return fail(problem);
+    }
+    if (!interface.logo().save(folder + u'/' + QLatin1String(kLogoFile), "BMP"))
+      return fail(QStringLiteral("%1/%2: cannot be written").arg(folder, QLatin1String(kLogoFile)));
+  } catch (const orvik::DbError& e) {
+    return fail(e.message());
+  }
+
+  // Interface sounds are always there; spoken sounds unless left out.
+  QString problem;
+  if (!writeReadOnlyFile(folder + QStringLiteral("/1.wav"), SoundBuilder::clickSound(), &problem) ||
+      !writeReadOnlyFile(folder + QStringLiteral("/2.wav"), SoundBuilder::pageTurnSound(),
+                         &problem))
+    return fail(problem);
+  const QString marker = folder + u'/' + QLatin1String(kNoSoundsMarker);
+  QFile::remove(marker);
+  if (!options.sounds) {
+    QFile f(marker);
+    if (!f.open(QIODevice::WriteOnly) ||
+        f.write("This installation was built without spoken sounds (--no-sounds).\n") < 0)
+      return fail(QStringLiteral("%1: cannot be written").arg(marker));
+  } else {
+    QList<SpeechJob> jobs;
+    for (int l = 0; l < kLanguageCount; ++l) {
+      const QString base = soundFolder + u'/' + languageCode(l) + u'/';
+      for (const SourceChapter& chapter : dictionary.chapters) {
+        jobs << SpeechJob{languageVoice(l), chapter.name[l],
+                          base + QStringLiteral("Chpg/") + chapterSoundName(chapter.code) +
+                              QStringLiteral(".wav")};
+        for (const SourcePage& page : chapter.pages) {
+          jobs << SpeechJob{
+              languageVoice(l), page.name[l],
+              base + QStringLiteral("Chpg/") + pageSoundName(page.code) + QStringLiteral(".wav")};
+          for (int i = 0; i < page.entries.size(); ++i)
+            jobs << SpeechJob{languageVoice(l), page.entries[i].text[l].headWord,
+                              base + QString::number(chapter.code) + u'/' +
+                                  entrySoundName(page.code, i + 1) + QStringLiteral(".wav")};
+        }
+      }
+    }
+    say(QStringLiteral("Speaking %1 sounds").arg(jobs.size()));
+    SoundBuilder speaker;
+    int lastShown = 0;
+    if (!speaker.speak(jobs, options.parallelSpeakers, &problem, [&](int done, int total) {
+          if (done - lastShown >= 500 || done == total) {
+            lastShown = done;
+            say(QStringLiteral("  %1 of %2 sounds").arg(done).arg(total));
+          }
+        }))
+      return fail(problem);
+  }
+  say(QStringLiteral("Built %1 chapters, %2 pages, %3 entries into %4 in %5 s")
+          .arg(dictionary.chapters.size())
+          .arg(dictionary.pageCount())
+          .arg(dictionary.entryCount())
+          .arg(folder)
+          .arg(timer.elapsed() / 1000.0, 0, 'f', 1));
+  return true;
+}
+
+}  // namespace builddict

@@ -1,0 +1,462 @@
+#include "installation_checker.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImage>
+#include <QMap>
+#include <QSet>
+#include <memory>
+
+#include "app/installation_keys.h"
+#include "installation_builder.h"
+#include "platform/database.h"
+#include "platform/db_error.h"
+#include "platform/table.h"
+#include "scrambled_bitmap.h"
+#include "sound_names.h"
+#include "source_dictionary.h"
+
+namespace builddict {
+
+namespace {
+
+constexpr int kPageWidth = 325;
+constexpr int kPageHeight = 490;
+constexpr int kColumns = 65;
+constexpr int kBands = 98;
+
+QString toQString(std::string_view s) {
+  return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
+
+QList<QByteArray> allKeys() {
+  QList<QByteArray> keys;
+  for (std::string_view p : orvik::keys::kDataPasswords)
+    keys << orvik::derivePasswordKey(toQString(p));
+  keys << orvik::derivePasswordKey(toQString(orvik::keys::kChapterPicturePassword));
+  keys << orvik::derivePasswordKey(toQString(orvik::keys::kLittlePagesPassword));
+  return keys;
+}
+
+// What a table must hold: its fields (with the positions that are read by position marked by
+// their place in the list) and its indexes.
+struct Layout {
+  QStringList fields;
+  QList<int> positional;  // positions (0-based) whose field name must match
+  QStringList indexes;
+};
+
+Layout layoutOf(const QString& file) {
+  if (file.startsWith(u"ChptNm"))
+    return {{"ChapterCode", "ChapterName"}, {0, 1}, {"IndChptCode", "IndChapter"}};
+  if (file.startsWith(u"PgeNm"))
+    return {{"ChapterCode", "Subchapter", "PageName", "PageCode"},
+            {0, 2},
+            {"IndChptCode", "IndPgCd", "IndPgNm"}};
+  if (file.startsWith(u"WrdNm"))
+    return {{"ChapterCode", "PageCode", "Order", "WordName", "WordMemo", "WordSound"},
+            {},
+            {"IndPageOrder", "IndexPgWr"}};
+  if (file.startsWith(u"WrdFind"))
+    return {{"Word", "WordReal", "PageCode", "Order", "ChapterCode"},
+            {0},
+            {"IndFindWord", "IndWordReal"}};
+  if (file == u"WrdPct.ort")
+    return {{"PageCode", "Order", "NumberWord", "StartPointX", "StartPointY", "WordPicture"},
+            {},
+            {"IndPageOrder"}};
+  if (file == u"PgePct.ort")
+    return {{"ChapterCode", "Subchapter", "PageCode", "PagePicture"}, {}, {"IndexPgePct"}};
+  if (file == u"PctInfo.ort") {
+    Layout l{{"PageCode"}, {}, {"IndInfo"}};
+    for (int c = 1; c <= kColumns; ++c) l.fields << QString::number(c);
+    return l;
+  }
+  if (file == u"ChptPct.ort")
+    return {{"ChapterCode", "ChapterPicture", "PagePicture"}, {0}, {"IndChapterCode"}};
+  return {{"ChapterCode", "PageCode", "LittlePagePicture"}, {}, {"IndChapter", "IndPgCdFind"}};
+}
+
+struct PageInfo {
+  int chapter = 0;
+  int code = 0;
+  int entries = 0;
+};
+
+}  // namespace
+
+void InstallationChecker::problem(const QString& text) {
+  problems_ << text;
+}
+
+bool InstallationChecker::check(const QString& folder, bool demoRules) {
+  problems_.clear();
+  summary_ = {};
+  try {
+    checkTables(folder, demoRules);
+  } catch (const orvik::DbError& e) {
+    problem(QStringLiteral("table error: %1").arg(e.message()));
+  }
+  checkFiles(folder);
+  return problems_.isEmpty();
+}
+
+void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
+  const QList<QByteArray> keys = allKeys();
+  QHash<QString, std::shared_ptr<orvik::Table>> tables;
+  auto open = [&](const QString& relative) -> std::shared_ptr<orvik::Table> {
+    const QString file = QFileInfo(relative).fileName();
+    auto table = std::make_shared<orvik::Table>(nullptr);
+    table->setTableName(folder + u'/' + relative);
+    table->setPasswords(keys);
+    try {
+      table->open();
+    } catch (const orvik::DbError& e) {
+      problem(QStringLiteral("%1: does not open: %2").arg(relative, e.message()));
+      return nullptr;
+    }
+    const Layout layout = layoutOf(file);
+    const QStringList fields = table->fieldNames();
+    for (const QString& f : layout.fields)
+      if (table->fieldIndex(f) < 0) problem(QStringLiteral("%1: no field %2").arg(relative, f));
+    for (int pos : layout.positional)
+      if (pos >= fields.size() || fields[pos].compare(layout.fields[pos], Qt::CaseInsensitive))
+        problem(QStringLiteral("%1: field %2 is not %3")
+                    .arg(relative)
+                    .arg(pos + 1)
+                    .arg(layout.fields[pos]));
+    const QStringList indexes = table->indexNames();
+    for (const QString& i : layout.indexes)
+      if (!indexes.contains(i, Qt::CaseInsensitive))
+        problem(QStringLiteral("%1: no index %2").arg(relative, i));
+    tables.insert(file, table);
+    return table;
+  };
+  const QString db = QStringLiteral("ODataBase/");
+  QStringList files = {"WrdPct.ort", "PgePct.ort", "PctInfo.ort"};
+  for (int l = 0; l < kLanguageCount; ++l)
+    for (const char* kind : {"ChptNm", "PgeNm", "WrdNm", "WrdFind"})
+      files << QLatin1String(kind) + languageCode(l) + QStringLiteral(".ort");
+  bool allOpen = true;
+  for (const QString& f : files) allOpen = open(db + f) != nullptr && allOpen;
+  allOpen = open(QStringLiteral("Data/ChptPct.ort")) != nullptr && allOpen;
+  allOpen = open(QStringLiteral("Data/LittlePages.ort")) != nullptr && allOpen;
+  if (!allOpen || !problems_.isEmpty()) return;
+
+  // Pages in the order of the next-page command.
+  QList<PageInfo> pages;
+  QHash<int, int> pageAt;  // page code -> index in pages
+  QSet<int> chapters;
+  {
+    auto& t = *tables[QStringLiteral("PgePct.ort")];
+    t.setIndexName(QStringLiteral("IndexPgePct"));
+    for (t.first(); !t.eof(); t.next()) {
+      const int code = t.intValue(QStringLiteral("PageCode"));
+      if (code == 0 || pageAt.contains(code))
+        problem(QStringLiteral("PgePct: page code %1 "
+                               "is 0 or repeated")
+                    .arg(code));
+      pageAt.insert(code, int(pages.size()));
+      pages << PageInfo{t.intValue(QStringLiteral("ChapterCode")), code, 0};
+      chapters.insert(pages.last().chapter);
+      const QImage picture = t.image(QStringLiteral("PagePicture"));
+      if (picture.size() != QSize(kPageWidth, kPageHeight))
+        problem(QStringLiteral("page %1: its picture is %2 by %3, not 325 by 490")
+                    .arg(code)
+                    .arg(picture.width())
+                    .arg(picture.height()));
+    }
+  }
+  summary_.pages = int(pages.size());
+  summary_.chapters = int(chapters.size());
+
+  // Entry places and highlights.
+  QSet<QPair<int, int>> entries;
+  {
+    auto& t = *tables[QStringLiteral("WrdPct.ort")];
+    t.setIndexName(QStringLiteral("IndPageOrder"));
+    int lastPage = -1, expected = 1;
+    for (t.first(); !t.eof(); t.next()) {
+      const int page = t.intValue(QStringLiteral("PageCode"));
+      const int order = t.intValue(QStringLiteral("Order"));
+      if (page != lastPage) lastPage = page, expected = 1;
+      if (!pageAt.contains(page)) {
+        problem(QStringLiteral("WrdPct: entry %1/%2 has no page").arg(page).arg(order));
+      } else {
+        pages[pageAt[page]].entries = std::max(pages[pageAt[page]].entries, order);
+      }
+      if (order != expected)
+        problem(QStringLiteral("page %1: entry %2 follows where %3 was due")
+                    .arg(page)
+                    .arg(order)
+                    .arg(expected));
+      ++expected;
+      entries.insert({page, order});
+      const QImage h = t.image(QStringLiteral("WordPicture"));
+      const QRect r(t.intValue(QStringLiteral("StartPointX")),
+                    t.intValue(QStringLiteral("StartPointY")), h.width(), h.height());
+      if (h.isNull() || !QRect(0, 0, kPageWidth, kPageHeight).contains(r))
+        problem(QStringLiteral("page %1 entry %2: highlight %3,%4 %5x%6 is not inside the page")
+                    .arg(page)
+                    .arg(order)
+                    .arg(r.x())
+                    .arg(r.y())
+                    .arg(r.width())
+                    .arg(r.height()));
+    }
+    // NumberWord is the page's entry count on every row.
+    for (t.first(); !t.eof(); t.next()) {
+      const int page = t.intValue(QStringLiteral("PageCode"));
+      if (pageAt.contains(page) &&
+          t.intValue(QStringLiteral("NumberWord")) != pages[pageAt[page]].entries)
+        problem(QStringLiteral("page %1: NumberWord %2 but %3 entries")
+                    .arg(page)
+                    .arg(t.intValue(QStringLiteral("NumberWord")))
+                    .arg(pages[pageAt[page]].entries));
+    }
+  }
+  summary_.entries = int(entries.size());
+  for (const PageInfo& p : pages)
+    if (p.entries == 0) problem(QStringLiteral("page %1 has no entries").arg(p.code));
+
+  // Hit maps.
+  {
+    auto& t = *tables[QStringLiteral("PctInfo.ort")];
+    t.setIndexName(QStringLiteral("IndInfo"));
+    QHash<int, QList<int>> counts;  // page -> cells per order
+    QHash<int, int> bands;
+    for (t.first(); !t.eof(); t.next()) {
+      const int page = t.intValue(QStringLiteral("PageCode"));
+      const int band = t.intValue(QStringLiteral("Band"));
+      if (!pageAt.contains(page)) {
+        problem(QStringLiteral("PctInfo: band %1 of unknown page %2").arg(band).arg(page));
+        continue;
+      }
+      const int n = pages[pageAt[page]].entries;
+      if (band != ++bands[page])
+        problem(QStringLiteral("page %1: hit-map band %2 where %3 was due")
+                    .arg(page)
+                    .arg(band)
+                    .arg(bands[page]));
+      QList<int>& c = counts[page];
+      if (c.isEmpty()) c.fill(0, n + 1);
+      for (int col = 1; col <= kColumns; ++col) {
+        const int v = t.intValue(QString::number(col));
+        if (v < 0 || v > n)
+          problem(QStringLiteral("page %1 band %2 column %3: entry %4 of %5")
+                      .arg(page)
+                      .arg(band)
+                      .arg(col)
+                      .arg(v)
+                      .arg(n));
+        else
+          ++c[v];
+      }
+    }
+    for (const PageInfo& p : pages) {
+      if (bands.value(p.code) != kBands)
+        problem(QStringLiteral("page %1: %2 hit-map bands, not 98")
+                    .arg(p.code)
+                    .arg(bands.value(p.code)));
+      const QList<int> c = counts.value(p.code);
+      for (int order = 1; order <= p.entries; ++order)
+        if (order >= c.size() || c[order] == 0)
+          problem(
+              QStringLiteral("page %1: the hit map never names entry %2").arg(p.code).arg(order));
+    }
+  }
+
+  // Language tables.
+  const bool sounds = !QFile::exists(folder + u'/' + QLatin1String(kNoSoundsMarker));
+  summary_.sounds = sounds;
+  auto soundExists = [&](int l, const QString& rest) {
+    ++summary_.soundFiles;
+    const QString path = folder + QStringLiteral("/Sound/") + languageCode(l) + u'/' + rest;
+    if (!QFileInfo(path).isFile() || QFileInfo(path).size() <= 44)
+      problem(QStringLiteral("missing sound %1").arg(path));
+  };
+  QList<int> pageListOrder;  // pages of the English page list, in list order
+  for (int l = 0; l < kLanguageCount; ++l) {
+    const QString code = languageCode(l);
+    auto& names = *tables[QStringLiteral("ChptNm%1.ort").arg(code)];
+    names.setIndexName(QStringLiteral("IndChptCode"));
+    QSet<int> named;
+    for (names.first(); !names.eof(); names.next()) {
+      const int c = names.intValue(0);
+      named.insert(c);
+      if (names.textValue(1).trimmed().isEmpty())
+        problem(QStringLiteral("ChptNm%1: chapter %2 has no name").arg(code).arg(c));
+      if (sounds)
+        soundExists(l, QStringLiteral("Chpg/") + chapterSoundName(c) + QStringLiteral(".wav"));
+    }
+    if (named != chapters)
+      problem(QStringLiteral("ChptNm%1: the chapters differ from the pages' chapters").arg(code));
+
+    auto& list = *tables[QStringLiteral("PgeNm%1.ort").arg(code)];
+    list.setIndexName(QStringLiteral("IndChptCode"));
+    QHash<QString, int> pageNames;
+    QSet<int> listed;
+    for (list.first(); !list.eof(); list.next()) {
+      const int page = list.intValue(QStringLiteral("PageCode"));
+      const QString name = list.textValue(2);
+      if (page != 0) {
+        if (!pageAt.contains(page))
+          problem(QStringLiteral("PgeNm%1: page %2 has no picture").arg(code).arg(page));
+        else if (pages[pageAt[page]].chapter != list.intValue(0))
+          problem(
+              QStringLiteral("PgeNm%1: page %2 is listed in another chapter").arg(code).arg(page));
+        const QString key = name.trimmed().toCaseFolded();
+        if (pageNames.contains(key))
+          problem(QStringLiteral("PgeNm%1: page name \"%2\" used by pages %3 and %4")
+                      .arg(code, name)
+                      .arg(pageNames[key])
+                      .arg(page));
+        pageNames.insert(key, page);
+        listed.insert(page);
+        if (l == 0) pageListOrder << page;
+        if (sounds)
+          soundExists(l, QStringLiteral("Chpg/") + pageSoundName(page) + QStringLiteral(".wav"));
+      }
+    }
+    if (listed.size() != pages.size())
+      problem(QStringLiteral("PgeNm%1: lists %2 of %3 pages")
+                  .arg(code)
+                  .arg(listed.size())
+                  .arg(pages.size()));
+
+    auto& words = *tables[QStringLiteral("WrdNm%1.ort").arg(code)];
+    words.setIndexName(QStringLiteral("IndPageOrder"));
+    QSet<QString> soundNames;
+    QSet<QPair<int, int>> seen;
+    for (words.first(); !words.eof(); words.next()) {
+      const int page = words.intValue(QStringLiteral("PageCode"));
+      const int order = words.intValue(QStringLiteral("Order"));
+      seen.insert({page, order});
+      const QString sound = words.textValue(QStringLiteral("WordSound"));
+      if (soundNames.contains(sound))
+        problem(QStringLiteral("WrdNm%1: sound name %2 repeated").arg(code, sound));
+      soundNames.insert(sound);
+      if (sound != entrySoundName(page, order))
+        problem(QStringLiteral("WrdNm%1: entry %2/%3 has sound name %4")
+                    .arg(code)
+                    .arg(page)
+                    .arg(order)
+                    .arg(sound));
+      if (!words.memo(QStringLiteral("WordMemo")).startsWith("{\\rtf1"))
+        problem(QStringLiteral("WrdNm%1: entry %2/%3 has no rich-text article")
+                    .arg(code)
+                    .arg(page)
+                    .arg(order));
+      if (words.textValue(QStringLiteral("WordName")).trimmed().isEmpty())
+        problem(
+            QStringLiteral("WrdNm%1: entry %2/%3 has no head word").arg(code).arg(page).arg(order));
+      if (sounds)
+        soundExists(l, QString::number(words.intValue(QStringLiteral("ChapterCode"))) + u'/' +
+                           sound + QStringLiteral(".wav"));
+    }
+    if (seen != entries)
+      problem(QStringLiteral("WrdNm%1: its entries differ from the entry places").arg(code));
+
+    auto& find = *tables[QStringLiteral("WrdFind%1.ort").arg(code)];
+    find.setIndexName(QString());
+    QSet<QString> finished;
+    QString previous;
+    int rows = 0;
+    for (find.first(); !find.eof(); find.next()) {
+      ++rows;
+      const QString word = find.textValue(0).trimmed();
+      if (word != previous) {
+        if (finished.contains(word))
+          problem(QStringLiteral("WrdFind%1: rows of \"%2\" are not together").arg(code, word));
+        finished.insert(previous);
+        previous = word;
+      }
+      const QPair<int, int> entry{find.intValue(QStringLiteral("PageCode")),
+                                  find.intValue(QStringLiteral("Order"))};
+      if (!entries.contains(entry))
+        problem(QStringLiteral("WrdFind%1: \"%2\" names no entry").arg(code, word));
+    }
+    if (rows == 0 && !entries.isEmpty()) problem(QStringLiteral("WrdFind%1 is empty").arg(code));
+    summary_.searchRows += rows;
+  }
+
+  // Chapter pictures and small pictures.
+  {
+    auto& t = *tables[QStringLiteral("ChptPct.ort")];
+    t.setIndexName(QStringLiteral("IndChapterCode"));
+    QSet<int> pictured;
+    for (t.first(); !t.eof(); t.next()) {
+      pictured.insert(t.intValue(0));
+      for (const char* f : {"ChapterPicture", "PagePicture"})
+        if (t.image(QLatin1String(f)).size() != QSize(319, 513))
+          problem(QStringLiteral("ChptPct: chapter %1's %2 is not 319 by 513")
+                      .arg(t.intValue(0))
+                      .arg(QLatin1String(f)));
+    }
+    if (pictured != chapters) problem(QStringLiteral("ChptPct: not one row per chapter"));
+  }
+  {
+    auto& t = *tables[QStringLiteral("LittlePages.ort")];
+    t.setIndexName(QStringLiteral("IndChapter"));
+    QList<int> order;
+    for (t.first(); !t.eof(); t.next()) {
+      order << t.intValue(QStringLiteral("PageCode"));
+      if (t.image(QStringLiteral("LittlePagePicture")).size() != QSize(66, 100))
+        problem(
+            QStringLiteral("LittlePages: page %1's picture is not 66 by 100").arg(order.last()));
+    }
+    if (order != pageListOrder)
+      problem(QStringLiteral("LittlePages: IndChapter does not follow the page lists"));
+  }
+
+  if (demoRules) {
+    if (chapters.size() != 15)
+      problem(QStringLiteral("demo: %1 chapters, not 15").arg(chapters.size()));
+    if (pages.size() < 80)
+      problem(QStringLiteral("demo: %1 pages, fewer than 80").arg(pages.size()));
+    if (entries.size() < 1000)
+      problem(QStringLiteral("demo: %1 entries, fewer than 1000").arg(entries.size()));
+    int largest = 0;
+    for (const PageInfo& p : pages) {
+      largest = std::max(largest, p.entries);
+      if (p.entries < 6 || p.entries > 20)
+        problem(
+            QStringLiteral("demo: page %1 has %2 entries, not 6 to 20").arg(p.code).arg(p.entries));
+    }
+    if (largest < 18) problem(QStringLiteral("demo: no page has 18 entries or more"));
+  }
+}
+
+void InstallationChecker::checkFiles(const QString& folder) {
+  for (const auto& file : orvik::keys::kScrambledFiles) {
+    const QString name = toQString(file.name);
+    const QString path = folder + u'/' + name;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+      problem(QStringLiteral("%1: missing").arg(name));
+      continue;
+    }
+    QByteArray bytes = f.readAll();
+    if (quint32(bytes.size()) != orvik::keys::headerFileSize(file.headerKind))
+      problem(QStringLiteral("%1: %2 bytes, not %3")
+                  .arg(name)
+                  .arg(bytes.size())
+                  .arg(orvik::keys::headerFileSize(file.headerKind)));
+    if (QFileInfo(path).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther))
+      problem(QStringLiteral("%1: not read-only").arg(name));
+    xorHeader(bytes, file.key);
+    QImage picture;
+    if (!bytes.startsWith("BM") || !picture.loadFromData(bytes, "BMP"))
+      problem(QStringLiteral("%1: does not unscramble into a bitmap").arg(name));
+  }
+  for (const char* wav : {"1.wav", "2.wav"})
+    if (QFileInfo(folder + u'/' + QLatin1String(wav)).size() <= 44)
+      problem(QStringLiteral("%1: missing").arg(QLatin1String(wav)));
+  const QImage logo(folder + u'/' + QLatin1String(kLogoFile));
+  if (logo.size() != QSize(451, 66))
+    problem(QStringLiteral("%1: missing or not 451 by 66").arg(QLatin1String(kLogoFile)));
+}
+
+}  // namespace builddict

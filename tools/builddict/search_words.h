@@ -1,0 +1,27 @@
+#pragma once
+// The searchable words of an entry's head word in one language: the whole head word without its
+// leading article, and each of its words of two letters or more, elided articles ("l'") and
+// articles removed. Word is what the find window offers, WordReal the form as the article
+// writes it; both keep case, accents and Cyrillic as written.
+
+#include <QList>
+#include <QString>
+
+#include "source_dictionary.h"
+
+namespace builddict {
+
+struct SearchWord {
+  QString word;
+  QString wordReal;
+  bool operator==(const SearchWord&) const = default;
+};
+
+// The head word without a leading article of the language ("la pomme" -> "pomme",
+// "l'eau" -> "eau", "the moon" -> "moon").
+QString withoutArticle(const QString& headWord, int language);
+
+// Rows for one head word, the whole head word first, without repeats.
+QList<SearchWord> searchWords(const QString& headWord, int language);
+
+}  // namespace builddict
