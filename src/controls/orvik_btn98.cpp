@@ -94,11 +94,24 @@ void TOrvikBtn98::setLatched(bool latched) {
 
 void TOrvikBtn98::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const QPixmap& picture = m_pictures[m_state];
+  // A button given no pictures at all wears the skin's plain plate of its size.
+  const bool bare = m_pictures[Normal].isNull() && m_pictures[Hover].isNull() &&
+                    m_pictures[Pressed].isNull() && m_pictures[Disabled].isNull();
+  orvik::ButtonPictures plate;
+  if (bare) plate = orvik::plainButtonPictures(size());
+  const QPixmap* pictures[4] = {&m_pictures[Normal], &m_pictures[Hover], &m_pictures[Pressed],
+                                &m_pictures[Disabled]};
+  if (bare) {
+    pictures[Normal] = &plate.normal;
+    pictures[Hover] = &plate.up;
+    pictures[Pressed] = &plate.down;
+    pictures[Disabled] = &plate.disabled;
+  }
+  const QPixmap& picture = *pictures[m_state];
   if (!picture.isNull()) p.drawPixmap(0, 0, picture);
   if (m_caption.isEmpty()) return;
   // The hover picture's rectangle holds the caption; without one, the whole button does.
-  const QPixmap& up = m_pictures[Hover];
+  const QPixmap& up = *pictures[Hover];
   const QRect r = up.isNull() ? rect() : QRect(QPoint(0, 0), up.deviceIndependentSize().toSize());
   const int flags = Qt::AlignCenter | Qt::TextSingleLine;
   p.setFont(font());
@@ -194,6 +207,11 @@ void TOrvikBtn98::mouseReleaseEvent(QMouseEvent* event) {
   if (!self || m_state == Disabled || !isEnabled()) return;
   m_state = (m_allowDown && m_latched) ? Pressed : Hover;
   update();
+}
+
+void TOrvikBtn98::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  cancelHint();
 }
 
 void TOrvikBtn98::changeEvent(QEvent* event) {

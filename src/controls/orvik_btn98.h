@@ -10,7 +10,8 @@
 //  - a disabled button shows its disabled picture and ignores hover, press and hint;
 //  - a non-empty HintName pops up in the button's own hint window 500 ms after the pointer
 //    arrives, 5 pixels below the button, and disappears after 2 s, on leaving or on a press.
-// Pictures not given are simply not drawn (the parent shows through).
+// A picture not given is not drawn (the parent shows through); a button given no picture at
+// all wears the skin's plain plate of its size, so captioned buttons look right by default.
 
 #include <QColor>
 #include <QPixmap>
@@ -109,6 +110,7 @@ class TOrvikBtn98 : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
   // True between a left press and its release: the button holds the mouse.
   bool holdsMouse() const { return m_leftHeld; }

@@ -13,6 +13,7 @@
 #include "control_test_support.h"
 #include "controls/hint_windows.h"
 #include "controls/orvik_btn_nav.h"
+#include "controls/skin.h"
 
 using controls_test::Host;
 using controls_test::pixelAt;
@@ -262,6 +263,24 @@ TEST_F(ButtonTest, HintWindowPaintsItsRimShadowAndText) {
     for (int y = 1; y < 17; ++y) black |= img.pixelColor(x, y).lightness() < 60;
   EXPECT_TRUE(black);
   hint.releaseHint();
+}
+
+TEST_F(ButtonTest, AButtonWithoutPicturesWearsThePlainPlateAndHidingDropsItsHint) {
+  auto* bare = new TOrvikBtn98(&host);
+  bare->setGeometry(200, 30, 60, 20);
+  bare->setHintName(QStringLiteral("Cancel"));
+  bare->show();
+  const QImage plate = orvik::plainButtonPictures(QSize(60, 20)).normal.toImage();
+  EXPECT_EQ(pixelAt(bare, QPoint(30, 10)), plate.pixelColor(30, 10));
+  bare->setEnabled(false);
+  const QImage disabled = orvik::plainButtonPictures(QSize(60, 20)).disabled.toImage();
+  EXPECT_EQ(pixelAt(bare, QPoint(30, 10)), disabled.pixelColor(30, 10));
+  bare->setEnabled(true);
+  QTest::mouseMove(&host, QPoint(230, 40));
+  bare->showHintNow();
+  ASSERT_TRUE(bare->hintWindow()->isVisible());
+  bare->hide();
+  EXPECT_FALSE(bare->hintWindow()->isVisible());
 }
 
 class NavButtonTest : public ::testing::Test {

@@ -44,7 +44,7 @@ class Sheet {
     m_rows.append({label, cells, notes});
   }
   QImage render() const {
-    const int labelWidth = 120;
+    const int labelWidth = 170;
     const int gap = 10;
     int width = 0;
     int height = gap;

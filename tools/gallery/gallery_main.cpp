@@ -72,9 +72,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   renderButtonGallery(dir);
-#ifdef ORVIK_GALLERY_LISTS
   renderListGallery(dir);
-#endif
   if (args.contains(QStringLiteral("--check"))) {
     const QStringList required = {
         QStringLiteral("buttons.png"),     QStringLiteral("caption_buttons.png"),
