@@ -61,36 +61,19 @@ QImage drawCursor(int number) {
       drawHand(p, 9, QColor(255, 255, 255), QColor(0, 0, 0));
       break;
     case O_NAVIGATORL: {
-      // A turning page: a sheet with its corner folded and a curved arrow over it.
-      QPainterPath sheet;
-      sheet.moveTo(6, 8);
-      sheet.lineTo(20, 8);
-      sheet.lineTo(26, 14);
-      sheet.lineTo(26, 29);
-      sheet.lineTo(6, 29);
-      sheet.closeSubpath();
-      p.setPen(QPen(QColor(0, 0, 0), 1.2));
-      p.setBrush(QColor(255, 255, 255));
-      p.drawPath(sheet);
-      QPainterPath fold;
-      fold.moveTo(20, 8);
-      fold.lineTo(20, 14);
-      fold.lineTo(26, 14);
-      p.setBrush(QColor(220, 208, 168));
-      p.drawPath(fold);
-      p.setPen(QPen(QColor(110, 92, 34), 2.2, Qt::SolidLine, Qt::FlatCap));
-      p.setBrush(Qt::NoBrush);
+      // The pointing hand with a page-turning arrow curling over its knuckles.
+      drawHand(p, 9, QColor(255, 255, 255), QColor(0, 0, 0));
       QPainterPath arc;
-      arc.moveTo(10, 24);
-      arc.quadTo(10, 16, 18, 16);
+      arc.moveTo(17, 28);
+      arc.quadTo(17, 19, 25, 19);
+      p.setPen(QPen(QColor(255, 255, 255), 4.2, Qt::SolidLine, Qt::FlatCap));
+      p.setBrush(Qt::NoBrush);
       p.drawPath(arc);
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(110, 92, 34));
-      p.drawPolygon(QPolygonF{{17, 12}, {23, 16}, {17, 20}});
-      // The hot spot: a small black pointer tip at the top left.
-      p.setBrush(QColor(0, 0, 0));
+      p.setPen(QPen(QColor(110, 92, 34), 2.2, Qt::SolidLine, Qt::FlatCap));
+      p.drawPath(arc);
       p.setPen(QPen(QColor(255, 255, 255), 1));
-      p.drawPolygon(QPolygonF{{0, 0}, {0, 9}, {2.5, 6.5}, {9, 0}});
+      p.setBrush(QColor(110, 92, 34));
+      p.drawPolygon(QPolygonF{{24, 14.5}, {30.5, 19}, {24, 23.5}});
       break;
     }
     case O_FIXPAGE:
@@ -126,10 +109,9 @@ QPoint cursorHotSpot(int number) {
   switch (number) {
     case O_HANDPOINTER:
     case O_FOREFINGER:
+    case O_NAVIGATORL:
     case O_FIXPAGE:
       return {9, 1};
-    case O_NAVIGATORL:
-      return {0, 0};
     default:
       return {0, 0};
   }

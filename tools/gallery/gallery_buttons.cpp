@@ -435,9 +435,87 @@ void renderCursors(const QDir& dir) {
   gallery::save(dir, QStringLiteral("cursors"), sheet.render());
 }
 
+TOrvikBtn98* placeButton(QWidget* parent, ButtonGlyph glyph, QRect geometry,
+                         const QString& caption = {}) {
+  auto* b = new TOrvikBtn98(parent);
+  b->setGeometry(geometry);
+  b->setPictures(orvik::buttonPictures(glyph, geometry.size()));
+  b->setFont(captionFont());
+  b->setCaption(caption);
+  return b;
+}
+
+// The main window's bottom command row, as laid out on its panel, with one button hovered,
+// the mouse-lock button latched and the previous-entry button disabled.
+void renderCommandRow(const QDir& dir) {
+  Host row(QSize(748, 40));
+  const int top = 8;
+  placeButton(&row, ButtonGlyph::PrevPage, QRect(24, top - 4, 33, 26));
+  placeButton(&row, ButtonGlyph::Back, QRect(52 + 10, top, 50, 20));
+  placeButton(&row, ButtonGlyph::Settings, QRect(100 + 12, top, 50, 20));
+  placeButton(&row, ButtonGlyph::PageList, QRect(150 + 12, top, 50, 20));
+  placeButton(&row, ButtonGlyph::Find, QRect(200 + 12, top, 50, 20))->setState(1);
+  placeButton(&row, ButtonGlyph::Help, QRect(250 + 12, top, 50, 20));
+  placeButton(&row, ButtonGlyph::None, QRect(300 + 12, top, 50, 20), QStringLiteral("Exit"));
+  placeButton(&row, ButtonGlyph::Print, QRect(405, top, 50, 20));
+  auto* lock = placeButton(&row, ButtonGlyph::Lock, QRect(455, top, 50, 20));
+  lock->setAllowDown(true);
+  lock->setLatched(true);
+  placeButton(&row, ButtonGlyph::PrevEntry, QRect(506, top, 50, 20))->setEnabled(false);
+  placeButton(&row, ButtonGlyph::NextEntry, QRect(556, top, 50, 20));
+  placeButton(&row, ButtonGlyph::None, QRect(608, top, 80, 20), QStringLiteral("Auto Play"));
+  placeButton(&row, ButtonGlyph::NextPage, QRect(694, top - 4, 33, 26));
+  gallery::save(dir, QStringLiteral("command_row"), row.shot());
+}
+
+// The auto-play panel: frame, track bar and its row of 20 by 20 buttons, paused.
+void renderAutoPlayPanel(const QDir& dir) {
+  class Panel : public Host {
+   public:
+    Panel() : Host(QSize(350, 115), QColor(145, 139, 113)) {}
+
+   protected:
+    void paintEvent(QPaintEvent*) override {
+      QPainter p(this);
+      orvik::paintDialogFrame(p, height(), width());
+      p.setFont(captionFont());
+      p.setPen(colors::kMainBackground);
+      p.drawText(14, 6 + 13, QStringLiteral("Autoplay Control Panel"));
+      p.setPen(QColor(255, 255, 0));
+      p.drawText(200, 6 + 13, QStringLiteral("Paused"));
+      p.fillRect(QRect(164, 70, 180, 7), QColor(230, 222, 191));
+      p.fillRect(QRect(165, 71, 70, 5), QColor(181, 194, 21));
+    }
+  };
+  Panel panel;
+  placeButton(&panel, ButtonGlyph::Close, QRect(350 - 15 - 5, 7, 15, 15));
+  auto* track = new TOrvikTrackBar(&panel);
+  track->setGeometry(10, 30, 330, 27);
+  track->setColor(QColor(145, 139, 113));
+  track->setColorTicks(colors::kMainBackground);
+  track->setFirstBarPos(3);
+  track->setMaxPos(12);
+  track->setPosition(4);
+  const ButtonGlyph row[] = {ButtonGlyph::First, ButtonGlyph::Rewind, ButtonGlyph::Play,
+                             ButtonGlyph::Pause, ButtonGlyph::Stop,   ButtonGlyph::Forward,
+                             ButtonGlyph::Last};
+  const int lefts[] = {8, 30, 52, 74, 96, 118, 140};
+  for (int i = 0; i < 7; ++i) {
+    auto* b = placeButton(&panel, row[i], QRect(lefts[i], 62, 20, 20));
+    if (row[i] == ButtonGlyph::Pause) {
+      b->setAllowDown(true);
+      b->setLatched(true);
+    }
+  }
+  placeButton(&panel, ButtonGlyph::None, QRect(8, 86, 40, 20), QStringLiteral("Play"));
+  gallery::save(dir, QStringLiteral("auto_play_panel"), panel.shot());
+}
+
 }  // namespace
 
 void renderButtonGallery(const QDir& dir) {
+  renderCommandRow(dir);
+  renderAutoPlayPanel(dir);
   renderButtons(dir);
   renderHint(dir);
   renderScrollBars(dir);

@@ -75,11 +75,12 @@ int main(int argc, char** argv) {
   renderListGallery(dir);
   if (args.contains(QStringLiteral("--check"))) {
     const QStringList required = {
-        QStringLiteral("buttons.png"),     QStringLiteral("caption_buttons.png"),
-        QStringLiteral("hint_window.png"), QStringLiteral("scroll_bars.png"),
-        QStringLiteral("track_bars.png"),  QStringLiteral("progress_bar.png"),
-        QStringLiteral("panels.png"),      QStringLiteral("dialog_frame.png"),
-        QStringLiteral("cursors.png")};
+        QStringLiteral("buttons.png"),        QStringLiteral("caption_buttons.png"),
+        QStringLiteral("hint_window.png"),    QStringLiteral("scroll_bars.png"),
+        QStringLiteral("track_bars.png"),     QStringLiteral("progress_bar.png"),
+        QStringLiteral("panels.png"),         QStringLiteral("dialog_frame.png"),
+        QStringLiteral("cursors.png"),        QStringLiteral("command_row.png"),
+        QStringLiteral("auto_play_panel.png")};
     int missing = 0;
     for (const QString& f : required) {
       if (!dir.exists(f)) {
