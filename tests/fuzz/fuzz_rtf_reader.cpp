@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the RTF reader, then checks that what it read survives a trip
-// through the writer and back unchanged. Any crash, hang, sanitizer report or changed text is a
-// finding.
+// through the writer and back unchanged, and that pasting it between two paragraphs keeps them. Any
+// crash, hang, sanitizer report or changed text is a finding.
 #include <QGuiApplication>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -34,6 +34,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fprintf(stderr, "round trip changed the text:\n%s\n%s\n%s\n",
                  doc.toRawText().toUtf8().constData(), again.toRawText().toUtf8().constData(),
                  written.constData());
+    std::abort();
+  }
+
+  // Pasting the same input between two paragraphs leaves them in place around it.
+  QTextDocument host;
+  host.setPlainText(QStringLiteral("x\ny"));
+  QTextCursor at(&host);
+  at.setPosition(1);
+  RtfReader::insert(input, at);
+  const QString hostText = host.toRawText();
+  if (!hostText.startsWith(QLatin1Char('x')) ||
+      !hostText.endsWith(QString(QChar::ParagraphSeparator) + QLatin1Char('y'))) {
+    std::fprintf(stderr, "insertion disturbed its surroundings:\n%s\n",
+                 hostText.toUtf8().constData());
     std::abort();
   }
   return 0;
