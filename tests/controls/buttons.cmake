@@ -6,6 +6,7 @@ add_executable(controls_buttons_tests
   ${CMAKE_CURRENT_LIST_DIR}/orvik_scroll_bar_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/orvik_track_bar_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/timer_wiring_test.cpp
 )
 target_link_libraries(controls_buttons_tests PRIVATE orvik_controls Qt6::Test GTest::gtest)
 gtest_discover_tests(controls_buttons_tests
