@@ -324,6 +324,7 @@ TEST_F(NavButtonTest, RepeatStopsWhenTheButtonIsDisabledOrAHandlerFails) {
   for (int i = 0; i < 5; ++i) button->repeatTick();
   EXPECT_EQ(clicks, 3);
   EXPECT_FALSE(button->repeatTimer()->isActive());
+  QTest::mouseRelease(&host, Qt::LeftButton, {}, QPoint(45, 35));
 
   auto* failing = makeButton<TOrvikBtnNav>(&host, QRect(100, 30, 33, 26));
   failing->show();
@@ -332,6 +333,8 @@ TEST_F(NavButtonTest, RepeatStopsWhenTheButtonIsDisabledOrAHandlerFails) {
   QTest::mousePress(failing, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_THROW(failing->repeatTick(), std::runtime_error);
   EXPECT_FALSE(failing->repeatTimer()->isActive());
+  QObject::disconnect(failing, &TOrvikBtnNav::clicked, nullptr, nullptr);
+  QTest::mouseRelease(failing, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
 TEST_F(NavButtonTest, TicksWithoutTheButtonHeldDoNotClick) {
