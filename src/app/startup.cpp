@@ -75,7 +75,7 @@ bool OrvikProgram::start() {
 int OrvikProgram::run() {
   if (!start()) return orvik::Application::exitCode() ? orvik::Application::exitCode() : 1;
   mainWindow()->show();
-  return QApplication::exec();
+  return orvik::Application::exec();
 }
 
 TForm1* OrvikProgram::mainWindow() const {

@@ -72,5 +72,5 @@ void TForm1::FormClose() {
 void TForm1::closeEvent(QCloseEvent* event) {
   FormClose();
   event->accept();
-  QCoreApplication::exit(orvik::Application::exitCode());
+  orvik::Application::terminate(orvik::Application::exitCode());
 }

@@ -1,27 +1,32 @@
 #include "platform/application.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 namespace orvik {
 
 namespace {
 bool gTerminated = false;
 int gExitCode = 0;
+bool gLoopRunning = false;
 }  // namespace
 
 void Application::terminate(int exitCode) {
   if (gExitCode == 0) gExitCode = exitCode;
-  if (gTerminated) return;
   gTerminated = true;
-  // A zero timer fires at the loop's first turn even when the loop is not running yet.
-  if (QCoreApplication::instance())
-    QTimer::singleShot(0, QCoreApplication::instance(),
-                       [] { QCoreApplication::exit(gExitCode); });
+  // Only the program's own loop is asked to end; nested loops of dialogs end with it.
+  if (gLoopRunning) QCoreApplication::exit(gExitCode);
 }
 
 bool Application::terminated() { return gTerminated; }
 int Application::exitCode() { return gExitCode; }
+
+int Application::exec() {
+  if (gTerminated) return gExitCode;
+  gLoopRunning = true;
+  const int status = QCoreApplication::exec();
+  gLoopRunning = false;
+  return gExitCode != 0 ? gExitCode : status;
+}
 
 void Application::reset() {
   gTerminated = false;

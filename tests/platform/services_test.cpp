@@ -45,10 +45,20 @@ TEST(ApplicationEnd, FirstFailureStatusWinsAndIsKept) {
   orvik::Application::reset();
 }
 
-TEST(ApplicationEnd, RequestBeforeTheLoopEndsItAtItsFirstTurn) {
+TEST(ApplicationEnd, RequestBeforeTheLoopKeepsItFromRunning) {
   orvik::Application::reset();
   orvik::Application::terminate(9);
-  EXPECT_EQ(QApplication::exec(), 9);
+  EXPECT_EQ(orvik::Application::exec(), 9);
+  orvik::Application::reset();
+}
+
+TEST(ApplicationEnd, RequestFromAHandlerEndsTheRunningLoop) {
+  orvik::Application::reset();
+  QTimer::singleShot(10, [] { orvik::Application::terminate(4); });
+  EXPECT_EQ(orvik::Application::exec(), 4);
+  orvik::Application::reset();
+  QTimer::singleShot(10, [] { orvik::Application::terminate(0); });
+  EXPECT_EQ(orvik::Application::exec(), 0);
   orvik::Application::reset();
 }
 
