@@ -20,9 +20,6 @@ namespace {
 
 const char* const kRtfMimeTypes[] = {"text/rtf", "application/rtf", "text/richtext"};
 
-// Document layouts count in pixels of a 96-dpi screen; other devices scale by their resolution.
-constexpr qreal kLayoutDpi = 96.0;
-
 }  // namespace
 
 RichTextPane::RichTextPane(QWidget* parent) : QTextEdit(parent) {
@@ -284,10 +281,8 @@ int RichTextPane::formatRange(const QTextDocument& document, const QPaintDevice*
   if (from >= to) return to;
   if (!(rect.width() > 0) || !(rect.height() > 0)) return from;
 
-  // The range is laid out on its own at the device's size in 96-dpi units with design metrics,
-  // then drawn scaled, so the same lines break the same way on screen, image and printer.
-  const qreal sx = device && device->logicalDpiX() > 0 ? device->logicalDpiX() / kLayoutDpi : 1;
-  const qreal sy = device && device->logicalDpiY() > 0 ? device->logicalDpiY() / kLayoutDpi : 1;
+  // The range is laid out on its own, on the device itself, so fonts take their point sizes
+  // at the device's resolution (as printing needs) and the lines break for that device.
   QTextCursor source(const_cast<QTextDocument*>(&document));
   source.setPosition(from);
   source.setPosition(to, QTextCursor::KeepAnchor);
@@ -296,10 +291,11 @@ int RichTextPane::formatRange(const QTextDocument& document, const QPaintDevice*
   copy.setDefaultFont(document.defaultFont());
   copy.setUseDesignMetrics(true);
   copy.setDocumentMargin(0);
+  if (device) copy.documentLayout()->setPaintDevice(const_cast<QPaintDevice*>(device));
   QTextCursor(&copy).insertFragment(source.selection());
-  copy.setTextWidth(rect.width() / sx);
+  copy.setTextWidth(rect.width());
 
-  const qreal height = rect.height() / sy;
+  const qreal height = rect.height();
   QAbstractTextDocumentLayout* layout = copy.documentLayout();
   int next = -1;
   qreal used = 0;
@@ -322,8 +318,7 @@ int RichTextPane::formatRange(const QTextDocument& document, const QPaintDevice*
   if (painter) {
     painter->save();
     painter->translate(rect.topLeft());
-    painter->scale(sx, sy);
-    const QRectF clip(0, 0, rect.width() / sx, std::min(used, height));
+    const QRectF clip(0, 0, rect.width(), std::min(used, height));
     painter->setClipRect(clip, Qt::IntersectClip);
     QAbstractTextDocumentLayout::PaintContext context;
     context.clip = clip;

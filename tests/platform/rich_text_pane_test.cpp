@@ -7,8 +7,13 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 
@@ -320,6 +325,42 @@ TEST_F(RichTextPaneTest, RenderingScalesWithTheDeviceResolution) {
   for (int y = 60; y < 120 && !inkLow; ++y)
     for (int x = 0; x < 600 && !inkLow; ++x) inkLow = printer.pixelColor(x, y) != QColor(Qt::white);
   EXPECT_TRUE(inkLow);
+}
+
+TEST_F(RichTextPaneTest, PrintsIntoAPdfAtItsPointSizes) {
+  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  pane.loadRtf(
+      "{\\rtf1\\ansi{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\fnil\\fcharset204 Arial;}}"
+      "\\f0\\fs24 apple\\par\\f1 \\'ff\\'e1\\'eb\\'ee\\'ea\\'ee\\par }");
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString file = dir.filePath(QStringLiteral("entry.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file);
+  printer.setFullPage(true);
+  const qreal perTwip = printer.logicalDpiY() / 1440.0;
+  QPainter painter(&printer);
+  const QRectF rect(500 * perTwip, 1800 * perTwip, 8000 * perTwip, 4000 * perTwip);
+  EXPECT_EQ(pane.renderRange(&painter, rect, 0), pane.textLength());
+  painter.end();
+
+  QProcess process;
+  process.start(pdftotext, {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  const QString html = QString::fromUtf8(process.readAllStandardOutput());
+  ASSERT_TRUE(html.contains(QStringLiteral("яблоко"))) << html.toStdString();
+  // 12-point text stands about 12 to 14 points high on the page, 1.25 inches from its top.
+  const QRegularExpression word(
+      QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">apple<"));
+  const QRegularExpressionMatch m = word.match(html);
+  ASSERT_TRUE(m.hasMatch()) << html.toStdString();
+  const double top = m.captured(1).toDouble();
+  const double height = m.captured(2).toDouble() - top;
+  EXPECT_GT(height, 9.0);
+  EXPECT_LT(height, 18.0);
+  EXPECT_NEAR(top, 1800 / 20.0, 6.0);
 }
 
 }  // namespace
