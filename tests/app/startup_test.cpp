@@ -22,6 +22,7 @@
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/table_writer.h"
+#include "test_installation.h"
 
 namespace {
 
@@ -30,27 +31,11 @@ const char* const kEnglishDbError =
     "disc is inserted in your CD-drive.\rIf the problem persists, you may have to reinstall the "
     "program.";
 
-void copyTree(const QString& from, const QString& to) {
-  QDir().mkpath(to);
-  QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                  QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString path = it.next();
-    const QString target = to + path.mid(from.size());
-    if (it.fileInfo().isDir())
-      QDir().mkpath(target);
-    else
-      QFile::copy(path, target);
-  }
-}
-
 class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
     orvik::Application::reset();
-    ASSERT_TRUE(dir.isValid());
-    copyTree(QStringLiteral(ORVIK_FIXTURE_SMALL), dir.path());
-    ASSERT_TRUE(QFile::exists(dir.filePath("ODataBase/PctInfo.ort")));
+    ASSERT_TRUE(dir.valid());
   }
   void TearDown() override {
     program.reset();
@@ -83,7 +68,7 @@ class StartupTest : public ::testing::Test {
     f.write(bytes);
   }
 
-  QTemporaryDir dir;
+  TestInstallation dir{QStringLiteral(ORVIK_FIXTURE_SMALL)};
   orvik::RecordingMessageBoxes messages;
   orvik::FixedDiscs discs;
   std::unique_ptr<OrvikProgram> program;
