@@ -1,0 +1,1 @@
+# The entry panes: sources added to orvik_browse.

@@ -1,0 +1,1 @@
+# The entry-pane tests.
