@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <stdexcept>
 
 #include "control_test_support.h"
@@ -160,6 +161,29 @@ TEST_F(ButtonTest, ClickNeedsTheReleaseInsideAndTheLeftButton) {
   EXPECT_EQ(clicks.count(), 0);
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(ButtonTest, PressingThenSlidingOffAndReleasingDoesNotClick) {
+  // Through the window, as the system delivers it: the button holds the mouse from the press
+  // on, gets the release outside, and then hears that the pointer has left.
+  QSignalSpy clicks(button, &TOrvikBtn98::clicked);
+  QSignalSpy left(button, &TOrvikBtn98::mouseLeft);
+  QWindow* window = host.windowHandle();
+  moveIn();
+  QTest::mousePress(window, Qt::LeftButton, {}, QPoint(50, 40));
+  EXPECT_EQ(shown(), kDown);
+  QTest::mouseMove(window, QPoint(150, 80));
+  EXPECT_EQ(shown(), kDown);
+  QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(150, 80));
+  EXPECT_EQ(clicks.count(), 0);
+  EXPECT_EQ(left.count(), 1);
+  EXPECT_EQ(shown(), kNormal);
+  // The same inside clicks.
+  moveIn();
+  QTest::mousePress(window, Qt::LeftButton, {}, QPoint(50, 40));
+  QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(52, 41));
+  EXPECT_EQ(clicks.count(), 1);
+  EXPECT_EQ(shown(), kUp);
 }
 
 TEST_F(ButtonTest, LatchingButtonStaysDownUntilPressedAgain) {

@@ -7,6 +7,7 @@
 
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <vector>
 
 #include "control_test_support.h"
@@ -240,6 +241,23 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksThePointerAndPinsAtTheEnds) {
   EXPECT_EQ(thumbTop(), 15);
   QTest::mouseRelease(thumb, Qt::LeftButton, {}, thumb->mapFrom(bar, QPoint(7, -40)));
   EXPECT_TRUE(bar->thumb()->pressed());
+}
+
+TEST_F(ScrollBarTest, DraggingThroughTheWindowFollowsThePointerOutsideTheBar) {
+  // The bar sits at (10, 10) in the window; the thumb at its top.
+  QWindow* window = host.windowHandle();
+  QTest::mousePress(window, Qt::LeftButton, {}, QPoint(17, 10 + 15 + 5));
+  QTest::mouseMove(window, QPoint(17, 10 + 100 + 5));
+  EXPECT_EQ(thumbTop(), 100);
+  // Far to the side and below the bar: still dragging, pinned at Max.
+  QTest::mouseMove(window, QPoint(200, 290));
+  EXPECT_EQ(bar->Position(), 10);
+  EXPECT_EQ(reports.back().code, TOrvikScrollBar::scTrack);
+  QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(200, 290));
+  EXPECT_TRUE(bar->thumb()->pressed());
+  const size_t count = reports.size();
+  QTest::mouseMove(window, QPoint(17, 60));
+  EXPECT_EQ(reports.size(), count);  // no button held: no more tracking
 }
 
 TEST_F(ScrollBarTest, AHandlerMayChangeThePositionWithoutMovingTheThumb) {
