@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include "app/installation_keys.h"
 #include "article_rtf.h"
 #include "scrambled_bitmap.h"
 #include "search_words.h"
+#include "sound_builder.h"
 #include "sound_names.h"
 
 using namespace builddict;
@@ -150,4 +154,60 @@ TEST(ScrambledBitmap, QuantizeKeepsFewColoursExact) {
       EXPECT_NEAR(qBlue(a), qBlue(b), 8);
     }
   EXPECT_EQ(quantize(picture, 256), q);  // deterministic
+}
+
+TEST(SoundBuilder, WritesPlayableWaveFiles) {
+  const QByteArray click = SoundBuilder::clickSound();
+  ASSERT_GT(click.size(), 44);
+  EXPECT_EQ(click.left(4), QByteArray("RIFF"));
+  EXPECT_EQ(click.mid(8, 8), QByteArray("WAVEfmt "));
+  auto le32 = [](const QByteArray& b, int at) {
+    return quint32(uchar(b[at])) | quint32(uchar(b[at + 1])) << 8 |
+           quint32(uchar(b[at + 2])) << 16 | quint32(uchar(b[at + 3])) << 24;
+  };
+  EXPECT_EQ(le32(click, 4), quint32(click.size() - 8));
+  EXPECT_EQ(le32(click, 40), quint32(click.size() - 44));
+  EXPECT_EQ(le32(click, 24), 22050u);
+  const QByteArray swish = SoundBuilder::pageTurnSound();
+  EXPECT_EQ(le32(swish, 40), 22050u * 350 / 1000 * 2);
+  EXPECT_EQ(swish, SoundBuilder::pageTurnSound());  // fixed seed
+  // Not silent.
+  int loudest = 0;
+  for (int i = 44; i + 1 < swish.size(); i += 2)
+    loudest = std::max(loudest, std::abs(int(qint16(uchar(swish[i]) | uchar(swish[i + 1]) << 8))));
+  EXPECT_GT(loudest, 3000);
+}
+
+TEST(SoundBuilder, KeepsSoundsWhoseTextDidNotChange) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString root = dir.path() + QStringLiteral("/Sound");
+  auto job = [&](const char* path, const char* text) {
+    return SpeechJob{QStringLiteral("fr"), QString::fromUtf8(text),
+                     root + u'/' + QLatin1String(path)};
+  };
+  const QList<SpeechJob> first = {job("Fr/4/D0101.wav", "la pomme"),
+                                  job("Fr/4/D0102.wav", "la poire"),
+                                  job("Fr/Chpg/D00.wav", "La nourriture")};
+  EXPECT_EQ(SoundBuilder::takeSpokenFolder(root, first).size(), 3);  // nothing spoken yet
+  SoundBuilder speaker;
+  QString error;
+  if (!SoundBuilder::speakerAvailable()) GTEST_SKIP() << "espeak-ng is not installed";
+  ASSERT_TRUE(speaker.speak(first, 2, &error)) << error.toStdString();
+  for (const SpeechJob& j : first) EXPECT_GT(QFileInfo(j.path).size(), 1000);
+  ASSERT_TRUE(SoundBuilder::recordSpokenFolder(root, first, &error));
+
+  // One text changed, one entry gone, one new: only the changed and the new are spoken again,
+  // the file of the entry that is gone is removed.
+  const QList<SpeechJob> second = {job("Fr/4/D0101.wav", "la pomme"),
+                                   job("Fr/4/D0102.wav", "le raisin"),
+                                   job("Fr/4/D0103.wav", "la cerise")};
+  const QList<SpeechJob> todo = SoundBuilder::takeSpokenFolder(root, second);
+  ASSERT_EQ(todo.size(), 2);
+  EXPECT_EQ(todo[0].text, QStringLiteral("le raisin"));
+  EXPECT_EQ(todo[1].text, QStringLiteral("la cerise"));
+  EXPECT_FALSE(QFile::exists(root + QStringLiteral("/Fr/Chpg/D00.wav")));
+  EXPECT_TRUE(QFile::exists(root + QStringLiteral("/Fr/4/D0101.wav")));
+  // Until the new manifest is written nothing is vouched for.
+  EXPECT_EQ(SoundBuilder::takeSpokenFolder(root, second).size(), 3);
 }

@@ -111,7 +111,10 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
   const QString pictureFolder = folder + QStringLiteral("/Data");
   const QString soundFolder = folder + QStringLiteral("/Sound");
   if (!QDir().mkpath(folder)) return fail(QStringLiteral("%1: cannot be created").arg(folder));
-  for (const QString& sub : {dataFolder, pictureFolder, soundFolder})
+  // Spoken sounds are kept from the last build and only spoken again where their text changed.
+  QStringList replaced = {dataFolder, pictureFolder};
+  if (!options.sounds) replaced << soundFolder;
+  for (const QString& sub : replaced)
     if (!removeTree(sub)) return fail(QStringLiteral("%1: cannot be replaced").arg(sub));
   QDir().mkpath(dataFolder);
   QDir().mkpath(pictureFolder);
@@ -300,16 +303,20 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
         }
       }
     }
-    say(QStringLiteral("Speaking %1 sounds").arg(jobs.size()));
+    const QList<SpeechJob> toSpeak = SoundBuilder::takeSpokenFolder(soundFolder, jobs);
+    say(QStringLiteral("Speaking %1 sounds (%2 kept from the last build)")
+            .arg(toSpeak.size())
+            .arg(jobs.size() - toSpeak.size()));
     SoundBuilder speaker;
     int lastShown = 0;
-    if (!speaker.speak(jobs, options.parallelSpeakers, &problem, [&](int done, int total) {
+    if (!speaker.speak(toSpeak, options.parallelSpeakers, &problem, [&](int done, int total) {
           if (done - lastShown >= 500 || done == total) {
             lastShown = done;
             say(QStringLiteral("  %1 of %2 sounds").arg(done).arg(total));
           }
         }))
       return fail(problem);
+    if (!SoundBuilder::recordSpokenFolder(soundFolder, jobs, &problem)) return fail(problem);
   }
   say(QStringLiteral("Built %1 chapters, %2 pages, %3 entries into %4 in %5 s")
           .arg(dictionary.chapters.size())

@@ -4,8 +4,9 @@
 // two picture tables of Data/, the scrambled pictures, the logo, the interface sounds and, unless
 // left out, every spoken sound. The same source always gives the same tables and pictures.
 //
-// Only what it writes is touched: ODataBase/, Data/ and Sound/ are replaced as a whole, the
-// other files one by one, so a program already in the folder stays.
+// Only what it writes is touched: ODataBase/ and Data/ are replaced as a whole, the other files
+// one by one, so a program already in the folder stays. Spoken sounds whose text has not changed
+// since the last build are kept, so a rebuild after an edit speaks only what changed.
 
 #include <QString>
 #include <functional>
@@ -21,7 +22,7 @@ inline constexpr char kLogoFile[] = "logo.bmp";
 
 struct BuildOptions {
   bool sounds = true;
-  int parallelSpeakers = 0;  // 0: one a processor core
+  int parallelSpeakers = 0;  // 0: two a processor core
 };
 
 class InstallationBuilder {

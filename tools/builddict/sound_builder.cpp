@@ -1,9 +1,11 @@
 #include "sound_builder.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QStandardPaths>
 #include <QThread>
 #include <cmath>
@@ -37,7 +39,8 @@ bool SoundBuilder::speak(const QList<SpeechJob>& jobs, int parallel, QString* er
     if (error) *error = QStringLiteral("espeak-ng is not installed (build with --no-sounds)");
     return false;
   }
-  if (parallel <= 0) parallel = std::max(1, QThread::idealThreadCount());
+  // A speaker spends much of its short life starting up, so two a core keep the cores busy.
+  if (parallel <= 0) parallel = 2 * std::max(1, QThread::idealThreadCount());
   // Each speaker is a short-lived process; a few run side by side and each is waited for in
   // turn, oldest first, so the order of the work never depends on timing.
   std::vector<std::unique_ptr<QProcess>> running;
@@ -71,6 +74,54 @@ bool SoundBuilder::speak(const QList<SpeechJob>& jobs, int parallel, QString* er
     running.erase(running.begin());
     ++done;
     if (progress) progress(done, int(jobs.size()));
+  }
+  return true;
+}
+
+namespace {
+const char kManifest[] = "spoken.txt";
+
+QString manifestLine(const QString& folder, const SpeechJob& job) {
+  QString text = job.text;
+  text.replace(u'\t', u' ').replace(u'\n', u' ');
+  return QDir(folder).relativeFilePath(job.path) + u'\t' + job.voice + u'\t' + text;
+}
+}  // namespace
+
+QList<SpeechJob> SoundBuilder::takeSpokenFolder(const QString& folder,
+                                                const QList<SpeechJob>& jobs) {
+  QSet<QString> recorded;
+  QFile manifest(folder + u'/' + QLatin1String(kManifest));
+  if (manifest.open(QIODevice::ReadOnly)) {
+    for (const QByteArray& line : manifest.readAll().split('\n'))
+      if (!line.isEmpty()) recorded.insert(QString::fromUtf8(line));
+    manifest.close();
+  }
+  manifest.remove();
+  QList<SpeechJob> todo;
+  QSet<QString> wanted;
+  for (const SpeechJob& job : jobs) {
+    wanted.insert(QFileInfo(job.path).absoluteFilePath());
+    if (!recorded.contains(manifestLine(folder, job)) || QFileInfo(job.path).size() <= 44)
+      todo << job;
+  }
+  QDirIterator it(folder, {QStringLiteral("*.wav")}, QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString f = QFileInfo(it.next()).absoluteFilePath();
+    if (!wanted.contains(f)) QFile::remove(f);
+  }
+  return todo;
+}
+
+bool SoundBuilder::recordSpokenFolder(const QString& folder, const QList<SpeechJob>& jobs,
+                                      QString* error) {
+  QStringList lines;
+  for (const SpeechJob& job : jobs) lines << manifestLine(folder, job);
+  QFile manifest(folder + u'/' + QLatin1String(kManifest));
+  if (!manifest.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      manifest.write((lines.join(u'\n') + u'\n').toUtf8()) < 0) {
+    if (error) *error = QStringLiteral("%1: cannot be written").arg(manifest.fileName());
+    return false;
   }
   return true;
 }
