@@ -30,10 +30,10 @@ QWidget* findChildWidget(QWidget* window, const QString& name) {
   return nullptr;
 }
 
-void applyNamed(const char* window, const char* control, const FontSpec& spec) {
+void applyNamed(const char* window, const char* control, const FontSpec& desc) {
   if (QWidget* w =
           findChildWidget(findWindow(QString::fromLatin1(window)), QString::fromLatin1(control)))
-    applyFont(w, spec);
+    applyFont(w, desc);
 }
 
 void applyMainWindowNamed(QWidget* form1, int charset) {
@@ -59,19 +59,19 @@ void applyMainWindowHints(QWidget* form1, int charset) {
 
 }  // namespace
 
-QFont makeFont(const FontSpec& spec) {
-  QFont font(spec.face);
-  font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-  font.setItalic(spec.italic);
-  font.setStyleHint(spec.pitchAndFamily == 18 ? QFont::Serif : QFont::SansSerif);
+QFont makeFont(const FontSpec& desc) {
+  QFont font(desc.face);
+  font.setWeight(desc.weight >= 700 ? QFont::Bold : QFont::Normal);
+  font.setItalic(desc.italic);
+  font.setStyleHint(desc.pitchAndFamily == 18 ? QFont::Serif : QFont::SansSerif);
   // Measure the face at a large size, then scale so that ascent plus descent fill the cell.
   constexpr int kProbe = 1000;
   QFont probe = font;
   probe.setPixelSize(kProbe);
   const QFontMetricsF metrics(probe);
   const double cell = metrics.ascent() + metrics.descent();
-  int pixels = spec.cellHeight;
-  if (cell > 0) pixels = int(std::lround(spec.cellHeight * kProbe / cell));
+  int pixels = desc.cellHeight;
+  if (cell > 0) pixels = int(std::lround(desc.cellHeight * kProbe / cell));
   font.setPixelSize(std::max(1, pixels));
   return font;
 }
@@ -92,10 +92,10 @@ FontSpec generalFontSpec(const QString& face, int height, int weight, bool itali
   return FontSpec{face, height + 6, weight, italic, charset, 34};
 }
 
-void applyFont(QWidget* widget, const FontSpec& spec) {
+void applyFont(QWidget* widget, const FontSpec& desc) {
   if (!widget) return;
-  widget->setFont(makeFont(spec));
-  widget->setProperty("fontSpec", QVariant::fromValue(spec));
+  widget->setFont(makeFont(desc));
+  widget->setProperty("fontSpec", QVariant::fromValue(desc));
 }
 
 FontSpec fontSpecOf(const QWidget* widget) {
@@ -112,15 +112,15 @@ QWidget* findWindow(const QString& name) {
 
 void applyWindowPass(QWidget* window, int charset) {
   if (!window) return;
-  const FontSpec spec = timesBoldSpec(16, charset);
+  const FontSpec desc = timesBoldSpec(16, charset);
   const QList<QWidget*> children = window->findChildren<QWidget*>();
   for (QWidget* w : children) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
       if (label->objectName().compare("lblMainCap", Qt::CaseInsensitive) != 0)
-        applyFont(label, spec);
+        applyFont(label, desc);
     } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<TRadioGroup*>(w) ||
                qobject_cast<TOrvikBtn98*>(w)) {
-      applyFont(w, spec);
+      applyFont(w, desc);
     }
   }
 }

@@ -31,7 +31,7 @@ struct FontSpec {
 };
 
 // The font maker: a font whose ascent plus descent equal the cell height.
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& desc);
 // The fixed variants.
 FontSpec arialSpec(int cellHeight, int charset);
 FontSpec arialItalicSpec(int cellHeight, int charset);
@@ -40,7 +40,7 @@ FontSpec timesBoldSpec(int cellHeight, int charset);
 FontSpec generalFontSpec(const QString& face, int height, int weight, bool italic, int charset);
 
 // Gives the widget the font and records its description.
-void applyFont(QWidget* widget, const FontSpec& spec);
+void applyFont(QWidget* widget, const FontSpec& desc);
 // The description a widget was last given here (cell height 0 when none).
 FontSpec fontSpecOf(const QWidget* widget);
 

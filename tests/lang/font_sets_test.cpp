@@ -21,10 +21,10 @@ using namespace orvik;
 
 TEST(FontMaker, CellHeightIsAscentPlusDescent) {
   for (int cell : {14, 16, 18, 22}) {
-    for (const FontSpec& spec : {arialSpec(cell, 162), timesBoldSpec(cell, 204)}) {
-      const QFont f = makeFont(spec);
+    for (const FontSpec& desc : {arialSpec(cell, 162), timesBoldSpec(cell, 204)}) {
+      const QFont f = makeFont(desc);
       const QFontMetrics m(f);
-      EXPECT_NEAR(m.ascent() + m.descent(), cell, 1) << spec.face.toStdString() << cell;
+      EXPECT_NEAR(m.ascent() + m.descent(), cell, 1) << desc.face.toStdString() << cell;
       EXPECT_LT(f.pixelSize(), cell);  // the character height is smaller than the cell
     }
   }
