@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStringList>
@@ -155,6 +156,13 @@ int generateLarge(const QStringList& args) {
 int main(int argc, char** argv) {
   // Pictures are drawn off screen; fonts need a GUI application but no display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    // The GUI application wants a private runtime folder; a build machine often has none.
+    const QString runtime = QDir::tempPath() + QStringLiteral("/orvik-builddict-runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+  }
   QStringList args;
   for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   if (args.isEmpty()) return usage();
