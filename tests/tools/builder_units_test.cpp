@@ -4,9 +4,12 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include "app/installation_keys.h"
 #include "article_rtf.h"
+#include "platform/rtf_reader.h"
 #include "scrambled_bitmap.h"
 #include "search_words.h"
 #include "sound_builder.h"
@@ -210,4 +213,29 @@ TEST(SoundBuilder, KeepsSoundsWhoseTextDidNotChange) {
   EXPECT_TRUE(QFile::exists(root + QStringLiteral("/Fr/4/D0101.wav")));
   // Until the new manifest is written nothing is vouched for.
   EXPECT_EQ(SoundBuilder::takeSpokenFolder(root, second).size(), 3);
+}
+
+TEST(ArticleRtf, ReadsBackAsTheArticleThePanesShow) {
+  const EntryText ru{QStringLiteral("яблоко"), QStringLiteral("существительное, средний род"),
+                     QStringLiteral("Круглый плод."), QStringLiteral("Я ем яблоко.")};
+  QTextDocument doc;
+  ASSERT_TRUE(RtfReader::read(articleRtf(ru, Ru), &doc));
+  const QStringList lines = doc.toPlainText().split(u'\n');
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_EQ(lines[0].simplified(), QStringLiteral("яблоко существительное, средний род"));
+  EXPECT_EQ(lines[1], QStringLiteral("Круглый плод."));
+  EXPECT_EQ(lines[2], QStringLiteral("Я ем яблоко."));
+  QTextCursor c(&doc);
+  c.setPosition(1);
+  EXPECT_TRUE(c.charFormat().font().bold());
+  EXPECT_NEAR(c.charFormat().fontPointSize(), 9.0, 0.01);
+  c.setPosition(lines[0].indexOf(QStringLiteral("сущ")) + 1);
+  EXPECT_TRUE(c.charFormat().fontItalic());
+  EXPECT_FALSE(c.charFormat().font().bold());
+
+  const EntryText fr{QStringLiteral("l'œuf"), QStringLiteral("nom masculin"),
+                     QStringLiteral("Objet ovale."), QStringLiteral("Il fait cuire un œuf.")};
+  QTextDocument d2;
+  ASSERT_TRUE(RtfReader::read(articleRtf(fr, Fr), &d2));
+  EXPECT_TRUE(d2.toPlainText().startsWith(QStringLiteral("l'œuf")));
 }
