@@ -138,14 +138,15 @@ QImage InterfaceArtist::splash(const SourceDictionary& dictionary) {
   g.setColorAt(0, QColor(250, 244, 211));
   g.setColorAt(1, QColor(222, 208, 160));
   p.fillRect(r, g);
-  // The chapters' icons along the top.
-  int x = 14;
+  // The chapters' icons in a centred row along the top, as large as the row allows.
+  const int n = int(dictionary.chapters.size());
+  const int gap = 4;
+  const int side = n > 0 ? std::min(34, (r.width() - 28 - (n - 1) * gap) / n) : 0;
+  int x = (r.width() - n * side - (n - 1) * gap) / 2;
   for (const SourceChapter& c : dictionary.chapters) {
-    const QImage s = emoji_->sprite(c.icon, 34);
-    if (s.isNull()) continue;
-    if (x + s.width() > r.width() - 14) break;
-    p.drawImage(x, 18, s);
-    x += s.width() + 8;
+    const QImage s = emoji_->sprite(c.icon, side);
+    if (!s.isNull()) p.drawImage(x + (side - s.width()) / 2, 18 + (side - s.height()) / 2, s);
+    x += side + gap;
   }
   p.setPen(kMaroon);
   p.setFont(serif(48));
