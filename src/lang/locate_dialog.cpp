@@ -4,14 +4,12 @@
 
 #include "controls/dialog_frame.h"
 #include "controls/orvik_btn98.h"
+#include "controls/skin.h"
+#include "lang/font_sets.h"
 
 namespace {
-QFont dialogFont() {
-  QFont font(QStringLiteral("Times New Roman"));
-  font.setBold(true);
-  font.setPixelSize(14);  // a 16-pixel character cell
-  return font;
-}
+// Times New Roman bold in a 16-pixel cell, Cyrillic: the dialog speaks only Russian.
+const orvik::FontSpec kDialogFont = orvik::timesBoldSpec(16, orvik::kCyrillicCharset);
 }  // namespace
 
 TfrmLocate::TfrmLocate(std::function<bool()> dataFound, const QStringList& drives,
@@ -33,7 +31,7 @@ TfrmLocate::TfrmLocate(std::function<bool()> dataFound, const QStringList& drive
   const auto label = [this](const char* name, const QString& text, int x, int y, QColor colour) {
     auto* l = new QLabel(text, this);
     l->setObjectName(QString::fromLatin1(name));
-    l->setFont(dialogFont());
+    orvik::applyFont(l, kDialogFont);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, colour);
     l->setPalette(p);
@@ -56,13 +54,14 @@ TfrmLocate::TfrmLocate(std::function<bool()> dataFound, const QStringList& drive
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(geometry);
     b->setCaption(caption);
-    b->setFont(dialogFont());
+    orvik::applyFont(b, kDialogFont);
     b->setFontColor(QColor(110, 92, 34));
     return b;
   };
   btnOk = button("btnOk", QStringLiteral("ОК"), QRect(46, 100, 72, 20));
   btnCancel = button("btnCancel", QStringLiteral("Отменить"), QRect(138, 100, 72, 20));
   OrvikBtn981 = button("OrvikBtn981", QString(), QRect(238, 7, 15, 15));
+  OrvikBtn981->setPictures(orvik::buttonPictures(orvik::ButtonGlyph::Close, {15, 15}));
   connect(btnOk, &TOrvikBtn98::clicked, this, &TfrmLocate::btnOkClick);
   connect(btnCancel, &TOrvikBtn98::clicked, this, &TfrmLocate::btnCancelClick);
   connect(OrvikBtn981, &TOrvikBtn98::clicked, this, &TfrmLocate::btnCancelClick);

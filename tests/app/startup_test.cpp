@@ -17,6 +17,7 @@
 #include "app/startup.h"
 #include "browse/main_window.h"
 #include "controls/orvik_btn98.h"
+#include "lang/font_sets.h"
 #include "lang/locate_dialog.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
@@ -274,6 +275,9 @@ TEST_F(LocateTest, OkWithoutTheDiscChangesNothingOkWithItGoesOn) {
     }
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->size(), QSize(261, 131));
+    EXPECT_EQ(dialog->Label1->text(), QString::fromUtf8("Укажите путь к компакт-диску "));
+    EXPECT_EQ(orvik::fontSpecOf(dialog->Label1).charset, 204);
+    EXPECT_EQ(orvik::fontSpecOf(dialog->btnOk).cellHeight, 16);
     QTest::mouseClick(dialog->btnOk, Qt::LeftButton, {}, QPoint(10, 10));
     firstOkSeen = dialog->isVisible();
     // The disc arrives: the same check now finds the data.
