@@ -4,7 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-cmake --build build --target demo
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "No display available: run it under a virtual X server, e.g. 'xvfb-run -s \"-screen 0 1024x768x24\" scripts/start.sh'." >&2
   exit 1
