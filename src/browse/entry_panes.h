@@ -33,17 +33,20 @@ class TOrvikPanel;
 class TOrvikScrollBar;
 class TOrvikWord;
 
+// Colours of the entry area (the main window's palette).
+struct EntryPaneColours {
+  QColor mainBackground{238, 230, 201};
+  QColor shadow{180, 169, 135};
+  QColor list{250, 244, 211};
+  QColor heading{128, 0, 0};
+};
+
 class EntryPanes : public QObject {
   Q_OBJECT
 
  public:
   // Colours of the area (the main window's palette).
-  struct Colours {
-    QColor mainBackground{238, 230, 201};
-    QColor shadow{180, 169, 135};
-    QColor list{250, 244, 211};
-    QColor heading{128, 0, 0};
-  };
+  using Colours = EntryPaneColours;
 
   // Geometry of the stack (pane coordinates of the parent panel).
   static constexpr int kPaneLeft = 33;

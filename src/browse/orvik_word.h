@@ -15,12 +15,9 @@
 #include <QPointer>
 #include <QString>
 
+#include "platform/data_source.h"
 #include "platform/rich_text_pane.h"
-
-namespace orvik {
-class DataSource;
-class Table;
-}  // namespace orvik
+#include "platform/table.h"
 
 class TOrvikWord : public RichTextPane {
   Q_OBJECT

@@ -1,0 +1,170 @@
+#include "browse/orvik_word.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "platform/data_source.h"
+#include "platform/db_error.h"
+#include "platform/table.h"
+
+TOrvikWord::TOrvikWord(QWidget* parent) : RichTextPane(parent) {
+  setReadOnly(true);
+  // A selection stays visible while another control has the focus.
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Inactive, QPalette::Highlight,
+               pal.color(QPalette::Active, QPalette::Highlight));
+  pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               pal.color(QPalette::Active, QPalette::HighlightedText));
+  setPalette(pal);
+  connect(this, &QTextEdit::textChanged, this, [this] {
+    if (!m_replacing) emit contentReplaced();
+  });
+}
+
+void TOrvikWord::setDataSource(orvik::DataSource* source) {
+  if (m_source == source) return;
+  if (m_source) disconnect(m_source, nullptr, this, nullptr);
+  m_source = source;
+  if (source) {
+    connect(source, &orvik::DataSource::dataChanged, this, &TOrvikWord::DataChange);
+    connect(source, &orvik::DataSource::stateChanged, this, &TOrvikWord::DataChange);
+    connect(source, &QObject::destroyed, this, &TOrvikWord::sourceDestroyed);
+  }
+  DataChange();
+}
+
+void TOrvikWord::sourceDestroyed() {
+  // The QPointer is already null; what is shown no longer has a source.
+  m_source = nullptr;
+  DataChange();
+}
+
+void TOrvikWord::setDataField(const QString& field) {
+  if (m_field == field) return;
+  m_field = field;
+  DataChange();
+}
+
+void TOrvikWord::setAutoDisplay(bool on) {
+  if (m_autoDisplay == on) return;
+  m_autoDisplay = on;
+  if (on) LoadMemo();
+}
+
+orvik::Table* TOrvikWord::table() const {
+  return m_source ? m_source->dataSet() : nullptr;
+}
+
+int TOrvikWord::fieldPosition() const {
+  orvik::Table* t = table();
+  if (!t || m_field.isEmpty() || !t->active()) return -1;
+  return t->fieldIndex(m_field);
+}
+
+void TOrvikWord::setPlainContent(const QString& text) {
+  m_replacing = true;
+  setPlainText(text);
+  m_replacing = false;
+  emit contentReplaced();
+}
+
+void TOrvikWord::clearText() {
+  m_loaded = false;
+  setPlainContent(QString());
+}
+
+void TOrvikWord::DataChange() {
+  const int position = fieldPosition();
+  if (position < 0) {
+    m_loaded = false;
+    setPlainContent(QString());
+    return;
+  }
+  orvik::Table* t = table();
+  if (t->fieldType(position) != orvik::FieldType::Memo) {
+    QString text;
+    try {
+      if (!t->isEmpty()) text = t->textValue(position);
+    } catch (const orvik::DbError&) {
+      m_loaded = false;
+      setPlainContent(QString());
+      emit databaseFailed();
+      return;
+    }
+    setPlainContent(text);
+    m_loaded = true;
+    return;
+  }
+  if (m_autoDisplay || m_loaded) {
+    m_loaded = false;
+    LoadMemo();
+  } else {
+    setPlainContent(QString());
+  }
+}
+
+void TOrvikWord::LoadMemo() {
+  const int position = fieldPosition();
+  if (m_loaded || position < 0) return;
+  orvik::Table* t = table();
+  if (t->fieldType(position) != orvik::FieldType::Memo) return;
+  QByteArray rtf;
+  try {
+    if (!t->isEmpty()) rtf = t->memo(t->fieldNames().at(position));
+  } catch (const orvik::DbError&) {
+    setPlainContent(QString());
+    emit databaseFailed();
+    return;
+  }
+  if (m_fontSize != 9) rtf = rewriteStandardSize(rtf, m_fontSize);
+  m_replacing = true;
+  loadRtf(rtf);
+  m_replacing = false;
+  m_loaded = true;
+  emit contentReplaced();
+}
+
+void TOrvikWord::reload() {
+  m_loaded = false;
+  LoadMemo();
+}
+
+void TOrvikWord::changeFontSize(int size) {
+  m_fontSize = size;
+  if (isVisible() && !isEmpty()) reload();
+}
+
+void TOrvikWord::keyPressEvent(QKeyEvent* event) {
+  // The pane is read-only, but copying and selecting all are its own keys.
+  if (event->matches(QKeySequence::Copy)) {
+    copy();
+    event->accept();
+  } else if (event->matches(QKeySequence::SelectAll)) {
+    selectAll();
+    event->accept();
+  } else {
+    RichTextPane::keyPressEvent(event);
+  }
+  emit keyActivity();
+}
+
+void TOrvikWord::keyReleaseEvent(QKeyEvent* event) {
+  RichTextPane::keyReleaseEvent(event);
+  emit keyActivity();
+}
+
+void TOrvikWord::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  if (event->button() == Qt::RightButton) {
+    event->accept();
+    emit rightPressed(event->position().toPoint());
+    return;
+  }
+  RichTextPane::mousePressEvent(event);
+}
+
+void TOrvikWord::mouseMoveEvent(QMouseEvent* event) {
+  RichTextPane::mouseMoveEvent(event);
+  emit mouseMovedOver();
+}
