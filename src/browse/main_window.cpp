@@ -1,35 +1,306 @@
+// The main window's life cycle and layout: the controls of the three views at their places,
+// creation in its fixed order of steps, showing (cursors), closing (settings) and destruction.
+
 #include "browse/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLinearGradient>
+#include <QPainter>
 
 #include "app/data_module.h"
 #include "app/scrambled_picture.h"
+#include "browse/data_image.h"
+#include "browse/entry_panes.h"
+#include "browse/picture_box.h"
+#include "browse/seams.h"
+#include "controls/cursors.h"
+#include "controls/new_list_box.h"
+#include "controls/orvik_btn98.h"
+#include "controls/orvik_btn_nav.h"
+#include "controls/orvik_chapter_list.h"
+#include "controls/orvik_panel.h"
+#include "controls/orvik_scroll_bar.h"
+#include "controls/orvik_zakladka.h"
+#include "controls/skin.h"
+#include "controls/tab_skin.h"
+#include "lang/font_sets.h"
+#include "lang/language_captions.h"
+#include "lang/multi_lang.h"
 #include "platform/application.h"
+#include "platform/db_error.h"
 #include "platform/message_boxes.h"
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(TDMOrvik* data, QWidget* parent) : orvik::BorderlessForm(parent), data_(data) {
+namespace {
+
+// The left of the page-list panel, and where the list and the small picture stand inside it
+// (the list's top row lines up with the small picture's top at 2).
+constexpr int kLittlePanelLeft = 22;
+constexpr int kLittlePanelTop = 30;
+constexpr int kLittleLeft = 3;
+constexpr int kLittleSize[2] = {66, 100};
+constexpr int kListLeft = kLittleLeft + 66 + 4;
+
+// The title strip: a band of the shadow colours with the window's emblem in its corner (the
+// system menu opens there).
+QImage titleStripPicture() {
+  QImage img(748, 20, QImage::Format_RGB32);
+  QPainter p(&img);
+  QLinearGradient g(0, 0, 0, 20);
+  g.setColorAt(0, QColor(214, 204, 172));
+  g.setColorAt(1, orvik::colors::kShadow);
+  p.fillRect(img.rect(), g);
+  p.setPen(orvik::colors::kDeepShadow);
+  p.drawLine(0, 19, 747, 19);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(orvik::colors::kHeadingText);
+  p.setPen(QPen(orvik::colors::kLightFace, 1.2));
+  p.drawRoundedRect(QRectF(4.5, 3.5, 13, 13), 3, 3);
+  p.setPen(QPen(orvik::colors::kLightFace, 1.6));
+  p.drawLine(QPointF(8, 7), QPointF(14, 7));
+  p.drawLine(QPointF(8, 10), QPointF(14, 10));
+  p.drawLine(QPointF(8, 13), QPointF(12, 13));
+  return img;
+}
+
+// The hidden picture of Alt+Z: a closed eye.
+QImage closedEyePicture() {
+  QImage img(44, 27, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(orvik::colors::kButtonText, 2));
+  p.drawArc(QRectF(4, -4, 36, 24), 200 * 16, 140 * 16);
+  for (int x : {12, 22, 32}) p.drawLine(QPointF(x, 19), QPointF(x + (x - 22) / 4.0, 24));
+  return img;
+}
+
+}  // namespace
+
+TForm1::TForm1(TDMOrvik* data, QWidget* parent)
+    : orvik::BorderlessForm(parent), data_(data), seams_(std::make_unique<BrowseSeams>()) {
   setObjectName(QStringLiteral("Form1"));
   Form1 = this;
-  pnlMain = new QWidget(this);
-  pnlMain->setObjectName(QStringLiteral("pnlMain"));
-  PhonChapters = new QLabel(pnlMain);
-  PhonChapters->setObjectName(QStringLiteral("PhonChapters"));
-  Phon = new QLabel(pnlMain);
-  Phon->setObjectName(QStringLiteral("Phon"));
+  createControls();
+  bindHandlers();
   FormCreate();
 }
 
-void TForm1::FormCreate() {
-  setWindowTitle(QStringLiteral("Orvik Dictionary"));
-  palette_ = {QColor(238, 230, 201), QColor(110, 92, 34),  QColor(180, 169, 135),
-              QColor(152, 144, 117), QColor(128, 0, 0),    QColor(243, 238, 217),
-              QColor(252, 248, 232), QColor(250, 244, 211), QColor(123, 115, 92),
-              QColor(82, 91, 27),    QColor(201, 194, 164)};
+TForm1::~TForm1() {
+  FormDestroy();
+  if (Form1 == this) Form1 = nullptr;
+}
 
-  const QString folder = data_ ? data_->environment().currentDir : QString();
+void TForm1::setSeams(std::unique_ptr<BrowseSeams> seams) {
+  if (seams) seams_ = std::move(seams);
+}
+
+bool TForm1::guard(const std::function<void()>& op) {
+  if (data_) return data_->guarded(op);
+  try {
+    op();
+    return true;
+  } catch (const orvik::DbError&) {
+    orvik::Application::terminate(7);
+    return false;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Controls
+
+namespace {
+
+template <typename T>
+T* named(QWidget* parent, const char* name) {
+  T* w = new T(parent);
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
+}  // namespace
+
+void TForm1::createControls() {
+  using orvik::ButtonGlyph;
+  Image1 = named<PictureBox>(this, "Image1");
+  Image1->setGeometry(5, 5, 748, 20);
+  Image1->setPicture(titleStripPicture());
+  lblMainCap = named<QLabel>(this, "lblMainCap");
+  lblMainCap->setText(QStringLiteral("Orvik Dictionary"));
+  lblMainCap->setGeometry(27, 7, 300, 16);
+  orvik::applyFont(lblMainCap, orvik::timesBoldSpec(13, orvik::kWesternCharset));
+  lblMainCap->setAttribute(Qt::WA_TransparentForMouseEvents);
+  const auto windowButton = [this](const char* name, ButtonGlyph glyph, int left) {
+    auto* b = named<TOrvikBtn98>(this, name);
+    b->setPictures(orvik::buttonPictures(glyph, QSize(15, 15)));
+    b->setGeometry(left, 7, 15, 15);
+    return b;
+  };
+  btnMinimize = windowButton("btnMinimize", ButtonGlyph::Minimize, 702);
+  btnRestore = windowButton("btnRestore", ButtonGlyph::Restore, 718);
+  btnMaximize = windowButton("btnMaximize", ButtonGlyph::Maximize, 718);
+  btnClose = windowButton("btnClose", ButtonGlyph::Close, 734);
+  btnRestore->hide();
+
+  pnlMain = named<QWidget>(this, "pnlMain");
+  pnlMain->setGeometry(5, 25, 748, 535);
+  PhonChapters = named<QLabel>(pnlMain, "PhonChapters");
+  Phon = named<QLabel>(pnlMain, "Phon");
+  // The backgrounds see the mouse so that moving over them closes the choosers.
+  PhonChapters->setMouseTracking(true);
+  Phon->setMouseTracking(true);
+  PhonChapters->installEventFilter(this);
+  Phon->installEventFilter(this);
+
+  // Chapter view.
+  ListBoxChapter = named<TOrvikChapterList>(pnlMain, "ListBoxChapter");
+  ListBoxChapter->setGeometry(30, 10, 307, 481);
+  Zakladki = named<TOrvikZakladka>(pnlMain, "Zakladki");
+  Zakladki->setPictures(orvik::tabStripPictures());
+  Zakladki->setGeometry(365, 10, 15, 481);
+  ImgChapter = named<PictureBox>(pnlMain, "ImgChapter");
+
+  // Page-list view.
+  PanelChapName = named<TOrvikPanel>(pnlMain, "PanelChapName");
+  PanelChapName->setGeometry(kLittlePanelLeft, 1, 332, 27);
+  PanelChapName->setBevelOuter(TOrvikPanel::bvNone);
+  lblChapterName = named<QLabel>(PanelChapName, "lblChapterName");
+  lblChapterName->setGeometry(34, 1, 294, 25);
+  lblPageName = named<QLabel>(pnlMain, "lblPageName");
+  lblPageName->setGeometry(55, 31, 290, 22);
+  PanelForImgLittle = named<TOrvikPanel>(pnlMain, "PanelForImgLittle");
+  PanelForImgLittle->setBevelOuter(TOrvikPanel::bvNone);
+  ImgLittle = named<PictureBox>(PanelForImgLittle, "ImgLittle");
+  ImgLittle->setGeometry(kLittleLeft, 2, kLittleSize[0], kLittleSize[1]);
+  NewListBoxPages = named<TNewListBox>(PanelForImgLittle, "NewListBoxPages");
+  NewListBoxPages->setStyle(SkinnedListBox::ListStyle::OwnerDrawFixed);
+  NewListBoxPages->setMouseTracking(true);
+  OSBarPages = named<TOrvikScrollBar>(PanelForImgLittle, "OSBarPages");
+  OSBarPages->setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Standard, false));
+  DBImageLittle = named<DataImage>(PanelForImgLittle, "DBImageLittle");
+  DBImageLittle->setDataField(QStringLiteral("LittlePagePicture"));
+
+  // Page view.
+  PanelForImg = named<QWidget>(pnlMain, "PanelForImg");
+  ImgSound = named<PictureBox>(PanelForImg, "ImgSound");
+  ImgTimer = named<PictureBox>(PanelForImg, "ImgTimer");
+  ImgPages = named<PictureBox>(PanelForImg, "ImgPages");
+  DBImgPages = named<DataImage>(pnlMain, "DBImgPages");
+  DBImgPages->setDataField(QStringLiteral("PagePicture"));
+  DBImgPage16 = named<DataImage>(pnlMain, "DBImgPage16");
+  DBImgPage16->setDataField(QStringLiteral("WordPicture"));
+  if (data_) {
+    DBImgPages->setDataSource(data_->ActiveSrcPage);
+    DBImgPage16->setDataSource(data_->ActiveSrcWord);
+    DBImageLittle->setDataSource(data_->srcPctLittle);
+    // ImgChapter follows the chapter-picture table wherever it is moved from.
+    connect(data_->srcChptPct, &orvik::DataSource::dataChanged, this,
+            [this] { applyChapterPicture(!Phon->isHidden()); });
+  }
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(kBlinkMs);
+
+  createButtons();
+
+  // The "Say in" pop-up of the picture (opened by the picture's right button).
+  PopUpPct = named<TOrvikPanel>(pnlMain, "PopUpPct");
+  PopUpPct->setGeometry(0, 0, 140, 100);
+  PopUpPct->setPicture(orvik::panelPicture(QSize(140, 100)));
+  lblPopUpPct = named<QLabel>(PopUpPct, "lblPopUpPct");
+  lblPopUpPct->setGeometry(8, 4, 128, 18);
+  lblPopUpPct->setText(QStringLiteral("Say in"));
+  PopUpPctList = named<TOrvikChapterList>(PopUpPct, "PopUpPctList");
+  PopUpPctList->setGeometry(8, 24, 128, 76);
+  PopUpPctList->setItemHeight(18);
+  PopUpPct->hide();
+  imgEyeClosed = named<PictureBox>(pnlMain, "imgEyeClosed");
+  imgEyeClosed->setGeometry(255, 195, 44, 27);
+  imgEyeClosed->setPicture(closedEyePicture());
+  imgEyeClosed->hide();
+
+  MultiLang1 = new TMultiLang(this);
+  MultiLang1->setObjectName(QStringLiteral("MultiLang1"));
+  MultiLang1->setLanguages(4);
+}
+
+void TForm1::createButtons() {
+  using orvik::ButtonGlyph;
+  const auto button = [this](const char* name, ButtonGlyph glyph, QRect r) {
+    auto* b = named<TOrvikBtn98>(pnlMain, name);
+    b->setPictures(orvik::buttonPictures(glyph, r.size()));
+    b->setGeometry(r);
+    return b;
+  };
+  const auto navButton = [this](const char* name, ButtonGlyph glyph, QRect r) {
+    auto* b = named<TOrvikBtnNav>(pnlMain, name);
+    b->setPictures(orvik::buttonPictures(glyph, r.size()));
+    b->setGeometry(r);
+    return b;
+  };
+  constexpr int kRow = 506;
+  btnBackToChapters = button("btnBackToChapters", ButtonGlyph::Back, QRect(52, kRow, 50, 20));
+  btnBackToPages = button("btnBackToPages", ButtonGlyph::Back, QRect(52, kRow, 50, 20));
+  btnNumberLang = button("btnNumberLang", ButtonGlyph::Settings, QRect(100, kRow, 50, 20));
+  btnPageList = button("btnPageList", ButtonGlyph::PageList, QRect(150, kRow, 50, 20));
+  btnFind = button("btnFind", ButtonGlyph::Find, QRect(200, kRow, 50, 20));
+  btnHelp = button("btnHelp", ButtonGlyph::Help, QRect(250, kRow, 50, 20));
+  btnExitNew = button("btnExitNew", ButtonGlyph::None, QRect(300, kRow, 50, 20));
+  btnExitNew->setCaption(QStringLiteral("Exit"));
+  btnVerify = button("btnVerify", ButtonGlyph::None, QRect(350, kRow, 50, 20));
+  btnVerify->setCaption(QStringLiteral("RecNu"));
+  btnPrintPct = button("btnPrintPct", ButtonGlyph::Print, QRect(405, kRow, 50, 20));
+  btnRegime = button("btnRegime", ButtonGlyph::Lock, QRect(452, kRow, 50, 20));
+  btnRegime->setAllowDown(true);
+  btnRegime->setHintName(QStringLiteral("Block Mouse"));
+  btnPrevWord = button("btnPrevWord", ButtonGlyph::PrevEntry, QRect(506, kRow, 50, 20));
+  btnNextWord = button("btnNextWord", ButtonGlyph::NextEntry, QRect(556, kRow, 50, 20));
+  btnAutoPlayPanel = button("btnAutoPlayPanel", ButtonGlyph::Play, QRect(608, kRow, 80, 20));
+  btnPrevPage = navButton("btnPrevPage", ButtonGlyph::PrevPage, QRect(24, 502, 33, 26));
+  btnNextPage = navButton("btnNextPage", ButtonGlyph::NextPage, QRect(694, 502, 33, 26));
+  btnSoundPage = button("btnSoundPage", ButtonGlyph::Sound, QRect(30, 32, 20, 20));
+  btnSoundChapter = button("btnSoundChapter", ButtonGlyph::Sound, QRect(30, 5, 20, 20));
+}
+
+void TForm1::bindHandlers() {
+  connect(ListBoxChapter, &TOrvikChapterList::mousePressed, this, &TForm1::ListBoxChapterMouseDown);
+  connect(ListBoxChapter, &TOrvikChapterList::OnNoSelectedChange, this,
+          &TForm1::ListBoxChapterNoSelectedChange);
+  connect(ListBoxChapter, &TOrvikChapterList::mouseMoved, this, &TForm1::ListBoxChapterMouseMove);
+  connect(Zakladki, &TOrvikZakladka::clicked, this, &TForm1::ZakladkiClick);
+  connect(Zakladki, &TOrvikZakladka::OnSelectedChange, this, &TForm1::ZakladkiSelectedChange);
+  connect(Zakladki, &TOrvikZakladka::OnHighlightedChange, this, &TForm1::ZakladkiHighlightedChange);
+  connect(NewListBoxPages, &SkinnedListBox::mouseMoved, this, &TForm1::NewListBoxPagesMouseMove);
+  connect(NewListBoxPages, &SkinnedListBox::clicked, this, &TForm1::NewListBoxPagesClick);
+  connect(NewListBoxPages, &SkinnedListBox::OnDrawItem, this, &TForm1::NewListBoxPagesDrawItem);
+  connect(OSBarPages, &TOrvikScrollBar::scrolled, this, &TForm1::OSBarPagesScroll);
+  connect(btnBackToChapters, &TOrvikBtn98::clicked, this, &TForm1::btnBackToChaptersClick);
+  connect(btnBackToPages, &TOrvikBtn98::clicked, this, &TForm1::btnBackToPagesClick);
+  connect(btnNextPage, &TOrvikBtn98::clicked, this, &TForm1::btnNextPageClick);
+  connect(btnPrevPage, &TOrvikBtn98::clicked, this, &TForm1::btnPrevPageClick);
+  connect(btnNextWord, &TOrvikBtn98::clicked, this, &TForm1::btnNextWordClick);
+  connect(btnPrevWord, &TOrvikBtn98::clicked, this, &TForm1::btnPrevWordClick);
+  connect(ImgPages, &PictureBox::mouseMoved, this, &TForm1::ImgPagesMouseMove);
+  connect(ImgPages, &PictureBox::mousePressed, this, &TForm1::ImgPagesMouseDown);
+  connect(btnRegime, &TOrvikBtn98::clicked, this, &TForm1::btnRegimeClick);
+  connect(btnPrintPct, &TOrvikBtn98::clicked, this, &TForm1::btnPrintPctClick);
+  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this,
+          &TForm1::MultiLang1AfterLanguageChanged);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Creation, showing, closing
+
+void TForm1::FormCreate() {
+  // 1. The diagnostic button stays hidden; the hourglass while the window is built.
+  btnVerify->hide();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  setWindowTitle(QStringLiteral("Orvik Dictionary"));
+
+  // 3. The two backgrounds from their scrambled files; the chapter view's shows.
   if (!loadBackground(Phon, QStringLiteral("fbsh.ori")) ||
       !loadBackground(PhonChapters, QStringLiteral("fchpt.ori"))) {
     // the message is shown; the program ends at the loop's next turn
@@ -37,17 +308,102 @@ void TForm1::FormCreate() {
   Phon->hide();
   PhonChapters->show();
 
-  // Fixed geometry: the client area, centred, in the normal state.
-  setClientSize(kClientWidth, kClientHeight);
-  pnlMain->setGeometry(0, 0, kClientWidth, kClientHeight);
-  pnlMain->setAutoFillBackground(true);
-  QPalette pal = pnlMain->palette();
+  // 4. Browsing state.
+  hotRow_ = -1;
+  prevHotRow_ = -1;
+  lastEntry_ = -1;
+  rowPictures_.clear();
+  paneLayoutCount_ = 4;
+
+  // 5. The palette, and the window in the main background.
+  palette_ = {QColor(238, 230, 201), QColor(110, 92, 34),   QColor(180, 169, 135),
+              QColor(152, 144, 117), QColor(128, 0, 0),     QColor(243, 238, 217),
+              QColor(252, 248, 232), QColor(250, 244, 211), QColor(123, 115, 92),
+              QColor(82, 91, 27),    QColor(201, 194, 164)};
+  QPalette pal = palette();
   pal.setColor(QPalette::Window, palette_[MainBackground]);
-  pnlMain->setPalette(pal);
   setPalette(pal);
   setAutoFillBackground(true);
+  pnlMain->setPalette(pal);
+  pnlMain->setAutoFillBackground(true);
+
+  // 6. Fixed geometry: the client area, centred, in the normal state.
+  setClientSize(kClientWidth, kClientHeight);
   centreOnScreen();
   setCaptionStrip(25, 30);
+
+  // 7. The picture area.
+  PanelForImg->setGeometry(396, 12, kPictureWidth, kPictureHeight);
+  QPalette white = PanelForImg->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  PanelForImg->setPalette(white);
+  PanelForImg->setAutoFillBackground(true);
+  PanelForImg->hide();
+  for (PictureBox* img : {ImgPages, ImgTimer, ImgSound}) {
+    img->setGeometry(0, 0, kPictureWidth, kPictureHeight);
+    img->hide();
+  }
+  ImgChapter->setGeometry(402, 12, 319, 513);
+  ImgChapter->setEnabled(false);
+
+  // 8. Button text colour.
+  for (TOrvikBtn98* b :
+       {btnNumberLang, btnFind, btnBackToChapters, btnBackToPages, btnHelp, btnRegime, btnExitNew})
+    b->setFontColor(palette_[ButtonText]);
+
+  // 9. The page list: 24 rows of 16 pixels, 245 wide, its top row level with the small
+  // picture's top.
+  PanelForImgLittle->setGeometry(kLittlePanelLeft, kLittlePanelTop, 332, 476);
+  PanelForImgLittle->setColor(palette_[ListColour]);
+  NewListBoxPages->setBorderStyle(SkinnedListBox::Border::None);
+  NewListBoxPages->setItemHeight(kPageRowHeight);
+  NewListBoxPages->setGeometry(kListLeft, 2, 245, kPageListRows * kPageRowHeight);
+  NewListBoxPages->setColor(palette_[ListColour]);
+  NewListBoxPages->hide();
+  OSBarPages->setGeometry(kListLeft + 245 + 1, 2, 15, kPageListRows * kPageRowHeight);
+  OSBarPages->setColor(palette_[ScrollBars]);
+  OSBarPages->hide();
+  PanelChapName->setColor(palette_[MainBackground]);
+  lblChapterName->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+
+  // 10-12. The entry area, the per-language buttons and the chapter list.
+  createPanes();
+  lblPopUpPct->setStyleSheet(QStringLiteral("color: %1").arg(palette_[PicturePopUpLabel].name()));
+  ListBoxChapter->setItemHeight(32);
+  DBImgPages->hide();
+  DBImgPage16->hide();
+  ImgLittle->move(kLittleLeft, 2);
+  DBImageLittle->hide();
+
+  // 13. The chapter view.
+  showChapterView();
+  lblPageName->hide();
+  if (panes_) panes_->setPageViewVisible(false, Phon);
+  hidePageView();
+  btnBackToChapters->hide();
+
+  // 14-15. The "Say in" list from the languages with sounds; the shown languages.
+  if (data_) {
+    orvik::buildLanguageTables();
+    orvik::setUpSayInList(PopUpPct, PopUpPctList, data_->settings().soundList);
+    const int column = data_->settings().interfaceLanguage();
+    orvik::RelabelLanguageItems(PopUpPctList, PopUpPctList->Lines().size(),
+                                orvik::shiftCaptionTable(), column);
+    data_->settings().deriveShownLanguages();
+  }
+
+  // 16. The fonts of the interface language.
+  const int language = interfaceLanguage();
+  if (const int charset = orvik::charsetOfLanguageNumber(language))
+    orvik::applyMainWindowFontSet(this, charset);
+
+  // 17-18. Texts and names in the interface language; the panes of the shown languages.
+  if (language >= 1 && language <= 4) ReloadLanguageNames(language);
+  ApplyShownLanguages();
+
+  // 19-20. Pane fonts and sizes, then every installed pane loaded again at that size.
+  reloadPanes();
+  QApplication::restoreOverrideCursor();
 }
 
 bool TForm1::loadBackground(QLabel* target, const QString& file) {
@@ -65,12 +421,178 @@ bool TForm1::loadBackground(QLabel* target, const QString& file) {
   return true;
 }
 
+void TForm1::FormShow() {
+  using namespace orvik;
+  for (int n : {O_HANDPOINTER, O_FOREFINGER, O_NAVIGATORL, O_FIXPAGE}) {
+    if (cursorPixmap(n).isNull()) {
+      if (data_ && data_->environment().messages)
+        data_->environment().messages->show(MessageKind::Warning,
+                                            QStringLiteral("Cannot Load cursor resource"));
+      return;
+    }
+  }
+  ImgPages->setCursor(orvikCursor(btnRegime->latched() ? O_FIXPAGE : O_HANDPOINTER));
+  QList<QWidget*> fingers = {btnSoundPage, btnSoundChapter,  btnBackToPages, btnBackToChapters,
+                             btnNextWord,  btnPrevWord,      btnFind,        btnNumberLang,
+                             btnExitNew,   btnHelp,          btnRegime,      btnPrintPct,
+                             btnPageList,  btnAutoPlayPanel, ListBoxChapter, NewListBoxPages};
+  if (panes_)
+    for (int lang = 1; lang <= 4; ++lang)
+      fingers << panes_->soundButton(lang) << panes_->listButton(lang) << panes_->printButton(lang);
+  for (QWidget* w : fingers)
+    if (w) w->setCursor(orvikCursor(O_FOREFINGER));
+  btnPrevPage->setCursor(orvikCursor(O_NAVIGATORL));
+  btnNextPage->setCursor(orvikCursor(O_NAVIGATORL));
+}
+
 void TForm1::FormClose() {
   if (data_) data_->settings().save();
+}
+
+void TForm1::FormDestroy() {
+  Timer1->stop();
+  rowPictures_.clear();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
   FormClose();
   event->accept();
   orvik::Application::terminate(orvik::Application::exitCode());
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  orvik::BorderlessForm::showEvent(event);
+  FormShow();
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+  seams_->closeChoosers();  // FormMouseMove
+  orvik::BorderlessForm::mouseMoveEvent(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // PhonMouseMove and PhonChaptersMouseMove.
+  if (event->type() == QEvent::MouseMove && (watched == Phon || watched == PhonChapters))
+    seams_->closeChoosers();
+  return orvik::BorderlessForm::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Views
+
+void TForm1::applyChapterPicture(bool pagePicture) {
+  if (!data_ || !data_->tblChptPct->active()) return;
+  guard([&] {
+    orvik::Table* t = data_->tblChptPct;
+    ImgChapter->setPicture(t->isEmpty() ? QImage()
+                                        : t->image(pagePicture ? QStringLiteral("PagePicture")
+                                                               : QStringLiteral("ChapterPicture")));
+  });
+}
+
+void TForm1::showChapterView() {
+  NewListBoxPages->hide();
+  OSBarPages->hide();
+  PanelForImgLittle->hide();
+  PanelChapName->hide();
+  Phon->hide();
+  PhonChapters->show();
+  ListBoxChapter->show();
+  ImgChapter->show();
+  applyChapterPicture(false);
+  Zakladki->sticky = true;
+}
+
+void TForm1::showPageListView() {
+  PhonChapters->hide();
+  ListBoxChapter->hide();
+  Phon->show();
+  PanelChapName->show();
+  PanelForImgLittle->show();
+  NewListBoxPages->show();
+  OSBarPages->setVisible(NewListBoxPages->Items().Count() > kPageListRows);
+  ImgChapter->show();
+  applyChapterPicture(true);
+  btnBackToChapters->show();
+  lblPageName->hide();
+  btnSoundChapter->setVisible(data_ && data_->settings().hasSounds(interfaceLanguage()));
+  Zakladki->sticky = false;
+}
+
+void TForm1::hidePageView() {
+  Timer1->stop();
+  ImgPages->hide();
+  PanelForImg->hide();
+  if (panes_) panes_->setPageViewVisible(false, Phon);
+  seams_->hideAllEntryLists();
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           btnBackToPages, btnPrevPage, btnNextPage, btnPrevWord, btnNextWord, btnRegime,
+           btnPrintPct, btnAutoPlayPanel, btnSoundPage, btnSoundChapter, lblPageName})
+    w->hide();
+}
+
+void TForm1::setVisibleRowCount() {
+  visibleRows_ = std::min(NewListBoxPages->height() / NewListBoxPages->ItemHeight(),
+                          NewListBoxPages->Items().Count());
+}
+
+TForm1::View TForm1::view() const {
+  if (!ListBoxChapter->isHidden()) return View::Chapters;
+  if (!PanelForImg->isHidden()) return View::Page;
+  return View::PageList;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The entry panes
+
+void TForm1::createPanes() {
+  EntryPanes::Colours colours;
+  colours.mainBackground = palette_[MainBackground];
+  colours.shadow = palette_[Shadow];
+  colours.list = palette_[ListColour];
+  colours.heading = palette_[ListHeading];
+  panes_ = new EntryPanes(pnlMain, data_, colours);
+  panes_->setParent(this);
+  panes_->bindInstalled();
+  connect(panes_, &EntryPanes::soundClicked, this,
+          [this](int lang) { seams_->pronounceEntry(lang); });
+  connect(panes_, &EntryPanes::listClicked, this,
+          [this](int lang) { seams_->openEntryList(lang); });
+  connect(panes_, &EntryPanes::printClicked, this,
+          [this](int lang) { seams_->printEntries(lang); });
+  connect(panes_, &EntryPanes::printEntryRequested, this,
+          [this](int lang) { seams_->printEntry(lang); });
+  connect(panes_, &EntryPanes::paneMouseMoved, this, [this] { seams_->closeChoosers(); });
+  // The picture area and the page buttons stand in front of the panes' controls.
+  PanelForImg->raise();
+  PopUpPct->raise();
+}
+
+void TForm1::layoutPanes() {
+  if (panes_) paneLayoutCount_ = panes_->applyLayout();
+}
+
+void TForm1::showPanes(bool show) {
+  if (panes_) panes_->setPageViewVisible(show, Phon);
+}
+
+void TForm1::reloadPanes() {
+  if (!panes_) return;
+  panes_->setPaneFonts();
+  panes_->reloadInstalled();
+}
+
+void TForm1::ClearEntryPanes() {
+  if (panes_) panes_->clearAll();
+  seams_->clearEntryLists();
+}
+
+void TForm1::SyncEntryPanes() {
+  if (!panes_ || !data_) return;
+  guard([&] {
+    orvik::Table* words = data_->tblWrdPicture;
+    if (!words->active() || words->isEmpty()) return;
+    panes_->syncAllToEntry(words->intValue(QStringLiteral("PageCode")),
+                           words->intValue(QStringLiteral("Order")));
+  });
 }

@@ -1,15 +1,50 @@
 #pragma once
-// The main window: borderless, a fixed 757 by 564 client area centred on the screen, titled
-// "Orvik Dictionary". It owns the browsing state; its close writes the settings and ends the
-// program.
+// TForm1, the main window: borderless, a fixed 757 by 564 client area centred on the screen,
+// titled "Orvik Dictionary". It shows the dictionary in three views (the chapter list, the page
+// list of one chapter, one page picture with its entries), owns the browsing state (current
+// page, current entry, page-list chapter, the entry under the mouse, the mouse lock) and
+// publishes the navigation operations every other window uses to move the dictionary: they
+// position the tables of the data module and then call these operations. Its close writes the
+// settings and ends the program.
+//
+// Where the work is: main_window.cpp builds the window (creation, showing, closing, the views'
+// controls and layout); navigation.cpp holds the chapter, page-list and page navigation;
+// page_picture.cpp the page picture, its hit map, the highlight and its blinking; seams.cpp the
+// hand-over to sound, auto-play, entry-list windows, the "Say in" pop-up and printing.
+//
+// Every table failure inside a handler or a public operation goes to the data module's
+// database failure routine; a key that is not found is no failure: the operation stops and the
+// view stays as it was.
 
 #include <QColor>
+#include <QImage>
 #include <QLabel>
+#include <QList>
+#include <QTimer>
 #include <array>
+#include <functional>
+#include <memory>
 
 #include "platform/borderless_form.h"
 
 class TDMOrvik;
+class TOrvikBtn98;
+class TOrvikBtnNav;
+class TOrvikChapterList;
+class TOrvikPanel;
+class TOrvikScrollBar;
+class TOrvikZakladka;
+class TNewListBox;
+class SkinnedListBox;
+class TMultiLang;
+class TBaseMultiLang;
+class PictureBox;
+class DataImage;
+class BrowseSeams;
+class EntryPanes;
+namespace orvik {
+class Table;
+}
 
 class TForm1 : public orvik::BorderlessForm {
   Q_OBJECT
@@ -17,32 +52,226 @@ class TForm1 : public orvik::BorderlessForm {
  public:
   static constexpr int kClientWidth = 757;
   static constexpr int kClientHeight = 564;
+  // The page picture and its hit map: 325 by 490 pixels in cells of 5 by 5.
+  static constexpr int kPictureWidth = 325;
+  static constexpr int kPictureHeight = 490;
+  static constexpr int kCell = 5;
+  static constexpr int kBlinkMs = 400;
+  // Rows of the page list that fit (24 rows of 16 pixels) and the most rows a chapter has.
+  static constexpr int kPageListRows = 24;
+  static constexpr int kPageRowHeight = 16;
+  static constexpr int kMaxPageRows = 126;
 
   // Palette slots every window uses (filled once at creation).
   enum PaletteSlot {
-    MainBackground, ButtonText, Shadow, Colour3, ListHeading, Colour5, ScrollBars, ListColour,
-    Colour8, PicturePopUpLabel, DialogScrollBars, PaletteSize
+    MainBackground,
+    ButtonText,
+    Shadow,
+    Colour3,
+    ListHeading,
+    Colour5,
+    ScrollBars,
+    ListColour,
+    Colour8,
+    PicturePopUpLabel,
+    DialogScrollBars,
+    PaletteSize
   };
+  enum class View { Chapters, PageList, Page };
 
   TForm1(TDMOrvik* data, QWidget* parent = nullptr);
+  ~TForm1() override;
 
   QColor paletteColour(PaletteSlot slot) const { return palette_[slot]; }
   TDMOrvik* data() const { return data_; }
 
+  // --- Navigation operations (other windows call these after positioning the tables) ---
+  // Fills ListBoxChapter from a chapter-name table (when it holds chapter 1).
+  void FillChapterList(orvik::Table* chapters);
+  // Puts the PageName of a page code into lblPageName.
+  void ShowPageName(orvik::Table* pageNames, int pageCode);
+  // Fills the page list with the headings and pages of the named chapter.
+  void BuildPageList(orvik::Table* chapters, orvik::Table* pageNames, const QString& chapterName);
+  // Fills the page list again for the page-list chapter from another language's table.
+  void RebuildPageList(orvik::Table* pageNames);
+  // Makes the named page current and shows it with its first entry; false when the name or
+  // its page is not found (nothing changed).
+  bool OpenPageByName(orvik::Table* pageNames, const QString& name);
+  // Puts the current page's picture on screen and highlights entry 1; false when the page has
+  // no entry 1 or no hit map (the picture then shows without highlight).
+  bool ShowPageFirstEntry();
+  void UpdateEntryButtons();
+  void UpdatePageButtons();
+  void ResetPageRowHover();
+  // The language command (1 English, 2 French, 3 Russian, 4 Spanish): texts of every window,
+  // then chapter and page names from that language's tables.
+  void ReloadLanguageNames(int languageNumber);
+  // Lays the panes out for the shown languages and shows what the current view needs.
+  void ApplyShownLanguages();
+  void LockCommands();
+  void UnlockCommands();
+  // Turns to the page view for the current row of tblPgePicture (the page-list click, the find
+  // and page-list windows): picture, buttons, panes, entry 1.
+  void EnterPageView();
+  // Shows the current row of tblWrdPicture highlighted on the clean page picture and blinking,
+  // and brings the panes to it (the find and entry-list windows' jump to an entry).
+  void ShowCurrentEntryOnPicture();
+  // Positions the entry-article tables of the shown languages on the current entry; the panes
+  // follow through their data sources.
+  void SyncEntryPanes();
+  // Empties the panes and the entry-list windows.
+  void ClearEntryPanes();
+
+  // --- Page picture ---
+  void startBlinking();
+  void stopBlinking();
+
+  // --- Browsing state ---
+  View view() const;
+  int currentPageCode() const { return currentPageCode_; }
+  int pageListChapter() const { return pageListChapter_; }
+  int lastEntryUnderMouse() const { return lastEntry_; }
+  bool entrySelected() const { return entrySelected_; }
+  bool mouseLocked() const { return mouseLock_; }
+  void setMouseLock(bool locked) { mouseLock_ = locked; }
+  int blinkPhase() const { return blinkPhase_; }
+  int hotRow() const { return hotRow_; }
+  int visibleRowCount() const { return visibleRows_; }
+  // The small picture of a page-list row (null for headings).
+  QImage rowPicture(int row) const;
+  int paneLayoutCount() const { return paneLayoutCount_; }
+
+  // The hand-over to other subsystems (never null); the window takes ownership.
+  BrowseSeams* seams() const { return seams_.get(); }
+  void setSeams(std::unique_ptr<BrowseSeams> seams);
+  // The entry panes (null until the panes are built).
+  EntryPanes* entryPanes() const { return panes_; }
+
+  // --- Handlers, bound by name ---
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void FormDestroy();
+  void ListBoxChapterMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos);
+  void ListBoxChapterNoSelectedChange();
+  void ListBoxChapterMouseMove();
+  void ZakladkiClick();
+  void ZakladkiSelectedChange();
+  void ZakladkiHighlightedChange();
+  void NewListBoxPagesMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint pos);
+  void NewListBoxPagesClick();
+  void NewListBoxPagesDrawItem(SkinnedListBox* control, int index, QRect rect, int state);
+  void OSBarPagesScroll(int scrollCode, int& scrollPos);
+  void btnBackToChaptersClick();
+  void btnBackToPagesClick();
+  void btnNextPageClick();
+  void btnPrevPageClick();
+  void btnNextWordClick();
+  void btnPrevWordClick();
+  void ImgPagesMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint pos);
+  void ImgPagesMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos);
+  void btnRegimeClick();
+  void Timer1Timer();
+  void btnPrintPctClick();
+  void MultiLang1AfterLanguageChanged(TBaseMultiLang* sender, quint8 newLanguage);
+
+  // --- Controls (system names) ---
+  PictureBox* Image1;  // the drawn title strip
+  QLabel* lblMainCap;
+  TOrvikBtn98 *btnMinimize, *btnMaximize, *btnRestore, *btnClose;
   QWidget* pnlMain;
   QLabel* Phon;          // the background of the page-list and page views
   QLabel* PhonChapters;  // the background of the chapter view
+  TOrvikChapterList* ListBoxChapter;
+  TOrvikZakladka* Zakladki;
+  PictureBox* ImgChapter;
+  TOrvikPanel* PanelChapName;
+  QLabel* lblChapterName;
+  QLabel* lblPageName;
+  TOrvikPanel* PanelForImgLittle;
+  TNewListBox* NewListBoxPages;
+  PictureBox* ImgLittle;
+  TOrvikScrollBar* OSBarPages;
+  DataImage* DBImageLittle;
+  QWidget* PanelForImg;
+  PictureBox *ImgPages, *ImgTimer, *ImgSound;
+  DataImage *DBImgPages, *DBImgPage16;
+  QTimer* Timer1;
+  TOrvikBtn98 *btnBackToChapters, *btnBackToPages, *btnNumberLang, *btnPageList, *btnFind, *btnHelp,
+      *btnExitNew, *btnVerify, *btnPrintPct, *btnRegime, *btnPrevWord, *btnNextWord,
+      *btnAutoPlayPanel, *btnSoundPage, *btnSoundChapter;
+  TOrvikBtnNav *btnPrevPage, *btnNextPage;
+  TOrvikPanel* PopUpPct;
+  QLabel* lblPopUpPct;
+  TOrvikChapterList* PopUpPctList;
+  PictureBox* imgEyeClosed;
+  TMultiLang* MultiLang1;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void FormCreate();
-  void FormClose();
+  // Building (main_window.cpp).
+  void createControls();
+  void createButtons();
+  void bindHandlers();
   bool loadBackground(QLabel* target, const QString& file);
+  void showChapterView();
+  void showPageListView();
+  void hidePageView();
+  void setVisibleRowCount();
+  void applyChapterPicture(bool pagePicture);
+
+  // Navigation helpers (navigation.cpp).
+  int interfaceLanguage() const;
+  orvik::Table* chapterTable() const;
+  orvik::Table* pageNameTable() const;
+  QString chapterNameOfCode(int chapterCode);
+  void fillPageRows(orvik::Table* pageNames, int chapterCode);
+  void positionChapterPictures(int chapterCode);
+  void stepPage(bool forward);
+  void stepEntry(bool forward);
+  void moveImgLittleToHotRow();
+  bool isPageRow(int row) const;
+
+  // Page picture helpers (page_picture.cpp).
+  void putCleanPicture();
+  void highlightCurrentEntry();
+  bool findFirstEntryAndBand();
+  // The hit map's entry order at a point of the picture; 0 for none (also outside the map).
+  int hitMapEntry(QPoint pos);
+
+  // Pane calls (main_window.cpp), the one place that talks to the entry panes.
+  void createPanes();
+  void layoutPanes();
+  void showPanes(bool show);
+  void reloadPanes();
+
+  // Wraps a table operation: a failure goes to the database failure routine.
+  bool guard(const std::function<void()>& op);
 
   TDMOrvik* data_;
   std::array<QColor, PaletteSize> palette_;
+  std::unique_ptr<BrowseSeams> seams_;
+  EntryPanes* panes_ = nullptr;
+
+  // Browsing state.
+  int currentPageCode_ = 0;
+  int pageListChapter_ = 0;
+  int lastEntry_ = -1;
+  bool entrySelected_ = true;
+  bool mouseLock_ = false;
+  int blinkPhase_ = 1;
+  int hotRow_ = -1;
+  int prevHotRow_ = -1;
+  int visibleRows_ = 0;
+  int paneLayoutCount_ = 4;
+  int lastSelectedTab_ = 0;
+  QList<QImage> rowPictures_;
+  QImage cleanPicture_;
 };
 
 extern TForm1* Form1;

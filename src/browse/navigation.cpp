@@ -1,0 +1,692 @@
+// Chapter, page-list and page navigation of the main window: the chapter list and tab strip,
+// building the page list of a chapter, opening a page, stepping through pages across chapter
+// boundaries and through the entries of a page, and the way back to the page list and the
+// chapters.
+
+#include <QApplication>
+#include <optional>
+
+#include "app/data_module.h"
+#include "browse/data_image.h"
+#include "browse/entry_panes.h"
+#include "browse/main_window.h"
+#include "browse/picture_box.h"
+#include "browse/seams.h"
+#include "controls/cursors.h"
+#include "controls/new_list_box.h"
+#include "controls/orvik_btn98.h"
+#include "controls/orvik_btn_nav.h"
+#include "controls/orvik_chapter_list.h"
+#include "controls/orvik_panel.h"
+#include "controls/orvik_scroll_bar.h"
+#include "controls/orvik_zakladka.h"
+#include "lang/language_captions.h"
+#include "lang/multi_lang.h"
+#include "platform/event_pump.h"
+#include "platform/table.h"
+
+namespace {
+
+const QString kChapterCode = QStringLiteral("ChapterCode");
+const QString kPageCode = QStringLiteral("PageCode");
+const QString kPageName = QStringLiteral("PageName");
+const QString kOrder = QStringLiteral("Order");
+
+// The hourglass for the length of a scope.
+class BusyCursor {
+ public:
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+int TForm1::interfaceLanguage() const {
+  return data_ ? data_->settings().interfaceLanguage() : 1;
+}
+
+orvik::Table* TForm1::chapterTable() const {
+  return data_ ? data_->tblChapter(interfaceLanguage()) : nullptr;
+}
+
+orvik::Table* TForm1::pageNameTable() const {
+  return data_ ? data_->tblPageName(interfaceLanguage()) : nullptr;
+}
+
+// The chapter's name in the interface language (index IndChptCode, second field); empty when
+// the chapter is not in the table. Throws orvik::DbError.
+QString TForm1::chapterNameOfCode(int chapterCode) {
+  orvik::Table* chapters = chapterTable();
+  if (!chapters || !chapters->active()) return {};
+  chapters->setIndexName(QStringLiteral("IndChptCode"));
+  if (!chapters->findKey({chapterCode})) return {};
+  return chapters->textValue(1);
+}
+
+// Throws orvik::DbError.
+void TForm1::positionChapterPictures(int chapterCode) {
+  if (!data_ || !data_->tblChptPct->active()) return;
+  data_->tblChptPct->setIndexName(QStringLiteral("IndChapterCode"));
+  data_->tblChptPct->findKey({chapterCode});
+}
+
+bool TForm1::isPageRow(int row) const {
+  if (row < 0 || row >= NewListBoxPages->Items().Count()) return false;
+  return NewListBoxPages->itemText(row).startsWith(QLatin1Char(' '));
+}
+
+QImage TForm1::rowPicture(int row) const {
+  return row >= 0 && row < rowPictures_.size() ? rowPictures_[row] : QImage();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Operations
+
+void TForm1::FillChapterList(orvik::Table* chapters) {
+  if (!chapters || !chapters->active()) return;
+  guard([&] {
+    chapters->setIndexName(QStringLiteral("IndChptCode"));
+    if (!chapters->findKey({1})) return;
+    QStringList lines;
+    chapters->first();
+    const int count = chapters->recordCount();
+    for (int i = 0; i < count; ++i) {
+      lines << chapters->textValue(1);
+      chapters->next();
+    }
+    ListBoxChapter->setLines(lines);
+  });
+}
+
+void TForm1::ShowPageName(orvik::Table* pageNames, int pageCode) {
+  if (!pageNames || !pageNames->active()) return;
+  guard([&] {
+    pageNames->setIndexName(QStringLiteral("IndPgCd"));
+    if (pageNames->findKey({pageCode})) lblPageName->setText(pageNames->textValue(kPageName));
+  });
+}
+
+// Appends the rows of a chapter from the page-name table's current row on, with the small
+// pictures of its pages from tblPctLittle's current row on. Throws orvik::DbError.
+void TForm1::fillPageRows(orvik::Table* pageNames, int chapterCode) {
+  orvik::Table* little = data_->tblPctLittle;
+  little->setIndexName(QStringLiteral("IndChapter"));
+  bool littleOnChapter = little->active() && little->findKey({chapterCode});
+  pageListChapter_ = chapterCode;
+  QStringList rows;
+  while (!pageNames->eof() && pageNames->intValue(kChapterCode) == chapterCode) {
+    if (pageNames->intValue(kPageCode) == 0) {
+      rows << pageNames->textValue(kPageName);
+      rowPictures_ << QImage();
+    } else {
+      rows << QStringLiteral("  ") + pageNames->textValue(2);
+      // The small pictures follow the chapter's pages one for one; a chapter with more pages
+      // than pictures (or past the list's room) gets empty ones.
+      if (littleOnChapter && rowPictures_.size() < kMaxPageRows &&
+          little->intValue(0) == chapterCode) {
+        rowPictures_ << little->image(QStringLiteral("LittlePagePicture"));
+        const int moved = little->moveBy(1);
+        if (moved == 0) littleOnChapter = false;
+      } else {
+        rowPictures_ << QImage();
+      }
+    }
+    if (pageNames->moveBy(1) == 0) break;
+  }
+  NewListBoxPages->setItems(rows);
+}
+
+void TForm1::BuildPageList(orvik::Table* chapters, orvik::Table* pageNames,
+                           const QString& chapterName) {
+  if (!data_ || !chapters || !pageNames) return;
+  guard([&] {
+    rowPictures_.clear();
+    NewListBoxPages->Items().Clear();
+    chapters->setIndexName(QStringLiteral("IndChapter"));
+    if (!chapters->findKey({chapterName})) return;
+    const int code = chapters->intValue(kChapterCode);
+    pageNames->setIndexName(QStringLiteral("IndChptCode"));
+    if (!pageNames->findKey({code})) return;
+    fillPageRows(pageNames, code);
+    const int rows = NewListBoxPages->Items().Count();
+    if (rows > kPageListRows) {
+      OSBarPages->setMax(rows - kPageListRows);
+      OSBarPages->setPosition(0);
+      OSBarPages->show();
+    } else {
+      OSBarPages->hide();
+    }
+  });
+}
+
+void TForm1::RebuildPageList(orvik::Table* pageNames) {
+  if (!data_ || !pageNames || !pageNames->active()) return;
+  guard([&] {
+    int code = pageListChapter_;
+    orvik::Table* pages = data_->tblPgePicture;
+    if (!ImgPages->isHidden() && pages->active() && !pages->isEmpty())
+      code = pages->intValue(kChapterCode);
+    if (code <= 0) return;
+    const qint64 namesRow = pageNames->isEmpty() ? 0 : pageNames->bookmark();
+    const qint64 pageRow = pages->active() && !pages->isEmpty() ? pages->bookmark() : 0;
+    const int top = NewListBoxPages->TopIndex();
+    rowPictures_.clear();
+    NewListBoxPages->Items().Clear();
+    pageNames->setIndexName(QStringLiteral("IndChptCode"));
+    if (pageNames->findKey({code})) fillPageRows(pageNames, code);
+    NewListBoxPages->setTopIndex(top);
+    const int rows = NewListBoxPages->Items().Count();
+    if (rows > kPageListRows) {
+      OSBarPages->setMax(rows - kPageListRows);
+      OSBarPages->setPosition(NewListBoxPages->TopIndex());
+    }
+    OSBarPages->setVisible(!PanelForImgLittle->isHidden() && rows > kPageListRows);
+    if (namesRow) pageNames->gotoBookmark(namesRow);
+    if (pageRow) pages->gotoBookmark(pageRow);
+    pageListChapter_ = code;
+  });
+}
+
+bool TForm1::OpenPageByName(orvik::Table* pageNames, const QString& name) {
+  if (!data_ || !pageNames) return false;
+  bool opened = false;
+  guard([&] {
+    pageNames->setIndexName(QStringLiteral("IndPgNm"));
+    if (!pageNames->findKey({name})) return;
+    orvik::Table* pages = data_->tblPgePicture;
+    pages->setIndexName(QStringLiteral("IndexPgePct"));
+    if (!pages->findKey({pageNames->intValue(kChapterCode),
+                         pageNames->intValue(QStringLiteral("Subchapter")),
+                         pageNames->intValue(kPageCode)}))
+      return;
+    putCleanPicture();
+    mouseLock_ = false;
+    currentPageCode_ = pages->intValue(kPageCode);
+    ShowPageFirstEntry();
+    UpdateEntryButtons();
+    opened = true;
+  });
+  return opened;
+}
+
+void TForm1::UpdateEntryButtons() {
+  btnPrevWord->setEnabled(true);
+  btnNextWord->setEnabled(true);
+  if (!data_) return;
+  guard([&] {
+    orvik::Table* words = data_->tblWrdPicture;
+    // A page without entries leaves the entry table elsewhere: nothing to step through.
+    if (!words->active() || words->isEmpty() || words->intValue(kPageCode) != currentPageCode_) {
+      btnPrevWord->setEnabled(false);
+      btnNextWord->setEnabled(false);
+      return;
+    }
+    const int order = words->intValue(kOrder);
+    if (order == 1) btnPrevWord->setEnabled(false);
+    if (order == words->intValue(QStringLiteral("NumberWord"))) btnNextWord->setEnabled(false);
+  });
+}
+
+void TForm1::UpdatePageButtons() {
+  if (!data_) return;
+  guard([&] {
+    orvik::Table* pages = data_->tblPgePicture;
+    const int recNo = pages->recNo();
+    btnNextPage->setVisible(recNo < pages->recordCount());
+    btnPrevPage->setVisible(recNo > 1);
+  });
+}
+
+void TForm1::ResetPageRowHover() {
+  hotRow_ = -1;
+  if (prevHotRow_ >= 0) NewListBoxPages->update(NewListBoxPages->itemRect(prevHotRow_));
+  prevHotRow_ = -1;
+  ImgLittle->move(ImgLittle->x(), 2);
+  ImgLittle->setPicture(rowPicture(0));
+}
+
+void TForm1::ReloadLanguageNames(int languageNumber) {
+  const int index = orvik::translationIndexOfNumber(languageNumber);
+  if (index < 0) return;
+  SetInterfaceLanguage(quint8(index));
+  if (!data_) return;
+  orvik::Table* chapters = data_->tblChapter(languageNumber);
+  orvik::Table* pageNames = data_->tblPageName(languageNumber);
+  if (!chapters || !pageNames || !chapters->active() || !pageNames->active()) return;
+  if (ListBoxChapter->isHidden()) {
+    RebuildPageList(pageNames);
+    ResetPageRowHover();
+  }
+  FillChapterList(chapters);
+  if (!lblPageName->isHidden()) ShowPageName(pageNames, currentPageCode_);
+  guard([&] {
+    chapters->setIndexName(QStringLiteral("IndChptCode"));
+    if (pageListChapter_ > 0 && chapters->findKey({pageListChapter_}))
+      lblChapterName->setText(chapters->textValue(1));
+  });
+}
+
+void TForm1::ApplyShownLanguages() {
+  if (panes_) panes_->hideAll();
+  layoutPanes();
+  const View v = view();
+  if (v == View::PageList)
+    btnSoundChapter->setVisible(data_ && data_->settings().hasSounds(interfaceLanguage()));
+  if (v == View::Page) {
+    lblPageName->show();
+    showPanes(true);
+    seams_->hideEntryListsOfHiddenLanguages();
+  }
+}
+
+void TForm1::LockCommands() {
+  const QList<TOrvikBtn98*> buttons = findChildren<TOrvikBtn98*>();
+  for (TOrvikBtn98* b : buttons) {
+    const QString name = b->objectName();
+    if (b == btnAutoPlayPanel || name == u"btnListEn" || name == u"btnListFr" ||
+        name == u"btnListRu" || name == u"btnListSp")
+      continue;
+    b->setEnabled(false);
+  }
+}
+
+void TForm1::UnlockCommands() {
+  const QList<TOrvikBtn98*> buttons = findChildren<TOrvikBtn98*>();
+  for (TOrvikBtn98* b : buttons) b->setEnabled(true);
+}
+
+void TForm1::EnterPageView() {
+  BusyCursor busy;
+  PhonChapters->hide();
+  ListBoxChapter->hide();
+  Phon->show();
+  PanelChapName->show();
+  lblPageName->show();
+  Zakladki->sticky = false;
+  guard([&] { putCleanPicture(); });
+  PanelForImg->show();
+  ImgPages->show();
+  PanelForImg->raise();
+  showPanes(true);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{btnPrevPage, btnNextPage, btnPrevWord, btnNextWord,
+                                       btnRegime, btnPrintPct, btnAutoPlayPanel, btnBackToPages})
+    w->show();
+  const bool sounds = data_ && data_->settings().hasSounds(interfaceLanguage());
+  btnSoundPage->setVisible(sounds);
+  btnSoundChapter->setVisible(sounds);
+  ClearEntryPanes();
+  NewListBoxPages->hide();
+  OSBarPages->hide();
+  PanelForImgLittle->hide();
+  btnBackToChapters->hide();
+  ImgChapter->hide();
+  UpdatePageButtons();
+  if (ShowPageFirstEntry()) {
+    SyncEntryPanes();
+    seams_->bringEntryListsToEntry();
+  }
+  UpdateEntryButtons();
+  seams_->setAutoPlayIdle();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Chapter view and tab strip
+
+void TForm1::ListBoxChapterNoSelectedChange() {
+  const int n = ListBoxChapter->selectedNumber();
+  Zakladki->highlightTab(n);
+  guard([&] { positionChapterPictures(n); });
+}
+
+void TForm1::ListBoxChapterMouseMove() {
+  seams_->closeChoosers();
+}
+
+void TForm1::ZakladkiSelectedChange() {
+  if (ListBoxChapter->isHidden()) return;
+  const int n = Zakladki->pointerTab();
+  if (n == lastSelectedTab_ || n < 1 || n > 15) return;
+  lastSelectedTab_ = n;
+  ListBoxChapter->highlight(n - 1);
+  guard([&] { positionChapterPictures(n); });
+}
+
+void TForm1::ZakladkiHighlightedChange() {
+  if (!ListBoxChapter->isHidden()) {
+    Zakladki->hintAllowed = false;
+    return;
+  }
+  Zakladki->hintAllowed = true;
+  guard([&] { Zakladki->setChapterName(chapterNameOfCode(Zakladki->pointerTab())); });
+}
+
+void TForm1::ListBoxChapterMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
+  if (button != Qt::LeftButton) return;
+  const int n = ListBoxChapter->selectedNumber();
+  if (n < 1 || n > ListBoxChapter->Lines().size()) return;
+  const QString name = ListBoxChapter->Lines().at(n - 1);
+  seams_->playClickSound();
+  BusyCursor busy;
+  NewListBoxPages->Items().Clear();
+  Zakladki->setSelectedTab(n);
+  orvik::Table* chapters = chapterTable();
+  BuildPageList(chapters, pageNameTable(), name);
+  guard([&] {
+    if (!chapters) return;
+    chapters->setIndexName(QStringLiteral("IndChapter"));
+    if (chapters->findKey({name})) lblChapterName->setText(chapters->textValue(1));
+  });
+  ResetPageRowHover();
+  showPageListView();
+  setVisibleRowCount();
+}
+
+void TForm1::ZakladkiClick() {
+  const int n = Zakladki->selectedTab();
+  if (n < 1 || n > 15) return;
+  if (seams_->autoPlayRunning()) seams_->stopAutoPlay();
+  seams_->stopEntrySound();
+  UnlockCommands();
+  UpdateEntryButtons();
+  seams_->setAutoPlayIdle();
+  BusyCursor busy;
+  seams_->playClickSound();
+  NewListBoxPages->Items().Clear();
+  QString name;
+  guard([&] { name = chapterNameOfCode(n); });
+  if (!name.isEmpty()) {
+    BuildPageList(chapterTable(), pageNameTable(), name);
+    lblChapterName->setText(name);
+  }
+  NewListBoxPages->setTopIndex(0);
+  ResetPageRowHover();
+  ListBoxChapter->hide();
+  hidePageView();
+  guard([&] { positionChapterPictures(n); });
+  showPageListView();
+  setVisibleRowCount();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Page-list view
+
+void TForm1::NewListBoxPagesDrawItem(SkinnedListBox* control, int index, QRect rect, int) {
+  ListCanvas& canvas = control->Canvas();
+  canvas.brushColor = paletteColour(ListColour);
+  canvas.fillRect(rect);
+  if (!isPageRow(index))
+    canvas.fontColor = paletteColour(ListHeading);
+  else
+    canvas.fontColor = index == hotRow_ ? QColor(255, 0, 0) : QColor(0, 0, 0);
+  canvas.textOut(rect.left() + 2, rect.top(), NewListBoxPages->itemText(index));
+}
+
+void TForm1::NewListBoxPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) {
+  seams_->closeChoosers();
+  const int rowHeight = NewListBoxPages->ItemHeight();
+  const int count = NewListBoxPages->Items().Count();
+  if (count == 0 || pos.y() < 0 || pos.x() < 0) return;
+  if (pos.y() >= visibleRows_ * rowHeight || pos.x() >= NewListBoxPages->width()) return;
+  const int row = std::min(NewListBoxPages->TopIndex() + pos.y() / rowHeight, count - 1);
+  if (row == prevHotRow_) return;
+  hotRow_ = row;
+  if (prevHotRow_ >= 0) NewListBoxPages->update(NewListBoxPages->itemRect(prevHotRow_));
+  NewListBoxPages->update(NewListBoxPages->itemRect(row));
+  NewListBoxPages->setCursor(isPageRow(row) ? orvik::orvikCursor(orvik::O_FOREFINGER)
+                                            : QCursor(Qt::ArrowCursor));
+  prevHotRow_ = row;
+  moveImgLittleToHotRow();
+}
+
+void TForm1::moveImgLittleToHotRow() {
+  if (hotRow_ < 0) return;
+  const int top = (hotRow_ - NewListBoxPages->TopIndex()) * NewListBoxPages->ItemHeight() + 2;
+  ImgLittle->move(ImgLittle->x(), top);
+  ImgLittle->setPicture(rowPicture(hotRow_));
+}
+
+void TForm1::OSBarPagesScroll(int scrollCode, int& scrollPos) {
+  const int top = NewListBoxPages->TopIndex();
+  switch (scrollCode) {
+    case TOrvikScrollBar::scLineUp:
+    case TOrvikScrollBar::scPageUp:
+      if (top > 0) NewListBoxPages->setTopIndex(scrollPos);
+      break;
+    case TOrvikScrollBar::scTrack:
+      NewListBoxPages->setTopIndex(scrollPos);
+      break;
+    case TOrvikScrollBar::scLineDown:
+    case TOrvikScrollBar::scPageDown:
+      if (OSBarPages->Max() >= top) NewListBoxPages->setTopIndex(scrollPos);
+      break;
+    default:
+      return;
+  }
+  moveImgLittleToHotRow();
+}
+
+void TForm1::NewListBoxPagesClick() {
+  if (hotRow_ < 0 || hotRow_ >= NewListBoxPages->Items().Count()) return;
+  const QString text = NewListBoxPages->itemText(hotRow_);
+  int row = -1;
+  for (int i = 0; i < NewListBoxPages->Items().Count(); ++i)
+    if (NewListBoxPages->itemText(i) == text) {
+      row = i;
+      break;
+    }
+  if (!isPageRow(row)) return;
+  seams_->playClickSound();
+  BusyCursor busy;
+  orvik::Table* pageNames = pageNameTable();
+  if (!OpenPageByName(pageNames, text.trimmed())) return;
+  ShowPageName(pageNames, currentPageCode_);
+  EnterPageView();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Back to the page list and to the chapters
+
+void TForm1::btnBackToPagesClick() {
+  seams_->stopEntrySound();
+  seams_->setAutoPlayIdle();
+  int pageChapter = 0;
+  guard([&] {
+    if (data_ && !data_->tblPgePicture->isEmpty())
+      pageChapter = data_->tblPgePicture->intValue(kChapterCode);
+  });
+  std::optional<BusyCursor> busy;
+  if (pageChapter > 0 && pageChapter != pageListChapter_) {
+    busy.emplace();
+    QString name;
+    guard([&] { name = chapterNameOfCode(pageChapter); });
+    BuildPageList(chapterTable(), pageNameTable(), name);
+    NewListBoxPages->setTopIndex(0);
+    OSBarPages->setPosition(OSBarPages->Min());
+    ResetPageRowHover();
+  }
+  seams_->playClickSound();
+  hidePageView();
+  setVisibleRowCount();
+  showPageListView();
+}
+
+void TForm1::btnBackToChaptersClick() {
+  seams_->stopAllSounds();
+  seams_->playClickSound();
+  applyChapterPicture(false);
+  showChapterView();
+  btnBackToChapters->hide();
+  orvik::Delay(1);
+  int chapter = 0;
+  guard([&] {
+    if (data_ && data_->tblChptPct->active() && !data_->tblChptPct->isEmpty())
+      chapter = data_->tblChptPct->intValue(0);
+  });
+  if (chapter >= 1) ListBoxChapter->highlight(chapter - 1);
+  Zakladki->Refresh();
+  if (chapter >= 1) Zakladki->highlightTab(chapter);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pages and entries
+
+void TForm1::btnNextPageClick() {
+  stepPage(true);
+}
+void TForm1::btnPrevPageClick() {
+  stepPage(false);
+}
+
+void TForm1::stepPage(bool forward) {
+  seams_->stopEntrySound();
+  seams_->setAutoPlayIdle();
+  seams_->playPageTurnSound();
+  BusyCursor busy;
+  if (!data_) return;
+  guard([&] {
+    orvik::Table* pages = data_->tblPgePicture;
+    const int recNo = pages->recNo();
+    if (forward ? recNo >= pages->recordCount() : recNo <= 1) return;
+    mouseLock_ = false;
+    stopBlinking();
+    pages->moveBy(forward ? 1 : -1);
+    currentPageCode_ = pages->intValue(kPageCode);
+    putCleanPicture();
+    ClearEntryPanes();
+    ShowPageName(pageNameTable(), currentPageCode_);
+    const int chapter = pages->intValue(kChapterCode);
+    lblChapterName->setText(chapterNameOfCode(chapter));
+    if (chapter != Zakladki->selectedTab()) {
+      Zakladki->setSelectedTab(chapter);
+      positionChapterPictures(chapter);
+    }
+    if (ShowPageFirstEntry()) SyncEntryPanes();
+    UpdateEntryButtons();
+  });
+  UpdatePageButtons();
+  seams_->updateAutoPlayPosition();
+}
+
+void TForm1::btnNextWordClick() {
+  stepEntry(true);
+}
+void TForm1::btnPrevWordClick() {
+  stepEntry(false);
+}
+
+void TForm1::stepEntry(bool forward) {
+  seams_->stopEntrySound();
+  if (!seams_->autoPlayRunning()) {
+    seams_->setAutoPlayIdle();
+    seams_->playClickSound();
+  }
+  if (!data_) return;
+  guard([&] {
+    orvik::Table* words = data_->tblWrdPicture;
+    if (words->isEmpty()) return;
+    if (words->intValue(kPageCode) != currentPageCode_) {
+      words->setIndexName(QStringLiteral("IndPageOrder"));
+      if (!words->findKey({currentPageCode_, 1})) return;
+    }
+    // With the mouse last on an empty spot the table rests on entry 1 with nothing
+    // highlighted: the next entry is entry 1 itself.
+    int step = forward ? 1 : -1;
+    if (forward && !entrySelected_) {
+      step = 0;
+      entrySelected_ = true;
+    }
+    stopBlinking();
+    const int moved = words->moveBy(step);
+    putCleanPicture();
+    if (moved != step || words->eof() || words->intValue(kPageCode) != currentPageCode_) {
+      // Off the page: stay on the entry we had.
+      if (moved != 0) words->moveBy(-moved);
+    }
+    highlightCurrentEntry();
+    mouseLock_ = false;
+    startBlinking();
+    SyncEntryPanes();
+    seams_->bringEntryListsToEntry();
+    seams_->updateAutoPlayPosition();
+    lastEntry_ = words->intValue(kOrder);
+  });
+  UpdateEntryButtons();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Interface language
+
+void TForm1::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage) {
+  const int number = orvik::languageNumberOfIndex(newLanguage);
+  if (number < 1) return;
+  if (panes_) panes_->setInterfaceLanguage(number);
+  orvik::RelabelLanguageItems(PopUpPctList, PopUpPctList->Lines().size(),
+                              orvik::shiftCaptionTable(), number);
+  static const char* const kSayIn[4] = {"Say in", "Prononcer en", "Произнести на",
+                                        "Pronunciar en "};
+  lblPopUpPct->setText(QString::fromUtf8(kSayIn[number - 1]));
+  // Hover hints of the buttons, by language number (English, French, Russian, Spanish).
+  struct Hint {
+    QList<TOrvikBtn98*> buttons;
+    const char* text[4];
+  };
+  QList<TOrvikBtn98*> soundWords, lists, prints;
+  if (panes_)
+    for (int lang = 1; lang <= 4; ++lang) {
+      soundWords << panes_->soundButton(lang);
+      lists << panes_->listButton(lang);
+      prints << panes_->printButton(lang);
+    }
+  const Hint hints[] = {
+      {{btnSoundChapter},
+       {"Pronounce Chapter Name", "Prononcer le nom du chapitre", "Произнести название главы",
+        "Pronunciar el nombre del capítulo"}},
+      {{btnSoundPage},
+       {"Pronounce Page Name", "Prononcer le nom de la page", "Произнести название страницы",
+        "Pronunciar el nombre de la página"}},
+      {soundWords,
+       {"Pronounce Word Entry", "Prononcer l'entrée du dictionnaire", "Произнести словарную статью",
+        "Pronunciar entrada de diccionario"}},
+      {lists,
+       {"Show Head Entries for Page", "Afficher la liste des entrées",
+        "Показать список слов для страницы", "Mostrar lista de entradas de la página"}},
+      {prints,
+       {"Print Entries for Page", "Imprimer les entrées", "Печать словарных статей",
+        "Imprimir entradas"}},
+      {{btnBackToPages},
+       {"List of Pages", "Liste des pages", "Список страниц", "Indice de páginas"}},
+      {{btnBackToChapters},
+       {"List of Chapters", "Liste des chapitres", "Список глав", "Indice de capítulos"}},
+      {{btnPageList},
+       {"Browse Pages", "Affichage des pages", "Просмотр страниц по алфавиту",
+        "Ver paginas por alfabeto"}},
+      {{btnNumberLang}, {"Settings", "Options", "Настройки", "Opciones"}},
+      {{btnFind},
+       {"Find in Selected Language", "Recherche en langue choisie", "Поиск на выбранном языке",
+        "Buscar en idioma seleccionado"}},
+      {{btnHelp},
+       {"Learn more about Orvik Dictionary", "Plus d'informations sur le dictionnaire Orvik",
+        "Узнайте больше о «Словаре Орвик»", "Conozca mejor el diccionario Orvik"}},
+      {{btnNextPage}, {"NextPage", "Page suivante", "Следущая страница", "Página siguiente"}},
+      {{btnPrevPage},
+       {"Previous Page", "Page précédente", "Предыдущая страница", "Página anterior"}},
+      {{btnPrintPct}, {"Print Picture", "Imprimer l'image", "Печать картинки", "Imprimir cuadros"}},
+      {{btnRegime},
+       {"Activate Pointer Cursor", "Bloquer la souris", "Активировать курсор-указку",
+        "Bloquear el ratón"}},
+      {{btnNextWord}, {"Next Entry", "Entrée suivante", "Следующее слово", "Entrada siguiente"}},
+      {{btnPrevWord},
+       {"Previous Entry", "Entrée précédente", "Предыдущее слово", "Entrada anterior"}},
+      {{btnAutoPlayPanel},
+       {"Autoplay Control Panel", "Control de la lecture automatique", "Панель Автопроигрывания",
+        "Control del autoplay"}},
+      {{btnExitNew},
+       {"Close Application", "Fermer l'application", "Закончить приложение", "Salir del programa"}},
+  };
+  for (const Hint& h : hints)
+    for (TOrvikBtn98* b : h.buttons)
+      if (b) b->setHintName(QString::fromUtf8(h.text[number - 1]));
+}

@@ -1,0 +1,304 @@
+// The main window's views and navigation on the small test installation: the chapter list, the
+// page list of a chapter with its hover row and small picture, opening a page, stepping through
+// pages across chapter boundaries and through entries, and the ways back.
+
+#include <QSignalSpy>
+
+#include "browse/picture_box.h"
+#include "browse_fixture.h"
+#include "controls/new_list_box.h"
+#include "controls/orvik_btn98.h"
+#include "controls/orvik_btn_nav.h"
+#include "controls/orvik_chapter_list.h"
+#include "controls/orvik_panel.h"
+#include "controls/orvik_scroll_bar.h"
+#include "controls/orvik_zakladka.h"
+#include "lang/multi_lang.h"
+
+namespace {
+
+bool hasColour(const QImage& img, const QRect& r, const QColor& c) {
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (img.pixelColor(x, y) == c) return true;
+  return false;
+}
+
+QRect rowRect(TForm1* w, int row) {
+  const QRect r = w->NewListBoxPages->itemRect(row);
+  return QRect(w->NewListBoxPages->mapTo(w, r.topLeft()), r.size());
+}
+
+using Test = BrowseTest;
+
+TEST_F(Test, StartsInTheChapterViewWithTheChapterNames) {
+  start();
+  EXPECT_TRUE(messages.messages.isEmpty());
+  EXPECT_EQ(w->view(), TForm1::View::Chapters);
+  EXPECT_EQ(w->ListBoxChapter->Lines(), QStringList({QStringLiteral("Home"), QStringLiteral("Food"),
+                                                     QStringLiteral("Travel")}));
+  EXPECT_FALSE(w->PhonChapters->isHidden());
+  EXPECT_TRUE(w->Phon->isHidden());
+  EXPECT_FALSE(w->ImgChapter->picture().isNull());
+  const QList<QWidget*> hiddenOnes = {w->NewListBoxPages,   w->PanelForImg, w->btnBackToPages,
+                                      w->btnBackToChapters, w->btnNextPage, w->btnPrevPage,
+                                      w->btnRegime,         w->lblPageName, w->btnVerify};
+  for (QWidget* hidden : hiddenOnes)
+    EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
+  EXPECT_EQ(w->size(), QSize(757, 564));
+  EXPECT_EQ(w->ListBoxChapter->geometry(), QRect(30, 10, 307, 481));
+  const QImage img = shot(QStringLiteral("chapters"));
+  EXPECT_EQ(img.size(), QSize(757, 564));
+}
+
+TEST_F(Test, ChoosingAChapterInTheListBuildsItsPageList) {
+  start();
+  // Row 2 of the list is chapter 4 in this dictionary.
+  moveTo(w->ListBoxChapter, QPoint(40, 32 + 16));
+  click(w->ListBoxChapter, QPoint(40, 32 + 16));
+  EXPECT_EQ(w->view(), TForm1::View::PageList);
+  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Food"));
+  EXPECT_EQ(w->pageListChapter(), 4);
+  EXPECT_EQ(w->NewListBoxPages->Items().toStringList(),
+            QStringList({QStringLiteral("Fruit and vegetables"), QStringLiteral("  The market"),
+                         QStringLiteral("  Breakfast")}));
+  EXPECT_EQ(seams->clicks, 1);
+  EXPECT_FALSE(w->btnBackToChapters->isHidden());
+}
+
+TEST_F(Test, PageListRowsHeadingsHoverAndSmallPicture) {
+  start();
+  clickTab(1);
+  ASSERT_EQ(w->view(), TForm1::View::PageList);
+  EXPECT_EQ(w->Zakladki->selectedTab(), 1);
+  EXPECT_EQ(w->NewListBoxPages->Items().toStringList(),
+            QStringList({QStringLiteral("  The hall"), QStringLiteral("Rooms"),
+                         QStringLiteral("  The bedroom")}));
+  EXPECT_TRUE(w->rowPicture(1).isNull());
+  EXPECT_FALSE(w->rowPicture(0).isNull());
+  EXPECT_FALSE(w->rowPicture(2).isNull());
+  EXPECT_TRUE(w->OSBarPages->isHidden()) << "three rows fit";
+  EXPECT_EQ(w->visibleRowCount(), 3);
+
+  QImage img = shot(QStringLiteral("pagelist"));
+  EXPECT_TRUE(hasColour(img, rowRect(w, 1), QColor(128, 0, 0))) << "heading colour";
+  EXPECT_FALSE(hasColour(img, rowRect(w, 0), QColor(255, 0, 0)));
+
+  // Hovering a page row turns it red and brings its small picture beside it.
+  moveTo(w->NewListBoxPages, QPoint(30, 2 * 16 + 5));
+  EXPECT_EQ(w->hotRow(), 2);
+  EXPECT_EQ(w->ImgLittle->y(), 2 * 16 + 2);
+  EXPECT_EQ(w->ImgLittle->picture(), w->rowPicture(2));
+  EXPECT_EQ(w->NewListBoxPages->cursor().shape(), Qt::BitmapCursor);
+  img = shot(QStringLiteral("pagelist-hover"));
+  EXPECT_TRUE(hasColour(img, rowRect(w, 2), QColor(255, 0, 0)));
+
+  // A heading row: no red anywhere, the arrow, an empty small picture; clicking it does nothing.
+  moveTo(w->NewListBoxPages, QPoint(30, 16 + 5));
+  EXPECT_EQ(w->hotRow(), 1);
+  EXPECT_EQ(w->NewListBoxPages->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_TRUE(w->ImgLittle->picture().isNull());
+  img = w->grab().toImage();
+  EXPECT_FALSE(hasColour(img, rowRect(w, 2), QColor(255, 0, 0)));
+  EXPECT_FALSE(hasColour(img, rowRect(w, 1), QColor(255, 0, 0)));
+  const int clicks = seams->clicks;
+  click(w->NewListBoxPages, QPoint(30, 16 + 5));
+  EXPECT_EQ(w->view(), TForm1::View::PageList);
+  EXPECT_EQ(seams->clicks, clicks);
+
+  // Below the last row the hover stays.
+  moveTo(w->NewListBoxPages, QPoint(30, 10 * 16));
+  EXPECT_EQ(w->hotRow(), 1);
+}
+
+TEST_F(Test, OpeningAPageShowsItWithEntryOneHighlighted) {
+  start();
+  openBedroom();
+  EXPECT_EQ(w->view(), TForm1::View::Page);
+  EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The bedroom"));
+  EXPECT_FALSE(w->lblPageName->isHidden());
+  EXPECT_EQ(currentOrder(), 1);
+  EXPECT_EQ(w->lastEntryUnderMouse(), 1);
+  EXPECT_TRUE(w->Timer1->isActive());
+  EXPECT_FALSE(w->btnPrevWord->isEnabled());
+  EXPECT_TRUE(w->btnNextWord->isEnabled());
+  EXPECT_FALSE(w->btnPrevPage->isHidden()) << "102 is the second page";
+  EXPECT_FALSE(w->btnNextPage->isHidden());
+  EXPECT_TRUE(w->NewListBoxPages->isHidden());
+  EXPECT_TRUE(w->btnBackToChapters->isHidden());
+  EXPECT_FALSE(w->btnBackToPages->isHidden());
+  EXPECT_TRUE(w->ImgChapter->isHidden());
+  EXPECT_NE(w->ImgPages->picture(), w->ImgSound->picture()) << "the highlight is drawn";
+  shot(QStringLiteral("page"));
+}
+
+TEST_F(Test, ButtonsAtTheEndsOfTheDictionaryAndOfAPage) {
+  start();
+  clickTab(1);
+  clickRow(0);  // 101, the first page, one entry
+  ASSERT_EQ(w->currentPageCode(), 101);
+  EXPECT_TRUE(w->btnPrevPage->isHidden());
+  EXPECT_FALSE(w->btnNextPage->isHidden());
+  EXPECT_FALSE(w->btnPrevWord->isEnabled());
+  EXPECT_FALSE(w->btnNextWord->isEnabled()) << "entry 1 is also the last";
+
+  const QList<int> order = {102, 401, 402, 1204, 12105};
+  for (int page : order) {
+    click(w->btnNextPage, QPoint(10, 10));
+    EXPECT_EQ(w->currentPageCode(), page);
+  }
+  EXPECT_TRUE(w->btnNextPage->isHidden()) << "the last page of the dictionary";
+  EXPECT_FALSE(w->btnPrevPage->isHidden());
+  EXPECT_EQ(seams->pageTurns, 5);
+  // A next page on the last page (the button is hidden, but the command is public) changes
+  // nothing.
+  w->btnNextPageClick();
+  EXPECT_EQ(w->currentPageCode(), 12105);
+
+  // Stepping to the last entry of 12105 (three entries) disables next entry.
+  click(w->btnNextWord, QPoint(10, 10));
+  click(w->btnNextWord, QPoint(10, 10));
+  EXPECT_EQ(currentOrder(), 3);
+  EXPECT_FALSE(w->btnNextWord->isEnabled());
+  EXPECT_TRUE(w->btnPrevWord->isEnabled());
+  click(w->btnPrevWord, QPoint(10, 10));
+  EXPECT_EQ(currentOrder(), 2);
+  EXPECT_EQ(w->lastEntryUnderMouse(), 2);
+  EXPECT_TRUE(w->btnNextWord->isEnabled());
+
+  for (int i = 0; i < 5; ++i) click(w->btnPrevPage, QPoint(10, 10));
+  EXPECT_EQ(w->currentPageCode(), 101);
+  EXPECT_TRUE(w->btnPrevPage->isHidden());
+}
+
+TEST_F(Test, NextPageCrossesIntoTheNextChapterAndBackToPagesRebuildsTheList) {
+  start();
+  openBedroom();
+  click(w->btnNextPage, QPoint(10, 10));
+  EXPECT_EQ(w->currentPageCode(), 401);
+  EXPECT_EQ(w->Zakladki->selectedTab(), 4);
+  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Food"));
+  EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The market"));
+  EXPECT_EQ(data()->tblChptPct->intValue(0), 4);
+  EXPECT_EQ(currentOrder(), 1);
+  EXPECT_EQ(w->pageListChapter(), 1) << "the list is rebuilt only on the way back";
+  EXPECT_EQ(w->NewListBoxPages->Items().Count(), 3);
+
+  click(w->btnBackToPages, QPoint(10, 10));
+  EXPECT_EQ(w->view(), TForm1::View::PageList);
+  EXPECT_EQ(w->pageListChapter(), 4);
+  EXPECT_EQ(w->NewListBoxPages->itemText(1), QStringLiteral("  The market"));
+  EXPECT_FALSE(w->Timer1->isActive());
+  EXPECT_TRUE(w->PanelForImg->isHidden());
+  EXPECT_TRUE(w->btnRegime->isHidden());
+  EXPECT_FALSE(w->btnBackToChapters->isHidden());
+}
+
+TEST_F(Test, BackToPagesOfTheSameChapterKeepsTheRows) {
+  start();
+  clickTab(1);
+  moveTo(w->NewListBoxPages, QPoint(30, 2 * 16 + 5));
+  const int hot = w->hotRow();
+  clickRow(2);
+  click(w->btnBackToPages, QPoint(10, 10));
+  EXPECT_EQ(w->view(), TForm1::View::PageList);
+  EXPECT_EQ(w->hotRow(), hot) << "not rebuilt, hover kept";
+  EXPECT_EQ(w->NewListBoxPages->Items().Count(), 3);
+
+  click(w->btnBackToChapters, QPoint(10, 10));
+  EXPECT_EQ(w->view(), TForm1::View::Chapters);
+  EXPECT_TRUE(w->PanelChapName->isHidden());
+  EXPECT_EQ(w->ListBoxChapter->highlightedNumber(), 1);
+  EXPECT_TRUE(w->Zakladki->sticky);
+}
+
+TEST_F(Test, TabClickFromThePageViewOpensThatChaptersList) {
+  start();
+  openBedroom();
+  clickTab(12);
+  EXPECT_EQ(w->view(), TForm1::View::PageList);
+  EXPECT_FALSE(w->Timer1->isActive());
+  EXPECT_TRUE(w->ImgPages->isHidden());
+  EXPECT_TRUE(w->btnNextWord->isHidden());
+  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Travel"));
+  EXPECT_EQ(w->pageListChapter(), 12);
+  EXPECT_EQ(w->NewListBoxPages->Items().Count(), 4);
+  EXPECT_EQ(data()->tblChptPct->intValue(0), 12);
+  // A tab with no chapter behind it changes nothing.
+  clickTab(7);
+  EXPECT_EQ(w->pageListChapter(), 12);
+}
+
+TEST_F(Test, NextEntryAfterAnEmptySpotHighlightsEntryOne) {
+  start();
+  openBedroom();
+  const QPoint three = spotOf(3);
+  ASSERT_GE(three.x(), 0);
+  moveTo(w->ImgPages, three);
+  ASSERT_EQ(currentOrder(), 3);
+  const QPoint empty = spotOf(0);
+  ASSERT_GE(empty.x(), 0);
+  moveTo(w->ImgPages, empty);
+  EXPECT_FALSE(w->entrySelected());
+  EXPECT_FALSE(w->btnPrevWord->isEnabled());
+  EXPECT_TRUE(w->btnNextWord->isEnabled());
+  click(w->btnNextWord, QPoint(10, 10));
+  EXPECT_EQ(currentOrder(), 1);
+  EXPECT_EQ(w->lastEntryUnderMouse(), 1);
+  EXPECT_TRUE(w->entrySelected());
+  click(w->btnNextWord, QPoint(10, 10));
+  EXPECT_EQ(currentOrder(), 2);
+}
+
+TEST_F(Test, NextEntryAfterAnEmptySpotOnTheFirstPageOfTheTable) {
+  start();
+  clickTab(1);
+  clickRow(0);  // 101: its entry is the first row of the entry table
+  moveTo(w->ImgPages, spotOf(0));
+  ASSERT_FALSE(w->entrySelected());
+  w->btnNextWordClick();
+  EXPECT_EQ(currentOrder(), 1);
+  EXPECT_EQ(w->currentPageCode(), 101);
+  EXPECT_NE(w->ImgPages->picture(), w->ImgSound->picture()) << "entry 1 highlighted";
+}
+
+TEST_F(Test, SwitchingTheInterfaceLanguageRebuildsTheLists) {
+  start();  // English and Russian installed
+  clickTab(1);
+  moveTo(w->NewListBoxPages, QPoint(30, 2 * 16 + 5));
+  data()->settings().setValue(Settings::InterfaceLanguage, 3);
+  w->ReloadLanguageNames(3);
+  EXPECT_EQ(w->ListBoxChapter->Lines().first(), QString::fromUtf8("Дом"));
+  EXPECT_EQ(w->NewListBoxPages->Items().toStringList(),
+            QStringList({QString::fromUtf8("  Прихожая"), QString::fromUtf8("Комнаты"),
+                         QString::fromUtf8("  Спальня")}));
+  EXPECT_EQ(w->hotRow(), -1) << "the hover starts again";
+  EXPECT_EQ(w->lblChapterName->text(), QString::fromUtf8("Дом"));
+  EXPECT_EQ(w->btnNextPage->HintName(), QString::fromUtf8("Следущая страница"));
+  EXPECT_EQ(TBaseMultiLang::currentTranslationIndex(), 1);
+  clickRow(2);
+  EXPECT_EQ(w->lblPageName->text(), QString::fromUtf8("Спальня"));
+  shot(QStringLiteral("page-russian"));
+  data()->settings().setValue(Settings::InterfaceLanguage, 1);
+  w->ReloadLanguageNames(1);
+  EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The bedroom"));
+  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Home"));
+  EXPECT_EQ(w->btnNextPage->HintName(), QStringLiteral("NextPage"));
+}
+
+TEST_F(Test, LockAndUnlockCommands) {
+  start();
+  openBedroom();
+  w->LockCommands();
+  EXPECT_FALSE(w->btnNextPage->isEnabled());
+  EXPECT_FALSE(w->btnFind->isEnabled());
+  EXPECT_FALSE(w->btnRegime->isEnabled());
+  EXPECT_TRUE(w->btnAutoPlayPanel->isEnabled());
+  if (auto* list = w->findChild<TOrvikBtn98*>(QStringLiteral("btnListEn")))
+    EXPECT_TRUE(list->isEnabled());
+  w->UnlockCommands();
+  EXPECT_TRUE(w->btnNextPage->isEnabled());
+  EXPECT_TRUE(w->btnPrevWord->isEnabled());
+}
+
+}  // namespace
