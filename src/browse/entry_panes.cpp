@@ -24,6 +24,8 @@ constexpr int kSoundSize = 20;
 // the frame line above the pane.
 constexpr int kListHeight = 19;
 constexpr int kMenuLineHeight = 18;
+constexpr int kHeadingWidth = 230;
+constexpr int kHeadingHeight = 20;
 
 // The menu's lines, in the interface languages English, French, Russian, Spanish.
 const char* const kMenu[4][3] = {
@@ -156,8 +158,10 @@ void EntryPanes::build(int language) {
   s->heading->setPalette(pal);
   orvik::applyFont(s->heading, orvik::timesBoldSpec(16, orvik::kWesternCharset));
   s->heading->setText(orvik::languageNameTable()[language - 1][0]);
-  s->heading->adjustSize();
-  s->heading->move(kHeadingLeft, top - 20);
+  // Wide enough for the longest name in any interface language ("Французский"), whoever sets
+  // the caption; the label is transparent, so its spare width hides nothing.
+  s->heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  s->heading->setGeometry(kHeadingLeft, top - 20, kHeadingWidth, kHeadingHeight);
   s->heading->hide();
 
   auto makeButton = [&](const QString& name, orvik::ButtonGlyph glyph, QSize size, int left,
@@ -438,7 +442,6 @@ void EntryPanes::setInterfaceLanguage(int languageNumber) {
   for (int language = 1; language <= 4; ++language) {
     QLabel* label = set(language).heading;
     label->setText(orvik::languageNameTable()[language - 1][languageNumber - 1]);
-    label->adjustSize();
   }
   m_popUpList->setLines(menuLines(languageNumber));
 }

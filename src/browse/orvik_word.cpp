@@ -28,7 +28,11 @@ void TOrvikWord::setDataSource(orvik::DataSource* source) {
   m_source = source;
   if (source) {
     connect(source, &orvik::DataSource::dataChanged, this, &TOrvikWord::DataChange);
-    connect(source, &orvik::DataSource::stateChanged, this, &TOrvikWord::DataChange);
+    // A table that opens announces its record too; only a field that went away needs the
+    // state change itself.
+    connect(source, &orvik::DataSource::stateChanged, this, [this] {
+      if (fieldPosition() < 0) DataChange();
+    });
     connect(source, &QObject::destroyed, this, &TOrvikWord::sourceDestroyed);
   }
   DataChange();

@@ -479,6 +479,11 @@ TEST_F(EntryPanesTest, ButtonsReportTheirLanguageAndTheInterfaceLanguageRelabels
   panes->setInterfaceLanguage(3);
   EXPECT_EQ(panes->heading(En)->text(), QStringLiteral("Английский"));
   EXPECT_EQ(panes->heading(Sp)->text(), QStringLiteral("Испанский"));
+  // The longest name fits its label whole.
+  QLabel* french = panes->heading(Fr);
+  EXPECT_GE(french->contentsRect().width(),
+            french->fontMetrics().horizontalAdvance(QStringLiteral("Французский")));
+  EXPECT_LT(french->geometry().right(), panes->printButton(Fr)->x());
   EXPECT_EQ(panes->popUpList()->Lines().at(1), QStringLiteral("Выделить всё  Ctrl+A"));
   panes->setInterfaceLanguage(2);
   EXPECT_EQ(panes->heading(Fr)->text(), QStringLiteral("Français"));

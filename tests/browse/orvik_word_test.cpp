@@ -93,6 +93,11 @@ TEST(OrvikWord, FollowsTheRecordOfItsSourceAndReplacesTheTextOnce) {
   t.table->close();
   EXPECT_TRUE(pane.isEmpty());
   EXPECT_FALSE(pane.loaded());
+  // Opening it again shows its first record, loaded once.
+  replaced.clear();
+  t.table->open();
+  EXPECT_EQ(pane.toPlainText(), QStringLiteral("key  a tool\nopens locks"));
+  EXPECT_EQ(replaced.count(), 1);
 }
 
 TEST(OrvikWord, FieldNamesAreCaseInsensitiveAndAnUnknownOrPlainFieldIsHandled) {
