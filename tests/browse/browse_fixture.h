@@ -24,6 +24,7 @@
 #include "browse/main_window.h"
 #include "browse/seams.h"
 #include "controls/new_list_box.h"
+#include "controls/orvik_btn_nav.h"
 #include "controls/orvik_zakladka.h"
 #include "platform/application.h"
 #include "platform/database.h"
@@ -142,6 +143,7 @@ class BrowseTest : public ::testing::Test {
     return img;
   }
 
+ public:
   // Rewrites a data-folder table of the copied installation row by row: `edit` may change a
   // row's values and returns false to drop the row.
   static void rewriteTable(TestInstallation& inst, const QString& file,
@@ -176,6 +178,7 @@ class BrowseTest : public ::testing::Test {
     writer.finish();
   }
 
+ protected:
   TestInstallation dir{QStringLiteral(ORVIK_FIXTURE_SMALL)};
   orvik::RecordingMessageBoxes messages;
   orvik::FixedDiscs discs;

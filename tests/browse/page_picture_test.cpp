@@ -1,0 +1,250 @@
+// The page picture: the hit map read cell by cell, the highlight and its blink, the panes
+// following the entry under the mouse, the mouse lock, the picture's buttons, and pages whose
+// data is incomplete.
+
+#include "browse/entry_panes.h"
+#include "browse/orvik_word.h"
+#include "browse/picture_box.h"
+#include "browse_fixture.h"
+#include "controls/cursors.h"
+#include "controls/orvik_btn98.h"
+
+namespace {
+
+using Test = BrowseTest;
+
+// Rewrites cells of page 102's hit map: {band, column, value}.
+struct Cell {
+  int band, column, value;
+};
+std::function<void(TestInstallation&)> withCells(QList<Cell> cells) {
+  return [cells](TestInstallation& inst) {
+    BrowseTest::rewriteTable(inst, QStringLiteral("PctInfo.ort"), [&](QVariantList& row) {
+      if (row[0].toInt() != 102) return true;
+      for (const Cell& c : cells)
+        if (row[1].toInt() == c.band) row[c.column + 1] = c.value;
+      return true;
+    });
+  };
+}
+
+QImage whereDiffers(const QImage& a, const QImage& b, QRect* box) {
+  *box = QRect();
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y)) *box |= QRect(x, y, 1, 1);
+  return a;
+}
+
+TEST_F(Test, TheHitMapLayoutIsPageCodeBandThenColumnsOneToSixtyFive) {
+  start();
+  orvik::Table* info = data()->tblPctInfo;
+  const QStringList fields = info->fieldNames();
+  ASSERT_EQ(fields.size(), 67);
+  EXPECT_EQ(fields[2], QStringLiteral("1"));
+  EXPECT_EQ(fields[66], QStringLiteral("65"));
+}
+
+TEST_F(Test, TheCornersReadBandOneFieldOneAndBandNinetyEightFieldSixtyFive) {
+  start(withCells({{1, 1, 2}, {98, 65, 3}, {1, 2, 0}, {98, 64, 0}}));
+  openBedroom();
+  moveTo(w->ImgPages, QPoint(0, 0));
+  EXPECT_EQ(w->lastEntryUnderMouse(), 2);
+  EXPECT_EQ(currentOrder(), 2);
+  moveTo(w->ImgPages, QPoint(324, 489));
+  EXPECT_EQ(w->lastEntryUnderMouse(), 3);
+  EXPECT_EQ(currentOrder(), 3);
+  // One cell further in: the neighbouring cells were emptied.
+  moveTo(w->ImgPages, QPoint(319, 489));
+  EXPECT_EQ(w->lastEntryUnderMouse(), 0);
+  moveTo(w->ImgPages, QPoint(5, 4));
+  EXPECT_EQ(w->lastEntryUnderMouse(), 0);
+  moveTo(w->ImgPages, QPoint(4, 4));
+  EXPECT_EQ(w->lastEntryUnderMouse(), 2);
+}
+
+TEST_F(Test, MovingOntoASpotHighlightsItAtItsStartPointAndThePanesFollow) {
+  start();
+  openBedroom();
+  const QPoint four = spotOf(4);
+  ASSERT_GE(four.x(), 0);
+  moveTo(w->ImgPages, four);
+  EXPECT_EQ(currentOrder(), 4);
+  EXPECT_TRUE(w->btnPrevWord->isEnabled());
+  // The highlight lies within the entry's highlight picture at its start point.
+  orvik::Table* words = data()->tblWrdPicture;
+  const QRect spot(words->intValue(QStringLiteral("StartPointX")),
+                   words->intValue(QStringLiteral("StartPointY")),
+                   words->image(QStringLiteral("WordPicture")).width(),
+                   words->image(QStringLiteral("WordPicture")).height());
+  QRect changed;
+  whereDiffers(w->ImgPages->picture(), w->ImgSound->picture(), &changed);
+  ASSERT_FALSE(changed.isEmpty());
+  EXPECT_TRUE(spot.contains(changed)) << "highlight outside the entry's place";
+  // The English and Russian article tables stand on the entry.
+  for (orvik::Table* t : {data()->tblWordNameEn, data()->tblWordNameRu}) {
+    EXPECT_EQ(t->intValue(QStringLiteral("PageCode")), 102);
+    EXPECT_EQ(t->intValue(QStringLiteral("Order")), 4);
+  }
+  EXPECT_EQ(data()->tblWordNameEn->textValue(QStringLiteral("WordName")), QStringLiteral("door"));
+  EXPECT_TRUE(w->entryPanes()->pane(1)->toPlainText().contains(QStringLiteral("door")));
+  shot(QStringLiteral("page-door"));
+}
+
+TEST_F(Test, TheHighlightBlinksEveryTick) {
+  start();
+  openBedroom();
+  const QImage highlighted = w->ImgPages->picture();
+  const QImage clean = w->ImgSound->picture();
+  ASSERT_NE(highlighted, clean);
+  EXPECT_EQ(w->Timer1->interval(), 400);
+  EXPECT_EQ(w->blinkPhase(), 1);
+  w->Timer1Timer();
+  EXPECT_EQ(w->ImgPages->picture(), clean);
+  EXPECT_EQ(w->blinkPhase(), 0);
+  w->Timer1Timer();
+  EXPECT_EQ(w->ImgPages->picture(), highlighted);
+  // The window shows what the picture holds.
+  const QImage shown = w->grab(w->PanelForImg->geometry().translated(w->pnlMain->pos()))
+                           .toImage()
+                           .convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown, highlighted.convertToFormat(QImage::Format_RGB32));
+  // A movement restarts the blink with the highlight on.
+  w->Timer1Timer();
+  moveTo(w->ImgPages, spotOf(1));
+  EXPECT_EQ(w->ImgPages->picture(), highlighted);
+  EXPECT_TRUE(w->Timer1->isActive());
+}
+
+TEST_F(Test, AnEmptySpotEmptiesThePanesButKeepsTheArticleTables) {
+  start();
+  openBedroom();
+  moveTo(w->ImgPages, spotOf(5));
+  ASSERT_EQ(currentOrder(), 5);
+  const QPoint empty = spotOf(0);
+  moveTo(w->ImgPages, empty);
+  EXPECT_EQ(w->lastEntryUnderMouse(), 0);
+  EXPECT_FALSE(w->entrySelected());
+  EXPECT_EQ(currentOrder(), 1) << "the entry table goes back to entry 1";
+  EXPECT_EQ(data()->tblWordNameEn->intValue(QStringLiteral("Order")), 5);
+  EXPECT_TRUE(w->entryPanes()->pane(1)->toPlainText().isEmpty());
+  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture()) << "nothing highlighted";
+  EXPECT_FALSE(w->btnPrevWord->isEnabled());
+  EXPECT_TRUE(w->btnNextWord->isEnabled());
+  // A left click there pronounces in the pronunciation language all the same.
+  click(w->ImgPages, empty);
+  EXPECT_EQ(seams->pronounced, QList<int>{1});
+}
+
+TEST_F(Test, TheLockButtonAndTheRightButtonFreezeTheHighlight) {
+  start();
+  openBedroom();
+  moveTo(w->ImgPages, spotOf(2));
+  ASSERT_EQ(currentOrder(), 2);
+  click(w->btnRegime, QPoint(10, 10));
+  EXPECT_TRUE(w->btnRegime->latched());
+  EXPECT_TRUE(w->mouseLocked());
+  moveTo(w->ImgPages, spotOf(3));
+  EXPECT_EQ(currentOrder(), 2);
+  EXPECT_EQ(w->ImgPages->cursor().pixmap().toImage(),
+            orvik::orvikCursor(orvik::O_FIXPAGE).pixmap().toImage());
+  click(w->btnRegime, QPoint(10, 10));
+  EXPECT_FALSE(w->mouseLocked());
+  moveTo(w->ImgPages, spotOf(3));
+  EXPECT_EQ(currentOrder(), 3);
+  EXPECT_EQ(w->ImgPages->cursor().pixmap().toImage(),
+            orvik::orvikCursor(orvik::O_HANDPOINTER).pixmap().toImage());
+
+  // The right button locks and opens the "Say in" list at the point.
+  click(w->ImgPages, QPoint(100, 120), Qt::RightButton);
+  EXPECT_TRUE(w->mouseLocked());
+  EXPECT_EQ(seams->sayInAt, QPoint(100, 120));
+  moveTo(w->ImgPages, spotOf(4));
+  EXPECT_EQ(currentOrder(), 3);
+  // A press while it shows closes it and gives the lock back to the button's state.
+  click(w->ImgPages, QPoint(100, 120));
+  EXPECT_FALSE(seams->sayIn);
+  EXPECT_FALSE(w->mouseLocked());
+  EXPECT_TRUE(seams->pronounced.isEmpty()) << "that press only closed the list";
+  // A page change clears the lock.
+  w->setMouseLock(true);
+  click(w->btnNextPage, QPoint(10, 10));
+  EXPECT_FALSE(w->mouseLocked());
+}
+
+TEST_F(Test, DuringAutoPlayThePictureButtonsDoNothing) {
+  start();
+  openBedroom();
+  seams->autoPlay = true;
+  click(w->ImgPages, spotOf(2));
+  click(w->ImgPages, spotOf(2), Qt::RightButton);
+  EXPECT_TRUE(seams->pronounced.isEmpty());
+  EXPECT_FALSE(seams->sayIn);
+  seams->autoPlay = false;
+  data()->settings().setValue(Settings::PronunciationLanguage, 3);
+  click(w->ImgPages, spotOf(2));
+  EXPECT_EQ(seams->pronounced, QList<int>{3});
+}
+
+TEST_F(Test, AMapValuePastThePagesEntriesHighlightsNothing) {
+  start(withCells({{1, 1, 99}}));
+  openBedroom();
+  moveTo(w->ImgPages, spotOf(2));
+  moveTo(w->ImgPages, QPoint(2, 2));
+  EXPECT_EQ(w->lastEntryUnderMouse(), 0);
+  EXPECT_EQ(currentOrder(), 1);
+  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture());
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(Test, APageWithoutHitMapShowsItsPictureAndIgnoresTheMouse) {
+  start([](TestInstallation& inst) {
+    rewriteTable(inst, QStringLiteral("PctInfo.ort"),
+                 [](QVariantList& row) { return row[0].toInt() != 102; });
+  });
+  openBedroom();
+  EXPECT_EQ(w->view(), TForm1::View::Page);
+  EXPECT_FALSE(w->ImgPages->picture().isNull());
+  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture()) << "no highlight";
+  EXPECT_FALSE(w->Timer1->isActive());
+  moveTo(w->ImgPages, QPoint(150, 200));
+  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture());
+  EXPECT_FALSE(w->Timer1->isActive());
+  EXPECT_TRUE(messages.messages.isEmpty());
+  // Its neighbours are unharmed.
+  click(w->btnNextPage, QPoint(10, 10));
+  EXPECT_EQ(w->currentPageCode(), 401);
+  EXPECT_NE(w->ImgPages->picture(), w->ImgSound->picture());
+}
+
+TEST_F(Test, APageWithoutEntryOneShowsItsPictureAndCannotStep) {
+  start([](TestInstallation& inst) {
+    rewriteTable(inst, QStringLiteral("WrdPct.ort"),
+                 [](QVariantList& row) { return !(row[0].toInt() == 101 && row[1].toInt() == 1); });
+  });
+  clickTab(1);
+  clickRow(0);
+  ASSERT_EQ(w->currentPageCode(), 101);
+  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture());
+  EXPECT_FALSE(w->btnPrevWord->isEnabled());
+  EXPECT_FALSE(w->btnNextWord->isEnabled());
+  moveTo(w->ImgPages, QPoint(150, 200));
+  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture());
+  w->btnNextWordClick();
+  EXPECT_EQ(w->currentPageCode(), 101);
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(Test, ATableFailureGoesToTheDatabaseFailureRoutine) {
+  start();
+  openBedroom();
+  const QPoint two = spotOf(2);
+  data()->tblPctInfo->close();
+  moveTo(w->ImgPages, two);
+  ASSERT_EQ(messages.messages.size(), 1);
+  EXPECT_TRUE(messages.messages[0].text.startsWith(
+      QStringLiteral("An error occurred while addressing Orvik DataBase.")));
+  EXPECT_TRUE(orvik::Application::terminated());
+}
+
+}  // namespace
