@@ -123,6 +123,9 @@ class TForm1 : public orvik::BorderlessForm {
   void ClearEntryPanes();
 
   // --- Page picture ---
+  // The entry the hit map names at a point of the current page's picture; 0 for none, for a
+  // point outside the picture and for a page without hit map. Moves tblPctInfo only.
+  int EntryAt(QPoint pos);
   void startBlinking();
   void stopBlinking();
 

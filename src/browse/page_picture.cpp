@@ -126,6 +126,17 @@ int TForm1::hitMapEntry(QPoint pos) {
   return column < 0 ? 0 : info->intValue(column);
 }
 
+int TForm1::EntryAt(QPoint pos) {
+  if (!data_) return 0;
+  int entry = 0;
+  guard([&] {
+    orvik::Table* info = data_->tblPctInfo;
+    info->setIndexName(QStringLiteral("IndInfo"));
+    if (info->findKey({currentPageCode_, 1})) entry = hitMapEntry(pos);
+  });
+  return entry;
+}
+
 void TForm1::ImgPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) {
   ImgPages->setCursor(
       orvik::orvikCursor(btnRegime->latched() ? orvik::O_FIXPAGE : orvik::O_HANDPOINTER));

@@ -1,0 +1,179 @@
+// Browsing speed (run with --benchmark_repetitions=N for medians) on the demo dictionary: a mouse
+// movement onto another entry of the page (highlight, panes reloaded, window repainted), a page
+// turn, and the hit-map lookup alone. The installation is the one named by
+// ORVIK_BENCH_INSTALLATION, else the demo in build/dist, else the small test installation; it is
+// copied (without its sounds) into a temporary folder, since the program writes its settings file
+// there.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/data_module.h"
+#include "app/startup.h"
+#include "browse/main_window.h"
+#include "browse/picture_box.h"
+#include "controls/orvik_btn_nav.h"
+#include "platform/application.h"
+#include "platform/message_boxes.h"
+#include "platform/optical_discs.h"
+#include "platform/table.h"
+
+namespace {
+
+QString sourceInstallation() {
+  const QString chosen = qEnvironmentVariable("ORVIK_BENCH_INSTALLATION");
+  if (!chosen.isEmpty()) return chosen;
+  const QString dist = QStringLiteral(ORVIK_DIST_DIR);
+  if (QFile::exists(dist + QStringLiteral("/ODataBase/PctInfo.ort"))) return dist;
+  return QStringLiteral(ORVIK_FIXTURE_SMALL);
+}
+
+void copyWithoutSounds(const QString& from, const QString& to) {
+  QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = it.next();
+    const QString rel = path.mid(from.size());
+    if (rel.startsWith(QStringLiteral("/Sound"))) continue;
+    if (it.fileInfo().isDir())
+      QDir().mkpath(to + rel);
+    else
+      QFile::copy(path, to + rel);
+  }
+}
+
+// The program started once for all benchmarks, showing the page with the most entries.
+struct Browser {
+  QTemporaryDir dir;
+  orvik::RecordingMessageBoxes messages;
+  orvik::FixedDiscs discs;
+  std::unique_ptr<OrvikProgram> program;
+  TForm1* w = nullptr;
+  QPoint spotA{-1, -1}, spotB{-1, -1};
+  bool ok = false;
+
+  Browser() {
+    const QString source = sourceInstallation();
+    copyWithoutSounds(source, dir.path());
+    StartupEnvironment env;
+    env.currentDir = dir.path();
+    env.discs = &discs;
+    env.messages = &messages;
+    env.splashMs = 0;
+    env.waitMs = 0;
+    program = std::make_unique<OrvikProgram>(std::move(env));
+    if (!program->start()) return;
+    w = program->mainWindow();
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w)) return;
+    TDMOrvik* dm = program->dataModule();
+    // The page with the most entries.
+    orvik::Table* words = dm->tblWrdPicture;
+    words->setIndexName(QStringLiteral("IndPageOrder"));
+    words->first();
+    int bestPage = 0, bestCount = 0;
+    for (int i = 0; i < words->recordCount(); ++i) {
+      if (words->intValue(QStringLiteral("NumberWord")) > bestCount) {
+        bestCount = words->intValue(QStringLiteral("NumberWord"));
+        bestPage = words->intValue(QStringLiteral("PageCode"));
+      }
+      words->next();
+    }
+    // Enter it as the page list does.
+    w->OpenPageByName(dm->tblPageName(1), dm->pageNameByCode(dm->tblPageName(1), bestPage));
+    w->EnterPageView();
+    // Two points on different entries.
+    for (int y = 2; y < TForm1::kPictureHeight && spotB.x() < 0; y += 5)
+      for (int x = 2; x < TForm1::kPictureWidth; x += 5) {
+        const int e = w->EntryAt(QPoint(x, y));
+        if (e == 0) continue;
+        if (spotA.x() < 0) {
+          spotA = {x, y};
+        } else if (e != w->EntryAt(spotA)) {
+          spotB = {x, y};
+          break;
+        }
+      }
+    QApplication::processEvents();
+    ok = spotB.x() >= 0;
+  }
+};
+
+std::unique_ptr<Browser> theBrowser;
+
+Browser& browser() {
+  if (!theBrowser) theBrowser = std::make_unique<Browser>();
+  return *theBrowser;
+}
+
+void moveMouse(QWidget* widget, QPoint pos) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &move);
+}
+
+void BM_MouseMoveToAnotherEntry(benchmark::State& state) {
+  Browser& b = browser();
+  if (!b.ok) {
+    state.SkipWithError("no page with two entries");
+    return;
+  }
+  bool toA = false;
+  for (auto _ : state) {
+    moveMouse(b.w->ImgPages, toA ? b.spotA : b.spotB);
+    QApplication::processEvents();  // the repaint of the picture and the panes
+    toA = !toA;
+  }
+  state.counters["page"] = b.w->currentPageCode();
+  state.counters["entry"] = b.w->lastEntryUnderMouse();
+  state.SetLabel(sourceInstallation().toStdString());
+}
+BENCHMARK(BM_MouseMoveToAnotherEntry)->Unit(benchmark::kMillisecond);
+
+void BM_PageTurn(benchmark::State& state) {
+  Browser& b = browser();
+  if (!b.ok) {
+    state.SkipWithError("the page did not open");
+    return;
+  }
+  for (auto _ : state) {
+    // Forward where there is a next page, else back: every turn changes the page.
+    if (!b.w->btnNextPage->isHidden())
+      b.w->btnNextPageClick();
+    else
+      b.w->btnPrevPageClick();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_PageTurn)->Unit(benchmark::kMillisecond);
+
+void BM_HitMapLookup(benchmark::State& state) {
+  Browser& b = browser();
+  if (!b.ok) {
+    state.SkipWithError("the page did not open");
+    return;
+  }
+  int x = 0, y = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(b.w->EntryAt(QPoint(x, y)));
+    x = (x + 37) % TForm1::kPictureWidth;
+    y = (y + 53) % TForm1::kPictureHeight;
+  }
+}
+BENCHMARK(BM_HitMapLookup)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  theBrowser.reset();
+  benchmark::Shutdown();
+  return 0;
+}
