@@ -148,6 +148,14 @@ class BrowseTest : public ::testing::Test {
   // row's values and returns false to drop the row.
   static void rewriteTable(TestInstallation& inst, const QString& file,
                            const std::function<bool(QVariantList&)>& edit) {
+    expandTable(inst, file, [&](QVariantList row, const QStringList&) {
+      return edit(row) ? QList<QVariantList>{row} : QList<QVariantList>{};
+    });
+  }
+  // The same, each row becoming the rows `expand` returns (given the field names).
+  static void expandTable(
+      TestInstallation& inst, const QString& file,
+      const std::function<QList<QVariantList>(QVariantList, const QStringList&)>& expand) {
     const QString path = inst.filePath(QStringLiteral("ODataBase/") + file);
     orvik::Database db;
     for (auto pw : orvik::keys::kDataPasswords)
@@ -165,7 +173,7 @@ class BrowseTest : public ::testing::Test {
       while (!t.isEmpty()) {
         QVariantList row;
         for (int i = 0; i < t.fieldCount(); ++i) row << t.value(i);
-        if (edit(row)) rows << row;
+        rows << expand(row, t.fieldNames());
         if (t.moveBy(1) != 1) break;
       }
     }

@@ -12,6 +12,7 @@
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_panel.h"
 #include "controls/orvik_scroll_bar.h"
+#include "controls/osb_button.h"
 #include "controls/orvik_zakladka.h"
 #include "lang/multi_lang.h"
 
@@ -284,6 +285,49 @@ TEST_F(Test, SwitchingTheInterfaceLanguageRebuildsTheLists) {
   EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The bedroom"));
   EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Home"));
   EXPECT_EQ(w->btnNextPage->HintName(), QStringLiteral("NextPage"));
+}
+
+TEST_F(Test, ALongPageListScrollsWithItsBarAndTheSmallPictureFollows) {
+  // Chapter 1 gets thirty more headings after its pages: 33 rows, 24 in view.
+  start([](TestInstallation& inst) {
+    expandTable(inst, QStringLiteral("PgeNmEn.ort"), [](QVariantList row, const QStringList& f) {
+      QList<QVariantList> rows{row};
+      if (row[f.indexOf(QStringLiteral("PageCode"))].toInt() == 102)
+        for (int i = 1; i <= 30; ++i) {
+          QVariantList extra = row;
+          extra[f.indexOf(QStringLiteral("PageCode"))] = 0;
+          extra[f.indexOf(QStringLiteral("PageName"))] = QStringLiteral("Extra %1").arg(i);
+          rows << extra;
+        }
+      return rows;
+    });
+  });
+  clickTab(1);
+  ASSERT_EQ(w->NewListBoxPages->Items().Count(), 33);
+  EXPECT_FALSE(w->OSBarPages->isHidden());
+  EXPECT_EQ(w->OSBarPages->Max(), 9);
+  EXPECT_EQ(w->OSBarPages->Position(), 0);
+  EXPECT_EQ(w->visibleRowCount(), 24);
+  moveTo(w->NewListBoxPages, QPoint(30, 2 * 16 + 5));
+  ASSERT_EQ(w->hotRow(), 2);
+
+  // A line down on the bar's arrow scrolls the list by one row; the small picture keeps to its
+  // row.
+  click(w->OSBarPages->downButton(), QPoint(5, 5));
+  EXPECT_EQ(w->NewListBoxPages->TopIndex(), 1);
+  EXPECT_EQ(w->ImgLittle->y(), (2 - 1) * 16 + 2);
+  int pos = 7;
+  w->OSBarPagesScroll(TOrvikScrollBar::scTrack, pos);
+  EXPECT_EQ(w->NewListBoxPages->TopIndex(), 7);
+  moveTo(w->NewListBoxPages, QPoint(30, 5));
+  EXPECT_EQ(w->hotRow(), 7);
+  EXPECT_EQ(w->NewListBoxPages->itemText(7), QStringLiteral("Extra 5"));
+  shot(QStringLiteral("pagelist-long"));
+
+  // Another chapter whose rows fit hides the bar.
+  clickTab(4);
+  EXPECT_TRUE(w->OSBarPages->isHidden());
+  EXPECT_EQ(w->NewListBoxPages->TopIndex(), 0);
 }
 
 TEST_F(Test, LockAndUnlockCommands) {
