@@ -127,6 +127,8 @@ void TForm1::createControls() {
   Image1 = named<PictureBox>(this, "Image1");
   Image1->setGeometry(5, 5, 748, 20);
   Image1->setPicture(titleStripPicture());
+  // Presses on the strip are the window's own: they drag it.
+  Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
   lblMainCap = named<QLabel>(this, "lblMainCap");
   lblMainCap->setText(QStringLiteral("Orvik Dictionary"));
   lblMainCap->setGeometry(27, 7, 300, 16);
@@ -299,6 +301,14 @@ void TForm1::FormCreate() {
   btnVerify->hide();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   setWindowTitle(QStringLiteral("Orvik Dictionary"));
+
+  // 2. The program losing the focus closes the pop-ups and gives the lock back to btnRegime.
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
+    if (st == Qt::ApplicationActive) return;
+    if (panes_) panes_->popUp()->hide();
+    seams_->hideSayIn();
+    mouseLock_ = btnRegime->latched();
+  });
 
   // 3. The two backgrounds from their scrambled files; the chapter view's shows.
   if (!loadBackground(Phon, QStringLiteral("fbsh.ori")) ||

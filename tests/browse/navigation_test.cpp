@@ -12,8 +12,8 @@
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_panel.h"
 #include "controls/orvik_scroll_bar.h"
-#include "controls/osb_button.h"
 #include "controls/orvik_zakladka.h"
+#include "controls/osb_button.h"
 #include "lang/multi_lang.h"
 
 namespace {
@@ -328,6 +328,22 @@ TEST_F(Test, ALongPageListScrollsWithItsBarAndTheSmallPictureFollows) {
   clickTab(4);
   EXPECT_TRUE(w->OSBarPages->isHidden());
   EXPECT_EQ(w->NewListBoxPages->TopIndex(), 0);
+}
+
+TEST_F(Test, TheTabStripFollowsTheChapterListAndNamesChaptersOutsideIt) {
+  start();
+  moveTo(w->ListBoxChapter, QPoint(40, 32 + 16));
+  moveTo(w->ListBoxChapter, QPoint(40, 5));
+  EXPECT_EQ(w->Zakladki->highlightedTab(), 1);
+  EXPECT_EQ(data()->tblChptPct->intValue(0), 1);
+  moveTo(w->Zakladki, QPoint(7, 3 * 32 + 10));  // tab 4 over the chapter list
+  EXPECT_FALSE(w->Zakladki->hintAllowed);
+  clickTab(1);
+  moveTo(w->Zakladki, QPoint(7, 11 * 32 + 10));
+  moveTo(w->Zakladki, QPoint(7, 3 * 32 + 10));
+  EXPECT_TRUE(w->Zakladki->hintAllowed);
+  EXPECT_EQ(w->Zakladki->ChapterName(), QStringLiteral("Food"));
+  EXPECT_FALSE(w->Zakladki->sticky);
 }
 
 TEST_F(Test, LockAndUnlockCommands) {
