@@ -24,6 +24,7 @@ constexpr int kSoundSize = 20;
 // the frame line above the pane.
 constexpr int kListHeight = 19;
 constexpr int kMenuLineHeight = 18;
+constexpr int kMenuListLeft = 5;
 constexpr int kHeadingWidth = 230;
 constexpr int kHeadingHeight = 20;
 
@@ -104,7 +105,8 @@ EntryPanes::EntryPanes(QWidget* parent, TDMOrvik* data, const Colours& colours)
   m_popUpList = new TOrvikChapterList(m_popUp);
   m_popUpList->setObjectName(QStringLiteral("PopUpRTFList"));
   m_popUpList->setItemHeight(kMenuLineHeight);
-  m_popUpList->setGeometry(8, 5, kMenuWidth - 12, kMenuLineHeight * 3 + 2);
+  m_popUpList->setGeometry(kMenuListLeft, 5, kMenuWidth - kMenuListLeft - 2,
+                           kMenuLineHeight * 3 + 2);
   orvik::applyFont(m_popUpList, orvik::timesBoldSpec(16, orvik::kWesternCharset));
   m_popUpList->setLines(menuLines(1));
   connect(m_popUpList, &TOrvikChapterList::mousePressed, this,
@@ -342,23 +344,26 @@ void EntryPanes::drawFrames(QLabel* background) {
 
 void EntryPanes::showControls() {
   for (int language = 1; language <= 4; ++language) {
-    if (!m_shown[language - 1]) continue;
     Set& s = set(language);
-    s.heading->show();
-    s.print->show();
-    if (!m_data || m_data->settings().hasSounds(language)) s.sound->show();
-    if (!m_listWindowOpen || !m_listWindowOpen(language)) s.list->show();
+    // A language no longer shown must not leave its controls over another's place.
+    const bool shown = m_shown[language - 1];
+    s.heading->setVisible(shown);
+    s.print->setVisible(shown);
+    s.sound->setVisible(shown && (!m_data || m_data->settings().hasSounds(language)));
+    s.list->setVisible(shown && (!m_listWindowOpen || !m_listWindowOpen(language)));
   }
 }
 
 void EntryPanes::showPanes() {
   for (int language = 1; language <= 4; ++language) {
-    if (!m_shown[language - 1]) continue;
     Set& s = set(language);
-    s.pane->show();
-    s.pane->update();
-    s.scrollPanel->show();
-    s.scrollPanel->update();
+    const bool shown = m_shown[language - 1];
+    s.pane->setVisible(shown);
+    s.scrollPanel->setVisible(shown);
+    if (shown) {
+      s.pane->update();
+      s.scrollPanel->update();
+    }
   }
 }
 
@@ -549,11 +554,26 @@ void EntryPanes::openMenu(int language, QPoint pos) {
   if (!p) return;
   const int x = p->x() + pos.x();
   const int y = p->y() + pos.y();
-  const int left = pos.x() < kMenuWidth / 3 + p->width() / 2 ? x : x - kMenuWidth;
+  fitMenu();
+  const int width = m_popUp->width();
+  const int left = pos.x() < width / 3 + p->width() / 2 ? x : x - width;
   const int top = pos.y() < p->height() / 2 + kMenuHeight / 2 ? y : y - kMenuHeight;
   m_popUp->move(left, top);
   m_popUp->raise();
   m_popUp->show();
+}
+
+void EntryPanes::fitMenu() {
+  // The English and Russian lines fit 150 pixels in the font sets' Times bold; some French
+  // and Spanish lines are wider, and the menu grows for them rather than cut them off.
+  int widest = 0;
+  for (const QString& line : m_popUpList->Lines())
+    widest = std::max(widest, m_popUpList->fontMetrics().horizontalAdvance(line));
+  const int width = std::max(kMenuWidth, kMenuListLeft + widest + 2);
+  if (width == m_popUp->width()) return;
+  m_popUp->resize(width, kMenuHeight);
+  m_popUp->setPicture(orvik::panelPicture(QSize(width, kMenuHeight)));
+  m_popUpList->resize(width - kMenuListLeft - 2, m_popUpList->height());
 }
 
 void EntryPanes::runMenuLine(int line) {

@@ -111,9 +111,11 @@ class EntryPanes : public QObject {
   // the first shownCount() shadows.
   void drawFrames(QLabel* background);
   // Shows the headings, print buttons, sound buttons (languages with sounds) and list buttons
-  // (unless the language's list window is open) of the shown languages.
+  // (unless the language's list window is open) of the shown languages, and hides those of
+  // the others.
   void showControls();
-  // Shows (and repaints) the panes and scroll-bar panels of the shown languages.
+  // Shows (and repaints) the panes and scroll-bar panels of the shown languages, and hides
+  // those of the others.
   void showPanes();
   // Hides every pane, scroll-bar panel, heading, button, shadow and the menu.
   void hideAll();
@@ -158,7 +160,8 @@ class EntryPanes : public QObject {
   static int lineHeight(int fontSize, int dpiY);
 
   // The menu: opens it at a press at `pos` in `language`'s pane, and runs line 1..3 on the
-  // focused pane (1 copy, 2 select all, 3 print entry) after hiding it.
+  // focused pane (1 copy, 2 select all, 3 print entry) after hiding it. The menu is 150 by
+  // 65, wider only when a line of its language would not fit in its font.
   void openMenu(int language, QPoint pos);
   void runMenuLine(int line);
 
@@ -180,6 +183,7 @@ class EntryPanes : public QObject {
   void coupleScrollBar(int language);
   void followPane(int language);
   void barScrolled(int language, int code, int& position);
+  void fitMenu();
   void databaseFailure();
 
   QWidget* m_parent;

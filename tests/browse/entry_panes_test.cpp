@@ -23,6 +23,7 @@
 #include "controls/orvik_panel.h"
 #include "controls/orvik_scroll_bar.h"
 #include "controls/osb_button.h"
+#include "lang/font_sets.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/table_writer.h"
@@ -250,7 +251,37 @@ TEST_F(EntryPanesTest, ThePageViewShowsTheShownLanguagesWithTheirButtons) {
   if (qEnvironmentVariableIsSet("ORVIK_PANES_SHOTS")) {
     panes->syncAllToEntry(102, 2);
     panel->grab().save(qEnvironmentVariable("ORVIK_PANES_SHOTS") + "/panes3.png");
+    panes->setListWindowOpen({});
+    panes->applyLayout({0, 1, 5, 6});
+    panes->setPageViewVisible(true, background);
+    panes->syncAllToEntry(102, 3);
+    panes->setInterfaceLanguage(3);
+    panes->pane(Fr)->setFocus();
+    panes->pane(Fr)->selectRange(0, 9);
+    panes->openMenu(Ru, QPoint(250, 60));
+    panel->grab().save(qEnvironmentVariable("ORVIK_PANES_SHOTS") + "/panes4.png");
+    panes->popUp()->hide();
+    panes->applyLayout({-1, -1, -1, 5});
+    panes->setPageViewVisible(true, background);
+    panel->grab().save(qEnvironmentVariable("ORVIK_PANES_SHOTS") + "/panes1.png");
+    panes->applyLayout({-1, 1, 5, 6});
+    panes->setListWindowOpen([](int language) { return language == Sp; });
+    panes->hideAll();
+    panes->setPageViewVisible(true, background);
   }
+
+  // A new layout in the page view leaves nothing of the languages no longer shown.
+  panes->applyLayout({-1, -1, -1, 0});
+  panes->setPageViewVisible(true, background);
+  for (int language : {Fr, Ru, Sp}) {
+    EXPECT_FALSE(panes->pane(language)->isVisible()) << language;
+    EXPECT_FALSE(panes->scrollPanel(language)->isVisible()) << language;
+    EXPECT_FALSE(panes->heading(language)->isVisible()) << language;
+    EXPECT_FALSE(panes->printButton(language)->isVisible()) << language;
+    EXPECT_FALSE(panes->listButton(language)->isVisible()) << language;
+  }
+  EXPECT_TRUE(panes->pane(En)->isVisible());
+  EXPECT_FALSE(panes->shadow(2)->isVisible());
 
   panes->setPageViewVisible(false, background);
   for (QWidget* w : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -435,6 +466,36 @@ TEST_F(EntryPanesTest, TheMenuOpensTowardsThePaneAndActsOnTheFocusedPane) {
   EXPECT_EQ(print.count(), 1);
 }
 
+// What the main window's program-wide filter does on every press: hide the article menu.
+class MenuHider : public QObject {
+ public:
+  explicit MenuHider(QWidget* menu) : menu_(menu) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) menu_->hide();
+    return false;
+  }
+
+ private:
+  QWidget* menu_;
+};
+
+TEST_F(EntryPanesTest, AMenuLineStillActsWhenTheProgramWideFilterHidesTheMenuFirst) {
+  panes->bindInstalled();
+  panes->applyLayout({0, 1, 5, 6});
+  panes->syncAllToEntry(101, 1);
+  panes->setPageViewVisible(true, background);
+  showWindow();
+  MenuHider hider(panes->popUp());
+  qApp->installEventFilter(&hider);
+  TOrvikWord* pane = panes->pane(Sp);
+  QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  panes->openMenu(Sp, QPoint(10, 10));
+  QTest::mouseClick(panes->popUpList(), Qt::LeftButton, {}, QPoint(20, 18 + 9));
+  qApp->removeEventFilter(&hider);
+  EXPECT_FALSE(panes->popUp()->isVisible());
+  EXPECT_EQ(pane->selectionEnd() - pane->selectionStart(), pane->textLength());
+}
+
 TEST_F(EntryPanesTest, CtrlAAndCtrlCSelectAndCopyInTheFocusedPane) {
   panes->bindInstalled();
   panes->applyLayout({0, 1, 5, 6});
@@ -489,4 +550,25 @@ TEST_F(EntryPanesTest, ButtonsReportTheirLanguageAndTheInterfaceLanguageRelabels
   EXPECT_EQ(panes->heading(Fr)->text(), QStringLiteral("Français"));
   EXPECT_EQ(panes->popUpList()->Lines().at(2), QStringLiteral("Imprimer l'entrée Ctrl+P"));
   EXPECT_EQ(EntryPanes::menuLines(4).at(0), QStringLiteral("Copiar                     Ctrl+C"));
+
+  // Every line of every language shows whole in the font sets' Times bold 16; the menu keeps
+  // its 150 by 65 where its lines fit (English, Russian).
+  TOrvikChapterList* menuList = panes->popUpList();
+  for (int charset : {orvik::kWesternCharset, orvik::kCyrillicCharset}) {
+    orvik::applyFont(menuList, orvik::timesBoldSpec(16, charset));
+    for (int number = 1; number <= 4; ++number) {
+      panes->setInterfaceLanguage(number);
+      panes->openMenu(En, QPoint(10, 10));
+      if (number == 1 || number == 3) {
+        EXPECT_EQ(panes->popUp()->size(), QSize(150, 65)) << number;
+      }
+      EXPECT_EQ(panes->popUp()->height(), 65);
+      for (const QString& line : menuList->Lines()) {
+        EXPECT_LE(menuList->x() + menuList->fontMetrics().horizontalAdvance(line),
+                  menuList->x() + menuList->width())
+            << line.toStdString();
+        EXPECT_LE(menuList->geometry().right(), panes->popUp()->width() - 2);
+      }
+    }
+  }
 }
