@@ -1,6 +1,6 @@
 // Opening every table of an installation the way the program starts: the data module's opening
 // sequence without its splash and wait, on the small test installation and on a large generated
-// dictionary (200 pages, 2,400 entries), which is built on first use.
+// dictionary (200 pages, 2,400 entries), which is built on first use, and on the demo.
 
 #include <benchmark/benchmark.h>
 
@@ -57,6 +57,16 @@ void BM_OpenTablesLargeInstallation(benchmark::State& state) {
   openAll(state, folder);
 }
 BENCHMARK(BM_OpenTablesLargeInstallation)->Unit(benchmark::kMillisecond);
+
+void BM_OpenTablesDemo(benchmark::State& state) {
+  const QString folder = QStringLiteral(ORVIK_DIST_DIR);
+  if (!QFile::exists(folder + QStringLiteral("/ODataBase/PctInfo.ort"))) {
+    state.SkipWithError("the demo is not built");
+    return;
+  }
+  openAll(state, folder);
+}
+BENCHMARK(BM_OpenTablesDemo)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
