@@ -18,6 +18,7 @@
 #include "browse/main_window.h"
 #include "browse/picture_box.h"
 #include "controls/orvik_btn_nav.h"
+#include "controls/orvik_zakladka.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
@@ -71,6 +72,19 @@ struct Browser {
     w->show();
     if (!QTest::qWaitForWindowExposed(w)) return;
     TDMOrvik* dm = program->dataModule();
+    // With ORVIK_BENCH_SHOTS set to a folder, the three views on this installation go there as
+    // pictures, for looking at.
+    const QString shots = qEnvironmentVariable("ORVIK_BENCH_SHOTS");
+    const auto shot = [&](const char* name) {
+      if (shots.isEmpty()) return;
+      QDir().mkpath(shots);
+      QApplication::processEvents();
+      w->grab().save(shots + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    };
+    shot("demo-chapters");
+    w->Zakladki->setSelectedTab(5);
+    w->ZakladkiClick();
+    shot("demo-pagelist");
     // The page with the most entries.
     orvik::Table* words = dm->tblWrdPicture;
     words->setIndexName(QStringLiteral("IndPageOrder"));
@@ -99,6 +113,7 @@ struct Browser {
         }
       }
     QApplication::processEvents();
+    shot("demo-page");
     ok = spotB.x() >= 0;
   }
 };

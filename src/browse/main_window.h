@@ -111,7 +111,8 @@ class TForm1 : public orvik::BorderlessForm {
   void LockCommands();
   void UnlockCommands();
   // Turns to the page view for the current row of tblPgePicture (the page-list click, the find
-  // and page-list windows): picture, buttons, panes, entry 1.
+  // and page-list windows): page and chapter names, the chapter's tab, picture, buttons, panes,
+  // entry 1.
   void EnterPageView();
   // Shows the current row of tblWrdPicture highlighted on the clean page picture and blinking,
   // and brings the panes to it (the find and entry-list windows' jump to an entry).

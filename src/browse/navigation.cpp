@@ -305,7 +305,23 @@ void TForm1::EnterPageView() {
   PanelChapName->show();
   lblPageName->show();
   Zakladki->sticky = false;
-  guard([&] { putCleanPicture(); });
+  // The page, its names and its chapter's tab, whoever chose the page.
+  mouseLock_ = false;
+  guard([&] {
+    if (data_ && !data_->tblPgePicture->isEmpty())
+      currentPageCode_ = data_->tblPgePicture->intValue(kPageCode);
+  });
+  ShowPageName(pageNameTable(), currentPageCode_);
+  guard([&] {
+    putCleanPicture();
+    if (!data_ || data_->tblPgePicture->isEmpty()) return;
+    const int chapter = data_->tblPgePicture->intValue(kChapterCode);
+    lblChapterName->setText(chapterNameOfCode(chapter));
+    if (chapter != Zakladki->selectedTab()) {
+      Zakladki->setSelectedTab(chapter);
+      positionChapterPictures(chapter);
+    }
+  });
   PanelForImg->show();
   ImgPages->show();
   PanelForImg->raise();

@@ -346,6 +346,33 @@ TEST_F(Test, TheTabStripFollowsTheChapterListAndNamesChaptersOutsideIt) {
   EXPECT_FALSE(w->Zakladki->sticky);
 }
 
+TEST_F(Test, AnotherWindowOpensAPageAndAnEntryThroughTheTables) {
+  start();
+  // As the find window does: position the tables, then call the window's operations.
+  orvik::Table* pages = data()->tblPgePicture;
+  pages->setIndexName(QStringLiteral("IndexPgePct"));
+  pages->first();
+  while (pages->intValue(QStringLiteral("PageCode")) != 401) ASSERT_EQ(pages->moveBy(1), 1);
+  w->EnterPageView();
+  EXPECT_EQ(w->view(), TForm1::View::Page);
+  EXPECT_EQ(w->currentPageCode(), 401);
+  EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The market"));
+  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Food"));
+  EXPECT_EQ(w->Zakladki->selectedTab(), 4);
+  EXPECT_EQ(currentOrder(), 1);
+
+  orvik::Table* words = data()->tblWrdPicture;
+  words->setIndexName(QStringLiteral("IndPageOrder"));
+  ASSERT_TRUE(words->findKey({401, 5}));
+  w->ShowCurrentEntryOnPicture();
+  EXPECT_EQ(w->lastEntryUnderMouse(), 5);
+  EXPECT_EQ(data()->tblWordNameEn->textValue(QStringLiteral("WordName")),
+            QStringLiteral("strawberry"));
+  EXPECT_TRUE(w->Timer1->isActive());
+  EXPECT_TRUE(w->btnPrevWord->isEnabled());
+  EXPECT_NE(w->ImgPages->picture(), w->ImgSound->picture());
+}
+
 TEST_F(Test, LockAndUnlockCommands) {
   start();
   openBedroom();
