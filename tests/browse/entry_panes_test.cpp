@@ -24,6 +24,7 @@
 #include "controls/orvik_scroll_bar.h"
 #include "controls/osb_button.h"
 #include "lang/font_sets.h"
+#include "platform/application.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/table_writer.h"
@@ -72,6 +73,7 @@ class EntryPanesTest : public ::testing::Test {
     panes.reset();
     window.reset();
     data.reset();
+    orvik::Application::reset();
   }
 
   // Shows the window and makes it the active one, so keys and focus behave as on a desktop.
@@ -100,6 +102,7 @@ class EntryPanesTest : public ::testing::Test {
     table->open();
     auto* source = new orvik::DataSource(window.get());
     source->setDataSet(table);
+    panes->pane(language)->setDataField(QStringLiteral("WordMemo"));
     panes->pane(language)->setDataSource(source);
     return source;
   }
@@ -312,6 +315,22 @@ TEST_F(EntryPanesTest, AnEntryShowsItsArticleInEveryLanguage) {
   EXPECT_FALSE(panes->syncToEntry(Ru, 102, 99));
   EXPECT_TRUE(panes->pane(Ru)->isEmpty());
   EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(EntryPanesTest, AFailingArticleReadGoesToTheDatabaseFailureRoutine) {
+  QByteArray big;
+  for (int i = 0; i < 2000; ++i) big += "filler text ";
+  orvik::Table* table = ownArticles(Sp, {article("first"), article(big)})->dataSet();
+  ASSERT_EQ(panes->pane(Sp)->toPlainText(), QStringLiteral("first"));
+  {
+    QFile file(table->tableName());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() / 2));
+  }
+  table->last();
+  EXPECT_TRUE(panes->pane(Sp)->isEmpty());
+  ASSERT_EQ(messages.messages.size(), 1);
+  EXPECT_TRUE(orvik::Application::terminated());
 }
 
 TEST_F(EntryPanesTest, FontsAndSizesComeFromTheSettingsAndReloadTheArticles) {

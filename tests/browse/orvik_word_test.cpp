@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -226,4 +227,25 @@ TEST(OrvikWord, DamagedArticlesShowWhatCanBeReadAndNeverCrash) {
     EXPECT_TRUE(pane.loaded());
     EXPECT_GE(pane.lineCount(), 1);
   }
+}
+
+TEST(OrvikWord, AFailingReadLeavesThePaneEmptyAndIsReportedOnce) {
+  QByteArray big;
+  for (int i = 0; i < 2000; ++i) big += "filler text ";
+  ArticleTable t({article("first"), article(big), article(big)});
+  TOrvikWord pane;
+  pane.setDataField(QStringLiteral("WordMemo"));
+  pane.setDataSource(t.source.get());
+  ASSERT_EQ(pane.toPlainText(), QStringLiteral("first"));
+  QSignalSpy failed(&pane, &TOrvikWord::databaseFailed);
+  // The file loses its second half under the open table.
+  {
+    QFile file(t.table->tableName());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() / 2));
+  }
+  t.table->last();
+  EXPECT_EQ(failed.count(), 1);
+  EXPECT_TRUE(pane.isEmpty());
+  EXPECT_FALSE(pane.loaded());
 }
