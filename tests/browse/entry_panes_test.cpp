@@ -532,6 +532,16 @@ TEST_F(EntryPanesTest, CtrlAAndCtrlCSelectAndCopyInTheFocusedPane) {
   EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("ключ")));
   // The copy carries the rich text too.
   EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("text/rtf")));
+  // The selection stays in sight while another pane has the focus.
+  QTest::mouseClick(panes->pane(En)->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  ASSERT_EQ(panes->focusedLanguage(), En);
+  const QColor highlight = pane->palette().color(QPalette::Active, QPalette::Highlight);
+  const QImage shot = pane->viewport()->grab().toImage();
+  int marked = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) marked += shot.pixelColor(x, y) == highlight;
+  EXPECT_GT(marked, 200);
+  pane->setFocus();
   // Other keys do not change the read-only text.
   const QString before = pane->toPlainText();
   QTest::keyClicks(pane, QStringLiteral("xyz"));
@@ -555,6 +565,12 @@ TEST_F(EntryPanesTest, ButtonsReportTheirLanguageAndTheInterfaceLanguageRelabels
   EXPECT_EQ(sound.at(0).at(0).toInt(), Ru);
   EXPECT_EQ(list.at(0).at(0).toInt(), Fr);
   EXPECT_EQ(print.at(0).at(0).toInt(), Sp);
+
+  // Moving over a pane is reported (the window closes its chooser windows then).
+  QSignalSpy moved(panes.get(), &EntryPanes::paneMouseMoved);
+  QTest::mouseMove(panes->pane(Fr)->viewport(), QPoint(40, 30));
+  ASSERT_GE(moved.count(), 1);
+  EXPECT_EQ(moved.last().at(0).toInt(), Fr);
 
   panes->setInterfaceLanguage(3);
   EXPECT_EQ(panes->heading(En)->text(), QStringLiteral("Английский"));
