@@ -498,6 +498,7 @@ int EntryPanes::lineHeight(int fontSize, int dpiY) {
 void EntryPanes::coupleScrollBar(int language) {
   Set& s = set(language);
   TOrvikScrollBar* bar = s.scrollBar;
+  s.pane->settleLayout();
   const int lines = s.pane->lineCount();
   const int fitting = s.pane->height() / lineHeight(s.pane->FontSize(), s.pane->logicalDpiY());
   if (fitting < lines) {

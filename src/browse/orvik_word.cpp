@@ -1,5 +1,6 @@
 #include "browse/orvik_word.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -127,6 +128,16 @@ void TOrvikWord::LoadMemo() {
   m_replacing = false;
   m_loaded = true;
   emit contentReplaced();
+}
+
+void TOrvikWord::settleLayout() {
+  // The pane's own resize places the viewport; the viewport's resize lays the text out.
+  for (QWidget* widget : {static_cast<QWidget*>(this), viewport()}) {
+    if (!widget->testAttribute(Qt::WA_PendingResizeEvent)) continue;
+    QResizeEvent event(widget->size(), QSize());
+    QCoreApplication::sendEvent(widget, &event);
+    widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+  }
 }
 
 void TOrvikWord::reload() {

@@ -59,6 +59,11 @@ class TOrvikWord : public RichTextPane {
   // Empties the pane (the loaded flag is cleared, the binding stays).
   void clearText();
 
+  // Lays the text out at the pane's current size even while the pane is hidden (a hidden
+  // widget hears of its new size only when shown), so line counts and positions are those
+  // the user will see.
+  void settleLayout();
+
   // The table behind the data source, or null.
   orvik::Table* table() const;
 

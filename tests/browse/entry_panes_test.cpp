@@ -418,6 +418,20 @@ TEST_F(EntryPanesTest, AFittingArticleGivesABarOfItsLinesAndALongOneScrollsByLin
   EXPECT_EQ(bar->Max(), 1);
 }
 
+TEST_F(EntryPanesTest, AnArticleLoadedWhileThePanesAreHiddenCountsTheLinesOfThePaneWidth) {
+  // As at start: the panes were never shown when the articles are first loaded.
+  panes->applyLayout({-1, -1, 0, 6});
+  QByteArray words;
+  for (int i = 0; i < 60; ++i) words += "word ";
+  ownArticles(Sp, {article(words)});
+  const int maxHidden = panes->scrollBar(Sp)->Max();
+  panes->setPageViewVisible(true, background);
+  showWindow();
+  const int lines = panes->pane(Sp)->lineCount();
+  ASSERT_GT(lines, 2);
+  EXPECT_EQ(maxHidden, lines - 1) << "the bar was set for the pane's real width";
+}
+
 TEST(EntryPaneLineHeight, FollowsTheFontSizeAndTheScreenResolution) {
   EXPECT_EQ(EntryPanes::lineHeight(6, 96), 10);
   EXPECT_EQ(EntryPanes::lineHeight(7, 96), 12);
