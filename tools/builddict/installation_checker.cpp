@@ -7,12 +7,14 @@
 #include <QImage>
 #include <QMap>
 #include <QSet>
+#include <QTextDocument>
 #include <memory>
 
 #include "app/installation_keys.h"
 #include "installation_builder.h"
 #include "platform/database.h"
 #include "platform/db_error.h"
+#include "platform/rtf_reader.h"
 #include "platform/table.h"
 #include "scrambled_bitmap.h"
 #include "sound_names.h"
@@ -344,8 +346,14 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
                     .arg(page)
                     .arg(order)
                     .arg(sound));
-      if (!words.memo(QStringLiteral("WordMemo")).startsWith("{\\rtf1"))
-        problem(QStringLiteral("WrdNm%1: entry %2/%3 has no rich-text article")
+      // The article must read as complete rich text through the program's own reader and open
+      // with its head word.
+      QTextDocument article;
+      const bool complete = RtfReader::read(words.memo(QStringLiteral("WordMemo")), &article);
+      if (!complete ||
+          !article.toPlainText().startsWith(words.textValue(QStringLiteral("WordName")).trimmed()))
+        problem(QStringLiteral("WrdNm%1: entry %2/%3 has no readable article opening with its "
+                               "head word")
                     .arg(code)
                     .arg(page)
                     .arg(order));
