@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/data_module.h"
+#include "app/settings_file.h"
 #include "browse/orvik_word.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
@@ -47,18 +48,8 @@ constexpr int kStack[4][4][2] = {
 
 // The language number of a slot of the shown-language order, 0 for an empty place.
 int languageOfSlot(int slot) {
-  switch (slot) {
-    case 0:
-      return 1;
-    case 1:
-      return 2;
-    case 5:
-      return 3;
-    case 6:
-      return 4;
-    default:
-      return 0;
-  }
+  const int number = orvik::lang::numberOfSlot(slot);
+  return number >= 1 && number <= 4 ? number : 0;
 }
 
 void fill(QWidget* widget, const QColor& colour) {
