@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -63,6 +64,30 @@ TEST(SearchWords, StripArticlesAndKeepWordsOfTwoLetters) {
   EXPECT_EQ(
       searchWords(QStringLiteral("porte-monnaie"), Fr),
       (QList<W>{{"porte-monnaie", "porte-monnaie"}, {"porte", "porte"}, {"monnaie", "monnaie"}}));
+}
+
+// The words in the order their ranks give.
+QStringList byRank(const QStringList& words, int language) {
+  const QHash<QString, int> rank = searchWordRanks(words, language);
+  QStringList sorted = QSet<QString>(words.cbegin(), words.cend()).values();
+  std::sort(sorted.begin(), sorted.end(),
+            [&rank](const QString& a, const QString& b) { return rank[a] < rank[b]; });
+  return sorted;
+}
+
+TEST(SearchWords, RanksReadLikeADictionary) {
+  // Capitals and accents do not pull a word out of its alphabetical place; they only break ties,
+  // and a word that repeats keeps one place.
+  EXPECT_EQ(byRank({"zebra", "CD", "apple", "X-ray", "Apple", "American football", "apple"}, En),
+            (QStringList{"American football", "apple", "Apple", "CD", "X-ray", "zebra"}));
+  // Russian "ё" sorts with "е", not after "я".
+  EXPECT_EQ(byRank({"яблоко", "ель", "ёлка", "апельсин", "Ёж"}, Ru),
+            (QStringList{"апельсин", "Ёж", "ёлка", "ель", "яблоко"}));
+  EXPECT_EQ(byRank({"été", "état", "œuf", "oeil", "zèbre"}, Fr),
+            (QStringList{"état", "été", "oeil", "œuf", "zèbre"}));
+  // Every distinct word has a place of its own.
+  const QHash<QString, int> rank = searchWordRanks({"café", "cafe", "Café", "CAFE"}, Sp);
+  EXPECT_EQ(QSet<int>(rank.cbegin(), rank.cend()).size(), 4);
 }
 
 TEST(ArticleRtf, WritesCodePageEscapesAndTheStandardSize) {

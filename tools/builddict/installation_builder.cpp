@@ -72,7 +72,6 @@ bool removeTree(const QString& path) {
 }
 
 struct SearchRow {
-  QByteArray sortKey;  // the word's UTF-8 bytes: the order the table engine compares text in
   QString word, wordReal;
   int pageRank, pageCode, order, chapterCode;
 };
@@ -164,18 +163,24 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
             articles->append({chapter.code, page.code, i + 1, t.headWord, articleRtf(t, l),
                               entrySoundName(page.code, i + 1)});
             for (const SearchWord& w : searchWords(t.headWord, l))
-              search << SearchRow{w.word.toUtf8(), w.word, w.wordReal,  pageRank,
-                                  page.code,       i + 1,  chapter.code};
+              search << SearchRow{w.word, w.wordReal, pageRank, page.code, i + 1, chapter.code};
           }
           ++pageRank;
         }
       articles->finish();
-      // Equal words stand together, and within a word the entries follow the page order.
-      std::stable_sort(search.begin(), search.end(), [](const SearchRow& a, const SearchRow& b) {
-        if (a.sortKey != b.sortKey) return a.sortKey < b.sortKey;
-        if (a.pageRank != b.pageRank) return a.pageRank < b.pageRank;
-        return a.order < b.order;
-      });
+      // Primary order: the words alphabetically, as the English and Russian word lists show
+      // them; equal words stand together, and within a word the entries follow the page order
+      // (the order of the find window's results).
+      QStringList words;
+      for (const SearchRow& r : search) words << r.word;
+      const QHash<QString, int> rank = searchWordRanks(words, l);
+      std::stable_sort(search.begin(), search.end(),
+                       [&rank](const SearchRow& a, const SearchRow& b) {
+                         const int ra = rank.value(a.word), rb = rank.value(b.word);
+                         if (ra != rb) return ra < rb;
+                         if (a.pageRank != b.pageRank) return a.pageRank < b.pageRank;
+                         return a.order < b.order;
+                       });
       auto find = dataTable(
           dataFolder, QStringLiteral("WrdFind%1.ort").arg(languageCode(l)),
           {text("Word"), text("WordReal"), integer("PageCode"), integer("Order"),

@@ -1,6 +1,10 @@
 #include "search_words.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <QRegularExpression>
+#include <QSet>
+#include <algorithm>
 
 namespace builddict {
 
@@ -85,6 +89,35 @@ QList<SearchWord> searchWords(const QString& headWord, int language) {
     add(part);
   }
   return rows;
+}
+
+QHash<QString, int> searchWordRanks(const QStringList& words, int language) {
+  const QLocale locale(language == En   ? QLocale::English
+                       : language == Fr ? QLocale::French
+                       : language == Ru ? QLocale::Russian
+                                        : QLocale::Spanish);
+  QCollator letters(locale);
+  letters.setCaseSensitivity(Qt::CaseInsensitive);
+  QCollator cased(locale);
+  cased.setCaseSensitivity(Qt::CaseSensitive);
+  QStringList distinct = QSet<QString>(words.cbegin(), words.cend()).values();
+  // Sort keys are computed once per word, not once per comparison.
+  struct Keyed {
+    QString word;
+    QCollatorSortKey letters, cased;
+  };
+  std::vector<Keyed> keyed;
+  keyed.reserve(size_t(distinct.size()));
+  for (const QString& w : distinct) keyed.push_back({w, letters.sortKey(w), cased.sortKey(w)});
+  std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+    if (const int c = a.letters.compare(b.letters); c != 0) return c < 0;
+    if (const int c = a.cased.compare(b.cased); c != 0) return c < 0;
+    return a.word < b.word;
+  });
+  QHash<QString, int> ranks;
+  ranks.reserve(qsizetype(keyed.size()));
+  for (size_t i = 0; i < keyed.size(); ++i) ranks.insert(keyed[i].word, int(i));
+  return ranks;
 }
 
 }  // namespace builddict
