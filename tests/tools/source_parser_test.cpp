@@ -122,6 +122,33 @@ TEST(SourceParser, ChecksFiveDigitCodesAndRulesAcrossChapters) {
   EXPECT_TRUE(parser.errors().value(0).contains(QStringLiteral("page name 'fruit'")));
 }
 
+TEST(SourceParser, NamesFoundByNameAreNotShared) {
+  // A heading named like a page (of any chapter) would be found where the page is looked for.
+  SourceParser parser;
+  SourceDictionary d;
+  d.chapters << *parser.parseChapter(QString::fromUtf8(kHeader) + page(401, "Fruit") + entry(),
+                                     QStringLiteral("04.txt"));
+  QString other = QString::fromUtf8(kHeader);
+  other.replace(QStringLiteral("chapter 4"), QStringLiteral("chapter 5"));
+  other.replace(QStringLiteral("en: Food"), QStringLiteral("en: Drink"));
+  d.chapters << *parser.parseChapter(other +
+                                         "heading\nen: FRUIT\nfr: Les fruits\nru: Фрукты\n"
+                                         "sp: Las frutas\n" +
+                                         page(501, "Juice") + entry(),
+                                     QStringLiteral("05.txt"));
+  ASSERT_TRUE(parser.errors().isEmpty()) << parser.errors().join(u'\n').toStdString();
+  EXPECT_FALSE(parser.validate(d));
+  // The other languages' chapter names are shared too ("La nourriture" twice).
+  const QString all = parser.errors().join(u'\n');
+  EXPECT_TRUE(all.contains(
+      QStringLiteral("05.txt:7: the en heading 'FRUIT' has the name of the page at 04.txt:7")))
+      << all.toStdString();
+  EXPECT_TRUE(all.contains(
+      QStringLiteral("05.txt:1: the fr chapter name 'La nourriture' is also used at 04.txt:1")))
+      << all.toStdString();
+  EXPECT_FALSE(all.contains(QStringLiteral("en chapter name"))) << all.toStdString();
+}
+
 TEST(SourceParser, ReadsTheFixtureFolder) {
   SourceParser parser;
   const auto d = parser.parseFolder(QStringLiteral(ORVIK_FIXTURE_SOURCE));

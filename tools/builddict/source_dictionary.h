@@ -59,6 +59,7 @@ struct PageListRow {
   int subchapter = 0;  // a heading's own ordinal (1, 2, ...), or the page's
   LanguageTexts text;  // the heading's text (pages take theirs from the page)
   int page = -1;       // index into SourceChapter::pages for a page row
+  SourcePlace place;   // where a heading stands
 };
 
 struct SourceChapter {

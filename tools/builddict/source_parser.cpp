@@ -149,6 +149,7 @@ std::optional<SourceChapter> SourceParser::parseChapter(const QString& text,
         row.heading = true;
         row.subchapter = subchapter;
         row.text = texts;
+        row.place = blockPlace;
         chapter.rows << row;
         break;
       }
@@ -371,6 +372,26 @@ bool SourceParser::validate(const SourceDictionary& dictionary) {
         else
           pageNames[l].insert(key, page.place);
       }
+    }
+  }
+  // Headings stand in the page-name tables beside the pages, and pages and chapters are looked
+  // up there by name: a heading named like a page would be found in the page's place, and a
+  // chapter name given twice would always find the first chapter.
+  for (int l = 0; l < kLanguageCount; ++l) {
+    QHash<QString, SourcePlace> chapterNames;
+    for (const SourceChapter& chapter : dictionary.chapters) {
+      const QString key = chapter.name[l].toCaseFolded();
+      if (chapterNames.contains(key))
+        error(chapter.place,
+              QStringLiteral("the %1 chapter name '%2' is also used at %3")
+                  .arg(languageKey(l), chapter.name[l], chapterNames[key].toString()));
+      else
+        chapterNames.insert(key, chapter.place);
+      for (const PageListRow& row : chapter.rows)
+        if (row.heading && pageNames[l].contains(row.text[l].toCaseFolded()))
+          error(row.place, QStringLiteral("the %1 heading '%2' has the name of the page at %3")
+                               .arg(languageKey(l), row.text[l],
+                                    pageNames[l][row.text[l].toCaseFolded()].toString()));
     }
   }
   return errors_.size() == errorsBefore;
