@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -50,9 +51,11 @@ bool copyTree(const QString& from, const QString& to) {
   return true;
 }
 
-// Writes a data-folder table again with every row passed through `change` (which may alter it).
+// Writes a data-folder table again with every row passed through `change` (which may alter it),
+// then the rows in the order `reorder` leaves them in.
 void rewriteTable(const QString& folder, const char* file,
-                  const std::function<void(QVariantList&)>& change) {
+                  const std::function<void(QVariantList&)>& change,
+                  const std::function<void(QList<QVariantList>&)>& reorder = {}) {
   const QString path = folder + QStringLiteral("/ODataBase/") + QLatin1String(file);
   QList<QVariantList> rows;
   QList<orvik::FieldDef> fields;
@@ -70,6 +73,7 @@ void rewriteTable(const QString& folder, const char* file,
       rows << row;
     }
   }
+  if (reorder) reorder(rows);
   orvik::TableWriter writer(path, password(file), fields, indexes);
   for (const QVariantList& row : rows) writer.append(row);
   writer.finish();
@@ -200,15 +204,25 @@ TEST(Installation, CheckCatchesBrokenInstallations) {
   ASSERT_TRUE(checker.check(copy, false)) << checker.problems().join(u'\n').toStdString();
 
   // A highlight pushed past the right edge of its page.
-  rewriteTable(copy, "WrdPct.ort", [](QVariantList& row) {
-    if (row[0].toInt() == 102 && row[1].toInt() == 3) row[3] = 300;
+  int startX = -1;
+  rewriteTable(copy, "WrdPct.ort", [&startX](QVariantList& row) {
+    if (row[0].toInt() == 102 && row[1].toInt() == 3) startX = row[3].toInt(), row[3] = 300;
   });
   EXPECT_FALSE(checker.check(copy, false));
   EXPECT_TRUE(
       checker.problems().join(u'\n').contains(QStringLiteral("page 102 entry 3: highlight")));
-  rewriteTable(copy, "WrdPct.ort", [](QVariantList& row) {
-    if (row[0].toInt() == 102 && row[1].toInt() == 3) row[3] = 0;
+  // A highlight moved away from its spot: pointing at the spot would light up another place.
+  rewriteTable(copy, "WrdPct.ort", [startX](QVariantList& row) {
+    if (row[0].toInt() == 102 && row[1].toInt() == 3) row[3] = startX > 100 ? 0 : 200;
   });
+  EXPECT_FALSE(checker.check(copy, false));
+  EXPECT_TRUE(checker.problems().join(u'\n').contains(
+      QRegularExpression(QStringLiteral("page 102 band \\d+ column \\d+: entry 3 lies outside"))))
+      << checker.problems().join(u'\n').toStdString();
+  rewriteTable(copy, "WrdPct.ort", [startX](QVariantList& row) {
+    if (row[0].toInt() == 102 && row[1].toInt() == 3) row[3] = startX;
+  });
+  ASSERT_TRUE(checker.check(copy, false)) << checker.problems().join(u'\n').toStdString();
 
   // A hit map that no longer names entry 2 of page 402.
   rewriteTable(copy, "PctInfo.ort", [](QVariantList& row) {
@@ -220,6 +234,54 @@ TEST(Installation, CheckCatchesBrokenInstallations) {
   EXPECT_TRUE(
       checker.problems().contains(QStringLiteral("page 402: the hit map never names entry 2")))
       << checker.problems().join(u'\n').toStdString();
+
+  ASSERT_TRUE(copyTree(kFixture, tmp.path() + QStringLiteral("/inst4")));
+  const QString copy4 = tmp.path() + QStringLiteral("/inst4");
+  // Search rows: a written form the article does not hold, and the words out of order.
+  rewriteTable(
+      copy4, "WrdFindEn.ort",
+      [](QVariantList& row) {
+        if (row[0].toString() == u"apple") row[1] = QStringLiteral("apples");
+      },
+      [](QList<QVariantList>& rows) { std::reverse(rows.begin(), rows.end()); });
+  // The potato's "pomme" row before the apple's.
+  rewriteTable(
+      copy4, "WrdFindFr.ort", [](QVariantList&) {},
+      [](QList<QVariantList>& rows) {
+        QList<qsizetype> at;
+        for (qsizetype i = 0; i < rows.size(); ++i)
+          if (rows[i][0].toString() == u"pomme") at << i;
+        ASSERT_EQ(at.size(), 2);
+        std::swap(rows[at[0]], rows[at[1]]);
+      });
+  // The first page of chapter 1 moved behind the second in the next-page order.
+  rewriteTable(copy4, "PgePct.ort", [](QVariantList& row) {
+    if (row[2].toInt() == 101) row[1] = 5;
+  });
+  // A heading that bears a page's name, which the lookup by name would find first.
+  rewriteTable(copy4, "PgeNmEn.ort", [](QVariantList& row) {
+    if (row[2].toString() == u"Rooms") row[2] = QStringLiteral("The hall");
+  });
+  EXPECT_FALSE(checker.check(copy4, false));
+  {
+    const QString all = checker.problems().join(u'\n');
+    EXPECT_TRUE(all.contains(
+        QStringLiteral("WrdFindEn: \"apples\" is not written in the article of entry 401/1")))
+        << all.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("out of alphabetical order"))) << all.toStdString();
+    EXPECT_TRUE(
+        all.contains(QStringLiteral("WrdFindFr: the entries of \"pomme\" are not in "
+                                    "page order")))
+        << all.toStdString();
+    for (const char* code : {"En", "Fr", "Ru", "Sp"})
+      EXPECT_TRUE(all.contains(QStringLiteral("PgeNm%1: the page lists and IndexPgePct order "
+                                              "the pages differently")
+                                   .arg(QLatin1String(code))))
+          << all.toStdString();
+    EXPECT_TRUE(
+        all.contains(QStringLiteral("PgeNmEn: heading \"the hall\" has the name of page 101")))
+        << all.toStdString();
+  }
 
   // A missing table, and a scrambled picture of the wrong size.
   ASSERT_TRUE(copyTree(kFixture, tmp.path() + QStringLiteral("/inst2")));
@@ -283,4 +345,60 @@ TEST(Installation, TheToolBuildsReproduciblyAndReportsBadSources) {
   EXPECT_TRUE(errors.contains(QStringLiteral("04.txt:8: a page code of chapter 4 has 3 digits")))
       << errors.toStdString();
   EXPECT_FALSE(QDir(tmp.path() + QStringLiteral("/out")).exists());
+}
+
+TEST(Installation, SearchTablesListTheirWordsAlphabetically) {
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  const QString source =
+      "chapter 4\nen: Food\nfr: La nourriture\nru: Еда\nsp: La comida\nicon: 🍎\n"
+      "page 401\nen: Market\nfr: Le marché\nru: Рынок\nsp: El mercado\n"
+      "entry 🍎\n"
+      "en: apple | noun | A fruit. | I eat an apple.\n"
+      "fr: la pomme | nom | Un fruit. | Je mange une pomme.\n"
+      "ru: яблоко | сущ. | Плод. | Я ем яблоко.\n"
+      "sp: la manzana | sust. | Una fruta. | Como una manzana.\n"
+      "entry 🌙\n"
+      "en: the Moon | noun | It shines at night. | The Moon is full.\n"
+      "fr: la lune | nom | Elle brille la nuit. | La lune est pleine.\n"
+      "ru: Луна | сущ. | Светит ночью. | Луна полная.\n"
+      "sp: la luna | sust. | Brilla de noche. | La luna está llena.\n"
+      "entry 🎄\n"
+      "en: Christmas tree | noun | A decorated tree. | We decorate the Christmas tree.\n"
+      "fr: le sapin | nom | Un arbre. | Le sapin brille.\n"
+      "ru: ёлка | сущ. | Дерево. | Мы наряжаем ёлку.\n"
+      "sp: el árbol | sust. | Un árbol. | El árbol brilla.\n"
+      "entry 🌲\n"
+      "en: zebra fir | noun | A tree. | A zebra fir grows here.\n"
+      "fr: l'épicéa | nom | Un arbre. | L'épicéa pousse ici.\n"
+      "ru: ель | сущ. | Дерево. | Ель растёт здесь.\n"
+      "sp: el abeto | sust. | Un árbol. | El abeto crece aquí.\n";
+  QDir().mkpath(tmp.path() + QStringLiteral("/src/chapters"));
+  QFile f(tmp.path() + QStringLiteral("/src/chapters/04.txt"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(source.toUtf8());
+  f.close();
+  SourceParser parser;
+  const auto dictionary = parser.parseFolder(tmp.path() + QStringLiteral("/src"));
+  ASSERT_TRUE(dictionary) << parser.errors().join(u'\n').toStdString();
+  InstallationBuilder builder;
+  QString error;
+  const QString out = tmp.path() + QStringLiteral("/out");
+  ASSERT_TRUE(builder.build(*dictionary, out, BuildOptions{false, 0}, &error))
+      << error.toStdString();
+  InstallationChecker checker;
+  EXPECT_TRUE(checker.check(out, false)) << checker.problems().join(u'\n').toStdString();
+
+  // The English and Russian word lists show the table's own order.
+  auto wordsOf = [&](const char* file) {
+    auto t = openTable(out + QStringLiteral("/ODataBase/") + QLatin1String(file), password(file));
+    QStringList words;
+    for (t->first(); !t->eof(); t->next())
+      if (words.value(words.size() - 1) != t->textValue(0)) words << t->textValue(0);
+    return words;
+  };
+  EXPECT_EQ(wordsOf("WrdFindEn.ort"), (QStringList{"apple", "Christmas", "Christmas tree", "fir",
+                                                   "Moon", "tree", "zebra", "zebra fir"}));
+  EXPECT_EQ(wordsOf("WrdFindRu.ort"), (QStringList{"ёлка", "ель", "Луна", "яблоко"}));
+  EXPECT_EQ(wordsOf("WrdFindFr.ort"), (QStringList{"épicéa", "lune", "pomme", "sapin"}));
 }

@@ -17,6 +17,7 @@
 #include "platform/rtf_reader.h"
 #include "platform/table.h"
 #include "scrambled_bitmap.h"
+#include "search_words.h"
 #include "sound_names.h"
 #include "source_dictionary.h"
 
@@ -86,6 +87,20 @@ struct PageInfo {
   int code = 0;
   int entries = 0;
 };
+
+// Whether `word` stands in `text` as a whole word, letter case aside: the way the find window
+// marks a found word in an article.
+bool containsWholeWord(const QString& text, const QString& word) {
+  if (word.isEmpty()) return false;
+  for (qsizetype at = text.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
+       at = text.indexOf(word, at + 1, Qt::CaseInsensitive)) {
+    const qsizetype end = at + word.size();
+    if ((at == 0 || !text[at - 1].isLetterOrNumber()) &&
+        (end == text.size() || !text[end].isLetterOrNumber()))
+      return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -176,6 +191,7 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
 
   // Entry places and highlights.
   QSet<QPair<int, int>> entries;
+  QHash<QPair<int, int>, QRect> highlightAt;
   {
     auto& t = *tables[QStringLiteral("WrdPct.ort")];
     t.setIndexName(QStringLiteral("IndPageOrder"));
@@ -199,6 +215,7 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
       const QImage h = t.image(QStringLiteral("WordPicture"));
       const QRect r(t.intValue(QStringLiteral("StartPointX")),
                     t.intValue(QStringLiteral("StartPointY")), h.width(), h.height());
+      highlightAt.insert({page, order}, r);
       if (h.isNull() || !QRect(0, 0, kPageWidth, kPageHeight).contains(r))
         problem(QStringLiteral("page %1 entry %2: highlight %3,%4 %5x%6 is not inside the page")
                     .arg(page)
@@ -255,6 +272,14 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
                       .arg(n));
         else
           ++c[v];
+        // Pointing at a spot lights up that entry's highlight, so the spot lies under it.
+        const QRect cell((col - 1) * 5, (band - 1) * 5, 5, 5);
+        if (v > 0 && !highlightAt.value({page, v}).contains(cell))
+          problem(QStringLiteral("page %1 band %2 column %3: entry %4 lies outside its highlight")
+                      .arg(page)
+                      .arg(band)
+                      .arg(col)
+                      .arg(v));
       }
     }
     for (const PageInfo& p : pages) {
@@ -280,6 +305,9 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
       problem(QStringLiteral("missing sound %1").arg(path));
   };
   QList<int> pageListOrder;  // pages of the English page list, in list order
+  QList<int> nextPageOrder;  // pages in the order of the next-page command
+  for (const PageInfo& p : pages) nextPageOrder << p.code;
+  QHash<QPair<int, int>, QString> articleText;  // plain text of each entry's article
   for (int l = 0; l < kLanguageCount; ++l) {
     const QString code = languageCode(l);
     auto& names = *tables[QStringLiteral("ChptNm%1.ort").arg(code)];
@@ -300,10 +328,14 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
     list.setIndexName(QStringLiteral("IndChptCode"));
     QHash<QString, int> pageNames;
     QSet<int> listed;
+    QList<int> listOrder;
+    QStringList headings;
     for (list.first(); !list.eof(); list.next()) {
       const int page = list.intValue(QStringLiteral("PageCode"));
       const QString name = list.textValue(2);
+      if (page == 0) headings << name.trimmed().toCaseFolded();
       if (page != 0) {
+        listOrder << page;
         if (!pageAt.contains(page))
           problem(QStringLiteral("PgeNm%1: page %2 has no picture").arg(code).arg(page));
         else if (pages[pageAt[page]].chapter != list.intValue(0))
@@ -327,9 +359,20 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
                   .arg(code)
                   .arg(listed.size())
                   .arg(pages.size()));
+    // The next-page command walks the pages in the order the page lists show them.
+    if (listed.size() == pages.size() && listOrder != nextPageOrder)
+      problem(QStringLiteral("PgeNm%1: the page lists and IndexPgePct order the pages differently")
+                  .arg(code));
+    // A page is found by its name: a heading of the same name would be found instead.
+    for (const QString& heading : headings)
+      if (pageNames.contains(heading))
+        problem(QStringLiteral("PgeNm%1: heading \"%2\" has the name of page %3")
+                    .arg(code, heading)
+                    .arg(pageNames[heading]));
 
     auto& words = *tables[QStringLiteral("WrdNm%1.ort").arg(code)];
     words.setIndexName(QStringLiteral("IndPageOrder"));
+    articleText.clear();
     QSet<QString> soundNames;
     QSet<QPair<int, int>> seen;
     for (words.first(); !words.eof(); words.next()) {
@@ -349,7 +392,15 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
       // The article must read as complete rich text through the program's own reader and open
       // with its head word.
       QTextDocument article;
-      const bool complete = RtfReader::read(words.memo(QStringLiteral("WordMemo")), &article);
+      const QByteArray memo = words.memo(QStringLiteral("WordMemo"));
+      const bool complete = RtfReader::read(memo, &article);
+      articleText.insert({page, order}, article.toPlainText());
+      // The panes rewrite the standard size "\fs18" to their own font size.
+      if (!memo.contains("\\fs18"))
+        problem(QStringLiteral("WrdNm%1: entry %2/%3 has no standard size \\fs18")
+                    .arg(code)
+                    .arg(page)
+                    .arg(order));
       if (!complete ||
           !article.toPlainText().startsWith(words.textValue(QStringLiteral("WordName")).trimmed()))
         problem(QStringLiteral("WrdNm%1: entry %2/%3 has no readable article opening with its "
@@ -369,23 +420,59 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
 
     auto& find = *tables[QStringLiteral("WrdFind%1.ort").arg(code)];
     find.setIndexName(QString());
+    QStringList allWords;
+    for (find.first(); !find.eof(); find.next()) allWords << find.textValue(0).trimmed();
+    const QHash<QString, int> rank = searchWordRanks(allWords, l);
     QSet<QString> finished;
+    QSet<QPair<int, int>> findable;
     QString previous;
     int rows = 0;
+    // Within a word: the entry's place in the next-page order, then its order on the page.
+    QPair<int, int> previousEntryPlace{-1, -1};
     for (find.first(); !find.eof(); find.next()) {
       ++rows;
       const QString word = find.textValue(0).trimmed();
+      const QPair<int, int> entry{find.intValue(QStringLiteral("PageCode")),
+                                  find.intValue(QStringLiteral("Order"))};
+      const QPair<int, int> place{int(nextPageOrder.indexOf(entry.first)), entry.second};
       if (word != previous) {
         if (finished.contains(word))
           problem(QStringLiteral("WrdFind%1: rows of \"%2\" are not together").arg(code, word));
+        else if (rows > 1 && rank.value(word) < rank.value(previous))
+          problem(QStringLiteral("WrdFind%1: \"%2\" stands after \"%3\" out of alphabetical "
+                                 "order")
+                      .arg(code, word, previous));
         finished.insert(previous);
         previous = word;
+      } else if (place < previousEntryPlace) {
+        problem(QStringLiteral("WrdFind%1: the entries of \"%2\" are not in page order")
+                    .arg(code, word));
       }
-      const QPair<int, int> entry{find.intValue(QStringLiteral("PageCode")),
-                                  find.intValue(QStringLiteral("Order"))};
-      if (!entries.contains(entry))
+      previousEntryPlace = place;
+      if (!entries.contains(entry)) {
         problem(QStringLiteral("WrdFind%1: \"%2\" names no entry").arg(code, word));
+        continue;
+      }
+      findable.insert(entry);
+      if (find.intValue(QStringLiteral("ChapterCode")) != pages[pageAt[entry.first]].chapter)
+        problem(QStringLiteral("WrdFind%1: \"%2\" gives entry %3/%4 the wrong chapter")
+                    .arg(code, word)
+                    .arg(entry.first)
+                    .arg(entry.second));
+      // The find window marks WordReal in the entry's article: it must stand there.
+      const QString real = find.textValue(QStringLiteral("WordReal")).trimmed();
+      if (!containsWholeWord(articleText.value(entry), real))
+        problem(QStringLiteral("WrdFind%1: \"%2\" is not written in the article of entry %3/%4")
+                    .arg(code, real)
+                    .arg(entry.first)
+                    .arg(entry.second));
     }
+    for (const QPair<int, int>& entry : entries)
+      if (!findable.contains(entry))
+        problem(QStringLiteral("WrdFind%1: entry %2/%3 cannot be found by any word")
+                    .arg(code)
+                    .arg(entry.first)
+                    .arg(entry.second));
     if (rows == 0 && !entries.isEmpty()) problem(QStringLiteral("WrdFind%1 is empty").arg(code));
     summary_.searchRows += rows;
   }
