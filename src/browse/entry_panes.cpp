@@ -265,8 +265,12 @@ int EntryPanes::applyLayout(const std::array<int, 4>& shownOrder) {
   m_shownCount = n;
   for (int language = 1; language <= 4; ++language) {
     fitScrollPanel(language);
-    // The bar's range depends on the pane's height, which may just have changed.
-    if (m_shown[language - 1]) coupleScrollBar(language);
+    // The bar's range depends on the pane's height, which may just have changed; the text
+    // stays where it was scrolled, so the bar goes back to the line the pane shows.
+    if (m_shown[language - 1]) {
+      coupleScrollBar(language);
+      followPane(language);
+    }
   }
   return n;
 }

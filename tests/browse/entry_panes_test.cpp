@@ -432,6 +432,36 @@ TEST_F(EntryPanesTest, AnArticleLoadedWhileThePanesAreHiddenCountsTheLinesOfTheP
   EXPECT_EQ(maxHidden, lines - 1) << "the bar was set for the pane's real width";
 }
 
+TEST_F(EntryPanesTest, ANewLayoutKeepsTheBarOnTheLineThePaneShows) {
+  panes->applyLayout({0, 1, 5, 6});
+  panes->pane(En)->setFontSize(10);
+  QByteArray longBody;
+  for (int i = 1; i <= 60; ++i) longBody += "line " + QByteArray::number(i) + "\\par ";
+  // The layout binds the pane to the installation's article source: let that source read a
+  // table of ours.
+  orvik::DataSource* source = data->srcWordName(En);
+  orvik::Table* installed = source->dataSet();
+  source->setDataSet(ownArticles(En, {article(longBody)})->dataSet());
+  panes->pane(En)->setDataSource(source);
+  panes->setPageViewVisible(true, background);
+  showWindow();
+  TOrvikWord* pane = panes->pane(En);
+  TOrvikScrollBar* bar = panes->scrollBar(En);
+  ASSERT_GT(pane->lineCount(), 50);
+  int position = 12;
+  emit bar->scrolled(TOrvikScrollBar::scTrack, position);
+  ASSERT_EQ(pane->firstVisibleLine(), 12);
+
+  // English and Russian: the English pane grows to 185 and still shows line 12 at its top.
+  panes->applyLayout({-1, -1, 0, 5});
+  panes->setPageViewVisible(true, background);
+  EXPECT_EQ(panes->fittingLines(En), 185 / 16);
+  EXPECT_EQ(bar->Max(), pane->lineCount());
+  EXPECT_EQ(bar->Position(), pane->firstVisibleLine());
+  EXPECT_EQ(bar->Position(), 12);
+  source->setDataSet(installed);
+}
+
 TEST(EntryPaneLineHeight, FollowsTheFontSizeAndTheScreenResolution) {
   EXPECT_EQ(EntryPanes::lineHeight(6, 96), 10);
   EXPECT_EQ(EntryPanes::lineHeight(7, 96), 12);
