@@ -86,7 +86,9 @@ void TOrvikPanel::paintEvent(QPaintEvent*) {
   if (m_caption.isEmpty()) return;
   p.setFont(font());
   p.setPen(m_fontColor);
-  const int th = QFontMetrics(font()).boundingRect(QStringLiteral("W")).height();
+  // The caption line is as high as the font's text height (ascent plus descent), the height
+  // a "W" measures, not the ink of the letter.
+  const int th = QFontMetrics(font()).height();
   const int top = (r.top() + r.bottom() + 1 - th) / 2;
   const QRect textRect(r.left(), top, r.width(), th);
   Qt::Alignment across = m_alignment & Qt::AlignHorizontal_Mask;

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 
 #include "control_test_support.h"
 #include "controls/cursors.h"
@@ -194,6 +196,37 @@ TEST(PanelTest, CaptionIsCentredVerticallyAndAlignedAcross) {
   EXPECT_LE(inkColumns().left(), 2);
   panel.setAlignment(Qt::AlignRight);
   EXPECT_GE(inkColumns().right(), 116);
+}
+
+TEST(PanelTest, CaptionLineIsAsHighAsTheFontsTextHeight) {
+  // The caption's line box is the font's ascent plus descent, centred in the inner area: its
+  // top is (top + bottom - text height) div 2 and the baseline an ascent lower. Fonts whose
+  // "W" ink is taller than that line must not shift it.
+  for (int pixels : {12, 14, 16, 20}) {
+    for (int height : {39, 40, 41, 42}) {
+      TOrvikPanel panel;
+      panel.resize(120, height);
+      panel.setBevelOuter(TOrvikPanel::bvNone);
+      QFont f(QStringLiteral("Arial"));
+      f.setPixelSize(pixels);
+      panel.setFont(f);
+      panel.setFontColor(QColor(0, 0, 0));
+      panel.setAlignment(Qt::AlignLeft);
+      panel.setCaption(QStringLiteral("Wg"));
+      const QImage shown = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+      const QFontMetrics fm(f);
+      const int top = (height - fm.height()) / 2;
+      QImage expected(shown.size(), QImage::Format_RGB32);
+      expected.fill(panel.Color());
+      QPainter p(&expected);
+      p.setFont(f);
+      p.setPen(QColor(0, 0, 0));
+      p.drawText(QPoint(0, top + fm.ascent()), QStringLiteral("Wg"));
+      p.end();
+      EXPECT_EQ(shown, expected) << pixels << " px font, panel " << height << " high";
+    }
+  }
 }
 
 TEST(SkinTest, ButtonsDrawnFromTheSkinShowThroughAtTheCorners) {
