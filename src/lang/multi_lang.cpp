@@ -219,7 +219,9 @@ bool TMultiLang::isHintKey(const QString& key) {
 
 void TMultiLang::applyItemRule(QObject* list, int& p) {
   const int lines = orvik::itemLineCount(list);
-  if (lines == 0) return;
+  // An empty list, or no group left to take: the list keeps every line as it is.
+  int probe = p;
+  if (lines == 0 || !takeGroup(probe, nullptr)) return;
   QString text;
   int lastWritten = -1;
   for (int k = 0;; ++k) {

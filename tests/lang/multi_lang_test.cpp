@@ -150,6 +150,26 @@ TEST_F(MultiLangFixture, EmptyListTakesNoGroupForItems) {
   EXPECT_EQ(label->text(), "Title");
 }
 
+TEST_F(MultiLangFixture, ListsWithNoGroupLeftKeepTheirLines) {
+  // The radio group's own group is the last one: it takes the caption, and with no group left
+  // for the items they stay as they were.
+  lang->setWords(group("lblTitle", "Title", "Заголовок", "Titre", "Título") +
+                 group("RadioGroup1", "Language", "Язык", "Langue", "Idioma"));
+  lang->setActiveLanguage(2);
+  EXPECT_EQ(radio->Caption(), "Langue");
+  EXPECT_EQ(radio->Items(), (QStringList{"a", "b", "c"}));
+
+  // A list keyed by a short final group (no text for the active language) keeps its lines.
+  list->addItems({"x", "y"});
+  lang->setWords(group("lblTitle", "Title", "Заголовок", "Titre", "Título") +
+                 QStringList{"lstWords", "one"});
+  lang->setActiveLanguage(3);
+  EXPECT_EQ(label->text(), "Título");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_EQ(list->item(0)->text(), "x");
+  EXPECT_EQ(list->item(1)->text(), "y");
+}
+
 TEST_F(MultiLangFixture, ComboKeepsItsSelection) {
   combo->addItems({"a", "b"});
   combo->setCurrentIndex(1);
