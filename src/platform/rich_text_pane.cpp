@@ -36,6 +36,8 @@ RichTextPane::RichTextPane(QWidget* parent) : QTextEdit(parent) {
     clearMarks();
     emit scrolled(firstVisibleLine());
   });
+  // A mark belongs to the text it was painted over: emptying or changing the text ends it.
+  connect(document(), &QTextDocument::contentsChanged, this, &RichTextPane::clearMarks);
 }
 
 bool RichTextPane::loadRtf(QByteArrayView rtf) {

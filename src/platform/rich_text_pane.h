@@ -86,7 +86,7 @@ class RichTextPane : public QTextEdit {
 
   // Paints `color` under the text in `rect` (viewport coordinates), in place of the
   // background. The text itself is not changed; marks vanish when the pane scrolls, resizes or
-  // loads new text, or on clearMarks().
+  // its text changes (loaded, emptied, appended to), or on clearMarks().
   void markRect(const QRect& rect, const QColor& color);
   // Marks the characters from `from` to `to` line by line, one rectangle per line.
   void markRange(int from, int to, const QColor& color);

@@ -254,6 +254,26 @@ TEST_F(RichTextPaneTest, MarksPaintUnderTheTextUntilTheViewMoves) {
   EXPECT_EQ(countPixels(image, image.rect(), kMark), 0);
 }
 
+TEST_F(RichTextPaneTest, MarksGoWithTheTextTheyMarked) {
+  // Emptied the way a pane is emptied when the mouse leaves every entry.
+  pane.loadRtf(linesArticle(3));
+  pane.markRange(0, 4, kMark);
+  ASSERT_EQ(pane.marks().size(), 1);
+  pane.setPlainText(QString());
+  EXPECT_TRUE(pane.marks().isEmpty());
+  QImage image = pane.viewport()->grab().toImage();
+  EXPECT_EQ(countPixels(image, image.rect(), kMark), 0);
+
+  // Text appended under a mark ends it too; a selection does not.
+  pane.loadRtf(linesArticle(3));
+  pane.markRange(0, 4, kMark);
+  pane.selectRange(0, 6);
+  pane.selectRange(0, 0);
+  EXPECT_EQ(pane.marks().size(), 1);
+  pane.appendRtf(textArticle("more"));
+  EXPECT_TRUE(pane.marks().isEmpty());
+}
+
 TEST_F(RichTextPaneTest, RendersARangeIntoARectangle) {
   pane.loadRtf(linesArticle(5));
   QImage image(400, 300, QImage::Format_RGB32);
