@@ -148,6 +148,11 @@ void TForm1::createControls() {
 
   pnlMain = named<QWidget>(this, "pnlMain");
   pnlMain->setGeometry(5, 25, 748, 535);
+  // Movements over the window's own background, its frame and the title strip, and over
+  // pnlMain where no tracking control lies (the disabled chapter picture passes its movements
+  // on), reach FormMouseMove.
+  setMouseTracking(true);
+  pnlMain->setMouseTracking(true);
   PhonChapters = named<QLabel>(pnlMain, "PhonChapters");
   Phon = named<QLabel>(pnlMain, "Phon");
   // The backgrounds see the mouse so that moving over them closes the choosers.
@@ -306,6 +311,7 @@ void TForm1::FormCreate() {
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
     if (st == Qt::ApplicationActive) return;
     if (panes_) panes_->popUp()->hide();
+    PopUpPct->hide();
     seams_->hideSayIn();
     mouseLock_ = btnRegime->latched();
   });
@@ -510,6 +516,8 @@ void TForm1::showChapterView() {
   ListBoxChapter->show();
   ImgChapter->show();
   applyChapterPicture(false);
+  // The chapter's sound button belongs to the page-list and page views only.
+  btnSoundChapter->hide();
   Zakladki->sticky = true;
 }
 

@@ -240,6 +240,11 @@ class TForm1 : public orvik::BorderlessForm {
   void stepEntry(bool forward);
   void moveImgLittleToHotRow();
   bool isPageRow(int row) const;
+  // The chapter code of a 1-based chapter-list row and the row of a chapter code (0 when the
+  // dictionary lacks that chapter). In a full dictionary both are the identity; a dictionary
+  // without some chapters lists fewer rows than the strip has tabs.
+  int chapterOfRow(int row) const;
+  int rowOfChapter(int chapterCode) const;
 
   // Page picture helpers (page_picture.cpp).
   void putCleanPicture();
@@ -275,6 +280,7 @@ class TForm1 : public orvik::BorderlessForm {
   int paneLayoutCount_ = 4;
   int lastSelectedTab_ = 0;
   QList<QImage> rowPictures_;
+  QList<int> chapterCodes_;  // the chapter code of each chapter-list row
   QImage cleanPicture_;
 };
 

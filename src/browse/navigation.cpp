@@ -77,6 +77,15 @@ bool TForm1::isPageRow(int row) const {
   return NewListBoxPages->itemText(row).startsWith(QLatin1Char(' '));
 }
 
+int TForm1::chapterOfRow(int row) const {
+  return row >= 1 && row <= chapterCodes_.size() ? chapterCodes_[row - 1] : row;
+}
+
+int TForm1::rowOfChapter(int chapterCode) const {
+  if (chapterCodes_.isEmpty()) return chapterCode;
+  return int(chapterCodes_.indexOf(chapterCode)) + 1;
+}
+
 QImage TForm1::rowPicture(int row) const {
   return row >= 0 && row < rowPictures_.size() ? rowPictures_[row] : QImage();
 }
@@ -90,12 +99,15 @@ void TForm1::FillChapterList(orvik::Table* chapters) {
     chapters->setIndexName(QStringLiteral("IndChptCode"));
     if (!chapters->findKey({1})) return;
     QStringList lines;
+    QList<int> codes;
     chapters->first();
     const int count = chapters->recordCount();
     for (int i = 0; i < count; ++i) {
       lines << chapters->textValue(1);
+      codes << chapters->intValue(0);
       chapters->next();
     }
+    chapterCodes_ = codes;
     ListBoxChapter->setLines(lines);
   });
 }
@@ -352,9 +364,9 @@ void TForm1::EnterPageView() {
 // Chapter view and tab strip
 
 void TForm1::ListBoxChapterNoSelectedChange() {
-  const int n = ListBoxChapter->selectedNumber();
-  Zakladki->highlightTab(n);
-  guard([&] { positionChapterPictures(n); });
+  const int chapter = chapterOfRow(ListBoxChapter->selectedNumber());
+  Zakladki->highlightTab(chapter);
+  guard([&] { positionChapterPictures(chapter); });
 }
 
 void TForm1::ListBoxChapterMouseMove() {
@@ -366,7 +378,7 @@ void TForm1::ZakladkiSelectedChange() {
   const int n = Zakladki->pointerTab();
   if (n == lastSelectedTab_ || n < 1 || n > 15) return;
   lastSelectedTab_ = n;
-  ListBoxChapter->highlight(n - 1);
+  ListBoxChapter->highlight(rowOfChapter(n) - 1);
   guard([&] { positionChapterPictures(n); });
 }
 
@@ -387,7 +399,7 @@ void TForm1::ListBoxChapterMouseDown(Qt::MouseButton button, Qt::KeyboardModifie
   seams_->playClickSound();
   BusyCursor busy;
   NewListBoxPages->Items().Clear();
-  Zakladki->setSelectedTab(n);
+  Zakladki->setSelectedTab(chapterOfRow(n));
   orvik::Table* chapters = chapterTable();
   BuildPageList(chapters, pageNameTable(), name);
   guard([&] {
@@ -403,6 +415,20 @@ void TForm1::ListBoxChapterMouseDown(Qt::MouseButton button, Qt::KeyboardModifie
 void TForm1::ZakladkiClick() {
   const int n = Zakladki->selectedTab();
   if (n < 1 || n > 15) return;
+  // A tab whose chapter the dictionary lacks opens nothing: the strip goes back to the chapter
+  // on screen and the view stays as it was.
+  QString name;
+  guard([&] { name = chapterNameOfCode(n); });
+  if (name.isEmpty()) {
+    int shown = pageListChapter_;
+    if (data_ && view() == View::Page)
+      guard([&] { shown = data_->tblPgePicture->intValue(kChapterCode); });
+    if (shown >= 1 && shown <= 15)
+      Zakladki->setSelectedTab(shown);
+    else
+      Zakladki->clearSelection();
+    return;
+  }
   if (seams_->autoPlayRunning()) seams_->stopAutoPlay();
   seams_->stopEntrySound();
   UnlockCommands();
@@ -411,12 +437,8 @@ void TForm1::ZakladkiClick() {
   BusyCursor busy;
   seams_->playClickSound();
   NewListBoxPages->Items().Clear();
-  QString name;
-  guard([&] { name = chapterNameOfCode(n); });
-  if (!name.isEmpty()) {
-    BuildPageList(chapterTable(), pageNameTable(), name);
-    lblChapterName->setText(name);
-  }
+  BuildPageList(chapterTable(), pageNameTable(), name);
+  lblChapterName->setText(name);
   NewListBoxPages->setTopIndex(0);
   ResetPageRowHover();
   ListBoxChapter->hide();
@@ -541,7 +563,7 @@ void TForm1::btnBackToChaptersClick() {
     if (data_ && data_->tblChptPct->active() && !data_->tblChptPct->isEmpty())
       chapter = data_->tblChptPct->intValue(0);
   });
-  if (chapter >= 1) ListBoxChapter->highlight(chapter - 1);
+  if (chapter >= 1) ListBoxChapter->highlight(rowOfChapter(chapter) - 1);
   Zakladki->Refresh();
   if (chapter >= 1) Zakladki->highlightTab(chapter);
 }

@@ -47,9 +47,11 @@ class RecordingSeams : public BrowseSeams {
   bool sayInShowing() const override { return sayIn; }
   void hideSayIn() override { sayIn = false; }
   bool autoPlayRunning() const override { return autoPlay; }
+  void closeChoosers() override { ++chooserCloses; }
 
   int clicks = 0;
   int pageTurns = 0;
+  int chooserCloses = 0;
   QList<int> pronounced;
   QPoint sayInAt;
   bool sayIn = false;

@@ -373,6 +373,81 @@ TEST_F(Test, AnotherWindowOpensAPageAndAnEntryThroughTheTables) {
   EXPECT_NE(w->ImgPages->picture(), w->ImgSound->picture());
 }
 
+// This dictionary lacks most chapters: its list rows 1, 2, 3 are chapters 1, 4, 12, and the
+// strip, the chapter pictures and the list must agree on the chapter, not on the row number.
+TEST_F(Test, ChapterListRowsFollowTheirChapterCodesInADictionaryWithoutSomeChapters) {
+  start();
+  orvik::Table* pictures = data()->tblChptPct;
+  moveTo(w->ListBoxChapter, QPoint(40, 2 * 32 + 16));  // "Travel"
+  moveTo(w->ListBoxChapter, QPoint(40, 32 + 16));      // "Food"
+  EXPECT_EQ(w->Zakladki->highlightedTab(), 4);
+  EXPECT_EQ(pictures->intValue(0), 4);
+  EXPECT_EQ(w->ImgChapter->picture(), pictures->image(QStringLiteral("ChapterPicture")));
+  click(w->ListBoxChapter, QPoint(40, 32 + 16));
+  ASSERT_EQ(w->view(), TForm1::View::PageList);
+  EXPECT_EQ(w->Zakladki->selectedTab(), 4);
+  EXPECT_EQ(pictures->intValue(0), 4);
+  EXPECT_EQ(w->ImgChapter->picture(), pictures->image(QStringLiteral("PagePicture")));
+
+  click(w->btnBackToChapters, QPoint(10, 10));
+  EXPECT_EQ(w->ListBoxChapter->highlightedNumber(), 2) << "Food's row, not row 4";
+  EXPECT_EQ(w->Zakladki->highlightedTab(), 4);
+  // Over the strip in the chapter view, tab 12 marks Travel's row.
+  moveTo(w->Zakladki, QPoint(7, 11 * 32 + 10));
+  EXPECT_EQ(w->ListBoxChapter->highlightedNumber(), 3);
+  EXPECT_EQ(pictures->intValue(0), 12);
+}
+
+TEST_F(Test, ATabWithoutChapterLeavesTheViewAsItWas) {
+  start();
+  clickTab(12);
+  const QStringList rows = w->NewListBoxPages->Items().toStringList();
+  ASSERT_EQ(rows.size(), 4);
+  const int clicks = seams->clicks;
+  clickTab(7);
+  EXPECT_EQ(w->view(), TForm1::View::PageList);
+  EXPECT_EQ(w->NewListBoxPages->Items().toStringList(), rows);
+  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Travel"));
+  EXPECT_EQ(w->Zakladki->selectedTab(), 12);
+  EXPECT_EQ(seams->clicks, clicks);
+
+  openBedroom();
+  clickTab(7);
+  EXPECT_EQ(w->view(), TForm1::View::Page);
+  EXPECT_EQ(w->currentPageCode(), 102);
+  EXPECT_TRUE(w->Timer1->isActive());
+  EXPECT_EQ(w->Zakladki->selectedTab(), 1);
+}
+
+TEST_F(Test, TheChapterSoundButtonShowsOnlyOutsideTheChapterView) {
+  start();
+  data()->settings().setValue(Settings::SoundEn, 1);
+  clickTab(1);
+  EXPECT_FALSE(w->btnSoundChapter->isHidden());
+  clickRow(2);
+  EXPECT_FALSE(w->btnSoundChapter->isHidden());
+  EXPECT_FALSE(w->btnSoundPage->isHidden());
+  click(w->btnBackToPages, QPoint(10, 10));
+  EXPECT_FALSE(w->btnSoundChapter->isHidden());
+  EXPECT_TRUE(w->btnSoundPage->isHidden());
+  click(w->btnBackToChapters, QPoint(10, 10));
+  EXPECT_TRUE(w->btnSoundChapter->isHidden());
+  EXPECT_TRUE(w->btnSoundPage->isHidden());
+}
+
+// Movements delivered by the window system (not sent to a control) over the title strip, the
+// frame and the disabled chapter picture close the small chooser windows.
+TEST_F(Test, MovingOverTheWindowClosesTheChoosers) {
+  start();
+  const QPoint overPicture = w->ImgChapter->mapTo(w, QPoint(100, 100));
+  for (const QPoint p : {QPoint(400, 12), QPoint(2, 300), overPicture}) {
+    const int before = seams->chooserCloses;
+    QTest::mouseMove(w, p);
+    EXPECT_GT(seams->chooserCloses, before) << p.x() << "," << p.y();
+    QTest::mouseMove(w, p + QPoint(1, 1));
+  }
+}
+
 TEST_F(Test, LockAndUnlockCommands) {
   start();
   openBedroom();
@@ -381,8 +456,9 @@ TEST_F(Test, LockAndUnlockCommands) {
   EXPECT_FALSE(w->btnFind->isEnabled());
   EXPECT_FALSE(w->btnRegime->isEnabled());
   EXPECT_TRUE(w->btnAutoPlayPanel->isEnabled());
-  if (auto* list = w->findChild<TOrvikBtn98*>(QStringLiteral("btnListEn")))
-    EXPECT_TRUE(list->isEnabled());
+  auto* list = w->findChild<TOrvikBtn98*>(QStringLiteral("btnListEn"));
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(list->isEnabled());
   w->UnlockCommands();
   EXPECT_TRUE(w->btnNextPage->isEnabled());
   EXPECT_TRUE(w->btnPrevWord->isEnabled());
