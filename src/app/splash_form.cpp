@@ -28,10 +28,11 @@ TSplashForm::~TSplashForm() {
   if (gSplash == this) gSplash = nullptr;
 }
 
-TSplashForm* TSplashForm::current() { return gSplash; }
+TSplashForm* TSplashForm::current() {
+  return gSplash;
+}
 
-bool TSplashForm::showSplash(int durationMs, const QString& folder,
-                             orvik::MessageBoxes* messages) {
+bool TSplashForm::showSplash(int durationMs, const QString& folder, orvik::MessageBoxes* messages) {
   if (gSplash) return true;
   const QImage picture = orvik::loadInstallationPicture(folder, QStringLiteral("fsls.ori"));
   if (picture.isNull()) {
@@ -56,11 +57,16 @@ bool TSplashForm::showSplash(int durationMs, const QString& folder,
   return false;
 }
 
-void TSplashForm::SplashTimerTimer() { finish(); }
+void TSplashForm::SplashTimerTimer() {
+  finish();
+}
 
 void TSplashForm::finish() {
   SplashTimer->stop();
   qApp->removeEventFilter(this);
+  // The splash is over once it closes, although its deletion comes later: a splash asked for
+  // from now on is a new one.
+  if (gSplash == this) gSplash = nullptr;
   close();
 }
 

@@ -1,6 +1,8 @@
 // Starting the program on a fresh copy of a test installation: the windows, the tables of the
 // installed languages, the fatal messages and the settings written at the end.
 
+#include "app/startup.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +16,6 @@
 #include <QTimer>
 
 #include "app/splash_form.h"
-#include "app/startup.h"
 #include "browse/main_window.h"
 #include "controls/orvik_btn98.h"
 #include "lang/font_sets.h"
@@ -80,13 +81,19 @@ TEST_F(StartupTest, EveryWindowOnceInOrderAndTheMainWindowAsGiven) {
   EXPECT_TRUE(messages.messages.isEmpty());
   QStringList names;
   for (QWidget* w : program->windows()) names << w->objectName();
-  EXPECT_EQ(names,
-            (QStringList{"Form1", "LangList", "frmNumbLang", "FormEn", "FormRu", "FormSp",
-                         "FormFr", "FrmFind", "frmFindEn", "frmFindRu", "frmFindFr", "frmFindSp",
-                         "frmPageList", "frmPageListEn", "frmPageListRu", "frmPageListSp",
-                         "frmPageListFr", "MsgFind", "MsgPrint", "MsgChecked", "frmLangForFind",
-                         "frmLangForPageList", "frmOptForHelp", "frmTrackAutoPlay", "frmAbout",
-                         "frmExit"}));
+  EXPECT_EQ(names, (QStringList{"Form1",          "LangList",
+                                "frmNumbLang",    "FormEn",
+                                "FormRu",         "FormSp",
+                                "FormFr",         "FrmFind",
+                                "frmFindEn",      "frmFindRu",
+                                "frmFindFr",      "frmFindSp",
+                                "frmPageList",    "frmPageListEn",
+                                "frmPageListRu",  "frmPageListSp",
+                                "frmPageListFr",  "MsgFind",
+                                "MsgPrint",       "MsgChecked",
+                                "frmLangForFind", "frmLangForPageList",
+                                "frmOptForHelp",  "frmTrackAutoPlay",
+                                "frmAbout",       "frmExit"}));
   EXPECT_STREQ(program->windows()[1]->metaObject()->className(), "TLangList");
   EXPECT_STREQ(program->windows()[9]->metaObject()->className(), "TfrmFindRu");
 
@@ -146,14 +153,15 @@ TEST_F(StartupTest, MissingPagePictureTableIsADatabaseFailure) {
 
 TEST_F(StartupTest, TableKeyedWithAnUnknownPasswordIsADatabaseFailure) {
   {
-    orvik::TableWriter writer(dir.filePath("ODataBase/ChptNmEn.ort.new"), "notOurPassword",
-                              {{"ChapterCode", orvik::FieldType::Integer},
-                               {"ChapterName", orvik::FieldType::Text}},
-                              {{"IndChptCode", {"ChapterCode"}}});
+    orvik::TableWriter writer(
+        dir.filePath("ODataBase/ChptNmEn.ort.new"), "notOurPassword",
+        {{"ChapterCode", orvik::FieldType::Integer}, {"ChapterName", orvik::FieldType::Text}},
+        {{"IndChptCode", {"ChapterCode"}}});
     writer.append({1, QString("People")});
     writer.finish();
   }
-  QFile::setPermissions(dir.filePath("ODataBase/ChptNmEn.ort"), QFile::ReadOwner | QFile::WriteOwner);
+  QFile::setPermissions(dir.filePath("ODataBase/ChptNmEn.ort"),
+                        QFile::ReadOwner | QFile::WriteOwner);
   QFile::remove(dir.filePath("ODataBase/ChptNmEn.ort"));
   ASSERT_TRUE(QFile::rename(dir.filePath("ODataBase/ChptNmEn.ort.new"),
                             dir.filePath("ODataBase/ChptNmEn.ort")));
@@ -232,6 +240,39 @@ TEST_F(StartupTest, SplashWithoutDurationClosesOnTheFirstKey) {
   ASSERT_NE(splash, nullptr);
   QTest::keyClick(splash, Qt::Key_Space);
   QTRY_VERIFY_WITH_TIMEOUT(TSplashForm::current() == nullptr, 2000);
+}
+
+TEST_F(StartupTest, SplashTimerTickClosesTheSplashAndEndsItsShowing) {
+  ASSERT_FALSE(TSplashForm::showSplash(5000, dir.path(), &messages));
+  TSplashForm* first = TSplashForm::current();
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(first->size(), first->SplashImage->pixmap().size());
+  ASSERT_TRUE(QMetaObject::invokeMethod(first->SplashTimer, "timeout"));
+  EXPECT_FALSE(first->isVisible());
+  EXPECT_EQ(TSplashForm::current(), nullptr) << "no splash is showing after the tick";
+  EXPECT_FALSE(TSplashForm::showSplash(5000, dir.path(), &messages)) << "a new splash shows";
+  TSplashForm* second = TSplashForm::current();
+  ASSERT_NE(second, nullptr);
+  EXPECT_NE(second, first);
+  EXPECT_TRUE(second->isVisible());
+  EXPECT_TRUE(messages.messages.isEmpty());
+  delete second;
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(StartupTest, SplashWithoutDurationClosesOnARightPressButNotAMiddleOne) {
+  ASSERT_FALSE(TSplashForm::showSplash(0, dir.path(), &messages));
+  TSplashForm* splash = TSplashForm::current();
+  ASSERT_NE(splash, nullptr);
+  EXPECT_FALSE(splash->SplashTimer->isActive());
+  QTest::mouseClick(splash, Qt::MiddleButton, {}, QPoint(5, 5));
+  EXPECT_EQ(TSplashForm::current(), splash);
+  EXPECT_TRUE(splash->isVisible());
+  QTest::mouseClick(splash, Qt::RightButton, {}, QPoint(5, 5));
+  EXPECT_EQ(TSplashForm::current(), nullptr);
+  EXPECT_FALSE(splash->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(StartupTest, MissingSplashPicture) {
