@@ -40,6 +40,12 @@ RichTextPane::RichTextPane(QWidget* parent) : QTextEdit(parent) {
   connect(document(), &QTextDocument::contentsChanged, this, &RichTextPane::clearMarks);
 }
 
+RichTextPane::~RichTextPane() {
+  // The text control outlives this part of the pane while the base class is destroyed; its
+  // document must not reach the marks after they are gone.
+  disconnect(document(), nullptr, this, nullptr);
+}
+
 bool RichTextPane::loadRtf(QByteArrayView rtf) {
   clearMarks();
   const bool complete = RtfReader::read(rtf, document());

@@ -26,6 +26,7 @@ class RichTextPane : public QTextEdit {
 
  public:
   explicit RichTextPane(QWidget* parent = nullptr);
+  ~RichTextPane() override;
 
   // Replaces the text with the rich text `rtf`, scrolled to the top with nothing selected.
   // Returns false when the input was not complete, well-formed RTF; the pane then shows what
