@@ -38,8 +38,14 @@ OrvikProgram::~OrvikProgram() {
 }
 
 bool OrvikProgram::start() {
-  data_ = std::make_unique<TDMOrvik>(env_);
-  if (!data_->create() || orvik::Application::terminated()) return false;
+  // Whatever escapes the data module's creation ends the program before any window exists.
+  try {
+    data_ = std::make_unique<TDMOrvik>(env_);
+    if (!data_->create() || orvik::Application::terminated()) return false;
+  } catch (...) {
+    orvik::Application::terminate(9);
+    return false;
+  }
 
   const auto add = [this](QWidget* w) { windows_.append(w); };
   add(new TForm1(data_.get()));

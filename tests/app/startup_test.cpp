@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <stdexcept>
 
 #include "app/splash_form.h"
 #include "browse/main_window.h"
@@ -188,6 +189,19 @@ TEST_F(StartupTest, TruncatedTableInTheRussianInterfaceGivesTheRussianMessage) {
   ASSERT_EQ(messages.messages.size(), 1);
   EXPECT_TRUE(messages.messages[0].text.startsWith(
       QString::fromUtf8("Произошла ошибка при обращении к базе данных словаря.\r")));
+}
+
+TEST_F(StartupTest, FailureEscapingTheDataModuleEndsTheStartBeforeAnyWindow) {
+  StartupEnvironment e = env();
+  e.showSplash = [](int) { throw std::runtime_error("the splash could not be made"); };
+  bool started = true;
+  EXPECT_NO_THROW(started = start(std::move(e)));
+  EXPECT_FALSE(started);
+  EXPECT_TRUE(program->windows().isEmpty());
+  EXPECT_EQ(program->mainWindow(), nullptr);
+  EXPECT_TRUE(orvik::Application::terminated());
+  EXPECT_NE(orvik::Application::exitCode(), 0);
+  EXPECT_NE(orvik::Application::exec(), 0) << "the event loop does not run after it";
 }
 
 TEST_F(StartupTest, ClosingTheMainWindowWritesTheSettings) {
