@@ -38,6 +38,13 @@ QString existingPath(const QString& base, const QStringList& parts) {
   return path;
 }
 
+// A table file of a folder, by the name the program gives it or, failing that, by the same name
+// in other letter case (a disc may show its names in small or capital letters only).
+QString fileIn(const QString& folder, const QString& fileName) {
+  const QString found = existingPath(folder, {fileName});
+  return found.isEmpty() ? QDir(folder).filePath(fileName) : found;
+}
+
 QString folderHolding(const QString& base, const QStringList& folders) {
   QStringList parts = folders;
   parts << QStringLiteral("PctInfo.ort");
@@ -111,9 +118,9 @@ QString TDMOrvik::findDataFolder(const QString& currentDir, const orvik::Optical
   if (!here.isEmpty()) return here;
   if (discs) {
     for (const QString& mount : discs->mountPoints()) {
-      const QString onDisc = folderHolding(
-          mount, {QStringLiteral("program files"), QStringLiteral("OrvikDictionary"),
-                  QStringLiteral("ODataBase")});
+      const QString onDisc =
+          folderHolding(mount, {QStringLiteral("program files"), QStringLiteral("OrvikDictionary"),
+                                QStringLiteral("ODataBase")});
       if (!onDisc.isEmpty()) return onDisc;
     }
   }
@@ -131,7 +138,9 @@ bool TDMOrvik::create() {
   if (!settings_.read()) return false;
 
   if (findDataFolder(env_.currentDir, env_.discs).isEmpty()) {
-    const auto dataFound = [this] { return !findDataFolder(env_.currentDir, env_.discs).isEmpty(); };
+    const auto dataFound = [this] {
+      return !findDataFolder(env_.currentDir, env_.discs).isEmpty();
+    };
     if (!env_.locate || !env_.locate(dataFound)) {
       orvik::Application::terminate(6);
       return false;
@@ -160,7 +169,7 @@ bool TDMOrvik::create() {
 
 void TDMOrvik::openTables() {
   const auto inData = [this](orvik::Table* t, const char* file) {
-    t->setTableName(dataFolder_ + QString::fromLatin1(file));
+    t->setTableName(fileIn(dataFolder_, QString::fromLatin1(file)));
   };
   inData(tblChapterEn, "ChptNmEn.ort");
   inData(tblChapterFr, "ChptNmFr.ort");
@@ -200,12 +209,12 @@ void TDMOrvik::openTables() {
   QList<QByteArray> keys = Database.rawKeys();
   keys << orvik::derivePasswordKey(fromView(orvik::keys::kChapterPicturePassword));
   tblChptPct->setPasswords(keys);
-  tblChptPct->setTableName(QDir(env_.currentDir).filePath(QStringLiteral("Data/ChptPct.ort")));
+  const QString programData = fileIn(env_.currentDir, QStringLiteral("Data"));
+  tblChptPct->setTableName(fileIn(programData, QStringLiteral("ChptPct.ort")));
   tblChptPct->open();
   keys << orvik::derivePasswordKey(fromView(orvik::keys::kLittlePagesPassword));
   tblPctLittle->setPasswords(keys);
-  tblPctLittle->setTableName(
-      QDir(env_.currentDir).filePath(QStringLiteral("Data/LittlePages.ort")));
+  tblPctLittle->setTableName(fileIn(programData, QStringLiteral("LittlePages.ort")));
   tblPctLittle->open();
 }
 
@@ -214,10 +223,17 @@ void TDMOrvik::databaseFailure() {
   failed_ = true;
   const char* text = kDbErrorEnglish;
   switch (settings_.interfaceLanguage()) {
-    case 2: text = kDbErrorFrench; break;
-    case 3: text = kDbErrorRussian; break;
-    case 4: text = kDbErrorSpanish; break;
-    default: break;
+    case 2:
+      text = kDbErrorFrench;
+      break;
+    case 3:
+      text = kDbErrorRussian;
+      break;
+    case 4:
+      text = kDbErrorSpanish;
+      break;
+    default:
+      break;
   }
   if (env_.messages) env_.messages->show(orvik::MessageKind::Warning, QString::fromUtf8(text));
   orvik::Application::terminate(7);
@@ -244,58 +260,82 @@ QString TDMOrvik::pageNameByCode(orvik::Table* pageNames, int pageCode) {
 
 orvik::Table* TDMOrvik::tblChapter(int language) const {
   switch (language) {
-    case 1: return tblChapterEn;
-    case 2: return tblChapterFr;
-    case 3: return tblChapterRu;
-    case 4: return tblChapterSp;
-    default: return nullptr;
+    case 1:
+      return tblChapterEn;
+    case 2:
+      return tblChapterFr;
+    case 3:
+      return tblChapterRu;
+    case 4:
+      return tblChapterSp;
+    default:
+      return nullptr;
   }
 }
 
 orvik::Table* TDMOrvik::tblPageName(int language) const {
   switch (language) {
-    case 1: return tblPageNameEn;
-    case 2: return tblPageNameFr;
-    case 3: return tblPageNameRu;
-    case 4: return tblPageNameSp;
-    default: return nullptr;
+    case 1:
+      return tblPageNameEn;
+    case 2:
+      return tblPageNameFr;
+    case 3:
+      return tblPageNameRu;
+    case 4:
+      return tblPageNameSp;
+    default:
+      return nullptr;
   }
 }
 
 orvik::Table* TDMOrvik::tblWordName(int language) const {
   switch (language) {
-    case 1: return tblWordNameEn;
-    case 2: return tblWordNameFr;
-    case 3: return tblWordNameRu;
-    case 4: return tblWordNameSp;
-    default: return nullptr;
+    case 1:
+      return tblWordNameEn;
+    case 2:
+      return tblWordNameFr;
+    case 3:
+      return tblWordNameRu;
+    case 4:
+      return tblWordNameSp;
+    default:
+      return nullptr;
   }
 }
 
 orvik::Table* TDMOrvik::tblWordFind(int language) const {
   switch (language) {
-    case 1: return tblWordFindEn;
-    case 2: return tblWordFindFr;
-    case 3: return tblWordFindRu;
-    case 4: return tblWordFindSp;
-    default: return nullptr;
+    case 1:
+      return tblWordFindEn;
+    case 2:
+      return tblWordFindFr;
+    case 3:
+      return tblWordFindRu;
+    case 4:
+      return tblWordFindSp;
+    default:
+      return nullptr;
   }
 }
 
 orvik::DataSource* TDMOrvik::srcWordName(int language) const {
   switch (language) {
-    case 1: return srcWordNameEn;
-    case 2: return srcWordNameFr;
-    case 3: return srcWordNameRu;
-    case 4: return srcWordNameSp;
-    default: return nullptr;
+    case 1:
+      return srcWordNameEn;
+    case 2:
+      return srcWordNameFr;
+    case 3:
+      return srcWordNameRu;
+    case 4:
+      return srcWordNameSp;
+    default:
+      return nullptr;
   }
 }
 
 QList<orvik::Table*> TDMOrvik::tables() const {
-  return {tblChapterEn,  tblChapterFr,  tblChapterRu,  tblChapterSp,  tblPageNameEn,
-          tblPageNameFr, tblPageNameRu, tblPageNameSp, tblWordNameEn, tblWordNameFr,
-          tblWordNameRu, tblWordNameSp, tblWordFindEn, tblWordFindFr, tblWordFindRu,
-          tblWordFindSp, tblPgePicture, tblWrdPicture, tblPctInfo,    tblChptPct,
-          tblPctLittle};
+  return {tblChapterEn,  tblChapterFr,  tblChapterRu,  tblChapterSp,  tblPageNameEn, tblPageNameFr,
+          tblPageNameRu, tblPageNameSp, tblWordNameEn, tblWordNameFr, tblWordNameRu, tblWordNameSp,
+          tblWordFindEn, tblWordFindFr, tblWordFindRu, tblWordFindSp, tblPgePicture, tblWrdPicture,
+          tblPctInfo,    tblChptPct,    tblPctLittle};
 }

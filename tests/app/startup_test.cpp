@@ -142,6 +142,32 @@ TEST_F(StartupTest, FrenchAndSpanishInstallationOpensNoEnglishOrRussianTable) {
   EXPECT_EQ(dm->settings().interfaceLanguage(), 2);
 }
 
+TEST_F(StartupTest, DiscShowingItsNamesInSmallLettersOpensEveryTable) {
+  // A plain disc file system shows every name in small letters.
+  QTemporaryDir disc;
+  const QString data = disc.filePath("program files/orvikdictionary/odatabase");
+  ASSERT_TRUE(QDir().mkpath(data));
+  QDir source(dir.filePath("ODataBase"));
+  for (const QString& name : source.entryList(QDir::Files))
+    ASSERT_TRUE(QFile::rename(source.filePath(name), QDir(data).filePath(name.toLower())));
+  ASSERT_TRUE(source.removeRecursively());
+  orvik::FixedDiscs withDisc({disc.path()});
+  StartupEnvironment e = env();
+  e.discs = &withDisc;
+  e.locate = [](const std::function<bool()>&) {
+    ADD_FAILURE() << "the data is on the disc";
+    return false;
+  };
+  ASSERT_TRUE(start(std::move(e))) << messageTexts().join(" | ").toStdString();
+  TDMOrvik* dm = program->dataModule();
+  EXPECT_EQ(dm->dataFolder(), data + "/");
+  EXPECT_TRUE(dm->tblPgePicture->active());
+  EXPECT_TRUE(dm->tblPctInfo->active());
+  EXPECT_TRUE(dm->tblWordName(3)->active());
+  EXPECT_TRUE(dm->tblChptPct->active());
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
 TEST_F(StartupTest, MissingPagePictureTableIsADatabaseFailure) {
   QFile::setPermissions(dir.filePath("ODataBase/PgePct.ort"), QFile::ReadOwner | QFile::WriteOwner);
   ASSERT_TRUE(QFile::remove(dir.filePath("ODataBase/PgePct.ort")));
