@@ -323,6 +323,77 @@ TEST_F(StartupTest, MissingSplashPicture) {
   EXPECT_TRUE(orvik::Application::terminated());
 }
 
+// The locate dialog on its own: its look, its buttons and its title strip.
+TEST(LocateDialog, LooksAsDrawnAndItsButtonsGiveUpOrCheckAgain) {
+  int checks = 0;
+  bool found = false;
+  TfrmLocate dialog([&] { return ++checks, found; }, {"/media/cdrom0", "/media/cdrom1"});
+  EXPECT_FALSE(dialog.isVisible()) << "created hidden";
+  EXPECT_EQ(dialog.size(), QSize(261, 131));
+  EXPECT_EQ(dialog.DriveComboBox1->geometry(), QRect(56, 72, 145, 19));
+  EXPECT_EQ(dialog.DriveComboBox1->count(), 2);
+  EXPECT_EQ(dialog.btnOk->geometry(), QRect(46, 100, 72, 20));
+  EXPECT_EQ(dialog.btnCancel->geometry(), QRect(138, 100, 72, 20));
+  EXPECT_EQ(dialog.OrvikBtn981->geometry(), QRect(238, 7, 15, 15));
+  EXPECT_EQ(dialog.Image1->geometry(), QRect(5, 5, 251, 20));
+  EXPECT_EQ(dialog.Label3->pos(), QPoint(32, 6));
+  EXPECT_EQ(dialog.Label2->pos(), QPoint(76, 48));
+  EXPECT_EQ(dialog.Label3->text(), QString::fromUtf8("Поиск диска"));
+  EXPECT_EQ(dialog.Label2->text(), QString::fromUtf8("\"Словарь Орвик\""));
+  EXPECT_EQ(dialog.btnCancel->Caption(), QString::fromUtf8("Отменить"));
+  EXPECT_EQ(orvik::fontSpecOf(dialog.Label3).face, QString("Times New Roman"));
+  EXPECT_EQ(orvik::fontSpecOf(dialog.btnCancel).charset, 204);
+
+  const QImage picture = dialog.grab().toImage();
+  EXPECT_EQ(picture.pixelColor(20, 60), QColor(238, 230, 201)) << "background";
+  EXPECT_EQ(picture.pixelColor(0, 60), QColor(255, 255, 255)) << "outer ring of the frame";
+  EXPECT_EQ(picture.pixelColor(260, 60), QColor(86, 80, 50));
+
+  // OK without the data: checked, still open; Cancel: given up.
+  QTimer::singleShot(20, &dialog, [&] {
+    QTest::mouseClick(dialog.btnOk, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::mouseClick(dialog.btnCancel, Qt::LeftButton, {}, QPoint(10, 10));
+  });
+  EXPECT_FALSE(dialog.execute());
+  EXPECT_EQ(checks, 1);
+  EXPECT_FALSE(dialog.isVisible());
+
+  // The close button gives up too.
+  QTimer::singleShot(20, &dialog, [&] {
+    QTest::mouseClick(dialog.OrvikBtn981, Qt::LeftButton, {}, QPoint(7, 7));
+  });
+  EXPECT_FALSE(dialog.execute());
+
+  // OK once the data is there.
+  found = true;
+  QTimer::singleShot(20, &dialog,
+                     [&] { QTest::mouseClick(dialog.btnOk, Qt::LeftButton, {}, QPoint(10, 10)); });
+  EXPECT_TRUE(dialog.execute());
+  EXPECT_EQ(checks, 2);
+}
+
+TEST(LocateDialog, TitleStripRightOfTheCornerDragsTheDialog) {
+  TfrmLocate dialog([] { return false; }, {});
+  dialog.move(200, 150);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  const auto drag = [&](QPoint from, QPoint to) {
+    QTest::mousePress(&dialog, Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), dialog.mapToGlobal(QPointF(to)), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(&dialog, &move);
+    QTest::mouseRelease(&dialog, Qt::LeftButton, {}, to);
+  };
+  const QPoint start = dialog.pos();
+  drag({100, 12}, {130, 42});
+  EXPECT_EQ(dialog.pos(), start + QPoint(30, 30));
+  const QPoint moved = dialog.pos();
+  drag({10, 12}, {60, 60});    // the top-left corner
+  drag({100, 40}, {150, 90});  // below the strip
+  EXPECT_EQ(dialog.pos(), moved);
+}
+
 class LocateTest : public StartupTest {
  protected:
   void SetUp() override {
