@@ -10,6 +10,8 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -288,6 +290,10 @@ TEST_F(StartupTest, SplashTimerTickClosesTheSplashAndEndsItsShowing) {
   ASSERT_NE(first, nullptr);
   EXPECT_TRUE(first->isVisible());
   EXPECT_EQ(first->size(), first->SplashImage->pixmap().size());
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  EXPECT_LE((first->geometry().center() - screen.center()).manhattanLength(), 2)
+      << "centred on the screen";
+  EXPECT_TRUE(first->windowFlags() & Qt::FramelessWindowHint);
   ASSERT_TRUE(QMetaObject::invokeMethod(first->SplashTimer, "timeout"));
   EXPECT_FALSE(first->isVisible());
   EXPECT_EQ(TSplashForm::current(), nullptr) << "no splash is showing after the tick";
