@@ -8,6 +8,7 @@
 #include "browse_fixture.h"
 #include "controls/cursors.h"
 #include "controls/orvik_btn98.h"
+#include "controls/orvik_panel.h"
 
 namespace {
 
@@ -233,6 +234,19 @@ TEST_F(Test, APageWithoutEntryOneShowsItsPictureAndCannotStep) {
   w->btnNextWordClick();
   EXPECT_EQ(w->currentPageCode(), 101);
   EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(Test, LosingTheFocusHidesThePopUpsAndGivesTheLockBackToTheButton) {
+  start();
+  openBedroom();
+  w->PopUpPct->show();
+  w->entryPanes()->popUp()->show();
+  w->setMouseLock(true);
+  // What the window system announces when another program is activated.
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_TRUE(w->PopUpPct->isHidden());
+  EXPECT_TRUE(w->entryPanes()->popUp()->isHidden());
+  EXPECT_FALSE(w->mouseLocked()) << "btnRegime is up";
 }
 
 TEST_F(Test, ATableFailureGoesToTheDatabaseFailureRoutine) {
