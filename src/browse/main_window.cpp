@@ -350,9 +350,7 @@ void TForm1::FormCreate() {
 
   // 7. The picture area.
   PanelForImg->setGeometry(396, 12, kPictureWidth, kPictureHeight);
-  QPalette white = PanelForImg->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  PanelForImg->setPalette(white);
+  PanelForImg->setPalette(pal);
   PanelForImg->setAutoFillBackground(true);
   PanelForImg->hide();
   for (PictureBox* img : {ImgPages, ImgTimer, ImgSound}) {

@@ -249,6 +249,26 @@ TEST_F(Test, LosingTheFocusHidesThePopUpsAndGivesTheLockBackToTheButton) {
   EXPECT_FALSE(w->mouseLocked()) << "btnRegime is up";
 }
 
+// A page picture smaller than the picture area leaves the rest in the window's background.
+TEST_F(Test, ThePictureAreaAroundASmallPictureIsTheMainBackground) {
+  start([](TestInstallation& inst) {
+    expandTable(inst, QStringLiteral("PgePct.ort"), [](QVariantList row, const QStringList& f) {
+      if (row[f.indexOf(QStringLiteral("PageCode"))].toInt() == 102) {
+        QImage small(200, 300, QImage::Format_RGB32);
+        small.fill(Qt::blue);
+        row[f.indexOf(QStringLiteral("PagePicture"))] = small;
+      }
+      return QList<QVariantList>{row};
+    });
+  });
+  openBedroom();
+  w->Timer1Timer();  // the clean phase of the blink
+  const QImage img = w->grab().toImage();
+  const QPoint area = w->PanelForImg->mapTo(w, QPoint(0, 0));
+  EXPECT_EQ(img.pixelColor(area + QPoint(100, 100)), QColor(Qt::blue));
+  EXPECT_EQ(img.pixelColor(area + QPoint(300, 450)), QColor(238, 230, 201));
+}
+
 TEST_F(Test, ATableFailureGoesToTheDatabaseFailureRoutine) {
   start();
   openBedroom();
