@@ -9,7 +9,7 @@
 //
 // Where the work is: main_window.cpp builds the window (creation, showing, closing, the views'
 // controls and layout); navigation.cpp holds the chapter, page-list and page navigation;
-// page_picture.cpp the page picture, its hit map, the highlight and its blinking; seams.cpp the
+// page_picture.cpp the page picture, its hit map, the highlight and its blinking; seams.h the
 // hand-over to sound, auto-play, entry-list windows, the "Say in" pop-up and printing.
 //
 // Every table failure inside a handler or a public operation goes to the data module's
