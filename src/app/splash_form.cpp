@@ -20,6 +20,7 @@ TSplashForm::TSplashForm() : orvik::BorderlessForm(nullptr, Kind::StayOnTopTool)
   SplashTimer = new QTimer(this);
   SplashTimer->setObjectName(QStringLiteral("SplashTimer"));
   SplashTimer->setSingleShot(true);
+  SplashTimer->setTimerType(Qt::PreciseTimer);  // never closes before its time
   connect(SplashTimer, &QTimer::timeout, this, &TSplashForm::SplashTimerTimer);
 }
 

@@ -271,7 +271,7 @@ TEST_F(StartupTest, SplashShowsFirstTablesOpenAfterTheWaitSplashClosesOnTime) {
   EXPECT_EQ(splash->SplashTimer->interval(), 400);
   EXPECT_TRUE(splash->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_FALSE(splash->SplashImage->pixmap().isNull());
-  QTRY_VERIFY_WITH_TIMEOUT(TSplashForm::current() == nullptr, 5000);
+  ASSERT_TRUE(QTest::qWaitFor([] { return TSplashForm::current() == nullptr; }, 5000));
   EXPECT_GE(clock.elapsed() - shownAt, 400);
 }
 
@@ -281,7 +281,7 @@ TEST_F(StartupTest, SplashWithoutDurationClosesOnTheFirstKey) {
   TSplashForm* splash = TSplashForm::current();
   ASSERT_NE(splash, nullptr);
   QTest::keyClick(splash, Qt::Key_Space);
-  QTRY_VERIFY_WITH_TIMEOUT(TSplashForm::current() == nullptr, 2000);
+  ASSERT_TRUE(QTest::qWaitFor([] { return TSplashForm::current() == nullptr; }, 2000));
 }
 
 TEST_F(StartupTest, SplashTimerTickClosesTheSplashAndEndsItsShowing) {
