@@ -4,10 +4,12 @@
 
 #include "app/splash_form.h"
 #include "browse/main_window.h"
+#include "lang/about_box.h"
+#include "lang/exit_dialog.h"
+#include "lang/help_menu.h"
 #include "lang/locate_dialog.h"
 #include "lang/page_entry_lists.h"
 #include "lang/settings_dialog.h"
-#include "lang/small_dialogs.h"
 #include "pagelist/page_list_windows.h"
 #include "platform/application.h"
 #include "platform/optical_discs.h"

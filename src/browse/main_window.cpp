@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -24,7 +25,9 @@
 #include "controls/orvik_zakladka.h"
 #include "controls/skin.h"
 #include "controls/tab_skin.h"
+#include "lang/exit_dialog.h"
 #include "lang/font_sets.h"
+#include "lang/help_menu.h"
 #include "lang/language_captions.h"
 #include "lang/multi_lang.h"
 #include "platform/application.h"
@@ -293,6 +296,9 @@ void TForm1::bindHandlers() {
   connect(ImgPages, &PictureBox::mousePressed, this, &TForm1::ImgPagesMouseDown);
   connect(btnRegime, &TOrvikBtn98::clicked, this, &TForm1::btnRegimeClick);
   connect(btnPrintPct, &TOrvikBtn98::clicked, this, &TForm1::btnPrintPctClick);
+  connect(btnExitNew, &TOrvikBtn98::clicked, this, &TForm1::btnExitNewClick);
+  connect(btnClose, &TOrvikBtn98::clicked, this, &TForm1::btnExitNewClick);
+  connect(btnHelp, &TOrvikBtn98::clicked, this, &TForm1::btnHelpClick);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
   connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this,
           &TForm1::MultiLang1AfterLanguageChanged);
@@ -469,9 +475,59 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // A close the window system asks for (its own Alt+F4, a task bar's close) goes through the
+  // exit confirmation like the window's own exit commands; the window's own close() after Yes
+  // (or the program's) closes at once.
+  if (event->spontaneous()) {
+    event->ignore();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (!seams_->autoPlayRunning()) ExitConfirm();
+        },
+        Qt::QueuedConnection);
+    return;
+  }
   FormClose();
   event->accept();
   orvik::Application::terminate(orvik::Application::exitCode());
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  // Alt+F4 (Alt alone): the exit confirmation, swallowed while auto-play runs. The key ends
+  // here either way, so "No" leaves the program running.
+  if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
+    if (!seams_->autoPlayRunning()) ExitConfirm();
+    event->accept();
+    return;
+  }
+  orvik::BorderlessForm::keyPressEvent(event);
+}
+
+void TForm1::btnExitNewClick() {
+  seams_->playClickSound();
+  if (!seams_->autoPlayRunning()) ExitConfirm();
+}
+
+void TForm1::ExitConfirm() {
+  auto* dialog = qobject_cast<TfrmExit*>(orvik::findWindow(QStringLiteral("frmExit")));
+  if (!dialog || dialog->isShowingModal() || !dialog->execute(this)) return;
+  seams_->stopAllSounds();
+  close();
+}
+
+void TForm1::btnHelpClick() {
+  seams_->playClickSound();
+  auto* menu = qobject_cast<TfrmOptForHelp*>(orvik::findWindow(QStringLiteral("frmOptForHelp")));
+  if (!menu) return;
+  connect(menu, &TfrmOptForHelp::linePressed, this, &TForm1::HelpLinePressed, Qt::UniqueConnection);
+  menu->popUp(this);
+}
+
+void TForm1::HelpLinePressed(int) {
+  seams_->playClickSound();
+  seams_->stopAutoPlay();
+  seams_->setAutoPlayIdle();
 }
 
 void TForm1::showEvent(QShowEvent* event) {

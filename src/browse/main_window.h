@@ -178,6 +178,16 @@ class TForm1 : public orvik::BorderlessForm {
   void Timer1Timer();
   void btnPrintPctClick();
   void MultiLang1AfterLanguageChanged(TBaseMultiLang* sender, quint8 newLanguage);
+  // btnExitNew and btnClose: the click sound, then, unless auto-play runs, the exit
+  // confirmation.
+  void btnExitNewClick();
+  // Shows the exit confirmation modally; on Yes silences every sound and closes the window
+  // (which writes the settings and ends the program). Nothing changes on No.
+  void ExitConfirm();
+  // btnHelp: the click sound and the help menu above the button.
+  void btnHelpClick();
+  // A line of the help menu was pressed: the click sound; auto-play stops.
+  void HelpLinePressed(int line);
 
   // --- Controls (system names) ---
   PictureBox* Image1;  // the drawn title strip
@@ -213,6 +223,7 @@ class TForm1 : public orvik::BorderlessForm {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

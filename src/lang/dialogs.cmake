@@ -1,7 +1,9 @@
 # The settings dialog, the small dialogs and the page entry lists.
 target_sources(orvik_lang PRIVATE
+  about_box.cpp about_box.h
+  exit_dialog.cpp exit_dialog.h
+  help_menu.cpp help_menu.h
   locate_dialog.cpp locate_dialog.h
   page_entry_lists.cpp page_entry_lists.h
   settings_dialog.cpp settings_dialog.h
-  small_dialogs.cpp small_dialogs.h
 )

@@ -1,0 +1,43 @@
+#pragma once
+// TfrmAbout, the about box: the title strip, the heading, the logo, the product name and the
+// version line, with OK and a close button, centred on the main window and shown modally. Its
+// texts come from its translation component in English and Russian; French and Spanish have
+// none, so in those interfaces it shows its pictures and buttons with empty texts (and keeps
+// the fonts it had). The title strip right of its first 25 pixels drags it.
+
+#include <QLabel>
+
+#include "platform/borderless_form.h"
+
+class TOrvikBtn98;
+class TMultiLang;
+class TBaseMultiLang;
+
+class TfrmAbout : public orvik::BorderlessForm {
+  Q_OBJECT
+
+ public:
+  static constexpr int kWidth = 411;
+  static constexpr int kHeight = 375;
+
+  explicit TfrmAbout(QWidget* parent = nullptr);
+
+  // Shows the box modally, centred on `mainWindow` (where it is when null).
+  void execute(const QWidget* mainWindow);
+
+  QLabel* Image2;            // the title strip
+  QLabel* Label5;            // the heading
+  QLabel* Image1;            // the logo
+  QLabel* Label1;            // the product name
+  QLabel* Label2;            // the version line
+  TOrvikBtn98* OrvikBtn981;  // OK
+  TOrvikBtn98* OrvikBtn982;  // the close button
+  TMultiLang* MultiLang1;
+
+  void OrvikBtn981Click();
+  void OrvikBtn982Click();
+  void MultiLang1AfterLanguageChanged(TBaseMultiLang* sender, quint8 newLanguage);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};

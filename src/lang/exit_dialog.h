@@ -1,0 +1,38 @@
+#pragma once
+// TfrmExit, the exit confirmation: "Do you really want to quit" / "Orvik Dictionary?" with Yes
+// and No, centred on the main window and shown modally. Its texts are the same in every
+// interface language; only its fonts follow the interface language. It promises:
+//  - No (or closing the window any other way) reports false and changes nothing;
+//  - Yes reports true; the caller then silences the sounds and closes the main window, whose
+//    close handler writes the settings and ends the program.
+
+#include <QLabel>
+
+#include "platform/borderless_form.h"
+
+class TOrvikBtn98;
+
+class TfrmExit : public orvik::BorderlessForm {
+  Q_OBJECT
+
+ public:
+  static constexpr int kWidth = 225;
+  static constexpr int kHeight = 112;
+
+  explicit TfrmExit(QWidget* parent = nullptr);
+
+  // Shows the dialog modally, centred on `mainWindow` (where it is when null); true when the
+  // user chose Yes.
+  bool execute(const QWidget* mainWindow);
+
+  QLabel* Label1;
+  QLabel* Label2;
+  TOrvikBtn98* btnYes;
+  TOrvikBtn98* btnNo;
+
+  void btnYesClick();
+  void btnNoClick();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,173 @@
+// The main window's exit commands and help button: the exit confirmation (No leaves all as it
+// was, Yes silences the sounds, writes the settings and ends the program), nothing while
+// auto-play runs, and the help menu with its about line, in the interface language.
+#include <QtTest/qtestspontaneevent.h>
+
+#include <QFile>
+#include <QTimer>
+
+#include "browse_fixture.h"
+#include "controls/orvik_btn98.h"
+#include "controls/orvik_chapter_list.h"
+#include "lang/about_box.h"
+#include "lang/exit_dialog.h"
+#include "lang/font_sets.h"
+#include "lang/help_menu.h"
+#include "lang/multi_lang.h"
+
+namespace {
+
+class ExitSeams : public RecordingSeams {
+ public:
+  void stopAllSounds() override { ++soundStops; }
+  void stopAutoPlay() override { ++autoPlayStops; }
+  void setAutoPlayIdle() override { ++idles; }
+  int soundStops = 0;
+  int autoPlayStops = 0;
+  int idles = 0;
+};
+
+class ExitHelpTest : public BrowseTest {
+ protected:
+  void startProgram() {
+    start();
+    auto s = std::make_unique<ExitSeams>();
+    rec = s.get();
+    w->setSeams(std::move(s));
+    exitDialog = qobject_cast<TfrmExit*>(orvik::findWindow("frmExit"));
+    helpMenu = qobject_cast<TfrmOptForHelp*>(orvik::findWindow("frmOptForHelp"));
+    about = qobject_cast<TfrmAbout*>(orvik::findWindow("frmAbout"));
+    ASSERT_NE(exitDialog, nullptr);
+    ASSERT_NE(helpMenu, nullptr);
+    ASSERT_NE(about, nullptr);
+  }
+  void TearDown() override {
+    BrowseTest::TearDown();
+    SetInterfaceLanguage(0);
+  }
+
+  // Answers the exit confirmation when it shows (Yes or No) and records that it showed
+  // modally, centred on the main window.
+  void answerExit(bool yes) {
+    shown = false;
+    QTimer::singleShot(30, exitDialog, [this, yes] {
+      shown = exitDialog->isVisible() && exitDialog->isShowingModal();
+      centred = exitDialog->pos() == QPoint(w->x() + w->width() / 2 - exitDialog->width() / 2,
+                                            w->y() + w->height() / 2 - exitDialog->height() / 2);
+      if (exitDialog->isVisible())
+        QTest::mouseClick(yes ? exitDialog->btnYes : exitDialog->btnNo, Qt::LeftButton, {},
+                          QPoint(10, 10));
+    });
+  }
+  char savedFontSize() {
+    QFile f(dir.filePath("Settings.orv"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    return f.readAll().at(13);
+  }
+
+  ExitSeams* rec = nullptr;
+  TfrmExit* exitDialog = nullptr;
+  TfrmOptForHelp* helpMenu = nullptr;
+  TfrmAbout* about = nullptr;
+  bool shown = false;
+  bool centred = false;
+};
+
+TEST_F(ExitHelpTest, NoLeavesEverythingYesSilencesWritesTheSettingsAndEnds) {
+  startProgram();
+  openBedroom();
+  const char before = savedFontSize();
+  data()->settings().setValue(Settings::FontSize, before == 6 ? 7 : 6);
+  const int clicks = rec->clicks;
+
+  answerExit(false);
+  click(w->btnExitNew, QPoint(10, 10));
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(centred);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_FALSE(orvik::Application::terminated());
+  EXPECT_EQ(rec->soundStops, 0);
+  EXPECT_EQ(savedFontSize(), before) << "No writes nothing";
+  EXPECT_EQ(w->currentPageCode(), 102);
+  EXPECT_EQ(rec->clicks, clicks + 1) << "the click sound";
+
+  // The frame's close button asks the same question.
+  answerExit(true);
+  click(w->btnClose, QPoint(7, 7));
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(rec->soundStops, 1) << "Yes silences the sounds";
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(savedFontSize(), before == 6 ? 7 : 6) << "the close handler wrote the settings";
+  EXPECT_TRUE(orvik::Application::terminated());
+  EXPECT_EQ(orvik::Application::exitCode(), 0);
+}
+
+TEST_F(ExitHelpTest, AltF4AsksUnlessAutoPlayRuns) {
+  startProgram();
+  rec->autoPlay = true;
+  answerExit(false);
+  QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier);
+  click(w->btnExitNew, QPoint(10, 10));
+  QTest::qWait(60);  // past the answer's timer: it finds no dialog
+  EXPECT_FALSE(shown) << "nothing while auto-play runs";
+  EXPECT_TRUE(w->isVisible());
+
+  rec->autoPlay = false;
+  answerExit(false);
+  QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier);
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(w->isVisible()) << "No after Alt+F4 keeps the program";
+  EXPECT_FALSE(orvik::Application::terminated());
+
+  answerExit(true);
+  QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier);
+  EXPECT_TRUE(orvik::Application::terminated());
+}
+
+TEST_F(ExitHelpTest, WindowSystemCloseGoesThroughTheConfirmation) {
+  startProgram();
+  QCloseEvent byWindowSystem;
+  QSpontaneKeyEvent::setSpontaneous(&byWindowSystem);
+  answerExit(false);
+  // Delivered as the window system delivers it (sendEvent would clear the spontaneous mark).
+  qApp->notify(w, &byWindowSystem);
+  EXPECT_FALSE(byWindowSystem.isAccepted());
+  QTRY_VERIFY(shown);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_FALSE(orvik::Application::terminated());
+}
+
+TEST_F(ExitHelpTest, HelpMenuInSpanishOpensTheAboutBox) {
+  startProgram();
+  const int clicks = rec->clicks;
+  click(w->btnHelp, QPoint(10, 10));
+  EXPECT_EQ(rec->clicks, clicks + 1);
+  ASSERT_TRUE(helpMenu->isVisible());
+  EXPECT_EQ(helpMenu->pos(), QPoint(w->x() + w->btnHelp->x() - 25, w->y() + w->height() - 73));
+  EXPECT_EQ(helpMenu->HelpList->Lines(), QStringList({"Help", "About..."}));
+
+  data()->settings().setValue(Settings::InterfaceLanguage, 4);
+  w->ReloadLanguageNames(4);
+  EXPECT_EQ(helpMenu->HelpList->Lines(), QStringList({"Ayuda", "Acerca de..."}));
+  EXPECT_EQ(helpMenu->HelpList->x(), 30);
+  EXPECT_TRUE(about->Label1->text().isEmpty()) << "the about box has no Spanish texts";
+
+  // "Acerca de...": the click sound, auto-play stopped, the menu closed, the about box.
+  bool aboutShown = false;
+  QTimer::singleShot(30, about, [&] {
+    aboutShown = about->isVisible() && about->isShowingModal() && !helpMenu->isVisible();
+    QTest::mouseClick(about->OrvikBtn981, Qt::LeftButton, {}, QPoint(10, 10));
+  });
+  const QPoint line2(10, 26);
+  moveTo(helpMenu->HelpList, line2);
+  ASSERT_EQ(helpMenu->HelpList->selectedNumber(), 2);
+  click(helpMenu->HelpList, line2);
+  EXPECT_TRUE(aboutShown);
+  EXPECT_FALSE(about->isVisible());
+  EXPECT_EQ(rec->clicks, clicks + 2);
+  EXPECT_EQ(rec->autoPlayStops, 1);
+  EXPECT_EQ(rec->idles, 1);
+  EXPECT_TRUE(w->isVisible());
+}
+
+}  // namespace
