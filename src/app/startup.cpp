@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/program_seams.h"
 #include "app/splash_form.h"
 #include "browse/main_window.h"
 #include "lang/about_box.h"
@@ -52,6 +53,7 @@ bool OrvikProgram::start() {
   const auto add = [this](QWidget* w) { windows_.append(w); };
   add(new TForm1(data_.get()));
   if (orvik::Application::terminated()) return false;
+  mainWindow()->setSeams(std::make_unique<ProgramSeams>(data_.get(), mainWindow()));
   add(new TLangList);
   add(new TfrmNumbLang);
   add(new TFormEn);

@@ -1,0 +1,216 @@
+#include "sound/sound_playback.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/data_module.h"
+#include "platform/message_boxes.h"
+#include "platform/optical_discs.h"
+#include "platform/table.h"
+#include "platform/wave_device.h"
+#include "platform/wave_player.h"
+
+namespace {
+
+const QString kPageCode = QStringLiteral("PageCode");
+const QString kOrder = QStringLiteral("Order");
+const QString kChapterCode = QStringLiteral("ChapterCode");
+
+}  // namespace
+
+SoundPlayback::SoundPlayback(TDMOrvik* data, orvik::WaveDevice* entryPlayer,
+                             orvik::WavePlayer* wavePlayer)
+    : data_(data), entryPlayer_(entryPlayer), wavePlayer_(wavePlayer) {}
+
+QString SoundPlayback::chapterLetter(int chapterCode) {
+  // Page codes of unexpected shape may give codes past the alphabet; they name no file.
+  if (chapterCode < 1 || chapterCode > 26) return {};
+  return QString(QChar(64 + chapterCode));
+}
+
+QString SoundPlayback::pageNamePart(int pageCode) {
+  const QString s = QString::number(pageCode);
+  switch (s.size()) {
+    case 3:
+      return chapterLetter(pageCode / 100) + s.mid(1, 2);
+    case 4:
+      return chapterLetter(pageCode / 100) + s.mid(2, 2);
+    case 5: {
+      const QString letter = chapterLetter(pageCode / 1000);
+      if (s[3] == QLatin1Char('0')) return letter + QLatin1Char('A') + s[4];
+      if (s[3] == QLatin1Char('1')) return letter + QLatin1Char('B') + s[4];
+      return letter;
+    }
+    default:
+      return {};
+  }
+}
+
+QString SoundPlayback::entryName(int pageCode, int order) {
+  const QString number = QString::number(order);
+  return pageNamePart(pageCode) + (order < 10 ? QLatin1Char('0') + number : number);
+}
+
+QString SoundPlayback::languageFolder(int language) {
+  static const char* const kFolders[] = {"En", "Fr", "Ru", "Sp"};
+  if (language < 1 || language > 4) return {};
+  return QString::fromLatin1(kFolders[language - 1]);
+}
+
+QString SoundPlayback::existingPath(const QString& base, const QStringList& parts) {
+  QString path = base;
+  for (const QString& part : parts) {
+    const QString exact = QDir(path).filePath(part);
+    if (QFileInfo::exists(exact)) {
+      path = exact;
+      continue;
+    }
+    const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const auto it = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
+      return e.compare(part, Qt::CaseInsensitive) == 0;
+    });
+    if (it == entries.end()) return {};
+    path = QDir(path).filePath(*it);
+  }
+  return path;
+}
+
+QString SoundPlayback::findSoundFile(const QString& currentDir, const orvik::OpticalDiscs* discs,
+                                     const QString& languageFolder, const QString& rest) {
+  QStringList parts{QStringLiteral("Sound"), languageFolder};
+  parts << rest.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+  QStringList bases{currentDir};
+  if (discs) bases << discs->mountPoints();
+  for (const QString& base : bases) {
+    if (base.isEmpty()) continue;
+    const QString found = existingPath(base, parts);
+    if (!found.isEmpty() && QFileInfo(found).isFile()) return found;
+  }
+  return {};
+}
+
+QString SoundPlayback::findFile(const QString& languageFolder, const QString& rest) const {
+  // The language folder may be given as "En\" as the tables' callers write it.
+  QString folder = languageFolder;
+  folder.remove(QLatin1Char('\\')).remove(QLatin1Char('/'));
+  return findSoundFile(data_->environment().currentDir, data_->environment().discs, folder, rest);
+}
+
+QString SoundPlayback::discMessage(int interfaceLanguage) {
+  switch (interfaceLanguage) {
+    case 1:
+      return QStringLiteral(
+          "Please make sure that the Orvik Demo disc is inserted\rin your CD-drive and try "
+          "again.");
+    case 3:
+      return QStringLiteral(
+          "Пожалуйста убедитесь, что диск \"Orvik Demo\"\rнаходится в приводе CD-ROM, и "
+          "попробуйте \rпроиграть звук снова.");
+    default:
+      return {};
+  }
+}
+
+void SoundPlayback::soundMissing() {
+  const StartupEnvironment& env = data_->environment();
+  // Only an installation on disk expects its sounds on the disc.
+  const QString hitMap =
+      existingPath(env.currentDir, {QStringLiteral("ODatabase"), QStringLiteral("PctInfo.ort")});
+  if (hitMap.isEmpty() || !QFileInfo(hitMap).isFile()) return;
+  const QString text = discMessage(data_->settings().interfaceLanguage());
+  if (!text.isEmpty() && env.messages) env.messages->show(orvik::MessageKind::Information, text);
+}
+
+bool SoundPlayback::playEntrySound(orvik::Table* wordNames, const QString& languageFolder) {
+  // A language that is not installed has no open table and nothing to pronounce.
+  if (!wordNames || !wordNames->active()) return false;
+  int pageCode = 0, order = 0, chapter = 0;
+  const bool read = data_->guarded([&] {
+    pageCode = wordNames->intValue(kPageCode);
+    order = wordNames->intValue(kOrder);
+    chapter = wordNames->intValue(kChapterCode);
+  });
+  if (!read) return false;
+  const QString file =
+      findFile(languageFolder, QString::number(chapter) + QLatin1Char('/') +
+                                   entryName(pageCode, order) + QStringLiteral(".wav"));
+  if (!file.isEmpty() && entryPlayer_->open(file)) {
+    call(hooks_.clearProgress);
+    entryPlayer_->play(0);
+    call(hooks_.startTracking);
+    return true;
+  }
+  call(hooks_.setIdle);
+  call(hooks_.stopAutoPlaying);
+  soundMissing();
+  return false;
+}
+
+bool SoundPlayback::playEntrySound(int language) {
+  const QString folder = languageFolder(language);
+  if (folder.isEmpty()) return false;
+  return playEntrySound(data_->tblWordName(language), folder);
+}
+
+bool SoundPlayback::playName(const QString& languageFolder, const QString& name) {
+  const QString file =
+      findFile(languageFolder, QStringLiteral("Chpg/") + name + QStringLiteral(".wav"));
+  if (file.isEmpty() || !wavePlayer_->playWave(file, orvik::WavePlayer::Mode::Asynchronous)) {
+    soundMissing();
+    return false;
+  }
+  return true;
+}
+
+bool SoundPlayback::playPageNameSound() {
+  const int language = data_->settings().interfaceLanguage();
+  orvik::Table* pages = data_->tblPageName(language);
+  if (!pages || !pages->active()) return false;
+  int pageCode = 0;
+  if (!data_->guarded([&] { pageCode = pages->intValue(kPageCode); })) return false;
+  return playName(languageFolder(language), pageSoundName(pageCode));
+}
+
+bool SoundPlayback::playChapterNameSound(const QString& chapterCaption) {
+  const int language = data_->settings().interfaceLanguage();
+  orvik::Table* chapters = data_->tblChapter(language);
+  if (!chapters || !chapters->active()) return false;
+  bool found = false;
+  int chapter = 0;
+  const bool ok = data_->guarded([&] {
+    chapters->setIndexName(QStringLiteral("IndChapter"));
+    found = chapters->findKey({chapterCaption.trimmed()});
+    if (found) chapter = chapters->intValue(kChapterCode);
+  });
+  if (!ok) return false;
+  if (!found) return true;
+  return playName(languageFolder(language), chapterSoundName(chapter));
+}
+
+void SoundPlayback::stopSound() {
+  if (!entryPlayer_->isOpen()) return;
+  entryPlayer_->stop();
+  call(hooks_.stopTracking);
+  call(hooks_.clearProgress);
+}
+
+void SoundPlayback::silence() {
+  wavePlayer_->playWave(QString(), orvik::WavePlayer::Mode::Asynchronous);
+}
+
+void SoundPlayback::playInterfaceSound(const QString& file) {
+  if (data_->settings().value(Settings::SoundEffects) != 1) return;
+  const QString path = existingPath(data_->environment().currentDir, {file});
+  // A missing interface sound gives the system's default sound, as the system call does.
+  if (path.isEmpty() || !wavePlayer_->playWave(path, orvik::WavePlayer::Mode::Synchronous))
+    QApplication::beep();
+}
+
+void SoundPlayback::playClickSound() {
+  playInterfaceSound(QStringLiteral("1.wav"));
+}
+
+void SoundPlayback::playPageTurnSound() {
+  playInterfaceSound(QStringLiteral("2.wav"));
+}

@@ -1,0 +1,245 @@
+// Sound playback in the running program on the small installation with sounds: the entry sound
+// buttons, the page-name and chapter-name buttons, the disc message of a missing recording and
+// the interface sounds. The devices are silent ones on clocks the tests move.
+
+#include "sound/sound_playback.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "app/program_seams.h"
+#include "app/settings_file.h"
+#include "browse/browse_fixture.h"
+#include "browse/entry_panes.h"
+#include "controls/orvik_btn98.h"
+#include "platform/wave_device.h"
+#include "platform/wave_player.h"
+
+namespace {
+
+// Moves on a little every time it is read, so synchronous sounds end at once.
+class TickingClock final : public orvik::WaveClock {
+ public:
+  qint64 nowMs() const override { return now_ += 25; }
+
+ private:
+  mutable qint64 now_ = 0;
+};
+
+// The program's seams while auto-play runs.
+class AutoPlayingSeams : public ProgramSeams {
+ public:
+  using ProgramSeams::ProgramSeams;
+  bool autoPlayRunning() const override { return true; }
+};
+
+const QString kEnglishMessage = QStringLiteral(
+    "Please make sure that the Orvik Demo disc is inserted\rin your CD-drive and try again.");
+const QString kRussianMessage = QStringLiteral(
+    "Пожалуйста убедитесь, что диск \"Orvik Demo\"\rнаходится в приводе CD-ROM, и попробуйте "
+    "\rпроиграть звук снова.");
+
+}  // namespace
+
+class SoundPlaybackTest : public BrowseTest {
+ protected:
+  template <typename Seams = ProgramSeams>
+  void startWithSound(const std::function<void(TestInstallation&)>& prepare = {}) {
+    start(prepare);
+    auto entry = std::make_unique<orvik::SilentWaveDevice>(&entryClock);
+    auto names = std::make_unique<orvik::SilentWaveDevice>(&namesClock);
+    entryDevice = entry.get();
+    nameDevice = names.get();
+    auto s = std::make_unique<Seams>(data(), w, std::move(entry), std::move(names));
+    ps = s.get();
+    w->setSeams(std::move(s));
+  }
+  QString sound(const QString& relative) const { return dir.filePath(relative); }
+  void setInterface(int language) {
+    data()->settings().setValue(Settings::InterfaceLanguage, language);
+  }
+
+  orvik::ManualWaveClock entryClock;
+  TickingClock namesClock;
+  orvik::WaveDevice* entryDevice = nullptr;
+  orvik::WaveDevice* nameDevice = nullptr;
+  ProgramSeams* ps = nullptr;
+};
+
+TEST_F(SoundPlaybackTest, TheProgramStartsWithTheSoundHandOver) {
+  StartupEnvironment e;
+  e.currentDir = dir.path();
+  e.discs = &discs;
+  e.messages = &messages;
+  e.splashMs = 20;
+  e.waitMs = 10;
+  program = std::make_unique<OrvikProgram>(std::move(e));
+  ASSERT_TRUE(program->start());
+  EXPECT_NE(dynamic_cast<ProgramSeams*>(program->mainWindow()->seams()), nullptr);
+}
+
+TEST_F(SoundPlaybackTest, EntrySoundButtonPlaysTheEntryThroughTheMediaPlayer) {
+  startWithSound();
+  openBedroom();
+  int cleared = 0, tracking = 0;
+  ps->sound()->setPanelHooks({[&] { ++cleared; }, [&] { ++tracking; }, {}, {}, {}});
+
+  click(w->entryPanes()->soundButton(1), QPoint(5, 5));
+  EXPECT_EQ(entryDevice->fileName(), sound("Sound/En/1/A0201.wav"));
+  EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Playing);
+  EXPECT_GT(entryDevice->length(), 0);
+  EXPECT_EQ(cleared, 1);
+  EXPECT_EQ(tracking, 1);
+  entryClock.advance(120);
+  EXPECT_EQ(entryDevice->position(), 120);
+
+  // The next entry stops the sound; pronouncing it plays its own recording from the start.
+  w->btnNextWordClick();
+  EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Stopped);
+  ps->pronounceEntry(1);
+  EXPECT_EQ(entryDevice->fileName(), sound("Sound/En/1/A0202.wav"));
+  EXPECT_EQ(entryDevice->position(), 0);
+  // Another language's button plays that language's recording, cutting the previous one.
+  ps->pronounceEntry(3);
+  EXPECT_EQ(entryDevice->fileName(), sound("Sound/Ru/1/A0202.wav"));
+  EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Playing);
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(SoundPlaybackTest, NothingIsPronouncedFromAnEmptyPane) {
+  startWithSound();
+  openBedroom();
+  w->ClearEntryPanes();
+  ps->pronounceEntry(1);
+  click(w->entryPanes()->soundButton(1), QPoint(5, 5));
+  EXPECT_FALSE(entryDevice->isOpen());
+  // A language number beyond the four has no pane.
+  w->SyncEntryPanes();
+  ps->pronounceEntry(7);
+  EXPECT_FALSE(entryDevice->isOpen());
+  ps->pronounceEntry(1);
+  EXPECT_TRUE(entryDevice->isOpen());
+}
+
+TEST_F(SoundPlaybackTest, NothingIsPronouncedWhileAutoPlayRuns) {
+  startWithSound<AutoPlayingSeams>();
+  openBedroom();
+  click(w->entryPanes()->soundButton(1), QPoint(5, 5));
+  ps->pronounceEntry(1);
+  EXPECT_FALSE(entryDevice->isOpen());
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(SoundPlaybackTest, PageAndChapterNameButtonsPlayTheNamesOfTheInterfaceLanguage) {
+  startWithSound();
+  openBedroom();
+  click(w->btnSoundPage, QPoint(5, 5));
+  EXPECT_EQ(nameDevice->fileName(), sound("Sound/En/Chpg/A0200.wav"));
+  EXPECT_EQ(nameDevice->mode(), orvik::WaveMode::Playing);
+
+  // Blanks around the chapter's caption do not hide the chapter.
+  w->lblChapterName->setText(w->lblChapterName->text() + QStringLiteral("   "));
+  click(w->btnSoundChapter, QPoint(5, 5));
+  EXPECT_EQ(nameDevice->fileName(), sound("Sound/En/Chpg/A00.wav"));
+
+  // A caption naming no chapter plays nothing and says nothing.
+  w->lblChapterName->setText(QStringLiteral("No such chapter"));
+  nameDevice->close();
+  click(w->btnSoundChapter, QPoint(5, 5));
+  EXPECT_FALSE(nameDevice->isOpen());
+  EXPECT_TRUE(messages.messages.isEmpty());
+
+  // Stopping all sounds cuts the entry sound and the name sound.
+  click(w->btnSoundPage, QPoint(5, 5));
+  ps->pronounceEntry(1);
+  ps->stopAllSounds();
+  EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Stopped);
+  EXPECT_NE(nameDevice->mode(), orvik::WaveMode::Playing);
+}
+
+TEST_F(SoundPlaybackTest, AMissingRecordingShowsTheDiscMessageInEnglishAndRussianOnly) {
+  startWithSound([](TestInstallation& inst) {
+    QDir(inst.filePath("Sound/En/1")).removeRecursively();
+    QDir(inst.filePath("Sound/Ru/1")).removeRecursively();
+    QDir(inst.filePath("Sound/Fr/1")).removeRecursively();
+    QDir(inst.filePath("Sound/Fr/Chpg")).removeRecursively();
+  });
+  openBedroom();
+  int idle = 0, stopped = 0;
+  ps->sound()->setPanelHooks({{}, {}, {}, [&] { ++idle; }, [&] { ++stopped; }});
+
+  EXPECT_FALSE(ps->sound()->playEntrySound(1));
+  ASSERT_EQ(messages.messages.size(), 1);
+  EXPECT_EQ(messages.messages[0].kind, orvik::MessageKind::Information);
+  EXPECT_EQ(messages.messages[0].text, kEnglishMessage);
+  EXPECT_EQ(idle, 1);
+  EXPECT_EQ(stopped, 1);
+  EXPECT_FALSE(entryDevice->isOpen());
+
+  setInterface(3);
+  EXPECT_FALSE(ps->sound()->playEntrySound(3));
+  ASSERT_EQ(messages.messages.size(), 2);
+  EXPECT_EQ(messages.messages[1].text, kRussianMessage);
+
+  setInterface(2);
+  w->ReloadLanguageNames(2);
+  EXPECT_FALSE(ps->sound()->playEntrySound(1));
+  nameDevice->close();
+  click(w->btnSoundPage, QPoint(5, 5));
+  EXPECT_FALSE(nameDevice->isOpen());
+  setInterface(4);
+  EXPECT_FALSE(ps->sound()->playEntrySound(1));
+  EXPECT_EQ(messages.messages.size(), 2);
+
+  // Without the data folder under the current directory the sounds are not expected on a disc.
+  setInterface(1);
+  ASSERT_TRUE(QFile::rename(dir.filePath("ODataBase/PctInfo.ort"), dir.filePath("elsewhere.ort")));
+  EXPECT_FALSE(ps->sound()->playEntrySound(1));
+  EXPECT_EQ(messages.messages.size(), 2);
+}
+
+TEST_F(SoundPlaybackTest, ALanguageWithoutItsTablePronouncesNothingAndReportsNothing) {
+  startWithSound();
+  openBedroom();
+  data()->tblWordNameFr->close();
+  data()->tblPageNameEn->close();
+  EXPECT_FALSE(ps->sound()->playEntrySound(2));
+  EXPECT_FALSE(ps->sound()->playPageNameSound());
+  EXPECT_FALSE(entryDevice->isOpen());
+  EXPECT_TRUE(messages.messages.isEmpty());
+  EXPECT_FALSE(orvik::Application::terminated());
+}
+
+TEST_F(SoundPlaybackTest, ARecordingOnADiscIsFoundWhenTheInstallationLacksIt) {
+  QTemporaryDir disc;
+  ASSERT_TRUE(disc.isValid());
+  startWithSound([&](TestInstallation& inst) {
+    QDir().mkpath(disc.filePath("SOUND/EN/1"));
+    ASSERT_TRUE(
+        QFile::copy(inst.filePath("Sound/En/1/A0201.wav"), disc.filePath("SOUND/EN/1/a0201.wav")));
+    QDir(inst.filePath("Sound/En/1")).removeRecursively();
+  });
+  discs = orvik::FixedDiscs({disc.path()});
+  openBedroom();
+  EXPECT_TRUE(ps->sound()->playEntrySound(1));
+  EXPECT_EQ(entryDevice->fileName(), disc.filePath("SOUND/EN/1/a0201.wav"));
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(SoundPlaybackTest, ClickAndPageTurnSoundOnlyWithSoundEffectsOn) {
+  startWithSound();
+  data()->settings().setValue(Settings::SoundEffects, 0);
+  openBedroom();
+  ps->playClickSound();
+  ps->playPageTurnSound();
+  EXPECT_FALSE(nameDevice->isOpen());
+
+  data()->settings().setValue(Settings::SoundEffects, 1);
+  ps->playClickSound();
+  EXPECT_EQ(nameDevice->fileName(), sound("1.wav"));
+  EXPECT_EQ(nameDevice->mode(), orvik::WaveMode::Stopped);  // synchronous: it has ended
+  EXPECT_EQ(nameDevice->position(), nameDevice->length());
+  click(w->btnNextPage, QPoint(5, 5));
+  EXPECT_EQ(nameDevice->fileName(), sound("2.wav"));
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
