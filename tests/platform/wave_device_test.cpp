@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
 #include <QElapsedTimer>
+#include <QMediaDevices>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -148,4 +150,25 @@ TEST_F(WaveDeviceTest, ASynchronousCallReturnsWhenTheSoundHasEnded) {
   t.restart();
   ASSERT_TRUE(stuck.playWave(dir.filePath("b.wav"), WavePlayer::Mode::Synchronous));
   EXPECT_LT(t.elapsed(), 3000);
+}
+
+TEST_F(WaveDeviceTest, TheMachineGetsTheDeviceItsOutputAllowsWithTheSameClock) {
+  std::unique_ptr<orvik::WaveDevice> made = orvik::createWaveDevice(&clock);
+  const bool hasOutput = !QMediaDevices::audioOutputs().isEmpty();
+  EXPECT_EQ(dynamic_cast<SilentWaveDevice*>(made.get()) != nullptr, !hasOutput);
+  EXPECT_EQ(dynamic_cast<orvik::AudioWaveDevice*>(made.get()) != nullptr, hasOutput);
+
+  ASSERT_TRUE(made->open(dir.filePath("a.wav")));
+  ASSERT_TRUE(made->play(100));
+  clock.advance(200);
+  EXPECT_EQ(made->position(), 300);
+  made->pause();
+  clock.advance(200);
+  made->resume();
+  clock.advance(50);
+  EXPECT_EQ(made->position(), 350);
+  made->stop();
+  EXPECT_EQ(made->mode(), WaveMode::Stopped);
+  made->close();
+  EXPECT_EQ(made->mode(), WaveMode::NotReady);
 }
