@@ -11,6 +11,7 @@
 #include "app/settings_file.h"
 #include "browse/browse_fixture.h"
 #include "browse/entry_panes.h"
+#include "browse/picture_box.h"
 #include "controls/orvik_btn98.h"
 #include "platform/wave_device.h"
 #include "platform/wave_player.h"
@@ -104,6 +105,18 @@ TEST_F(SoundPlaybackTest, EntrySoundButtonPlaysTheEntryThroughTheMediaPlayer) {
   EXPECT_EQ(entryDevice->fileName(), sound("Sound/Ru/1/A0202.wav"));
   EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Playing);
   EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(SoundPlaybackTest, ALeftClickOnThePicturePronouncesInThePronunciationLanguage) {
+  startWithSound();
+  data()->settings().setValue(Settings::PronunciationLanguage, 3);
+  openBedroom();
+  const QPoint spot = spotOf(2);
+  ASSERT_GE(spot.x(), 0);
+  moveTo(w->ImgPages, spot);
+  click(w->ImgPages, spot);
+  EXPECT_EQ(entryDevice->fileName(), sound("Sound/Ru/1/A0202.wav"));
+  EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Playing);
 }
 
 TEST_F(SoundPlaybackTest, NothingIsPronouncedFromAnEmptyPane) {
