@@ -8,6 +8,7 @@
 #include "platform/application.h"
 #include "platform/db_error.h"
 #include "platform/event_pump.h"
+#include "platform/file_paths.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 
@@ -18,37 +19,20 @@ QString fromView(std::string_view v) {
   return QString::fromLatin1(v.data(), static_cast<int>(v.size()));
 }
 
-// The hit-map file marks a data folder. Names are matched case-insensitively, so a disc written
-// in capitals, or a folder spelt "ODatabase", is found too.
-QString existingPath(const QString& base, const QStringList& parts) {
-  QString path = base;
-  for (const QString& part : parts) {
-    const QString exact = QDir(path).filePath(part);
-    if (QFileInfo::exists(exact)) {
-      path = exact;
-      continue;
-    }
-    const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const auto it = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
-      return e.compare(part, Qt::CaseInsensitive) == 0;
-    });
-    if (it == entries.end()) return {};
-    path = QDir(path).filePath(*it);
-  }
-  return path;
-}
+// The hit-map file marks a data folder; names are matched in any letter case (existingPath), so
+// a disc written in capitals, or a folder spelt "ODatabase", is found too.
 
 // A table file of a folder, by the name the program gives it or, failing that, by the same name
 // in other letter case (a disc may show its names in small or capital letters only).
 QString fileIn(const QString& folder, const QString& fileName) {
-  const QString found = existingPath(folder, {fileName});
+  const QString found = orvik::existingPath(folder, {fileName});
   return found.isEmpty() ? QDir(folder).filePath(fileName) : found;
 }
 
 QString folderHolding(const QString& base, const QStringList& folders) {
   QStringList parts = folders;
   parts << QStringLiteral("PctInfo.ort");
-  const QString hitMap = existingPath(base, parts);
+  const QString hitMap = orvik::existingPath(base, parts);
   if (hitMap.isEmpty() || !QFileInfo(hitMap).isFile()) return {};
   return QFileInfo(hitMap).path() + QLatin1Char('/');
 }

@@ -4,6 +4,7 @@ target_sources(orvik_platform PRIVATE
   application.cpp application.h
   borderless_form.cpp borderless_form.h
   event_pump.cpp event_pump.h
+  file_paths.cpp file_paths.h
   message_boxes.cpp message_boxes.h
   optical_discs.cpp optical_discs.h
   screen_metrics.cpp screen_metrics.h

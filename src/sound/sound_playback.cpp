@@ -5,6 +5,8 @@
 #include <QFileInfo>
 
 #include "app/data_module.h"
+#include "app/settings_file.h"
+#include "platform/file_paths.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/table.h"
@@ -53,27 +55,7 @@ QString SoundPlayback::entryName(int pageCode, int order) {
 }
 
 QString SoundPlayback::languageFolder(int language) {
-  static const char* const kFolders[] = {"En", "Fr", "Ru", "Sp"};
-  if (language < 1 || language > 4) return {};
-  return QString::fromLatin1(kFolders[language - 1]);
-}
-
-QString SoundPlayback::existingPath(const QString& base, const QStringList& parts) {
-  QString path = base;
-  for (const QString& part : parts) {
-    const QString exact = QDir(path).filePath(part);
-    if (QFileInfo::exists(exact)) {
-      path = exact;
-      continue;
-    }
-    const QStringList entries = QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const auto it = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
-      return e.compare(part, Qt::CaseInsensitive) == 0;
-    });
-    if (it == entries.end()) return {};
-    path = QDir(path).filePath(*it);
-  }
-  return path;
+  return orvik::lang::codeOfNumber(language);
 }
 
 QString SoundPlayback::findSoundFile(const QString& currentDir, const orvik::OpticalDiscs* discs,
@@ -84,7 +66,7 @@ QString SoundPlayback::findSoundFile(const QString& currentDir, const orvik::Opt
   if (discs) bases << discs->mountPoints();
   for (const QString& base : bases) {
     if (base.isEmpty()) continue;
-    const QString found = existingPath(base, parts);
+    const QString found = orvik::existingPath(base, parts);
     if (!found.isEmpty() && QFileInfo(found).isFile()) return found;
   }
   return {};
@@ -115,8 +97,8 @@ QString SoundPlayback::discMessage(int interfaceLanguage) {
 void SoundPlayback::soundMissing() {
   const StartupEnvironment& env = data_->environment();
   // Only an installation on disk expects its sounds on the disc.
-  const QString hitMap =
-      existingPath(env.currentDir, {QStringLiteral("ODatabase"), QStringLiteral("PctInfo.ort")});
+  const QString hitMap = orvik::existingPath(
+      env.currentDir, {QStringLiteral("ODatabase"), QStringLiteral("PctInfo.ort")});
   if (hitMap.isEmpty() || !QFileInfo(hitMap).isFile()) return;
   const QString text = discMessage(data_->settings().interfaceLanguage());
   if (!text.isEmpty() && env.messages) env.messages->show(orvik::MessageKind::Information, text);
@@ -201,7 +183,7 @@ void SoundPlayback::silence() {
 
 void SoundPlayback::playInterfaceSound(const QString& file) {
   if (data_->settings().value(Settings::SoundEffects) != 1) return;
-  const QString path = existingPath(data_->environment().currentDir, {file});
+  const QString path = orvik::existingPath(data_->environment().currentDir, {file});
   // A missing interface sound gives the system's default sound, as the system call does.
   if (path.isEmpty() || !wavePlayer_->playWave(path, orvik::WavePlayer::Mode::Synchronous))
     QApplication::beep();

@@ -62,8 +62,6 @@ class SoundPlayback {
   // directory, then each disc's mount point; empty when none exists. rest uses '/'.
   static QString findSoundFile(const QString& currentDir, const orvik::OpticalDiscs* discs,
                                const QString& languageFolder, const QString& rest);
-  // A path below base whose parts match in any letter case; empty when there is none.
-  static QString existingPath(const QString& base, const QStringList& parts);
 
   // --- Playing ---
   // The entry sound of the current row of an article table (PageCode, Order, ChapterCode).
