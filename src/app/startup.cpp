@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/program_seams.h"
+#include "app/settings_binding.h"
 #include "app/splash_form.h"
 #include "browse/main_window.h"
 #include "lang/about_box.h"
@@ -34,6 +35,8 @@ OrvikProgram::OrvikProgram(StartupEnvironment env) : env_(std::move(env)) {
 }
 
 OrvikProgram::~OrvikProgram() {
+  // The binding first: the settings must not reach the dialog while it goes.
+  settingsBinding_.reset();
   // Windows first: they read the data module while they go.
   for (int i = windows_.size() - 1; i >= 0; --i) delete windows_[i].data();
   windows_.clear();
@@ -55,7 +58,10 @@ bool OrvikProgram::start() {
   if (orvik::Application::terminated()) return false;
   mainWindow()->setSeams(std::make_unique<ProgramSeams>(data_.get(), mainWindow()));
   add(new TLangList);
-  add(new TfrmNumbLang);
+  auto* settingsDialog = new TfrmNumbLang;
+  add(settingsDialog);
+  settingsBinding_ = std::make_unique<SettingsBinding>(data_->settings(), settingsDialog,
+                                                       mainWindow(), env_.currentDir);
   add(new TFormEn);
   add(new TFormRu);
   add(new TFormSp);

@@ -10,6 +10,7 @@
 
 #include "app/data_module.h"
 
+class SettingsBinding;
 class TForm1;
 
 class OrvikProgram {
@@ -32,4 +33,6 @@ class OrvikProgram {
   StartupEnvironment env_;
   std::unique_ptr<TDMOrvik> data_;
   QList<QPointer<QWidget>> windows_;
+  // Ties the settings to the settings dialog; released before the windows go.
+  std::unique_ptr<SettingsBinding> settingsBinding_;
 };

@@ -30,6 +30,7 @@
 #include "lang/help_menu.h"
 #include "lang/language_captions.h"
 #include "lang/multi_lang.h"
+#include "lang/settings_dialog.h"
 #include "platform/application.h"
 #include "platform/db_error.h"
 #include "platform/message_boxes.h"
@@ -299,6 +300,11 @@ void TForm1::bindHandlers() {
   connect(btnExitNew, &TOrvikBtn98::clicked, this, &TForm1::btnExitNewClick);
   connect(btnClose, &TOrvikBtn98::clicked, this, &TForm1::btnExitNewClick);
   connect(btnHelp, &TOrvikBtn98::clicked, this, &TForm1::btnHelpClick);
+  connect(btnNumberLang, &TOrvikBtn98::clicked, this, [this] {
+    seams_->playClickSound();
+    auto* dialog = qobject_cast<TfrmNumbLang*>(orvik::findWindow(QStringLiteral("frmNumbLang")));
+    if (dialog) dialog->execute(this, pnlMain);
+  });
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
   connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this,
           &TForm1::MultiLang1AfterLanguageChanged);

@@ -1,9 +1,525 @@
 #include "lang/settings_dialog.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QPainter>
+#include <algorithm>
+
+#include "controls/dialog_frame.h"
+#include "controls/orvik_btn98.h"
+#include "controls/orvik_track_bar.h"
+#include "controls/radio_group.h"
+#include "controls/skin.h"
+#include "lang/font_sets.h"
+#include "lang/language_captions.h"
+#include "lang/multi_lang.h"
+
+namespace {
+
+const QColor kHeadingColour{82, 91, 27};
+const QColor kTicks{66, 61, 48};
+
+// Check-box top and label top of each row, by the number of installed languages.
+struct RowTops {
+  int box, label;
+};
+const std::array<std::array<RowTops, 4>, 4> kRows{{
+    {{{74, 72}}},
+    {{{54, 52}, {92, 90}}},
+    {{{40, 38}, {74, 72}, {106, 104}}},
+    {{{34, 32}, {60, 58}, {84, 84}, {110, 110}}},
+}};
+
+int countOf(const std::array<int, 4>& places) {
+  return int(std::count_if(places.begin(), places.end(), [](int p) { return p != -1; }));
+}
+
+QFont designFont() {
+  QFont f(QStringLiteral("Times New Roman"));
+  f.setBold(true);
+  f.setPixelSize(13);
+  return f;
+}
+
+void setTextColour(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::WindowText, colour);
+  p.setColor(QPalette::ButtonText, colour);
+  p.setColor(QPalette::Text, colour);
+  w->setPalette(p);
+}
+
+void setBackground(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, colour);
+  p.setColor(QPalette::Button, colour);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+// Slot of each language box, English, French, Russian, Spanish.
+constexpr std::array<int, 4> kBoxSlots{0, 1, 5, 6};
+
+}  // namespace
+
 TfrmNumbLang::TfrmNumbLang(QWidget* parent) : orvik::BorderlessForm(parent) {
   setObjectName(QStringLiteral("frmNumbLang"));
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  setClientSize(kWidth, kHeight);
+  const QFont design = designFont();
+
+  // The background picture fills the client area and carries the dialog frame.
+  Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  {
+    QPixmap back = orvik::panelPicture(QSize(kWidth, kHeight));
+    QPainter painter(&back);
+    orvik::paintDialogFrame(painter, kHeight, kWidth);
+    Image1->setPixmap(back);
+  }
+  Image1->setGeometry(0, 0, kWidth, kHeight);
+
+  const auto label = [this, &design](const char* name, int x, int y, const QColor& colour) {
+    auto* l = new QLabel(this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setFont(design);
+    setTextColour(l, colour);
+    l->move(x, y);
+    return l;
+  };
+  const auto check = [this, &design](const char* name, QRect rect) {
+    auto* c = new QCheckBox(this);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setFont(design);
+    c->setGeometry(rect);
+    return c;
+  };
+
+  Label1 = label("Label1", 20, 7, kHeadingColour);
+  imgNumbLangs = new QLabel(this);
+  imgNumbLangs->setObjectName(QStringLiteral("imgNumbLangs"));
+  imgNumbLangs->move(43, 30);
+
+  chBoxEn = check("chBoxEn", QRect(22, 0, 13, 13));
+  chBoxFr = check("chBoxFr", QRect(22, 0, 13, 13));
+  chBoxRu = check("chBoxRu", QRect(22, 0, 13, 13));
+  chBoxSp = check("chBoxSp", QRect(22, 0, 13, 13));
+  lblEn = label("lblEn", 48, 0, orvik::colors::kHeadingText);
+  lblFr = label("lblFr", 48, 0, orvik::colors::kHeadingText);
+  lblRu = label("lblRu", 48, 0, orvik::colors::kHeadingText);
+  lblSp = label("lblSp", 48, 0, orvik::colors::kHeadingText);
+  for (QCheckBox* box : languageBoxes())
+    connect(box, &QCheckBox::clicked, this, [this, box] { chBoxLanguageClick(box); });
+
+  const auto trackBar = [this](const char* name, QRect rect, int maxPos) {
+    auto* t = new TOrvikTrackBar(this);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setGeometry(rect);
+    t->setColor(orvik::colors::kMainBackground);
+    t->setColorTicks(kTicks);
+    t->setFirstBarPos(5);
+    t->setMinPos(1);
+    t->setMaxPos(maxPos);
+    return t;
+  };
+  Label7 = label("Label7", 20, 138, kHeadingColour);
+  TrackBarFonts = trackBar("TrackBarFonts", QRect(18, 158, 210, 29), 15);
+  lblFontSizeNumbers = label("lblFontSizeNumbers", 20, 192, orvik::colors::kHeadingText);
+  lblFontSizeNumbers->setText(
+      QStringLiteral("6        8      10     12    14     16     18    20"));
+
+  const auto group = [this, &design](const char* name, QRect rect) {
+    auto* g = new TRadioGroup(this);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setFont(design);
+    g->setColumns(2);
+    g->setGeometry(rect);
+    setBackground(g, orvik::colors::kMainBackground);
+    return g;
+  };
+  Label2 = label("Label2", 20, 216, kHeadingColour);
+  RadioGroup1 = group("RadioGroup1", QRect(16, 236, 217, 57));
+  Label3 = label("Label3", 276, 10, kHeadingColour);
+  RadioGroup2 = group("RadioGroup2", QRect(272, 30, 209, 55));
+  chBoxOnClick = check("chBoxOnClick", QRect(350, 53, 97, 17));
+  Label4 = label("Label4", 276, 88, kHeadingColour);
+  RadioGroup3 = group("RadioGroup3", QRect(272, 108, 209, 55));
+  chBoxAuto = check("chBoxAuto", QRect(350, 130, 97, 17));
+  for (QCheckBox* c : {chBoxOnClick, chBoxAuto}) {
+    setBackground(c, orvik::colors::kMainBackground);
+    setTextColour(c, orvik::colors::kHeadingText);
+    c->hide();
+  }
+
+  Label5 = label("Label5", 276, 168, kHeadingColour);
+  TrackBarPause = trackBar("TrackBarPause", QRect(272, 186, 209, 29), 10);
+  lblPauseNumbers = label("lblPauseNumbers", 274, 222, orvik::colors::kHeadingText);
+  lblPauseNumbers->setText(
+      QStringLiteral("1     2     3     4     5     6     7     8     9    10 "));
+  chBoxSound = check("chBoxSound", QRect(276, 242, 13, 13));
+  Label6 = label("Label6", 296, 242, kHeadingColour);
+
+  const auto button = [this, &design](const char* name, QRect rect) {
+    auto* b = new TOrvikBtn98(this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setPictures(orvik::plainButtonPictures(rect.size()));
+    b->setGeometry(rect);
+    b->setFont(design);
+    b->setFontColor(orvik::colors::kButtonText);
+    return b;
+  };
+  btnOK = button("btnOK", QRect(312, 272, 50, 20));
+  btnCancel = button("btnCancel", QRect(376, 272, 60, 20));
+  connect(btnOK, &TOrvikBtn98::clicked, this, &TfrmNumbLang::btnOKClick);
+  connect(btnCancel, &TOrvikBtn98::clicked, this, &TfrmNumbLang::btnCancelClick);
+
+  MultiLang1 = new TMultiLang(this);
+  MultiLang1->setObjectName(QStringLiteral("MultiLang1"));
+  MultiLang1->setLanguages(4);
+  const auto group4 = [](const char* key, const char* en, const char* ru, const char* fr,
+                         const char* sp) {
+    return QStringList{QString::fromLatin1(key), QString::fromUtf8(en), QString::fromUtf8(ru),
+                       QString::fromUtf8(fr), QString::fromUtf8(sp)};
+  };
+  QStringList words;
+  words << group4("%Form%", "", "", "", "")
+        << group4("Label1", "Dictionary Languages", "Рабочие языки", "Langues du dictionnaire",
+                  "Idiomas de trabajo")
+        << group4("Label2", "Language Environment", "Языковая среда", "Milieu linguistique",
+                  "Medio idiomático")
+        << group4("Label3", "Pronounce on Click", "Произносить при нажатии",
+                  "Prononciation en Click", "Pronunciación en Click")
+        << group4("Label4", "Autoplay Language", "Язык автопроигрывания",
+                  "Langue de lecture automatique", "Idioma de autoplay")
+        << group4("Label5", "Autoplay Pause Length", "Пауза при автопроигрывании",
+                  "Pause pour lecture automatique", "Pausa por autoplay")
+        << group4("Label6", "Sound Effects", "Звуковые эффекты", "Effets sonores",
+                  "Efectos de sonido")
+        << group4("lblEn", "English", "Английский", "Anglais", "Inglés")
+        << group4("lblFr", "French", "Французский", "Français", "Francés")
+        << group4("lblRu", "Russian", "Русский", "Russe", "Ruso")
+        << group4("lblSp", "Spanish", "Испанский", "Espagnol", "Español")
+        << group4("btnOK", "OK", "ОК", "OK", "OK")
+        << group4("btnCancel", "Cancel", "Отменить", "Annuler", "Anular")
+        << group4("Label7", "Font Size", "Размер шрифта", "Taille des caractères",
+                  "Tamaño de fuente");
+  MultiLang1->setWords(words);
+  connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this,
+          [this](TBaseMultiLang*, quint8 index) { MultiLang1AfterLanguageChanged(index); });
+  MultiLang1->Loaded();
+  Image1->lower();
+  hide();
 }
+
+void TfrmNumbLang::setUp(const Installation& installation) {
+  installation_ = installation;
+  // Language rows: the installed languages in slot order, at the rows of their count.
+  std::sort(installation_.installed.begin(), installation_.installed.end());
+  const std::array<QCheckBox*, 4> boxes = languageBoxes();
+  const std::array<QLabel*, 4> names{lblEn, lblFr, lblRu, lblSp};
+  for (int i = 0; i < 4; ++i) {
+    boxes[i]->hide();
+    names[i]->hide();
+  }
+  const int installedCount = countOf(installation_.installed);
+  int row = 0;
+  for (int slot : installation_.installed) {
+    const auto at = std::find(kBoxSlots.begin(), kBoxSlots.end(), slot);
+    if (slot == -1 || at == kBoxSlots.end() || row >= installedCount) continue;
+    const int i = int(at - kBoxSlots.begin());
+    const RowTops tops = kRows[installedCount - 1][row++];
+    boxes[i]->move(22, tops.box);
+    names[i]->move(48, tops.label);
+    boxes[i]->show();
+    names[i]->show();
+  }
+  if (installedCount >= 1 && installation_.framePicture) {
+    const QImage frame = installation_.framePicture(installedCount);
+    imgNumbLangs->setPixmap(QPixmap::fromImage(frame));
+    imgNumbLangs->resize(frame.size());
+  }
+
+  // The radio groups in the stored interface language.
+  const int soundCount = countOf(installation_.sounds);
+  orvik::fillLanguageItems(RadioGroup1, installation_.installed, orvik::languageNameTable());
+  orvik::fillLanguageItems(RadioGroup2, installation_.sounds, orvik::languageNameTable());
+  orvik::fillLanguageItems(RadioGroup3, installation_.sounds, orvik::languageNameTable());
+  relabel(installation_.interfaceLanguage);
+
+  // One sound language: two check boxes named after it stand in for the two groups.
+  const bool single = soundCount == 1;
+  RadioGroup2->setVisible(!single);
+  RadioGroup3->setVisible(!single);
+  chBoxOnClick->setVisible(single);
+  chBoxAuto->setVisible(single);
+  if (single) {
+    chBoxOnClick->raise();
+    chBoxAuto->raise();
+  }
+
+  if (const int charset = orvik::charsetOfLanguageNumber(installation_.interfaceLanguage))
+    orvik::applyWindowPass(this, charset);
+  for (QLabel* l : findChildren<QLabel*>())
+    if (l != Image1 && l != imgNumbLangs) l->adjustSize();
+}
+
+void TfrmNumbLang::relabel(int languageNumber) {
+  if (languageNumber < 1 || languageNumber > 4) return;
+  const int soundCount = countOf(installation_.sounds);
+  orvik::RelabelLanguageItems(RadioGroup1, countOf(installation_.installed),
+                              orvik::languageNameTable(), languageNumber);
+  orvik::RelabelLanguageItems(RadioGroup2, soundCount, orvik::languageNameTable(), languageNumber);
+  orvik::RelabelLanguageItems(RadioGroup3, soundCount, orvik::languageNameTable(), languageNumber);
+  singleLanguageCaptions();
+}
+
+void TfrmNumbLang::singleLanguageCaptions() {
+  chBoxOnClick->setText(RadioGroup2->item(0));
+  chBoxAuto->setText(RadioGroup3->item(0));
+}
+
+int TfrmNumbLang::selectedLanguage(const TRadioGroup* group) {
+  const int index = group->ItemIndex();
+  if (index < 0) return -1;
+  return orvik::LanguageOfItem(group->item(index), orvik::languageNameTable());
+}
+
+void TfrmNumbLang::selectInterfaceLanguage(int languageNumber) {
+  orvik::SelectLanguageItem(RadioGroup1, countOf(installation_.installed), languageNumber);
+}
+
+void TfrmNumbLang::selectSoundLanguage(TRadioGroup* group, int languageNumber) {
+  orvik::SelectLanguageItem(group, countOf(installation_.sounds), languageNumber);
+}
+
+bool TfrmNumbLang::InterfaceLanguageHasSound() const {
+  const int index = RadioGroup1->ItemIndex();
+  if (index < 0) return false;
+  const QString text = RadioGroup1->item(index);
+  for (int i = 0; i < RadioGroup2->count(); ++i)
+    if (RadioGroup2->item(i) == text) return true;
+  return false;
+}
+
+void TfrmNumbLang::setLanguageBox(QCheckBox* box, bool checked) {
+  box->setChecked(checked);
+  chBoxLanguageClick(box);
+}
+
+void TfrmNumbLang::chBoxLanguageClick(QCheckBox* box) {
+  const std::array<QCheckBox*, 4> boxes = languageBoxes();
+  const int checked =
+      int(std::count_if(boxes.begin(), boxes.end(), [](QCheckBox* b) { return b->isChecked(); }));
+  if (checked == 1) {
+    for (QCheckBox* b : boxes)
+      if (b->isChecked()) lastBox_ = b->objectName();
+    return;
+  }
+  if (checked != 0) return;
+  // Only while the user works in the dialog: a set-up from settings that show no language
+  // must not stop the program's start with a modal message.
+  if (isVisible()) {
+    auto* message = qobject_cast<TMsgChecked*>(orvik::findWindow(QStringLiteral("MsgChecked")));
+    if (message && !message->isShowingModal())
+      message->execute(MultiLang1->ActiveLanguage(), mainWindow_);
+  }
+  QCheckBox* last = findChild<QCheckBox*>(lastBox_);
+  if (!last) last = box;
+  setLanguageBox(last, true);
+}
+
+TfrmNumbLang::Snapshot TfrmNumbLang::current() const {
+  Snapshot s;
+  const std::array<QCheckBox*, 4> boxes = languageBoxes();
+  for (int i = 0; i < 4; ++i) s.boxes[i] = boxes[i]->isChecked();
+  s.languages = {selectedLanguage(RadioGroup1), selectedLanguage(RadioGroup2),
+                 selectedLanguage(RadioGroup3)};
+  s.fonts = TrackBarFonts->Position();
+  s.pause = TrackBarPause->Position();
+  s.sound = chBoxSound->isChecked();
+  s.onClick = chBoxOnClick->isChecked();
+  s.autoPlay = chBoxAuto->isChecked();
+  return s;
+}
+
+void TfrmNumbLang::execute(QWidget* mainWindow, QWidget* mainPanel) {
+  if (isShowingModal()) return;
+  mainWindow_ = mainWindow;
+  if (mainWindow) {
+    const Qt::WindowStates state = mainWindow->windowState();
+    if (state & Qt::WindowMaximized) {
+      if (mainPanel) {
+        const QPoint panel = mainPanel->mapToGlobal(QPoint(0, 0));
+        move(panel.x() + 27, panel.y() + mainPanel->height() - height() - 30);
+      }
+    } else if (!(state & (Qt::WindowMinimized | Qt::WindowFullScreen))) {
+      move(mainWindow->x() + 31, mainWindow->y() + mainWindow->height() - height() - 34);
+    }
+  }
+  snapshot_ = current();
+  showModal();
+}
+
+void TfrmNumbLang::btnOKClick() {
+  if (chBoxSound->isChecked() && hooks_.clickSound) hooks_.clickSound();
+  if (current() == snapshot_) {
+    setModalResult(mrOk);
+    hide();
+    return;
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  if (hooks_.rebuildShownLanguages) hooks_.rebuildShownLanguages();
+  const int language = selectedLanguage(RadioGroup1);
+  if (language >= 1 && language <= 4 && hooks_.switchInterface) hooks_.switchInterface(language);
+  setModalResult(mrOk);
+  hide();
+  if (hooks_.relayoutPanes) hooks_.relayoutPanes();
+  QApplication::restoreOverrideCursor();
+  if (hooks_.store) hooks_.store();
+  if (hooks_.setPaneFontSize) hooks_.setPaneFontSize(TrackBarFonts->Position() + 5);
+  if (hooks_.refreshEntryViews) hooks_.refreshEntryViews();
+}
+
+void TfrmNumbLang::btnCancelClick() {
+  for (QCheckBox* box : languageBoxes())
+    if (!box->isHidden()) {
+      box->setFocus();
+      break;
+    }
+  selectInterfaceLanguage(snapshot_.languages[0]);
+  selectSoundLanguage(RadioGroup2, snapshot_.languages[1]);
+  selectSoundLanguage(RadioGroup3, snapshot_.languages[2]);
+  // All boxes checked first, so that the restore never passes through none checked.
+  const std::array<QCheckBox*, 4> boxes = languageBoxes();
+  for (QCheckBox* box : boxes) setLanguageBox(box, true);
+  for (int i = 0; i < 4; ++i) setLanguageBox(boxes[i], snapshot_.boxes[i]);
+  TrackBarFonts->setPosition(snapshot_.fonts);
+  TrackBarPause->setPosition(snapshot_.pause);
+  chBoxSound->setChecked(snapshot_.sound);
+  chBoxOnClick->setChecked(snapshot_.onClick);
+  chBoxAuto->setChecked(snapshot_.autoPlay);
+  setModalResult(mrCancel);
+  hide();
+}
+
+void TfrmNumbLang::MultiLang1AfterLanguageChanged(quint8 newLanguage) {
+  if (newLanguage <= 3)
+    relabel(orvik::languageNumberOfIndex(newLanguage));
+  else
+    singleLanguageCaptions();
+  for (QLabel* l : findChildren<QLabel*>())
+    if (l != Image1 && l != imgNumbLangs) l->adjustSize();
+}
+
+void TfrmNumbLang::hideEvent(QHideEvent* event) {
+  orvik::BorderlessForm::hideEvent(event);
+  // Every closing writes the settings.
+  if (hooks_.store && !storing_) {
+    storing_ = true;
+    hooks_.store();
+    storing_ = false;
+  }
+}
+
+// --- TMsgChecked ---
+
+namespace {
+
+// The message's picture: a round sign with an exclamation mark in the button-text colour.
+QPixmap exclamationPicture() {
+  QPixmap picture(48, 48);
+  picture.fill(orvik::colors::kMessageBackground);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(orvik::colors::kButtonText, 2));
+  painter.setBrush(orvik::colors::kLightFace);
+  painter.drawEllipse(QRectF(3, 3, 42, 42));
+  painter.setBrush(orvik::colors::kButtonText);
+  painter.setPen(Qt::NoPen);
+  painter.drawRoundedRect(QRectF(21.5, 10, 5, 20), 2, 2);
+  painter.drawEllipse(QRectF(21.5, 33, 5, 5));
+  return picture;
+}
+
+struct MessageTexts {
+  int label1Left, label2Left;
+  const char* label1;
+  const char* label2;
+};
+const std::array<MessageTexts, 4> kMessageTexts{{
+    {68, 84, "Please Select at least", "One Language"},
+    {66, 78, "Выберите, пожалуйста,", "хотя бы один язык"},
+    {54, 70, "Séléctionez, s'il vous plaît,", "bien que l'une langue"},
+    {82, 70, "Elija, por favor,", "aunque sea un idioma"},
+}};
+
+}  // namespace
 
 TMsgChecked::TMsgChecked(QWidget* parent) : orvik::BorderlessForm(parent) {
   setObjectName(QStringLiteral("MsgChecked"));
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  setClientSize(kWidth, kHeight);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, orvik::colors::kMessageBackground);
+  setPalette(pal);
+  setAutoFillBackground(true);
+
+  Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setPixmap(exclamationPicture());
+  Image1->move(14, 14);
+  Image1->adjustSize();
+
+  const QFont design = designFont();
+  const auto label = [this, &design](const char* name, int x, int y) {
+    auto* l = new QLabel(this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setFont(design);
+    setTextColour(l, orvik::colors::kButtonText);
+    l->move(x, y);
+    return l;
+  };
+  Label1 = label("Label1", 82, 20);
+  Label2 = label("Label2", 70, 40);
+
+  btnOk = new TOrvikBtn98(this);
+  btnOk->setObjectName(QStringLiteral("btnOk"));
+  btnOk->setPictures(orvik::plainButtonPictures(QSize(50, 20)));
+  btnOk->setGeometry(96, 68, 50, 20);
+  btnOk->setFont(design);
+  btnOk->setFontColor(orvik::colors::kButtonText);
+  btnOk->setCaption(QStringLiteral("OK"));
+  connect(btnOk, &TOrvikBtn98::clicked, this, [this] {
+    setModalResult(mrOk);
+    hide();
+  });
+  hide();
+}
+
+void TMsgChecked::prepare(int translationIndex, const QWidget* mainWindow) {
+  const int index = std::clamp(translationIndex, 0, 3);
+  const int charset = index == 1 ? orvik::kCyrillicCharset : orvik::kWesternCharset;
+  for (QLabel* l : {Label1, Label2}) orvik::applyFont(l, orvik::timesBoldSpec(16, charset));
+  orvik::applyFont(btnOk, orvik::timesBoldSpec(16, charset));
+  const MessageTexts& texts = kMessageTexts[index];
+  Label1->setText(QString::fromUtf8(texts.label1));
+  Label2->setText(QString::fromUtf8(texts.label2));
+  Label1->move(texts.label1Left, Label1->y());
+  Label2->move(texts.label2Left, Label2->y());
+  Label1->adjustSize();
+  Label2->adjustSize();
+  if (mainWindow)
+    move(mainWindow->x() + mainWindow->width() / 2 - width() / 2,
+         mainWindow->y() + mainWindow->height() / 2 - height() / 2 - 20);
+}
+
+void TMsgChecked::execute(int translationIndex, const QWidget* mainWindow) {
+  prepare(translationIndex, mainWindow);
+  showModal();
+}
+
+void TMsgChecked::paintEvent(QPaintEvent* event) {
+  orvik::BorderlessForm::paintEvent(event);
+  QPainter painter(this);
+  orvik::paintDialogFrame(painter, height(), width());
 }

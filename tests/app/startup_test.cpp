@@ -235,6 +235,8 @@ TEST_F(StartupTest, FailureEscapingTheDataModuleEndsTheStartBeforeAnyWindow) {
 TEST_F(StartupTest, ClosingTheMainWindowWritesTheSettings) {
   ASSERT_TRUE(start(env()));
   program->dataModule()->settings().setValue(Settings::FontSize, 6);
+  // Saving copies the settings dialog's controls first: the slider must carry the new size.
+  program->dataModule()->settings().controls()->copySettingsToControls();
   program->mainWindow()->show();
   program->mainWindow()->close();
   QFile f(dir.filePath("Settings.orv"));

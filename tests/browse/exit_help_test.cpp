@@ -78,6 +78,8 @@ TEST_F(ExitHelpTest, NoLeavesEverythingYesSilencesWritesTheSettingsAndEnds) {
   openBedroom();
   const char before = savedFontSize();
   data()->settings().setValue(Settings::FontSize, before == 6 ? 7 : 6);
+  // Saving copies the settings dialog's controls first: the slider must carry the new size.
+  data()->settings().controls()->copySettingsToControls();
   const int clicks = rec->clicks;
 
   answerExit(false);

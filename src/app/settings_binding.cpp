@@ -1,0 +1,99 @@
+#include "app/settings_binding.h"
+
+#include <QCheckBox>
+
+#include "app/scrambled_picture.h"
+#include "browse/entry_panes.h"
+#include "browse/main_window.h"
+#include "browse/seams.h"
+#include "controls/orvik_track_bar.h"
+#include "controls/radio_group.h"
+#include "lang/font_sets.h"
+#include "lang/settings_dialog.h"
+
+namespace {
+constexpr std::array<int, 4> kShownBytes{Settings::ShownEn, Settings::ShownFr, Settings::ShownRu,
+                                         Settings::ShownSp};
+}  // namespace
+
+SettingsBinding::SettingsBinding(Settings& settings, TfrmNumbLang* dialog, TForm1* mainWindow,
+                                 QString folder)
+    : settings_(settings), dialog_(dialog), window_(mainWindow) {
+  TfrmNumbLang::Installation installation;
+  installation.installed = settings.installedList;
+  installation.sounds = settings.soundList;
+  installation.interfaceLanguage = settings.interfaceLanguage();
+  installation.framePicture = [folder](int count) {
+    return orvik::loadInstallationPicture(folder, QStringLiteral("Lng%1.ori").arg(count));
+  };
+  dialog_->setUp(installation);
+  copySettingsToControls();
+
+  TfrmNumbLang::Hooks hooks;
+  hooks.store = [this] { settings_.save(); };
+  hooks.clickSound = [this] {
+    // The box may have been checked just now; the click sound goes by the byte.
+    settings_.setValue(Settings::SoundEffects, 1);
+    if (window_) window_->seams()->playClickSound();
+  };
+  hooks.rebuildShownLanguages = [this] {
+    const std::array<QCheckBox*, 4> boxes = dialog_->languageBoxes();
+    for (int i = 0; i < 4; ++i) settings_.setValue(kShownBytes[i], boxes[i]->isChecked() ? 1 : 0);
+    settings_.deriveShownLanguages();
+  };
+  hooks.switchInterface = [this](int number) {
+    settings_.setValue(Settings::InterfaceLanguage, number);
+    orvik::applyFontSet(orvik::charsetOfLanguageNumber(number));
+    if (window_) window_->ReloadLanguageNames(number);
+  };
+  hooks.relayoutPanes = [this] {
+    if (window_) window_->ApplyShownLanguages();
+  };
+  hooks.setPaneFontSize = [this](int size) {
+    if (window_ && window_->entryPanes()) window_->entryPanes()->setFontSize(size);
+  };
+  hooks.refreshEntryViews = [this] {
+    if (!window_) return;
+    window_->seams()->bringEntryListsToEntry();
+    window_->seams()->updateAutoPlayPosition();
+  };
+  dialog_->setHooks(std::move(hooks));
+  settings_.setControls(this);
+}
+
+SettingsBinding::~SettingsBinding() {
+  if (settings_.controls() == this) settings_.setControls(nullptr);
+}
+
+void SettingsBinding::copyControlsToSettings() {
+  const std::array<QCheckBox*, 4> boxes = dialog_->languageBoxes();
+  for (int i = 0; i < 4; ++i) settings_.setValue(kShownBytes[i], boxes[i]->isChecked() ? 1 : 0);
+  for (int n = 3; n <= 5; ++n) settings_.setValue(n, 0);
+  const auto language = [](const TRadioGroup* group) {
+    const int number = TfrmNumbLang::selectedLanguage(group);
+    return number >= 1 && number <= 4 ? number : 255;
+  };
+  settings_.setValue(Settings::InterfaceLanguage, language(dialog_->RadioGroup1));
+  settings_.setValue(Settings::PronunciationLanguage, language(dialog_->RadioGroup2));
+  settings_.setValue(Settings::AutoPlayLanguage, language(dialog_->RadioGroup3));
+  settings_.setValue(Settings::AutoPlayPause, dialog_->TrackBarPause->Position());
+  settings_.setValue(Settings::SoundEffects, dialog_->chBoxSound->isChecked() ? 1 : 0);
+  settings_.setValue(Settings::FontSize, dialog_->TrackBarFonts->Position());
+  settings_.setValue(Settings::OnClickFlag, dialog_->chBoxOnClick->isChecked() ? 1 : 0);
+  settings_.setValue(Settings::AutoFlag, dialog_->chBoxAuto->isChecked() ? 1 : 0);
+}
+
+void SettingsBinding::copySettingsToControls() {
+  const std::array<QCheckBox*, 4> boxes = dialog_->languageBoxes();
+  for (int i = 0; i < 4; ++i)
+    dialog_->setLanguageBox(boxes[i], settings_.value(kShownBytes[i]) != 0);
+  dialog_->selectInterfaceLanguage(settings_.value(Settings::InterfaceLanguage));
+  dialog_->selectSoundLanguage(dialog_->RadioGroup2,
+                               settings_.value(Settings::PronunciationLanguage));
+  dialog_->selectSoundLanguage(dialog_->RadioGroup3, settings_.value(Settings::AutoPlayLanguage));
+  dialog_->TrackBarPause->setPosition(settings_.value(Settings::AutoPlayPause));
+  dialog_->chBoxSound->setChecked(settings_.flag(Settings::SoundEffects));
+  dialog_->TrackBarFonts->setPosition(settings_.value(Settings::FontSize));
+  dialog_->chBoxOnClick->setChecked(settings_.flag(Settings::OnClickFlag));
+  dialog_->chBoxAuto->setChecked(settings_.flag(Settings::AutoFlag));
+}

@@ -1,0 +1,31 @@
+#pragma once
+// SettingsBinding: ties the settings bytes to the settings dialog's controls and the dialog's
+// OK to the main window. Installed once at start; from then on every save of the settings
+// copies the dialog's controls first.
+//
+// It promises: the controls and bytes 1, 2, 6, 7 (language boxes; 3 to 5 always 0), 8 to 10
+// (radio groups, by the language their selected item names; 255 for none), 11 (pause), 12
+// (sound effects), 13 (font size), 30 and 31 (single-language boxes) map both ways; the
+// installation bytes are never written.
+
+#include "app/settings_file.h"
+
+class TForm1;
+class TfrmNumbLang;
+
+class SettingsBinding : public SettingsControls {
+ public:
+  // Sets the dialog up from the installation lists, shows the settings in it and hooks its
+  // OK, closing and click sound to the settings and the main window (which may be null).
+  SettingsBinding(Settings& settings, TfrmNumbLang* dialog, TForm1* mainWindow, QString folder);
+  // Detaches from the settings, which then save their bytes as they are.
+  ~SettingsBinding() override;
+
+  void copyControlsToSettings() override;
+  void copySettingsToControls() override;
+
+ private:
+  Settings& settings_;
+  TfrmNumbLang* dialog_;
+  TForm1* window_;
+};
