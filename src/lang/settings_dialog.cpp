@@ -207,6 +207,8 @@ TfrmNumbLang::TfrmNumbLang(QWidget* parent) : orvik::BorderlessForm(parent) {
   connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this,
           [this](TBaseMultiLang*, quint8 index) { MultiLang1AfterLanguageChanged(index); });
   MultiLang1->Loaded();
+  // The frame picture stands behind the language rows, the background behind everything.
+  imgNumbLangs->lower();
   Image1->lower();
   hide();
 }

@@ -98,6 +98,8 @@ TEST_F(DialogTest, OnlyInstalledLanguagesGetRowsInSlotOrder) {
   EXPECT_EQ(dialog.lblRu->pos(), QPoint(48, 90));
   EXPECT_EQ(frameCounts, QList<int>{2});
   EXPECT_EQ(dialog.imgNumbLangs->size(), QSize(92, 101));
+  EXPECT_EQ(dialog.childAt(dialog.lblRu->geometry().center()), dialog.lblRu)
+      << "the frame picture stands behind the names";
   EXPECT_EQ(dialog.RadioGroup1->Items(), (QStringList{"English", "Russian"}));
   EXPECT_EQ(dialog.size(), QSize(497, 300));
 }
