@@ -9,4 +9,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   exit 1
 fi
 cd build/dist
+# The demo holds all four languages with their sounds: the first start installs them all.
+if [ $# -eq 0 ] && [ ! -f Settings.orv ]; then
+  set -- 0s 1s 5s 6s
+fi
 exec ./orvik "$@"

@@ -10,29 +10,44 @@
 namespace orvik::lang {
 int numberOfSlot(int slot) {
   switch (slot) {
-    case 0: return 1;
-    case 1: return 2;
-    case 5: return 3;
-    case 6: return 4;
-    default: return 255;
+    case 0:
+      return 1;
+    case 1:
+      return 2;
+    case 5:
+      return 3;
+    case 6:
+      return 4;
+    default:
+      return 255;
   }
 }
 int slotOfNumber(int number) {
   switch (number) {
-    case 1: return 0;
-    case 2: return 1;
-    case 3: return 5;
-    case 4: return 6;
-    default: return -1;
+    case 1:
+      return 0;
+    case 2:
+      return 1;
+    case 3:
+      return 5;
+    case 4:
+      return 6;
+    default:
+      return -1;
   }
 }
 QString codeOfNumber(int number) {
   switch (number) {
-    case 1: return QStringLiteral("En");
-    case 2: return QStringLiteral("Fr");
-    case 3: return QStringLiteral("Ru");
-    case 4: return QStringLiteral("Sp");
-    default: return {};
+    case 1:
+      return QStringLiteral("En");
+    case 2:
+      return QStringLiteral("Fr");
+    case 3:
+      return QStringLiteral("Ru");
+    case 4:
+      return QStringLiteral("Sp");
+    default:
+      return {};
   }
 }
 }  // namespace orvik::lang
@@ -68,9 +83,13 @@ std::array<int, 4> listFromFlags(const Settings& s, int firstByte) {
 Settings::Settings(QString folder, orvik::MessageBoxes* messages)
     : folder_(std::move(folder)), messages_(messages) {}
 
-QString Settings::filePath() const { return QDir(folder_).filePath(QString::fromLatin1(kFileName)); }
+QString Settings::filePath() const {
+  return QDir(folder_).filePath(QString::fromLatin1(kFileName));
+}
 
-int Settings::value(int n) const { return n >= 1 && n <= kCount ? bytes_[n] : 0; }
+int Settings::value(int n) const {
+  return n >= 1 && n <= kCount ? bytes_[n] : 0;
+}
 
 void Settings::setValue(int n, int v) {
   if (n >= 1 && n <= kCount) bytes_[n] = v & 0xFF;
@@ -88,7 +107,8 @@ bool Settings::read() {
   if (!file.open(QIODevice::ReadOnly)) return fail();
   const QByteArray data = file.read(kCount + 1);
   if (file.error() != QFileDevice::NoError) return fail();
-  for (int n = 1; n <= kCount && n < data.size(); ++n) bytes_[n] = static_cast<unsigned char>(data[n]);
+  for (int n = 1; n <= kCount && n < data.size(); ++n)
+    bytes_[n] = static_cast<unsigned char>(data[n]);
   return true;
 }
 
@@ -157,29 +177,42 @@ bool Settings::applyCommandLine(const QStringList& arguments) {
   const int sounds = soundCount();
   bool ok = true;
   if (sounds == 0) {
-    if (messages_) messages_->show(orvik::MessageKind::Information, QStringLiteral("The rest is silence."));
+    if (messages_)
+      messages_->show(orvik::MessageKind::Information, QStringLiteral("The rest is silence."));
     orvik::Application::terminate(5);
     ok = false;
   }
 
-  // Rewrite the installation bytes; the others keep what the file has.
-  if (QFile::exists(filePath())) {
+  // Rewrite the installation bytes; the others keep what the file has. A new file takes the
+  // defaults for the user's bytes, so that a fresh installation does not start with a pause of 0
+  // seconds and 5-point articles, outside what the settings dialog offers.
+  const bool freshFile = !QFile::exists(filePath());
+  if (!freshFile) {
     QFile file(filePath());
     if (!file.open(QIODevice::ReadOnly)) return fail();
     const QByteArray data = file.read(kCount + 1);
     for (int n = 1; n <= kCount && n < data.size(); ++n)
       bytes_[n] = static_cast<unsigned char>(data[n]);
   } else {
-    bytes_.fill(0);
+    bytes_ = kDefaults;
   }
   for (int n : {1, 2, 3, 4, 5, 6, 7, 15, 16, 17, 18, 23, 24, 25, 26}) bytes_[n] = 0;
   for (int code : installedList) {
     switch (code) {
-      case 0: bytes_[ShownEn] = bytes_[InstalledEn] = 1; break;
-      case 1: bytes_[ShownFr] = bytes_[InstalledFr] = 1; break;
-      case 5: bytes_[ShownRu] = bytes_[InstalledRu] = 1; break;
-      case 6: bytes_[ShownSp] = bytes_[InstalledSp] = 1; break;
-      default: break;
+      case 0:
+        bytes_[ShownEn] = bytes_[InstalledEn] = 1;
+        break;
+      case 1:
+        bytes_[ShownFr] = bytes_[InstalledFr] = 1;
+        break;
+      case 5:
+        bytes_[ShownRu] = bytes_[InstalledRu] = 1;
+        break;
+      case 6:
+        bytes_[ShownSp] = bytes_[InstalledSp] = 1;
+        break;
+      default:
+        break;
     }
   }
   bytes_[InstalledCount] = installed;
@@ -193,24 +226,35 @@ bool Settings::applyCommandLine(const QStringList& arguments) {
   bytes_[PronunciationLanguage] = bytes_[AutoPlayLanguage] = orvik::lang::numberOfSlot(firstSound);
   for (int code : soundList) {
     switch (code) {
-      case 0: bytes_[SoundEn] = 1; break;
-      case 1: bytes_[SoundFr] = 1; break;
-      case 5: bytes_[SoundRu] = 1; break;
-      case 6: bytes_[SoundSp] = 1; break;
-      default: break;
+      case 0:
+        bytes_[SoundEn] = 1;
+        break;
+      case 1:
+        bytes_[SoundFr] = 1;
+        break;
+      case 5:
+        bytes_[SoundRu] = 1;
+        break;
+      case 6:
+        bytes_[SoundSp] = 1;
+        break;
+      default:
+        break;
     }
   }
   bytes_[SoundCount] = sounds;
   bytes_[OnClickFlag] = bytes_[AutoFlag] = 1;
-  if (!writeBytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 14, 15, 16, 17, 18, 22, 23, 24, 25, 26, 30, 31},
-                  false))
-    return false;
+  QList<int> written{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 14, 15, 16, 17, 18, 22, 23, 24, 25, 26, 30, 31};
+  if (freshFile)
+    for (int n = 1; n <= kCount; ++n)
+      if (!written.contains(n)) written << n;
+  if (!writeBytes(written, false)) return false;
   return read() && ok;
 }
 
 int Settings::installedCount() const {
-  return static_cast<int>(std::count_if(installedList.begin(), installedList.end(),
-                                        [](int c) { return c != -1; }));
+  return static_cast<int>(
+      std::count_if(installedList.begin(), installedList.end(), [](int c) { return c != -1; }));
 }
 
 int Settings::soundCount() const {

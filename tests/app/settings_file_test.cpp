@@ -111,10 +111,10 @@ TEST_F(SettingsFileTest, FrenchAndSpanishWithSoundsInstallation) {
   EXPECT_EQ(b[26], 1);
   EXPECT_EQ(b[30], 1);
   EXPECT_EQ(b[31], 1);
-  // A new file: the pause, sound-effects and font-size bytes stay 0.
-  EXPECT_EQ(b[11], 0);
+  // A new file takes the defaults for the user's bytes: pause 1, no effects, font size 4.
+  EXPECT_EQ(b[11], 1);
   EXPECT_EQ(b[12], 0);
-  EXPECT_EQ(b[13], 0);
+  EXPECT_EQ(b[13], 4);
   EXPECT_EQ(s.installedList, (std::array<int, 4>{1, 6, -1, -1}));
   EXPECT_EQ(s.soundList, (std::array<int, 4>{1, 6, -1, -1}));
   EXPECT_FALSE(s.installed(1));
