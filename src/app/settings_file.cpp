@@ -4,38 +4,18 @@
 #include <QFile>
 #include <algorithm>
 
+#include "lang/language_captions.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
 
 namespace orvik::lang {
+// The language numbering tables live with the translation component; the settings store a
+// number that matches no language as 255.
 int numberOfSlot(int slot) {
-  switch (slot) {
-    case 0:
-      return 1;
-    case 1:
-      return 2;
-    case 5:
-      return 3;
-    case 6:
-      return 4;
-    default:
-      return 255;
-  }
+  const int number = orvik::numberOfSlot(slot);
+  return number < 0 ? 255 : number;
 }
-int slotOfNumber(int number) {
-  switch (number) {
-    case 1:
-      return 0;
-    case 2:
-      return 1;
-    case 3:
-      return 5;
-    case 4:
-      return 6;
-    default:
-      return -1;
-  }
-}
+int slotOfNumber(int number) { return orvik::slotOfNumber(number); }
 QString codeOfNumber(int number) {
   switch (number) {
     case 1:
