@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include "app/data_module.h"
-#include "app/startup.h"
+#include "program/startup.h"
 #include "browse/main_window.h"
 #include "browse/picture_box.h"
 #include "controls/orvik_btn_nav.h"

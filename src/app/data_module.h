@@ -20,6 +20,7 @@
 namespace orvik {
 class MessageBoxes;
 class OpticalDiscs;
+class WaveDevice;
 }  // namespace orvik
 
 // What the start-up runs against: the folder the program was started from, its command line, the
@@ -36,6 +37,10 @@ struct StartupEnvironment {
   std::function<bool(const std::function<bool()>& dataFound)> locate;
   // Shows the splash for the given time; unset: no splash.
   std::function<void(int ms)> showSplash;
+  // Makes an audio device for the program's sounds; called once for the media player of entry
+  // sounds and once for the output of names and interface sounds. Unset: the device this
+  // machine supports (a silent one where there is no audio output).
+  std::function<std::unique_ptr<orvik::WaveDevice>()> makeWaveDevice;
 };
 
 class TDMOrvik : public QObject {

@@ -345,7 +345,7 @@ void EntryPanes::showControls() {
     s.heading->setVisible(shown);
     s.print->setVisible(shown);
     s.sound->setVisible(shown && (!m_data || m_data->settings().hasSounds(language)));
-    s.list->setVisible(shown && (!m_listWindowOpen || !m_listWindowOpen(language)));
+    s.list->setVisible(shown && (!m_entryLists || !m_entryLists->entryListOpen(language)));
   }
 }
 
@@ -383,8 +383,8 @@ void EntryPanes::setPageViewVisible(bool visible, QLabel* background) {
   }
 }
 
-void EntryPanes::setListWindowOpen(std::function<bool(int)> isOpen) {
-  m_listWindowOpen = std::move(isOpen);
+void EntryPanes::setEntryLists(const EntryListsRole* lists) {
+  m_entryLists = lists;
 }
 
 // --- Content ---

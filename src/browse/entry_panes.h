@@ -24,6 +24,8 @@
 #include <array>
 #include <functional>
 
+#include "browse/hand_over.h"
+
 class QLabel;
 class QWidget;
 class TDMOrvik;
@@ -122,9 +124,9 @@ class EntryPanes : public QObject {
   // The page view on (frames, controls, panes of the shown languages) or off (everything
   // hidden, frames cleared). `background` may be null: then no frames are drawn or cleared.
   void setPageViewVisible(bool visible, QLabel* background);
-  // Whether a language's page entry list window is open (its list button then stays hidden);
-  // unset: never open.
-  void setListWindowOpen(std::function<bool(int language)> isOpen);
+  // Where to ask whether a language's page entry list window is open (its list button then
+  // stays hidden); null: never open. Not owned.
+  void setEntryLists(const EntryListsRole* lists);
 
   // Empties the four panes.
   void clearAll();
@@ -195,5 +197,5 @@ class EntryPanes : public QObject {
   TOrvikChapterList* m_popUpList = nullptr;
   int m_shownCount = 0;
   std::array<bool, 4> m_shown{};
-  std::function<bool(int)> m_listWindowOpen;
+  const EntryListsRole* m_entryLists = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -13,8 +14,9 @@
 #include "app/scrambled_picture.h"
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
+#include "browse/orvik_word.h"
 #include "browse/picture_box.h"
-#include "browse/seams.h"
+#include "browse/hand_over.h"
 #include "controls/cursors.h"
 #include "controls/new_list_box.h"
 #include "controls/orvik_btn98.h"
@@ -25,12 +27,9 @@
 #include "controls/orvik_zakladka.h"
 #include "controls/skin.h"
 #include "controls/tab_skin.h"
-#include "lang/exit_dialog.h"
 #include "lang/font_sets.h"
-#include "lang/help_menu.h"
 #include "lang/language_captions.h"
 #include "lang/multi_lang.h"
-#include "lang/settings_dialog.h"
 #include "platform/application.h"
 #include "platform/db_error.h"
 #include "platform/message_boxes.h"
@@ -84,7 +83,7 @@ QImage closedEyePicture() {
 }  // namespace
 
 TForm1::TForm1(TDMOrvik* data, QWidget* parent)
-    : orvik::BorderlessForm(parent), data_(data), seams_(std::make_unique<BrowseSeams>()) {
+    : orvik::BorderlessForm(parent), data_(data) {
   setObjectName(QStringLiteral("Form1"));
   Form1 = this;
   createControls();
@@ -97,8 +96,137 @@ TForm1::~TForm1() {
   if (Form1 == this) Form1 = nullptr;
 }
 
-void TForm1::setSeams(std::unique_ptr<BrowseSeams> seams) {
-  if (seams) seams_ = std::move(seams);
+// ---------------------------------------------------------------------------------------------
+// The hand-over: a role the wiring has not installed does nothing.
+
+namespace {
+
+class NoSound final : public SoundRole {
+ public:
+  void playClickSound() override {}
+  void playPageTurnSound() override {}
+  void stopEntrySound() override {}
+  void stopAllSounds() override {}
+  void pronounceEntry(int) override {}
+  void pronouncePageName() override {}
+  void pronounceChapterName(const QString&) override {}
+  bool clickPronunciationOn() const override { return true; }
+};
+class NoAutoPlay final : public AutoPlayRole {
+ public:
+  void stopAutoPlay() override {}
+  void setIdle() override {}
+  void showPanel() override {}
+};
+class NoEntryLists final : public EntryListsRole {
+ public:
+  void openEntryList(int) override {}
+  bool entryListOpen(int) const override { return false; }
+};
+class NoPrint final : public PrintRole {
+ public:
+  void printPicture() override {}
+  void printEntries(int) override {}
+  void printEntry(int) override {}
+};
+class NoFind final : public FindRole {
+ public:
+  void openFindChooser() override {}
+  void openFind(int) override {}
+};
+class NoPageList final : public PageListRole {
+ public:
+  void openPageListChooser() override {}
+  void openPageList(int) override {}
+};
+class NoDialogs final : public DialogsRole {
+ public:
+  bool confirmExit() override { return false; }
+  void openHelpMenu() override {}
+  void openSettings() override {}
+};
+
+template <typename Role, typename Null>
+Role* orNull(Role* role) {
+  static Null null;
+  return role ? role : &null;
+}
+
+}  // namespace
+
+void TForm1::setHandOver(const HandOver& handOver) {
+  handOver_ = handOver;
+}
+
+SoundRole* TForm1::sound() const {
+  return orNull<SoundRole, NoSound>(handOver_.sound);
+}
+AutoPlayRole* TForm1::autoPlay() const {
+  return orNull<AutoPlayRole, NoAutoPlay>(handOver_.autoPlay);
+}
+EntryListsRole* TForm1::entryLists() const {
+  return orNull<EntryListsRole, NoEntryLists>(handOver_.entryLists);
+}
+PrintRole* TForm1::print() const {
+  return orNull<PrintRole, NoPrint>(handOver_.print);
+}
+FindRole* TForm1::find() const {
+  return orNull<FindRole, NoFind>(handOver_.find);
+}
+PageListRole* TForm1::pageList() const {
+  return orNull<PageListRole, NoPageList>(handOver_.pageList);
+}
+DialogsRole* TForm1::dialogs() const {
+  return orNull<DialogsRole, NoDialogs>(handOver_.dialogs);
+}
+
+void TForm1::setAutoPlayRunning(bool running) {
+  autoPlayRunning_ = running;
+}
+
+void TForm1::announceCurrentEntry() {
+  emit currentEntryChanged();
+}
+
+bool TForm1::paneHasText(int language) const {
+  const TOrvikWord* pane = panes_ ? panes_->pane(language) : nullptr;
+  return pane && !pane->isEmpty();
+}
+
+void TForm1::PronounceEntry(int language) {
+  // An entry sounds only from a pane that holds its article, and never over auto-play.
+  if (autoPlayRunning_ || !paneHasText(language)) return;
+  sound()->pronounceEntry(language);
+}
+
+void TForm1::btnSoundPageClick() {
+  sound()->pronouncePageName();
+}
+
+void TForm1::btnSoundChapterClick() {
+  sound()->pronounceChapterName(lblChapterName->text());
+}
+
+bool TForm1::sayInShowing() const {
+  return PopUpPct->isVisible();
+}
+
+void TForm1::hideSayIn() {
+  PopUpPct->hide();
+}
+
+void TForm1::openSayIn(QPoint pos) {
+  // One corner at the clicked point; the pop-up opens to the left of points right of the
+  // picture's middle and upwards from points below it, so it stays over the picture.
+  sayInReturn_ = QCursor::pos();
+  const int width = PopUpPct->width();
+  const int height = PopUpPct->height();
+  const QPoint corner = PanelForImg->pos() + pos;
+  const int left = pos.x() < width / 3 + kPictureWidth / 2 ? corner.x() : corner.x() - width;
+  const int top = pos.y() < kPictureHeight / 2 + height / 2 ? corner.y() : corner.y() - height;
+  PopUpPct->move(left, top);
+  PopUpPct->show();
+  PopUpPct->raise();
 }
 
 bool TForm1::guard(const std::function<void()>& op) {
@@ -301,10 +429,11 @@ void TForm1::bindHandlers() {
   connect(btnClose, &TOrvikBtn98::clicked, this, &TForm1::btnExitNewClick);
   connect(btnHelp, &TOrvikBtn98::clicked, this, &TForm1::btnHelpClick);
   connect(btnNumberLang, &TOrvikBtn98::clicked, this, [this] {
-    seams_->playClickSound();
-    auto* dialog = qobject_cast<TfrmNumbLang*>(orvik::findWindow(QStringLiteral("frmNumbLang")));
-    if (dialog) dialog->execute(this, pnlMain);
+    sound()->playClickSound();
+    dialogs()->openSettings();
   });
+  connect(btnSoundPage, &TOrvikBtn98::clicked, this, &TForm1::btnSoundPageClick);
+  connect(btnSoundChapter, &TOrvikBtn98::clicked, this, &TForm1::btnSoundChapterClick);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
   connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this,
           &TForm1::MultiLang1AfterLanguageChanged);
@@ -324,7 +453,7 @@ void TForm1::FormCreate() {
     if (st == Qt::ApplicationActive) return;
     if (panes_) panes_->popUp()->hide();
     PopUpPct->hide();
-    seams_->hideSayIn();
+    hideSayIn();
     mouseLock_ = btnRegime->latched();
   });
 
@@ -489,7 +618,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QMetaObject::invokeMethod(
         this,
         [this] {
-          if (!seams_->autoPlayRunning()) ExitConfirm();
+          if (!autoPlayRunning_) ExitConfirm();
         },
         Qt::QueuedConnection);
     return;
@@ -503,7 +632,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
   // Alt+F4 (Alt alone): the exit confirmation, swallowed while auto-play runs. The key ends
   // here either way, so "No" leaves the program running.
   if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
-    if (!seams_->autoPlayRunning()) ExitConfirm();
+    if (!autoPlayRunning_) ExitConfirm();
     event->accept();
     return;
   }
@@ -511,29 +640,25 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm1::btnExitNewClick() {
-  seams_->playClickSound();
-  if (!seams_->autoPlayRunning()) ExitConfirm();
+  sound()->playClickSound();
+  if (!autoPlayRunning_) ExitConfirm();
 }
 
 void TForm1::ExitConfirm() {
-  auto* dialog = qobject_cast<TfrmExit*>(orvik::findWindow(QStringLiteral("frmExit")));
-  if (!dialog || dialog->isShowingModal() || !dialog->execute(this)) return;
-  seams_->stopAllSounds();
+  if (!dialogs()->confirmExit()) return;
+  sound()->stopAllSounds();
   close();
 }
 
 void TForm1::btnHelpClick() {
-  seams_->playClickSound();
-  auto* menu = qobject_cast<TfrmOptForHelp*>(orvik::findWindow(QStringLiteral("frmOptForHelp")));
-  if (!menu) return;
-  connect(menu, &TfrmOptForHelp::linePressed, this, &TForm1::HelpLinePressed, Qt::UniqueConnection);
-  menu->popUp(this);
+  sound()->playClickSound();
+  dialogs()->openHelpMenu();
 }
 
 void TForm1::HelpLinePressed(int) {
-  seams_->playClickSound();
-  seams_->stopAutoPlay();
-  seams_->setAutoPlayIdle();
+  sound()->playClickSound();
+  autoPlay()->stopAutoPlay();
+  autoPlay()->setIdle();
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -542,14 +667,14 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event) {
-  seams_->closeChoosers();  // FormMouseMove
+  emit pointerMovedOverWindow();  // FormMouseMove
   orvik::BorderlessForm::mouseMoveEvent(event);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   // PhonMouseMove and PhonChaptersMouseMove.
   if (event->type() == QEvent::MouseMove && (watched == Phon || watched == PhonChapters))
-    seams_->closeChoosers();
+    emit pointerMovedOverWindow();
   return orvik::BorderlessForm::eventFilter(watched, event);
 }
 
@@ -602,7 +727,7 @@ void TForm1::hidePageView() {
   ImgPages->hide();
   PanelForImg->hide();
   if (panes_) panes_->setPageViewVisible(false, Phon);
-  seams_->hideAllEntryLists();
+  emit pageViewLeft();
   for (QWidget* w : std::initializer_list<QWidget*>{
            btnBackToPages, btnPrevPage, btnNextPage, btnPrevWord, btnNextWord, btnRegime,
            btnPrintPct, btnAutoPlayPanel, btnSoundPage, btnSoundChapter, lblPageName})
@@ -633,14 +758,14 @@ void TForm1::createPanes() {
   panes_->setParent(this);
   panes_->bindInstalled();
   connect(panes_, &EntryPanes::soundClicked, this,
-          [this](int lang) { seams_->pronounceEntry(lang); });
+          [this](int lang) { PronounceEntry(lang); });
   connect(panes_, &EntryPanes::listClicked, this,
-          [this](int lang) { seams_->openEntryList(lang); });
+          [this](int lang) { entryLists()->openEntryList(lang); });
   connect(panes_, &EntryPanes::printClicked, this,
-          [this](int lang) { seams_->printEntries(lang); });
+          [this](int lang) { print()->printEntries(lang); });
   connect(panes_, &EntryPanes::printEntryRequested, this,
-          [this](int lang) { seams_->printEntry(lang); });
-  connect(panes_, &EntryPanes::paneMouseMoved, this, [this] { seams_->closeChoosers(); });
+          [this](int lang) { print()->printEntry(lang); });
+  connect(panes_, &EntryPanes::paneMouseMoved, this, [this] { emit pointerMovedOverWindow(); });
   // The picture area and the page buttons stand in front of the panes' controls.
   PanelForImg->raise();
   PopUpPct->raise();
@@ -662,7 +787,7 @@ void TForm1::reloadPanes() {
 
 void TForm1::ClearEntryPanes() {
   if (panes_) panes_->clearAll();
-  seams_->clearEntryLists();
+  emit panesCleared();
 }
 
 void TForm1::SyncEntryPanes() {

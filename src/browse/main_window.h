@@ -9,8 +9,9 @@
 //
 // Where the work is: main_window.cpp builds the window (creation, showing, closing, the views'
 // controls and layout); navigation.cpp holds the chapter, page-list and page navigation;
-// page_picture.cpp the page picture, its hit map, the highlight and its blinking; seams.h the
-// hand-over to sound, auto-play, entry-list windows, the "Say in" pop-up and printing.
+// page_picture.cpp the page picture, its hit map, the highlight and its blinking; hand_over.h the
+// roles other subsystems play for it (sound, auto-play, entry lists, printing, find, page lists,
+// dialogs). What others follow in it is announced by its signals.
 //
 // Every table failure inside a handler or a public operation goes to the data module's
 // database failure routine; a key that is not found is no failure: the operation stops and the
@@ -25,6 +26,7 @@
 #include <functional>
 #include <memory>
 
+#include "browse/hand_over.h"
 #include "platform/borderless_form.h"
 
 class TDMOrvik;
@@ -40,7 +42,6 @@ class TMultiLang;
 class TBaseMultiLang;
 class PictureBox;
 class DataImage;
-class BrowseSeams;
 class EntryPanes;
 namespace orvik {
 class Table;
@@ -145,9 +146,25 @@ class TForm1 : public orvik::BorderlessForm {
   QImage rowPicture(int row) const;
   int paneLayoutCount() const { return paneLayoutCount_; }
 
-  // The hand-over to other subsystems (never null); the window takes ownership.
-  BrowseSeams* seams() const { return seams_.get(); }
-  void setSeams(std::unique_ptr<BrowseSeams> seams);
+  // --- The hand-over ---
+  // Installs the roles other subsystems play for the window (not owned; they outlive it or are
+  // removed first). A role left null does nothing.
+  void setHandOver(const HandOver& handOver);
+  const HandOver& handOver() const { return handOver_; }
+  // The auto-play-running flag: set by the auto-play panel while it plays a page. While it is
+  // set the commands are locked, entries are not pronounced and the exit commands do nothing.
+  bool autoPlayRunning() const { return autoPlayRunning_; }
+  void setAutoPlayRunning(bool running);
+  // Tells the followers of the current entry (entry lists, auto-play panel) to look again, as
+  // after a change of entry: the settings dialog's OK does it after the languages changed.
+  void announceCurrentEntry();
+  // Whether a language's pane (1..4) holds an article.
+  bool paneHasText(int language) const;
+  // An entry sound button, Shift+letter and the "Say in" pop-up: the current entry in a
+  // language, when its pane holds text and auto-play does not run.
+  void PronounceEntry(int language);
+  void btnSoundPageClick();
+  void btnSoundChapterClick();
   // The entry panes (null until the panes are built).
   EntryPanes* entryPanes() const { return panes_; }
 
@@ -221,6 +238,21 @@ class TForm1 : public orvik::BorderlessForm {
   PictureBox* imgEyeClosed;
   TMultiLang* MultiLang1;
 
+ signals:
+  // The current entry changed (a new spot, the next or previous entry, a new page's first
+  // entry, a jump from another window).
+  void currentEntryChanged();
+  // The panes were emptied (a new page is on its way).
+  void panesCleared();
+  // The pointer left every spot: no entry is selected.
+  void entryDeselected();
+  // The page view was left for the page list or chapters.
+  void pageViewLeft();
+  // The shown languages changed and the panes were laid out again.
+  void shownLanguagesChanged();
+  // The pointer moved over the window, away from the choosers and menus it opened.
+  void pointerMovedOverWindow();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -270,12 +302,28 @@ class TForm1 : public orvik::BorderlessForm {
   void showPanes(bool show);
   void reloadPanes();
 
+  // The roles, never null (a do-nothing role stands in for one not installed).
+  SoundRole* sound() const;
+  AutoPlayRole* autoPlay() const;
+  EntryListsRole* entryLists() const;
+  PrintRole* print() const;
+  FindRole* find() const;
+  PageListRole* pageList() const;
+  DialogsRole* dialogs() const;
+  // The "Say in" pop-up (PopUpPct) the window owns.
+  bool sayInShowing() const;
+  void hideSayIn();
+  void openSayIn(QPoint pointOnPicture);
+
   // Wraps a table operation: a failure goes to the database failure routine.
   bool guard(const std::function<void()>& op);
 
   TDMOrvik* data_;
   std::array<QColor, PaletteSize> palette_;
-  std::unique_ptr<BrowseSeams> seams_;
+  HandOver handOver_;
+  bool autoPlayRunning_ = false;
+  // The screen position of the cursor when the "Say in" pop-up opened.
+  QPoint sayInReturn_;
   EntryPanes* panes_ = nullptr;
 
   // Browsing state.

@@ -11,7 +11,7 @@
 #include "browse/entry_panes.h"
 #include "browse/main_window.h"
 #include "browse/picture_box.h"
-#include "browse/seams.h"
+#include "browse/hand_over.h"
 #include "controls/cursors.h"
 #include "controls/new_list_box.h"
 #include "controls/orvik_btn98.h"
@@ -289,7 +289,7 @@ void TForm1::ApplyShownLanguages() {
   if (v == View::Page) {
     lblPageName->show();
     showPanes(true);
-    seams_->hideEntryListsOfHiddenLanguages();
+    emit shownLanguagesChanged();
   }
 }
 
@@ -354,10 +354,10 @@ void TForm1::EnterPageView() {
   UpdatePageButtons();
   if (ShowPageFirstEntry()) {
     SyncEntryPanes();
-    seams_->bringEntryListsToEntry();
+    emit currentEntryChanged();
   }
   UpdateEntryButtons();
-  seams_->setAutoPlayIdle();
+  autoPlay()->setIdle();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -370,7 +370,7 @@ void TForm1::ListBoxChapterNoSelectedChange() {
 }
 
 void TForm1::ListBoxChapterMouseMove() {
-  seams_->closeChoosers();
+  emit pointerMovedOverWindow();
 }
 
 void TForm1::ZakladkiSelectedChange() {
@@ -396,7 +396,7 @@ void TForm1::ListBoxChapterMouseDown(Qt::MouseButton button, Qt::KeyboardModifie
   const int n = ListBoxChapter->selectedNumber();
   if (n < 1 || n > ListBoxChapter->Lines().size()) return;
   const QString name = ListBoxChapter->Lines().at(n - 1);
-  seams_->playClickSound();
+  sound()->playClickSound();
   BusyCursor busy;
   NewListBoxPages->Items().Clear();
   Zakladki->setSelectedTab(chapterOfRow(n));
@@ -429,13 +429,13 @@ void TForm1::ZakladkiClick() {
       Zakladki->clearSelection();
     return;
   }
-  if (seams_->autoPlayRunning()) seams_->stopAutoPlay();
-  seams_->stopEntrySound();
+  if (autoPlayRunning_) autoPlay()->stopAutoPlay();
+  sound()->stopEntrySound();
   UnlockCommands();
   UpdateEntryButtons();
-  seams_->setAutoPlayIdle();
+  autoPlay()->setIdle();
   BusyCursor busy;
-  seams_->playClickSound();
+  sound()->playClickSound();
   NewListBoxPages->Items().Clear();
   BuildPageList(chapterTable(), pageNameTable(), name);
   lblChapterName->setText(name);
@@ -463,7 +463,7 @@ void TForm1::NewListBoxPagesDrawItem(SkinnedListBox* control, int index, QRect r
 }
 
 void TForm1::NewListBoxPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) {
-  seams_->closeChoosers();
+  emit pointerMovedOverWindow();
   const int rowHeight = NewListBoxPages->ItemHeight();
   const int count = NewListBoxPages->Items().Count();
   if (count == 0 || pos.y() < 0 || pos.x() < 0) return;
@@ -516,7 +516,7 @@ void TForm1::NewListBoxPagesClick() {
       break;
     }
   if (!isPageRow(row)) return;
-  seams_->playClickSound();
+  sound()->playClickSound();
   BusyCursor busy;
   orvik::Table* pageNames = pageNameTable();
   if (!OpenPageByName(pageNames, text.trimmed())) return;
@@ -528,8 +528,8 @@ void TForm1::NewListBoxPagesClick() {
 // Back to the page list and to the chapters
 
 void TForm1::btnBackToPagesClick() {
-  seams_->stopEntrySound();
-  seams_->setAutoPlayIdle();
+  sound()->stopEntrySound();
+  autoPlay()->setIdle();
   int pageChapter = 0;
   guard([&] {
     if (data_ && !data_->tblPgePicture->isEmpty())
@@ -545,15 +545,15 @@ void TForm1::btnBackToPagesClick() {
     OSBarPages->setPosition(OSBarPages->Min());
     ResetPageRowHover();
   }
-  seams_->playClickSound();
+  sound()->playClickSound();
   hidePageView();
   setVisibleRowCount();
   showPageListView();
 }
 
 void TForm1::btnBackToChaptersClick() {
-  seams_->stopAllSounds();
-  seams_->playClickSound();
+  sound()->stopAllSounds();
+  sound()->playClickSound();
   applyChapterPicture(false);
   showChapterView();
   btnBackToChapters->hide();
@@ -579,9 +579,9 @@ void TForm1::btnPrevPageClick() {
 }
 
 void TForm1::stepPage(bool forward) {
-  seams_->stopEntrySound();
-  seams_->setAutoPlayIdle();
-  seams_->playPageTurnSound();
+  sound()->stopEntrySound();
+  autoPlay()->setIdle();
+  sound()->playPageTurnSound();
   BusyCursor busy;
   if (!data_) return;
   guard([&] {
@@ -605,7 +605,7 @@ void TForm1::stepPage(bool forward) {
     UpdateEntryButtons();
   });
   UpdatePageButtons();
-  seams_->updateAutoPlayPosition();
+  emit currentEntryChanged();
 }
 
 void TForm1::btnNextWordClick() {
@@ -616,10 +616,10 @@ void TForm1::btnPrevWordClick() {
 }
 
 void TForm1::stepEntry(bool forward) {
-  seams_->stopEntrySound();
-  if (!seams_->autoPlayRunning()) {
-    seams_->setAutoPlayIdle();
-    seams_->playClickSound();
+  sound()->stopEntrySound();
+  if (!autoPlayRunning_) {
+    autoPlay()->setIdle();
+    sound()->playClickSound();
   }
   if (!data_) return;
   guard([&] {
@@ -647,8 +647,7 @@ void TForm1::stepEntry(bool forward) {
     mouseLock_ = false;
     startBlinking();
     SyncEntryPanes();
-    seams_->bringEntryListsToEntry();
-    seams_->updateAutoPlayPosition();
+    emit currentEntryChanged();
     lastEntry_ = words->intValue(kOrder);
   });
   UpdateEntryButtons();

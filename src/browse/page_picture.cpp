@@ -9,7 +9,7 @@
 #include "browse/entry_panes.h"
 #include "browse/main_window.h"
 #include "browse/picture_box.h"
-#include "browse/seams.h"
+#include "browse/hand_over.h"
 #include "controls/cursors.h"
 #include "controls/orvik_btn98.h"
 #include "platform/table.h"
@@ -151,7 +151,7 @@ void TForm1::ImgPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p
     if (entry > words->intValue(QStringLiteral("NumberWord")) || entry < 0) entry = 0;
     if (entry == 0) {
       if (panes_) panes_->clearAll();
-      seams_->clearEntryListSelection();
+      emit entryDeselected();
       if (entry != lastEntry_) {
         UpdateEntryButtons();
         entrySelected_ = false;
@@ -165,9 +165,8 @@ void TForm1::ImgPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p
     mouseLock_ = false;
     if (entry != lastEntry_) {
       SyncEntryPanes();
-      seams_->bringEntryListsToEntry();
-      seams_->updateAutoPlayPosition();
-      if (!seams_->autoPlayRunning()) UpdateEntryButtons();
+      emit currentEntryChanged();
+      if (!autoPlayRunning_) UpdateEntryButtons();
     }
     lastEntry_ = entry;
     startBlinking();
@@ -176,30 +175,30 @@ void TForm1::ImgPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p
 }
 
 void TForm1::ImgPagesMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint pos) {
-  if (seams_->sayInShowing()) {
-    seams_->hideSayIn();
+  if (sayInShowing()) {
+    hideSayIn();
     mouseLock_ = btnRegime->latched();
     return;
   }
-  if (seams_->autoPlayRunning()) return;
+  if (autoPlayRunning_) return;
   if (button == Qt::RightButton) {
     mouseLock_ = true;
-    seams_->openSayIn(pos);
+    openSayIn(pos);
   } else if (button == Qt::LeftButton) {
-    if (seams_->clickPronunciationOff()) return;
+    if (!sound()->clickPronunciationOn()) return;
     const int language = data_ ? data_->settings().value(Settings::PronunciationLanguage) : 1;
-    seams_->pronounceEntry(language);
+    PronounceEntry(language);
   }
 }
 
 void TForm1::btnRegimeClick() {
-  seams_->playClickSound();
+  sound()->playClickSound();
   const bool down = btnRegime->latched();
   ImgPages->setCursor(orvik::orvikCursor(down ? orvik::O_FIXPAGE : orvik::O_HANDPOINTER));
   mouseLock_ = down;
 }
 
 void TForm1::btnPrintPctClick() {
-  seams_->playClickSound();
-  seams_->printPicture();
+  sound()->playClickSound();
+  print()->printPicture();
 }

@@ -4,6 +4,5 @@ target_sources(orvik_lang PRIVATE
   exit_dialog.cpp exit_dialog.h
   help_menu.cpp help_menu.h
   locate_dialog.cpp locate_dialog.h
-  page_entry_lists.cpp page_entry_lists.h
   settings_dialog.cpp settings_dialog.h
 )

@@ -59,15 +59,6 @@ TfrmOptForHelp::TfrmOptForHelp(QWidget* parent)
     orvik::applyFont(HelpList, orvik::timesBoldSpec(16, charset));
   connect(HelpList, &TOrvikChapterList::mousePressed, this, &TfrmOptForHelp::HelpListMouseDown);
 
-  // At creation the menu stands centred over the help button, 30 pixels above the bottom.
-  if (QWidget* main = orvik::findWindow(QStringLiteral("Form1"))) {
-    const QWidget* button = main->findChild<QWidget*>(QStringLiteral("btnHelp"));
-    const int buttonLeft = button ? button->x() : 0;
-    const int buttonWidth = button ? button->width() : 0;
-    const QRect g = main->frameGeometry();
-    move(g.left() + buttonLeft - (kWidth - buttonWidth) / 2, g.top() + g.height() - kHeight - 30);
-  }
-
   MultiLang1 = new TMultiLang(this);
   MultiLang1->setObjectName(QStringLiteral("MultiLang1"));
   MultiLang1->setLanguages(4);
@@ -77,20 +68,30 @@ TfrmOptForHelp::TfrmOptForHelp(QWidget* parent)
   MultiLang1->Loaded();
 }
 
-QPoint TfrmOptForHelp::popUpPosition(const QWidget* mainWindow) {
-  if (!mainWindow) return {};
-  const QWidget* panel = mainWindow->findChild<QWidget*>(QStringLiteral("pnlMain"));
-  const QWidget* button = mainWindow->findChild<QWidget*>(QStringLiteral("btnHelp"));
+void TfrmOptForHelp::setAnchors(QWidget* mainWindow, const QWidget* panel, const QWidget* button,
+                                TfrmAbout* about) {
+  mainWindow_ = mainWindow;
+  panel_ = panel;
+  button_ = button;
+  about_ = about;
+  if (!mainWindow) return;
   const int buttonLeft = button ? button->x() : 0;
+  const int buttonWidth = button ? button->width() : 0;
   const QRect g = mainWindow->frameGeometry();
-  if (mainWindow->isMaximized() && panel)
-    return {panel->x() + buttonLeft - 35, panel->y() + panel->height() - kHeight - 29};
+  move(g.left() + buttonLeft - (kWidth - buttonWidth) / 2, g.top() + g.height() - kHeight - 30);
+}
+
+QPoint TfrmOptForHelp::popUpPosition() const {
+  if (!mainWindow_) return pos();
+  const int buttonLeft = button_ ? button_->x() : 0;
+  const QRect g = mainWindow_->frameGeometry();
+  if (mainWindow_->isMaximized() && panel_)
+    return {panel_->x() + buttonLeft - 35, panel_->y() + panel_->height() - kHeight - 29};
   return {g.left() + buttonLeft - 25, g.top() + g.height() - kHeight - 33};
 }
 
-void TfrmOptForHelp::popUp(QWidget* mainWindow) {
-  mainWindow_ = mainWindow;
-  if (mainWindow) move(popUpPosition(mainWindow));
+void TfrmOptForHelp::popUp() {
+  move(popUpPosition());
   show();
   raise();
 }
@@ -99,10 +100,7 @@ void TfrmOptForHelp::HelpListMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, Q
   const int line = HelpList->selectedNumber();
   emit linePressed(line);
   hide();
-  if (line != 2) return;
-  QWidget* main = mainWindow_ ? mainWindow_.data() : orvik::findWindow(QStringLiteral("Form1"));
-  if (auto* about = qobject_cast<TfrmAbout*>(orvik::findWindow(QStringLiteral("frmAbout"))))
-    about->execute(main);
+  if (line == 2 && about_) about_->execute(mainWindow_);
 }
 
 void TfrmOptForHelp::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage) {

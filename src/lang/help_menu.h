@@ -14,6 +14,7 @@
 class TOrvikChapterList;
 class TMultiLang;
 class TBaseMultiLang;
+class TfrmAbout;
 
 class TfrmOptForHelp : public orvik::BorderlessForm {
   Q_OBJECT
@@ -24,12 +25,17 @@ class TfrmOptForHelp : public orvik::BorderlessForm {
 
   explicit TfrmOptForHelp(QWidget* parent = nullptr);
 
-  // Shows the menu (not modally) above the help button of `mainWindow`: in the normal state
-  // 25 pixels left of the button's left and 33 above the window's bottom; maximised, placed
-  // by the centred pnlMain instead.
-  void popUp(QWidget* mainWindow);
-  // Where popUp() puts the menu for `mainWindow` in its present state.
-  static QPoint popUpPosition(const QWidget* mainWindow);
+  // The main window, its central panel and its help button, which the menu stands by, and the
+  // about box its second line opens. Places the menu as at creation: centred over the button,
+  // 30 pixels above the window's bottom.
+  void setAnchors(QWidget* mainWindow, const QWidget* panel, const QWidget* button,
+                  TfrmAbout* about);
+  // Shows the menu (not modally) above the help button: in the normal state 25 pixels left of
+  // the button's left and 33 above the window's bottom; maximised, placed by the centred panel
+  // instead.
+  void popUp();
+  // Where popUp() puts the menu in the main window's present state.
+  QPoint popUpPosition() const;
 
   QLabel* Image1;
   TOrvikChapterList* HelpList;
@@ -45,4 +51,7 @@ class TfrmOptForHelp : public orvik::BorderlessForm {
 
  private:
   QPointer<QWidget> mainWindow_;
+  QPointer<const QWidget> panel_;
+  QPointer<const QWidget> button_;
+  QPointer<TfrmAbout> about_;
 };

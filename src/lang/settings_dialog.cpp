@@ -321,7 +321,7 @@ void TfrmNumbLang::chBoxLanguageClick(QCheckBox* box) {
   // Only while the user works in the dialog: a set-up from settings that show no language
   // must not stop the program's start with a modal message.
   if (isVisible()) {
-    auto* message = qobject_cast<TMsgChecked*>(orvik::findWindow(QStringLiteral("MsgChecked")));
+    TMsgChecked* message = checkedMessage_;
     if (message && !message->isShowingModal())
       message->execute(MultiLang1->ActiveLanguage(), mainWindow_);
   }
@@ -363,23 +363,23 @@ void TfrmNumbLang::execute(QWidget* mainWindow, QWidget* mainPanel) {
 }
 
 void TfrmNumbLang::btnOKClick() {
-  if (chBoxSound->isChecked() && hooks_.clickSound) hooks_.clickSound();
+  if (chBoxSound->isChecked() && owner_) owner_->clickSound();
   if (current() == snapshot_) {
     setModalResult(mrOk);
     hide();
     return;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  if (hooks_.rebuildShownLanguages) hooks_.rebuildShownLanguages();
+  if (owner_) owner_->rebuildShownLanguages();
   const int language = selectedLanguage(RadioGroup1);
-  if (language >= 1 && language <= 4 && hooks_.switchInterface) hooks_.switchInterface(language);
+  if (language >= 1 && language <= 4 && owner_) owner_->switchInterface(language);
   setModalResult(mrOk);
   hide();
-  if (hooks_.relayoutPanes) hooks_.relayoutPanes();
+  if (owner_) owner_->relayoutPanes();
   QApplication::restoreOverrideCursor();
-  if (hooks_.store) hooks_.store();
-  if (hooks_.setPaneFontSize) hooks_.setPaneFontSize(TrackBarFonts->Position() + 5);
-  if (hooks_.refreshEntryViews) hooks_.refreshEntryViews();
+  if (owner_) owner_->store();
+  if (owner_) owner_->setPaneFontSize(TrackBarFonts->Position() + 5);
+  if (owner_) owner_->refreshEntryViews();
 }
 
 void TfrmNumbLang::btnCancelClick() {
@@ -416,9 +416,9 @@ void TfrmNumbLang::MultiLang1AfterLanguageChanged(quint8 newLanguage) {
 void TfrmNumbLang::hideEvent(QHideEvent* event) {
   orvik::BorderlessForm::hideEvent(event);
   // Every closing writes the settings.
-  if (hooks_.store && !storing_) {
+  if (owner_ && !storing_) {
     storing_ = true;
-    hooks_.store();
+    owner_->store();
     storing_ = false;
   }
 }

@@ -27,6 +27,8 @@ class TOrvikBtn98;
 class TOrvikTrackBar;
 class TRadioGroup;
 
+class TMsgChecked;
+
 class TfrmNumbLang : public orvik::BorderlessForm {
   Q_OBJECT
 
@@ -45,16 +47,22 @@ class TfrmNumbLang : public orvik::BorderlessForm {
     std::function<QImage(int count)> framePicture;
   };
 
-  // How the dialog reaches the rest of the program; a hook left empty does nothing.
-  struct Hooks {
-    std::function<void()> clickSound;  // called only while chBoxSound is checked
-    std::function<void()> store;       // store the controls in the settings and write the file
-    // OK with a change, in this order:
-    std::function<void()> rebuildShownLanguages;              // from the language boxes
-    std::function<void(int languageNumber)> switchInterface;  // fonts of all windows, then texts
-    std::function<void()> relayoutPanes;
-    std::function<void(int pointSize)> setPaneFontSize;
-    std::function<void()> refreshEntryViews;  // open entry lists, auto-play range and position
+  // What the dialog asks of the program (the settings binding answers).
+  class Owner {
+   public:
+    virtual ~Owner() = default;
+    // The click sound; asked only while chBoxSound is checked.
+    virtual void clickSound() = 0;
+    // Stores the controls in the settings and writes the file.
+    virtual void store() = 0;
+    // OK with a change, in this order: the shown languages from the language boxes; the fonts
+    // of all windows, then their texts; the panes laid out again; their font size; the open
+    // entry lists and the auto-play range and position.
+    virtual void rebuildShownLanguages() = 0;
+    virtual void switchInterface(int languageNumber) = 0;
+    virtual void relayoutPanes() = 0;
+    virtual void setPaneFontSize(int pointSize) = 0;
+    virtual void refreshEntryViews() = 0;
   };
 
   explicit TfrmNumbLang(QWidget* parent = nullptr);
@@ -64,7 +72,10 @@ class TfrmNumbLang : public orvik::BorderlessForm {
   // pronunciation and auto-play groups when only one language has sounds, and the fonts of the
   // interface language. The settings themselves come in through the controls afterwards.
   void setUp(const Installation& installation);
-  void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+  // Who answers the dialog (not owned; null: nobody) and the message shown when the last
+  // language box is unchecked.
+  void setOwner(Owner* owner) { owner_ = owner; }
+  void setCheckedMessage(TMsgChecked* message) { checkedMessage_ = message; }
   const Installation& installation() const { return installation_; }
 
   // Places the dialog by the main window (and its central panel when maximised), takes the
@@ -124,7 +135,8 @@ class TfrmNumbLang : public orvik::BorderlessForm {
   void relabel(int languageNumber);
 
   Installation installation_;
-  Hooks hooks_;
+  Owner* owner_ = nullptr;
+  TMsgChecked* checkedMessage_ = nullptr;
   Snapshot snapshot_;
   QString lastBox_;
   QWidget* mainWindow_ = nullptr;

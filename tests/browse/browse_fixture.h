@@ -1,7 +1,9 @@
 #pragma once
 // The main window on a fresh copy of the small test installation, started as the program starts
-// it, shown on the offscreen screen, with a recording hand-over to the other subsystems and
-// helpers that drive it with real mouse events.
+// it with the program's real hand-over to the other subsystems, shown on the offscreen screen,
+// and helpers that drive it with real mouse events. The program's two audio devices are silent
+// ones that write down every sound they open (`heard`), on clocks that let synchronous sounds
+// end at once; the bedroom page has entry recordings in every language.
 //
 // The small dictionary: chapter 1 "Home" (page 101 "The hall" with one entry before the heading
 // "Rooms", page 102 "The bedroom" with six entries), chapter 4 "Food" (heading, page 401 "The
@@ -14,16 +16,19 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
 #include <QMouseEvent>
 #include <QTest>
 #include <functional>
 
 #include "app/data_module.h"
 #include "app/installation_keys.h"
-#include "app/startup.h"
+#include "program/startup.h"
 #include "browse/main_window.h"
-#include "browse/seams.h"
+#include "browse/hand_over.h"
 #include "controls/new_list_box.h"
+#include "controls/orvik_panel.h"
 #include "controls/orvik_btn_nav.h"
 #include "controls/orvik_zakladka.h"
 #include "platform/application.h"
@@ -32,30 +37,37 @@
 #include "platform/optical_discs.h"
 #include "platform/table.h"
 #include "platform/table_writer.h"
+#include "platform/wave_device.h"
+#include "wave_file.h"
 #include "test_installation.h"
 
-// Counts what browsing asked of the other subsystems.
-class RecordingSeams : public BrowseSeams {
+// A silent audio device that writes down the sounds it opens, on a clock that moves on a little
+// every time it is read (so synchronous sounds end at once).
+class HeardWaveDevice final : public orvik::WaveDevice {
  public:
-  void playClickSound() override { ++clicks; }
-  void playPageTurnSound() override { ++pageTurns; }
-  void pronounceEntry(int languageNumber) override { pronounced << languageNumber; }
-  void openSayIn(QPoint point) override {
-    sayInAt = point;
-    sayIn = true;
-  }
-  bool sayInShowing() const override { return sayIn; }
-  void hideSayIn() override { sayIn = false; }
-  bool autoPlayRunning() const override { return autoPlay; }
-  void closeChoosers() override { ++chooserCloses; }
+  explicit HeardWaveDevice(QStringList* heard) : orvik::WaveDevice(&clock_), heard_(heard) {}
 
-  int clicks = 0;
-  int pageTurns = 0;
-  int chooserCloses = 0;
-  QList<int> pronounced;
-  QPoint sayInAt;
-  bool sayIn = false;
-  bool autoPlay = false;
+ protected:
+  bool openOutput(const QString& file) override {
+    heard_->append(QFileInfo(file).absoluteFilePath());
+    return true;
+  }
+  void closeOutput() override {}
+  void startOutput(qint64) override {}
+  void pauseOutput() override {}
+  void resumeOutput() override {}
+  void stopOutput() override {}
+
+ private:
+  class TickingClock final : public orvik::WaveClock {
+   public:
+    qint64 nowMs() const override { return now_ += 25; }
+
+   private:
+    mutable qint64 now_ = 0;
+  };
+  TickingClock clock_;
+  QStringList* heard_;
 };
 
 class BrowseTest : public ::testing::Test {
@@ -71,25 +83,55 @@ class BrowseTest : public ::testing::Test {
 
   // Starts the program; `prepare` may change the copied installation first.
   void start(const std::function<void(TestInstallation&)>& prepare = {}) {
+    for (const char* language : {"En", "Fr", "Ru", "Sp"})
+      QDir().mkpath(dir.filePath(QStringLiteral("Sound/%1/1").arg(QLatin1String(language))));
     if (prepare) prepare(dir);
+    for (const char* language : {"En", "Fr", "Ru", "Sp"})
+      for (int order = 1; order <= 6; ++order) {
+        const QString file = dir.filePath(QStringLiteral("Sound/%1/1/A02%2.wav")
+                                              .arg(QLatin1String(language))
+                                              .arg(order, 2, 10, QLatin1Char('0')));
+        if (!QFile::exists(file)) writeTestWave(file, 40);
+      }
     StartupEnvironment e;
     e.currentDir = dir.path();
     e.discs = &discs;
     e.messages = &messages;
     e.splashMs = 20;
     e.waitMs = 10;
+    e.makeWaveDevice = waveDevices ? waveDevices : [this]() -> std::unique_ptr<orvik::WaveDevice> {
+      return std::make_unique<HeardWaveDevice>(&heard);
+    };
     program = std::make_unique<OrvikProgram>(std::move(e));
     ASSERT_TRUE(program->start());
     w = program->mainWindow();
     ASSERT_NE(w, nullptr);
-    auto recording = std::make_unique<RecordingSeams>();
-    seams = recording.get();
-    w->setSeams(std::move(recording));
+    // Interface sounds on, so that the clicks and page turns can be heard.
+    data()->settings().setValue(Settings::SoundEffects, 1);
+    pointerMoves = std::make_unique<QSignalSpy>(w, &TForm1::pointerMovedOverWindow);
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
   }
 
   TDMOrvik* data() const { return program->dataModule(); }
+
+  // How many times the program played a sound file of the installation's root ("1.wav").
+  int heardCount(const QString& rootFile) const {
+    return int(heard.count(QFileInfo(dir.filePath(rootFile)).absoluteFilePath()));
+  }
+  int clicks() const { return heardCount(QStringLiteral("1.wav")); }
+  int pageTurns() const { return heardCount(QStringLiteral("2.wav")); }
+  // The languages (1..4) whose entry recordings were played, in order.
+  QList<int> pronounced() const {
+    QList<int> languages;
+    const QStringList folders{"/Sound/En/", "/Sound/Fr/", "/Sound/Ru/", "/Sound/Sp/"};
+    for (const QString& file : heard)
+      for (int i = 0; i < 4; ++i)
+        if (file.contains(folders[i]) && !file.contains(QStringLiteral("/Chpg/")))
+          languages << i + 1;
+    return languages;
+  }
+  bool sayInShowing() const { return w->PopUpPct->isVisible(); }
 
   // A mouse movement delivered to a control as the window system delivers it.
   static void moveTo(QWidget* widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton) {
@@ -194,5 +236,11 @@ class BrowseTest : public ::testing::Test {
   orvik::FixedDiscs discs;
   std::unique_ptr<OrvikProgram> program;
   TForm1* w = nullptr;
-  RecordingSeams* seams = nullptr;
+  // Makes the program's audio devices when set before start(): first the media player of entry
+  // sounds, then the output of names and interface sounds.
+  std::function<std::unique_ptr<orvik::WaveDevice>()> waveDevices;
+  // Every sound file the program opened, absolute paths, in order.
+  QStringList heard;
+  // The main window's announcements that the pointer moved over it (the choosers close).
+  std::unique_ptr<QSignalSpy> pointerMoves;
 };

@@ -32,6 +32,13 @@
 
 namespace {
 
+// The Spanish entry-list window is open, the others closed.
+class SpanishListOpen final : public EntryListsRole {
+ public:
+  void openEntryList(int) override {}
+  bool entryListOpen(int language) const override { return language == 4; }
+} spanishListOpen;
+
 constexpr int En = 1, Fr = 2, Ru = 3, Sp = 4;
 const QColor kBackground(238, 230, 201);
 const QColor kShadow(180, 169, 135);
@@ -228,7 +235,7 @@ TEST_F(EntryPanesTest, FramesAreDrawnOnTheBackgroundAndTheShadowsShown) {
 
 TEST_F(EntryPanesTest, ThePageViewShowsTheShownLanguagesWithTheirButtons) {
   // English and Russian have sounds, French and Spanish do not; the Spanish list is open.
-  panes->setListWindowOpen([](int language) { return language == Sp; });
+  panes->setEntryLists(&spanishListOpen);
   panes->applyLayout({-1, 1, 5, 6});
   panes->setPageViewVisible(true, background);
   showWindow();
@@ -254,7 +261,7 @@ TEST_F(EntryPanesTest, ThePageViewShowsTheShownLanguagesWithTheirButtons) {
   if (qEnvironmentVariableIsSet("ORVIK_PANES_SHOTS")) {
     panes->syncAllToEntry(102, 2);
     panel->grab().save(qEnvironmentVariable("ORVIK_PANES_SHOTS") + "/panes3.png");
-    panes->setListWindowOpen({});
+    panes->setEntryLists(nullptr);
     panes->applyLayout({0, 1, 5, 6});
     panes->setPageViewVisible(true, background);
     panes->syncAllToEntry(102, 3);
@@ -268,7 +275,7 @@ TEST_F(EntryPanesTest, ThePageViewShowsTheShownLanguagesWithTheirButtons) {
     panes->setPageViewVisible(true, background);
     panel->grab().save(qEnvironmentVariable("ORVIK_PANES_SHOTS") + "/panes1.png");
     panes->applyLayout({-1, 1, 5, 6});
-    panes->setListWindowOpen([](int language) { return language == Sp; });
+    panes->setEntryLists(&spanishListOpen);
     panes->hideAll();
     panes->setPageViewVisible(true, background);
   }

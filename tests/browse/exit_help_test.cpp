@@ -7,6 +7,8 @@
 #include <QTimer>
 
 #include "browse_fixture.h"
+#include "browse/entry_panes.h"
+#include "sound/main_window_sound.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
 #include "lang/about_box.h"
@@ -17,23 +19,13 @@
 
 namespace {
 
-class ExitSeams : public RecordingSeams {
- public:
-  void stopAllSounds() override { ++soundStops; }
-  void stopAutoPlay() override { ++autoPlayStops; }
-  void setAutoPlayIdle() override { ++idles; }
-  int soundStops = 0;
-  int autoPlayStops = 0;
-  int idles = 0;
-};
-
 class ExitHelpTest : public BrowseTest {
  protected:
+  // The bedroom's first English entry lasts long enough to be playing when the program ends.
   void startProgram() {
-    start();
-    auto s = std::make_unique<ExitSeams>();
-    rec = s.get();
-    w->setSeams(std::move(s));
+    start([](TestInstallation& inst) {
+      writeTestWave(inst.filePath(QStringLiteral("Sound/En/1/A0201.wav")), 60000);
+    });
     exitDialog = qobject_cast<TfrmExit*>(orvik::findWindow("frmExit"));
     helpMenu = qobject_cast<TfrmOptForHelp*>(orvik::findWindow("frmOptForHelp"));
     about = qobject_cast<TfrmAbout*>(orvik::findWindow("frmAbout"));
@@ -65,7 +57,10 @@ class ExitHelpTest : public BrowseTest {
     return f.readAll().at(13);
   }
 
-  ExitSeams* rec = nullptr;
+  bool entrySoundPlaying() const {
+    const orvik::WaveDevice* player = program->parts().sound->entryPlayer();
+    return player->mode() == orvik::WaveMode::Playing;
+  }
   TfrmExit* exitDialog = nullptr;
   TfrmOptForHelp* helpMenu = nullptr;
   TfrmAbout* about = nullptr;
@@ -80,7 +75,9 @@ TEST_F(ExitHelpTest, NoLeavesEverythingYesSilencesWritesTheSettingsAndEnds) {
   data()->settings().setValue(Settings::FontSize, before == 6 ? 7 : 6);
   // Saving copies the settings dialog's controls first: the slider must carry the new size.
   data()->settings().controls()->copySettingsToControls();
-  const int clicks = rec->clicks;
+  const int clicks = this->clicks();
+  click(w->entryPanes()->soundButton(1), QPoint(5, 5));
+  ASSERT_TRUE(entrySoundPlaying());
 
   answerExit(false);
   click(w->btnExitNew, QPoint(10, 10));
@@ -88,16 +85,16 @@ TEST_F(ExitHelpTest, NoLeavesEverythingYesSilencesWritesTheSettingsAndEnds) {
   EXPECT_TRUE(centred);
   EXPECT_TRUE(w->isVisible());
   EXPECT_FALSE(orvik::Application::terminated());
-  EXPECT_EQ(rec->soundStops, 0);
+  EXPECT_TRUE(entrySoundPlaying()) << "No leaves the sound playing";
   EXPECT_EQ(savedFontSize(), before) << "No writes nothing";
   EXPECT_EQ(w->currentPageCode(), 102);
-  EXPECT_EQ(rec->clicks, clicks + 1) << "the click sound";
+  EXPECT_EQ(this->clicks(), clicks + 1) << "the click sound";
 
   // The frame's close button asks the same question.
   answerExit(true);
   click(w->btnClose, QPoint(7, 7));
   EXPECT_TRUE(shown);
-  EXPECT_EQ(rec->soundStops, 1) << "Yes silences the sounds";
+  EXPECT_FALSE(entrySoundPlaying()) << "Yes silences the sounds";
   EXPECT_FALSE(w->isVisible());
   EXPECT_EQ(savedFontSize(), before == 6 ? 7 : 6) << "the close handler wrote the settings";
   EXPECT_TRUE(orvik::Application::terminated());
@@ -106,7 +103,7 @@ TEST_F(ExitHelpTest, NoLeavesEverythingYesSilencesWritesTheSettingsAndEnds) {
 
 TEST_F(ExitHelpTest, AltF4AsksUnlessAutoPlayRuns) {
   startProgram();
-  rec->autoPlay = true;
+  w->setAutoPlayRunning(true);
   answerExit(false);
   QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier);
   click(w->btnExitNew, QPoint(10, 10));
@@ -114,7 +111,7 @@ TEST_F(ExitHelpTest, AltF4AsksUnlessAutoPlayRuns) {
   EXPECT_FALSE(shown) << "nothing while auto-play runs";
   EXPECT_TRUE(w->isVisible());
 
-  rec->autoPlay = false;
+  w->setAutoPlayRunning(false);
   answerExit(false);
   QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier);
   EXPECT_TRUE(shown);
@@ -141,9 +138,9 @@ TEST_F(ExitHelpTest, WindowSystemCloseGoesThroughTheConfirmation) {
 
 TEST_F(ExitHelpTest, HelpMenuInSpanishOpensTheAboutBox) {
   startProgram();
-  const int clicks = rec->clicks;
+  const int clicks = this->clicks();
   click(w->btnHelp, QPoint(10, 10));
-  EXPECT_EQ(rec->clicks, clicks + 1);
+  EXPECT_EQ(this->clicks(), clicks + 1);
   ASSERT_TRUE(helpMenu->isVisible());
   EXPECT_EQ(helpMenu->pos(), QPoint(w->x() + w->btnHelp->x() - 25, w->y() + w->height() - 73));
   EXPECT_EQ(helpMenu->HelpList->Lines(), QStringList({"Help", "About..."}));
@@ -160,15 +157,15 @@ TEST_F(ExitHelpTest, HelpMenuInSpanishOpensTheAboutBox) {
     aboutShown = about->isVisible() && about->isShowingModal() && !helpMenu->isVisible();
     QTest::mouseClick(about->OrvikBtn981, Qt::LeftButton, {}, QPoint(10, 10));
   });
+  w->setAutoPlayRunning(true);
   const QPoint line2(10, 26);
   moveTo(helpMenu->HelpList, line2);
   ASSERT_EQ(helpMenu->HelpList->selectedNumber(), 2);
   click(helpMenu->HelpList, line2);
   EXPECT_TRUE(aboutShown);
   EXPECT_FALSE(about->isVisible());
-  EXPECT_EQ(rec->clicks, clicks + 2);
-  EXPECT_EQ(rec->autoPlayStops, 1);
-  EXPECT_EQ(rec->idles, 1);
+  EXPECT_EQ(this->clicks(), clicks + 2);
+  EXPECT_FALSE(w->autoPlayRunning()) << "auto-play stopped";
   EXPECT_TRUE(w->isVisible());
 }
 

@@ -159,13 +159,13 @@ TEST_F(SettingsWiringTest, OkWithFrenchAddedShowsThreePanes) {
   start(writeThreeLanguageSettings);
   openBedroom();
   ASSERT_EQ(w->entryPanes()->shownCount(), 2);
-  const int clicksBefore = seams->clicks;
+  const int clicksBefore = clicks();
   openSettingsAnd([](TfrmNumbLang* d) {
     QTest::mouseClick(d->chBoxFr, Qt::LeftButton, {}, QPoint(6, 6));
     d->TrackBarFonts->setPosition(15);
     QTest::mouseClick(d->btnOK, Qt::LeftButton, {}, QPoint(10, 10));
   });
-  EXPECT_EQ(seams->clicks, clicksBefore + 1) << "the settings button's click";
+  EXPECT_EQ(clicks(), clicksBefore + 1) << "the settings button's click";
   EXPECT_EQ(w->entryPanes()->shownCount(), 3);
   EXPECT_TRUE(w->entryPanes()->isShown(2));
   for (int language : {1, 2, 3}) EXPECT_TRUE(w->entryPanes()->pane(language)->isVisible());

@@ -39,6 +39,19 @@ void clickButton(QWidget* button) {
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
+// Writes down what the dialog asks of the program, in order.
+struct RecordingOwner final : TfrmNumbLang::Owner {
+  explicit RecordingOwner(QStringList& calls) : calls(calls) {}
+  void clickSound() override { calls << "click"; }
+  void store() override { calls << "store"; }
+  void rebuildShownLanguages() override { calls << "shown"; }
+  void switchInterface(int n) override { calls << QString("interface %1").arg(n); }
+  void relayoutPanes() override { calls << "panes"; }
+  void setPaneFontSize(int n) override { calls << QString("font %1").arg(n); }
+  void refreshEntryViews() override { calls << "refresh"; }
+  QStringList& calls;
+};
+
 struct DialogTest : ::testing::Test {
   EnglishAfterwards english;
   QWidget main;
@@ -46,8 +59,10 @@ struct DialogTest : ::testing::Test {
   TfrmNumbLang dialog;
   QList<int> frameCounts;
   QStringList calls;
+  RecordingOwner owner{calls};
 
   DialogTest() {
+    dialog.setCheckedMessage(&message);
     main.setGeometry(100, 50, 757, 564);
     main.setObjectName("Form1");
   }
@@ -64,15 +79,7 @@ struct DialogTest : ::testing::Test {
       return img;
     };
     dialog.setUp(inst);
-    TfrmNumbLang::Hooks hooks;
-    hooks.clickSound = [this] { calls << "click"; };
-    hooks.store = [this] { calls << "store"; };
-    hooks.rebuildShownLanguages = [this] { calls << "shown"; };
-    hooks.switchInterface = [this](int n) { calls << QString("interface %1").arg(n); };
-    hooks.relayoutPanes = [this] { calls << "panes"; };
-    hooks.setPaneFontSize = [this](int n) { calls << QString("font %1").arg(n); };
-    hooks.refreshEntryViews = [this] { calls << "refresh"; };
-    dialog.setHooks(hooks);
+    dialog.setOwner(&owner);
   }
 
   // Shows the dialog, runs `action` in it and then presses `closer` (when given).

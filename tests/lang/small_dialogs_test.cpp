@@ -163,13 +163,14 @@ TEST(HelpMenu, DrawnEdgesAndTheLinesOfEachLanguage) {
 TEST(HelpMenu, StandsAboveTheHelpButton) {
   MainStandIn main;
   main.window.show();
-  TfrmOptForHelp menu;  // created while the main window exists
+  TfrmOptForHelp menu;
+  menu.setAnchors(&main.window, main.panel, main.help, nullptr);
   EXPECT_EQ(menu.pos(), QPoint(100 + 250 - (115 - 50) / 2, 50 + 564 - 40 - 30));
-  menu.popUp(&main.window);
+  menu.popUp();
   EXPECT_TRUE(menu.isVisible());
   EXPECT_EQ(menu.pos(), QPoint(100 + 250 - 25, 50 + 564 - 40 - 33));
   main.window.move(200, 80);
-  menu.popUp(&main.window);
+  menu.popUp();
   EXPECT_EQ(menu.pos(), QPoint(200 + 250 - 25, 80 + 564 - 40 - 33));
 }
 
@@ -177,16 +178,17 @@ TEST(HelpMenu, FirstLineOnlyClosesSecondOpensTheAboutBox) {
   MainStandIn main;
   TfrmOptForHelp menu;
   TfrmAbout about;
+  menu.setAnchors(&main.window, main.panel, main.help, &about);
   QSignalSpy pressed(&menu, &TfrmOptForHelp::linePressed);
 
-  menu.popUp(&main.window);
+  menu.popUp();
   pressLine(menu.HelpList, 1);
   EXPECT_FALSE(menu.isVisible());
   EXPECT_FALSE(about.isVisible());
   ASSERT_EQ(pressed.size(), 1);
   EXPECT_EQ(pressed[0][0].toInt(), 1);
 
-  menu.popUp(&main.window);
+  menu.popUp();
   bool aboutWasModal = false;
   QPoint aboutPos;
   QTimer::singleShot(20, &about, [&] {

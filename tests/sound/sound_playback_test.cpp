@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/program_seams.h"
+#include "sound/main_window_sound.h"
 #include "app/settings_file.h"
 #include "browse/browse_fixture.h"
 #include "browse/entry_panes.h"
@@ -27,13 +27,6 @@ class TickingClock final : public orvik::WaveClock {
   mutable qint64 now_ = 0;
 };
 
-// The program's seams while auto-play runs.
-class AutoPlayingSeams : public ProgramSeams {
- public:
-  using ProgramSeams::ProgramSeams;
-  bool autoPlayRunning() const override { return true; }
-};
-
 const QString kEnglishMessage = QStringLiteral(
     "Please make sure that the Orvik Demo disc is inserted\rin your CD-drive and try again.");
 const QString kRussianMessage = QStringLiteral(
@@ -44,16 +37,16 @@ const QString kRussianMessage = QStringLiteral(
 
 class SoundPlaybackTest : public BrowseTest {
  protected:
-  template <typename Seams = ProgramSeams>
   void startWithSound(const std::function<void(TestInstallation&)>& prepare = {}) {
+    int made = 0;
+    waveDevices = [this, made]() mutable -> std::unique_ptr<orvik::WaveDevice> {
+      auto device = std::make_unique<orvik::SilentWaveDevice>(made++ == 0 ? static_cast<orvik::WaveClock*>(&entryClock) : &namesClock);
+      (made == 1 ? entryDevice : nameDevice) = device.get();
+      return device;
+    };
     start(prepare);
-    auto entry = std::make_unique<orvik::SilentWaveDevice>(&entryClock);
-    auto names = std::make_unique<orvik::SilentWaveDevice>(&namesClock);
-    entryDevice = entry.get();
-    nameDevice = names.get();
-    auto s = std::make_unique<Seams>(data(), w, std::move(entry), std::move(names));
-    ps = s.get();
-    w->setSeams(std::move(s));
+    ps = program->parts().sound;
+    ASSERT_NE(ps, nullptr);
   }
   QString sound(const QString& relative) const { return dir.filePath(relative); }
   void setInterface(int language) {
@@ -64,7 +57,7 @@ class SoundPlaybackTest : public BrowseTest {
   TickingClock namesClock;
   orvik::WaveDevice* entryDevice = nullptr;
   orvik::WaveDevice* nameDevice = nullptr;
-  ProgramSeams* ps = nullptr;
+  MainWindowSound* ps = nullptr;
 };
 
 TEST_F(SoundPlaybackTest, TheProgramStartsWithTheSoundHandOver) {
@@ -76,14 +69,14 @@ TEST_F(SoundPlaybackTest, TheProgramStartsWithTheSoundHandOver) {
   e.waitMs = 10;
   program = std::make_unique<OrvikProgram>(std::move(e));
   ASSERT_TRUE(program->start());
-  EXPECT_NE(dynamic_cast<ProgramSeams*>(program->mainWindow()->seams()), nullptr);
+  EXPECT_NE(dynamic_cast<MainWindowSound*>(program->mainWindow()->handOver().sound), nullptr);
 }
 
 TEST_F(SoundPlaybackTest, EntrySoundButtonPlaysTheEntryThroughTheMediaPlayer) {
   startWithSound();
   openBedroom();
   int cleared = 0, tracking = 0;
-  ps->sound()->setPanelHooks({[&] { ++cleared; }, [&] { ++tracking; }, {}, {}, {}});
+  ps->playback()->setPanelHooks({[&] { ++cleared; }, [&] { ++tracking; }, {}, {}, {}});
 
   click(w->entryPanes()->soundButton(1), QPoint(5, 5));
   EXPECT_EQ(entryDevice->fileName(), sound("Sound/En/1/A0201.wav"));
@@ -97,11 +90,11 @@ TEST_F(SoundPlaybackTest, EntrySoundButtonPlaysTheEntryThroughTheMediaPlayer) {
   // The next entry stops the sound; pronouncing it plays its own recording from the start.
   w->btnNextWordClick();
   EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Stopped);
-  ps->pronounceEntry(1);
+  w->PronounceEntry(1);
   EXPECT_EQ(entryDevice->fileName(), sound("Sound/En/1/A0202.wav"));
   EXPECT_EQ(entryDevice->position(), 0);
   // Another language's button plays that language's recording, cutting the previous one.
-  ps->pronounceEntry(3);
+  w->PronounceEntry(3);
   EXPECT_EQ(entryDevice->fileName(), sound("Sound/Ru/1/A0202.wav"));
   EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Playing);
   EXPECT_TRUE(messages.messages.isEmpty());
@@ -123,22 +116,23 @@ TEST_F(SoundPlaybackTest, NothingIsPronouncedFromAnEmptyPane) {
   startWithSound();
   openBedroom();
   w->ClearEntryPanes();
-  ps->pronounceEntry(1);
+  w->PronounceEntry(1);
   click(w->entryPanes()->soundButton(1), QPoint(5, 5));
   EXPECT_FALSE(entryDevice->isOpen());
   // A language number beyond the four has no pane.
   w->SyncEntryPanes();
-  ps->pronounceEntry(7);
+  w->PronounceEntry(7);
   EXPECT_FALSE(entryDevice->isOpen());
-  ps->pronounceEntry(1);
+  w->PronounceEntry(1);
   EXPECT_TRUE(entryDevice->isOpen());
 }
 
 TEST_F(SoundPlaybackTest, NothingIsPronouncedWhileAutoPlayRuns) {
-  startWithSound<AutoPlayingSeams>();
-  openBedroom();
+  startWithSound();
+  openBedroom();  // opening a chapter stops auto-play, so it starts here
+  w->setAutoPlayRunning(true);
   click(w->entryPanes()->soundButton(1), QPoint(5, 5));
-  ps->pronounceEntry(1);
+  w->PronounceEntry(1);
   EXPECT_FALSE(entryDevice->isOpen());
   EXPECT_TRUE(messages.messages.isEmpty());
 }
@@ -164,7 +158,7 @@ TEST_F(SoundPlaybackTest, PageAndChapterNameButtonsPlayTheNamesOfTheInterfaceLan
 
   // Stopping all sounds cuts the entry sound and the name sound.
   click(w->btnSoundPage, QPoint(5, 5));
-  ps->pronounceEntry(1);
+  w->PronounceEntry(1);
   ps->stopAllSounds();
   EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Stopped);
   EXPECT_NE(nameDevice->mode(), orvik::WaveMode::Playing);
@@ -179,9 +173,9 @@ TEST_F(SoundPlaybackTest, AMissingRecordingShowsTheDiscMessageInEnglishAndRussia
   });
   openBedroom();
   int idle = 0, stopped = 0;
-  ps->sound()->setPanelHooks({{}, {}, {}, [&] { ++idle; }, [&] { ++stopped; }});
+  ps->playback()->setPanelHooks({{}, {}, {}, [&] { ++idle; }, [&] { ++stopped; }});
 
-  EXPECT_FALSE(ps->sound()->playEntrySound(1));
+  EXPECT_FALSE(ps->playback()->playEntrySound(1));
   ASSERT_EQ(messages.messages.size(), 1);
   EXPECT_EQ(messages.messages[0].kind, orvik::MessageKind::Information);
   EXPECT_EQ(messages.messages[0].text, kEnglishMessage);
@@ -190,24 +184,24 @@ TEST_F(SoundPlaybackTest, AMissingRecordingShowsTheDiscMessageInEnglishAndRussia
   EXPECT_FALSE(entryDevice->isOpen());
 
   setInterface(3);
-  EXPECT_FALSE(ps->sound()->playEntrySound(3));
+  EXPECT_FALSE(ps->playback()->playEntrySound(3));
   ASSERT_EQ(messages.messages.size(), 2);
   EXPECT_EQ(messages.messages[1].text, kRussianMessage);
 
   setInterface(2);
   w->ReloadLanguageNames(2);
-  EXPECT_FALSE(ps->sound()->playEntrySound(1));
+  EXPECT_FALSE(ps->playback()->playEntrySound(1));
   nameDevice->close();
   click(w->btnSoundPage, QPoint(5, 5));
   EXPECT_FALSE(nameDevice->isOpen());
   setInterface(4);
-  EXPECT_FALSE(ps->sound()->playEntrySound(1));
+  EXPECT_FALSE(ps->playback()->playEntrySound(1));
   EXPECT_EQ(messages.messages.size(), 2);
 
   // Without the data folder under the current directory the sounds are not expected on a disc.
   setInterface(1);
   ASSERT_TRUE(QFile::rename(dir.filePath("ODataBase/PctInfo.ort"), dir.filePath("elsewhere.ort")));
-  EXPECT_FALSE(ps->sound()->playEntrySound(1));
+  EXPECT_FALSE(ps->playback()->playEntrySound(1));
   EXPECT_EQ(messages.messages.size(), 2);
 }
 
@@ -216,8 +210,8 @@ TEST_F(SoundPlaybackTest, ALanguageWithoutItsTablePronouncesNothingAndReportsNot
   openBedroom();
   data()->tblWordNameFr->close();
   data()->tblPageNameEn->close();
-  EXPECT_FALSE(ps->sound()->playEntrySound(2));
-  EXPECT_FALSE(ps->sound()->playPageNameSound());
+  EXPECT_FALSE(ps->playback()->playEntrySound(2));
+  EXPECT_FALSE(ps->playback()->playPageNameSound());
   EXPECT_FALSE(entryDevice->isOpen());
   EXPECT_TRUE(messages.messages.isEmpty());
   EXPECT_FALSE(orvik::Application::terminated());
@@ -234,7 +228,7 @@ TEST_F(SoundPlaybackTest, ARecordingOnADiscIsFoundWhenTheInstallationLacksIt) {
   });
   discs = orvik::FixedDiscs({disc.path()});
   openBedroom();
-  EXPECT_TRUE(ps->sound()->playEntrySound(1));
+  EXPECT_TRUE(ps->playback()->playEntrySound(1));
   EXPECT_EQ(entryDevice->fileName(), disc.filePath("SOUND/EN/1/a0201.wav"));
   EXPECT_TRUE(messages.messages.isEmpty());
 }

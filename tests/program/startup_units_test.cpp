@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "app/data_module.h"
-#include "app/display_check.h"
+#include "program/display_check.h"
 #include "app/installation_keys.h"
 #include "app/scrambled_picture.h"
 #include "platform/application.h"

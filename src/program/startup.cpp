@@ -1,16 +1,16 @@
-#include "app/startup.h"
+#include "program/startup.h"
 
 #include <QApplication>
 
-#include "app/program_seams.h"
-#include "app/settings_binding.h"
-#include "app/splash_form.h"
+#include "program/settings_binding.h"
+#include "program/wiring.h"
+#include "program/splash_form.h"
 #include "browse/main_window.h"
 #include "lang/about_box.h"
 #include "lang/exit_dialog.h"
 #include "lang/help_menu.h"
 #include "lang/locate_dialog.h"
-#include "lang/page_entry_lists.h"
+#include "pagelist/page_entry_lists.h"
 #include "lang/settings_dialog.h"
 #include "pagelist/page_list_windows.h"
 #include "platform/application.h"
@@ -35,7 +35,9 @@ OrvikProgram::OrvikProgram(StartupEnvironment env) : env_(std::move(env)) {
 }
 
 OrvikProgram::~OrvikProgram() {
-  // The binding first: the settings must not reach the dialog while it goes.
+  // The roles first (the main window stops asking them), then the binding: the settings must
+  // not reach the dialog while it goes.
+  parts_.releaseRoles();
   settingsBinding_.reset();
   // Windows first: they read the data module while they go.
   for (int i = windows_.size() - 1; i >= 0; --i) delete windows_[i].data();
@@ -53,38 +55,53 @@ bool OrvikProgram::start() {
     return false;
   }
 
-  const auto add = [this](QWidget* w) { windows_.append(w); };
-  add(new TForm1(data_.get()));
+  const auto add = [this](auto* w) {
+    windows_.append(w);
+    return w;
+  };
+  ProgramParts& p = parts_;
+  p.data = data_.get();
+  p.env = &env_;
+  p.mainWindow = add(new TForm1(data_.get()));
   if (orvik::Application::terminated()) return false;
-  mainWindow()->setSeams(std::make_unique<ProgramSeams>(data_.get(), mainWindow()));
   add(new TLangList);
-  auto* settingsDialog = new TfrmNumbLang;
-  add(settingsDialog);
-  settingsBinding_ = std::make_unique<SettingsBinding>(data_->settings(), settingsDialog,
-                                                       mainWindow(), env_.currentDir);
-  add(new TFormEn);
-  add(new TFormRu);
-  add(new TFormSp);
-  add(new TFormFr);
+  p.settingsDialog = add(new TfrmNumbLang);
+  settingsBinding_ = std::make_unique<SettingsBinding>(data_->settings(), p.settingsDialog,
+                                                       p.mainWindow, env_.currentDir);
+  p.settingsBinding = settingsBinding_.get();
+  p.entryLists[0] = add(new TFormEn);
+  p.entryLists[2] = add(new TFormRu);
+  p.entryLists[3] = add(new TFormSp);
+  p.entryLists[1] = add(new TFormFr);
   add(new TFrmFind);
-  add(new TfrmFindEn);
-  add(new TfrmFindRu);
-  add(new TfrmFindFr);
-  add(new TfrmFindSp);
+  p.findWindows[0] = add(new TfrmFindEn);
+  p.findWindows[2] = add(new TfrmFindRu);
+  p.findWindows[1] = add(new TfrmFindFr);
+  p.findWindows[3] = add(new TfrmFindSp);
   add(new TfrmPageList);
-  add(new TfrmPageListEn);
-  add(new TfrmPageListRu);
-  add(new TfrmPageListSp);
-  add(new TfrmPageListFr);
-  add(new TMsgFind);
-  add(new TMsgPrint);
-  add(new TMsgChecked);
-  add(new TfrmLangForFind);
-  add(new TfrmLangForPageList);
-  add(new TfrmOptForHelp);
-  add(new TfrmTrackAutoPlay);
-  add(new TfrmAbout);
-  add(new TfrmExit);
+  p.pageLists[0] = add(new TfrmPageListEn);
+  p.pageLists[2] = add(new TfrmPageListRu);
+  p.pageLists[3] = add(new TfrmPageListSp);
+  p.pageLists[1] = add(new TfrmPageListFr);
+  p.findMessage = add(new TMsgFind);
+  p.printMessage = add(new TMsgPrint);
+  p.checkedMessage = add(new TMsgChecked);
+  p.findChooser = add(new TfrmLangForFind);
+  p.pageListChooser = add(new TfrmLangForPageList);
+  p.helpMenu = add(new TfrmOptForHelp);
+  p.autoPlayPanel = add(new TfrmTrackAutoPlay);
+  p.about = add(new TfrmAbout);
+  p.exitDialog = add(new TfrmExit);
+  if (orvik::Application::terminated()) return false;
+
+  wireSound(p);
+  wireDialogs(p);
+  wireAutoPlay(p);
+  wireEntryLists(p);
+  wireFind(p);
+  wirePageLists(p);
+  wirePrint(p);
+  p.mainWindow->setHandOver(p.handOver);
   return !orvik::Application::terminated();
 }
 
@@ -102,4 +119,12 @@ QList<QWidget*> OrvikProgram::windows() const {
   QList<QWidget*> list;
   for (const auto& w : windows_) list << w.data();
   return list;
+}
+
+void ProgramParts::releaseRoles() {
+  if (mainWindow) mainWindow->setHandOver({});
+  handOver = {};
+  sound = nullptr;
+  while (!owned_.empty()) owned_.pop_back();
+  mainWindow = nullptr;
 }

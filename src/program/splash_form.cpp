@@ -1,4 +1,4 @@
-#include "app/splash_form.h"
+#include "program/splash_form.h"
 
 #include <QApplication>
 #include <QEvent>

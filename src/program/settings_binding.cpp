@@ -1,11 +1,11 @@
-#include "app/settings_binding.h"
+#include "program/settings_binding.h"
 
 #include <QCheckBox>
 
 #include "app/scrambled_picture.h"
 #include "browse/entry_panes.h"
 #include "browse/main_window.h"
-#include "browse/seams.h"
+#include "browse/hand_over.h"
 #include "controls/orvik_track_bar.h"
 #include "controls/radio_group.h"
 #include "lang/font_sets.h"
@@ -29,40 +29,47 @@ SettingsBinding::SettingsBinding(Settings& settings, TfrmNumbLang* dialog, TForm
   dialog_->setUp(installation);
   copySettingsToControls();
 
-  TfrmNumbLang::Hooks hooks;
-  hooks.store = [this] { settings_.save(); };
-  hooks.clickSound = [this] {
-    // The box may have been checked just now; the click sound goes by the byte.
-    settings_.setValue(Settings::SoundEffects, 1);
-    if (window_) window_->seams()->playClickSound();
-  };
-  hooks.rebuildShownLanguages = [this] {
-    const std::array<QCheckBox*, 4> boxes = dialog_->languageBoxes();
-    for (int i = 0; i < 4; ++i) settings_.setValue(kShownBytes[i], boxes[i]->isChecked() ? 1 : 0);
-    settings_.deriveShownLanguages();
-  };
-  hooks.switchInterface = [this](int number) {
-    settings_.setValue(Settings::InterfaceLanguage, number);
-    orvik::applyFontSet(orvik::charsetOfLanguageNumber(number));
-    if (window_) window_->ReloadLanguageNames(number);
-  };
-  hooks.relayoutPanes = [this] {
-    if (window_) window_->ApplyShownLanguages();
-  };
-  hooks.setPaneFontSize = [this](int size) {
-    if (window_ && window_->entryPanes()) window_->entryPanes()->setFontSize(size);
-  };
-  hooks.refreshEntryViews = [this] {
-    if (!window_) return;
-    window_->seams()->bringEntryListsToEntry();
-    window_->seams()->updateAutoPlayPosition();
-  };
-  dialog_->setHooks(std::move(hooks));
+  dialog_->setOwner(this);
   settings_.setControls(this);
 }
 
 SettingsBinding::~SettingsBinding() {
   if (settings_.controls() == this) settings_.setControls(nullptr);
+  dialog_->setOwner(nullptr);
+}
+
+void SettingsBinding::store() {
+  settings_.save();
+}
+
+void SettingsBinding::clickSound() {
+  // The box may have been checked just now; the click sound goes by the byte.
+  settings_.setValue(Settings::SoundEffects, 1);
+  if (sound_) sound_->playClickSound();
+}
+
+void SettingsBinding::rebuildShownLanguages() {
+  const std::array<QCheckBox*, 4> boxes = dialog_->languageBoxes();
+  for (int i = 0; i < 4; ++i) settings_.setValue(kShownBytes[i], boxes[i]->isChecked() ? 1 : 0);
+  settings_.deriveShownLanguages();
+}
+
+void SettingsBinding::switchInterface(int number) {
+  settings_.setValue(Settings::InterfaceLanguage, number);
+  orvik::applyFontSet(orvik::charsetOfLanguageNumber(number));
+  if (window_) window_->ReloadLanguageNames(number);
+}
+
+void SettingsBinding::relayoutPanes() {
+  if (window_) window_->ApplyShownLanguages();
+}
+
+void SettingsBinding::setPaneFontSize(int size) {
+  if (window_ && window_->entryPanes()) window_->entryPanes()->setFontSize(size);
+}
+
+void SettingsBinding::refreshEntryViews() {
+  if (window_) window_->announceCurrentEntry();
 }
 
 void SettingsBinding::copyControlsToSettings() {

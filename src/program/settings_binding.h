@@ -9,11 +9,12 @@
 // installation bytes are never written.
 
 #include "app/settings_file.h"
+#include "lang/settings_dialog.h"
 
 class TForm1;
-class TfrmNumbLang;
+class SoundRole;
 
-class SettingsBinding : public SettingsControls {
+class SettingsBinding : public SettingsControls, public TfrmNumbLang::Owner {
  public:
   // Sets the dialog up from the installation lists, shows the settings in it and hooks its
   // OK, closing and click sound to the settings and the main window (which may be null).
@@ -24,8 +25,21 @@ class SettingsBinding : public SettingsControls {
   void copyControlsToSettings() override;
   void copySettingsToControls() override;
 
+  // The click sound of the dialog's buttons (not owned; null: silent).
+  void setSound(SoundRole* sound) { sound_ = sound; }
+
+  // What the dialog asks.
+  void clickSound() override;
+  void store() override;
+  void rebuildShownLanguages() override;
+  void switchInterface(int languageNumber) override;
+  void relayoutPanes() override;
+  void setPaneFontSize(int pointSize) override;
+  void refreshEntryViews() override;
+
  private:
   Settings& settings_;
   TfrmNumbLang* dialog_;
   TForm1* window_;
+  SoundRole* sound_ = nullptr;
 };

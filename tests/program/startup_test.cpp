@@ -1,7 +1,7 @@
 // Starting the program on a fresh copy of a test installation: the windows, the tables of the
 // installed languages, the fatal messages and the settings written at the end.
 
-#include "app/startup.h"
+#include "program/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "app/splash_form.h"
+#include "program/splash_form.h"
 #include "browse/main_window.h"
 #include "controls/orvik_btn98.h"
 #include "lang/font_sets.h"

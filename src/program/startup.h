@@ -1,7 +1,8 @@
 #pragma once
 // The program's start: the data module, then every window once, in the fixed order, the main
-// window first; the windows live until the program ends. Tests start the program through this
-// class without running the event loop.
+// window first; then the wiring hands the main window's work to each subsystem (wiring.h). The
+// windows live until the program ends. Tests start the program through this class without
+// running the event loop.
 
 #include <QList>
 #include <QPointer>
@@ -9,6 +10,7 @@
 #include <memory>
 
 #include "app/data_module.h"
+#include "program/wiring.h"
 
 class SettingsBinding;
 class TForm1;
@@ -18,8 +20,8 @@ class OrvikProgram {
   explicit OrvikProgram(StartupEnvironment env);
   ~OrvikProgram();
 
-  // Creates the data module and, when it succeeded, every window. Returns false when the program
-  // must end (the reason has been shown).
+  // Creates the data module and, when it succeeded, every window, and wires them. Returns false
+  // when the program must end (the reason has been shown).
   bool start();
   // start(), show the main window and run the event loop; returns the exit status.
   int run();
@@ -28,6 +30,8 @@ class OrvikProgram {
   TForm1* mainWindow() const;
   // The windows in the order they were created.
   QList<QWidget*> windows() const;
+  // The windows and the role objects of the running program.
+  const ProgramParts& parts() const { return parts_; }
 
  private:
   StartupEnvironment env_;
@@ -35,4 +39,5 @@ class OrvikProgram {
   QList<QPointer<QWidget>> windows_;
   // Ties the settings to the settings dialog; released before the windows go.
   std::unique_ptr<SettingsBinding> settingsBinding_;
+  ProgramParts parts_;
 };

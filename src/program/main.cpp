@@ -5,8 +5,8 @@
 #include <QDir>
 #include <cstdio>
 
-#include "app/display_check.h"
-#include "app/startup.h"
+#include "program/display_check.h"
+#include "program/startup.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/screen_metrics.h"

@@ -1,4 +1,4 @@
-#include "lang/page_entry_lists.h"
+#include "pagelist/page_entry_lists.h"
 
 TLangList::TLangList(QWidget* parent) : orvik::BorderlessForm(parent) {
   setObjectName(QStringLiteral("LangList"));

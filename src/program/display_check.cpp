@@ -1,4 +1,4 @@
-#include "app/display_check.h"
+#include "program/display_check.h"
 
 #include <QString>
 

@@ -1,0 +1,57 @@
+#include "sound/main_window_sound.h"
+
+#include <QCheckBox>
+
+#include "lang/settings_dialog.h"
+#include "platform/wave_device.h"
+#include "platform/wave_player.h"
+#include "sound/sound_playback.h"
+
+MainWindowSound::MainWindowSound(TDMOrvik* data, std::unique_ptr<orvik::WaveDevice> entryPlayer,
+                                 std::unique_ptr<orvik::WaveDevice> nameOutput,
+                                 const TfrmNumbLang* settingsDialog)
+    : data_(data),
+      settingsDialog_(settingsDialog),
+      entryPlayer_(entryPlayer ? std::move(entryPlayer) : orvik::createWaveDevice()),
+      wavePlayer_(std::make_unique<orvik::WavePlayer>(nameOutput ? std::move(nameOutput)
+                                                                 : orvik::createWaveDevice())),
+      sound_(std::make_unique<SoundPlayback>(data, entryPlayer_.get(), wavePlayer_.get())) {}
+
+MainWindowSound::~MainWindowSound() = default;
+
+void MainWindowSound::playClickSound() {
+  if (data_) sound_->playClickSound();
+}
+
+void MainWindowSound::playPageTurnSound() {
+  if (data_) sound_->playPageTurnSound();
+}
+
+void MainWindowSound::stopEntrySound() {
+  sound_->stopSound();
+}
+
+void MainWindowSound::stopAllSounds() {
+  sound_->stopSound();
+  sound_->silence();
+}
+
+void MainWindowSound::pronounceEntry(int language) {
+  if (data_) sound_->playEntrySound(language);
+}
+
+void MainWindowSound::pronouncePageName() {
+  if (data_) sound_->playPageNameSound();
+}
+
+void MainWindowSound::pronounceChapterName(const QString& chapterName) {
+  if (data_) sound_->playChapterNameSound(chapterName);
+}
+
+bool MainWindowSound::clickPronunciationOn() const {
+  // With one sound language the dialog shows a check box instead of the pronunciation group;
+  // unchecked, a click on the picture says nothing.
+  if (!settingsDialog_) return true;
+  const QCheckBox* box = settingsDialog_->chBoxOnClick;
+  return !box->isVisibleTo(settingsDialog_) || box->isChecked();
+}
