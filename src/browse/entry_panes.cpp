@@ -16,6 +16,7 @@
 #include "controls/skin.h"
 #include "lang/font_sets.h"
 #include "lang/language_captions.h"
+#include "platform/pop_ups.h"
 
 namespace {
 
@@ -108,6 +109,8 @@ EntryPanes::EntryPanes(QWidget* parent, TDMOrvik* data, const Colours& colours)
           });
   m_popUp->hide();
   m_popUp->raise();
+  // Any press outside the menu closes it.
+  orvik::PopUps::add(m_popUp);
 }
 
 EntryPanes::~EntryPanes() {

@@ -33,6 +33,7 @@
 #include "platform/application.h"
 #include "platform/db_error.h"
 #include "platform/message_boxes.h"
+#include "platform/pop_ups.h"
 
 TForm1* Form1 = nullptr;
 
@@ -456,6 +457,18 @@ void TForm1::FormCreate() {
     hideSayIn();
     mouseLock_ = btnRegime->latched();
   });
+
+  // The "Say in" pop-up closes on a press anywhere but the picture area (with a margin to the
+  // right and below); then the lock goes back to the lock button's state.
+  orvik::PopUps::add(
+      PopUpPct,
+      [this] {
+        const QPoint topLeft = PanelForImg->mapToGlobal(QPoint(0, 0));
+        // Strictly inside the area reaching 10 pixels right and 20 below the picture.
+        return QRect(topLeft + QPoint(1, 1),
+                     QSize(PanelForImg->width() + 9, PanelForImg->height() + 19));
+      },
+      [this] { mouseLock_ = btnRegime->latched(); });
 
   // 3. The two backgrounds from their scrambled files; the chapter view's shows.
   if (!loadBackground(Phon, QStringLiteral("fbsh.ori")) ||

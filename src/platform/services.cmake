@@ -7,5 +7,6 @@ target_sources(orvik_platform PRIVATE
   file_paths.cpp file_paths.h
   message_boxes.cpp message_boxes.h
   optical_discs.cpp optical_discs.h
+  pop_ups.cpp pop_ups.h
   screen_metrics.cpp screen_metrics.h
 )

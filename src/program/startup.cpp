@@ -15,6 +15,7 @@
 #include "pagelist/page_list_windows.h"
 #include "platform/application.h"
 #include "platform/optical_discs.h"
+#include "platform/pop_ups.h"
 #include "print/print_message.h"
 #include "search/find_windows.h"
 #include "sound/auto_play_panel.h"
@@ -59,6 +60,8 @@ bool OrvikProgram::start() {
     windows_.append(w);
     return w;
   };
+  // Every press passes the pop-up filter first.
+  orvik::PopUps::install();
   ProgramParts& p = parts_;
   p.data = data_.get();
   p.env = &env_;
