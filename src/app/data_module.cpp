@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/installation_keys.h"
+#include "schema/installation_keys.h"
 #include "platform/application.h"
 #include "platform/db_error.h"
 #include "platform/event_pump.h"

@@ -19,7 +19,6 @@
 #include <functional>
 
 #include "app/data_module.h"
-#include "app/installation_keys.h"
 #include "app/startup.h"
 #include "browse/main_window.h"
 #include "browse/seams.h"
@@ -32,6 +31,7 @@
 #include "platform/optical_discs.h"
 #include "platform/table.h"
 #include "platform/table_writer.h"
+#include "schema/installation_keys.h"
 #include "test_installation.h"
 
 // Counts what browsing asked of the other subsystems.
