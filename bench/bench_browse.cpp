@@ -23,6 +23,7 @@
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/table.h"
+#include "schema/schema.h"
 
 namespace {
 
@@ -87,13 +88,13 @@ struct Browser {
     shot("demo-pagelist");
     // The page with the most entries.
     orvik::Table* words = dm->tblWrdPicture;
-    words->setIndexName(QStringLiteral("IndPageOrder"));
+    words->setIndexName(orvik::schema::WrdPicture::kIndPageOrder);
     words->first();
     int bestPage = 0, bestCount = 0;
     for (int i = 0; i < words->recordCount(); ++i) {
-      if (words->intValue(QStringLiteral("NumberWord")) > bestCount) {
-        bestCount = words->intValue(QStringLiteral("NumberWord"));
-        bestPage = words->intValue(QStringLiteral("PageCode"));
+      if (words->intValue(orvik::schema::kNumberWord) > bestCount) {
+        bestCount = words->intValue(orvik::schema::kNumberWord);
+        bestPage = words->intValue(orvik::schema::kPageCode);
       }
       words->next();
     }

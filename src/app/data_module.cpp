@@ -4,15 +4,19 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/installation_keys.h"
+#include "app/table_positions.h"
 #include "platform/application.h"
 #include "platform/db_error.h"
 #include "platform/event_pump.h"
 #include "platform/file_paths.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
+#include "schema/installation_keys.h"
+#include "schema/schema.h"
 
 TDMOrvik* DMOrvik = nullptr;
+
+namespace schema = orvik::schema;
 
 namespace {
 QString fromView(std::string_view v) {
@@ -31,7 +35,7 @@ QString fileIn(const QString& folder, const QString& fileName) {
 
 QString folderHolding(const QString& base, const QStringList& folders) {
   QStringList parts = folders;
-  parts << QStringLiteral("PctInfo.ort");
+  parts << schema::PctInfo::kFile;
   const QString hitMap = orvik::existingPath(base, parts);
   if (hitMap.isEmpty() || !QFileInfo(hitMap).isFile()) return {};
   return QFileInfo(hitMap).path() + QLatin1Char('/');
@@ -98,13 +102,13 @@ orvik::Table* TDMOrvik::makeTable(const char* name, orvik::DataSource** source,
 }
 
 QString TDMOrvik::findDataFolder(const QString& currentDir, const orvik::OpticalDiscs* discs) {
-  const QString here = folderHolding(currentDir, {QStringLiteral("ODataBase")});
+  const QString here = folderHolding(currentDir, {schema::kDataFolder});
   if (!here.isEmpty()) return here;
   if (discs) {
     for (const QString& mount : discs->mountPoints()) {
       const QString onDisc =
           folderHolding(mount, {QStringLiteral("program files"), QStringLiteral("OrvikDictionary"),
-                                QStringLiteral("ODataBase")});
+                                schema::kDataFolder});
       if (!onDisc.isEmpty()) return onDisc;
     }
   }
@@ -137,7 +141,7 @@ bool TDMOrvik::create() {
   Database.setConnected(false);
   dataFolder_ = findDataFolder(env_.currentDir, env_.discs);
   if (dataFolder_.isEmpty())
-    dataFolder_ = QDir(env_.currentDir).filePath(QStringLiteral("ODataBase")) + QLatin1Char('/');
+    dataFolder_ = QDir(env_.currentDir).filePath(schema::kDataFolder) + QLatin1Char('/');
   else
     Database.setPath(dataFolder_);
 
@@ -152,28 +156,17 @@ bool TDMOrvik::create() {
 }
 
 void TDMOrvik::openTables() {
-  const auto inData = [this](orvik::Table* t, const char* file) {
-    t->setTableName(fileIn(dataFolder_, QString::fromLatin1(file)));
+  const auto inData = [this](orvik::Table* t, const QString& file) {
+    t->setTableName(fileIn(dataFolder_, file));
   };
-  inData(tblChapterEn, "ChptNmEn.ort");
-  inData(tblChapterFr, "ChptNmFr.ort");
-  inData(tblChapterRu, "ChptNmRu.ort");
-  inData(tblChapterSp, "ChptNmSp.ort");
-  inData(tblPageNameEn, "PgeNmEn.ort");
-  inData(tblPageNameRu, "PgeNmRu.ort");
-  inData(tblPageNameSp, "PgeNmSp.ort");
-  inData(tblPageNameFr, "PgeNmFr.ort");
-  inData(tblWordNameEn, "WrdNmEn.ort");
-  inData(tblWordNameRu, "WrdNmRu.ort");
-  inData(tblWordNameSp, "WrdNmSp.ort");
-  inData(tblWordNameFr, "WrdNmFr.ort");
-  inData(tblWordFindEn, "WrdFindEn.ort");
-  inData(tblWordFindRu, "WrdFindRu.ort");
-  inData(tblWordFindFr, "WrdFindFr.ort");
-  inData(tblWordFindSp, "WrdFindSp.ort");
-  inData(tblWrdPicture, "WrdPct.ort");
-  inData(tblPgePicture, "PgePct.ort");
-  inData(tblPctInfo, "PctInfo.ort");
+  // In the order of the opening sequence; languages by number (1 En, 2 Fr, 3 Ru, 4 Sp).
+  for (int language : {1, 2, 3, 4}) inData(tblChapter(language), schema::Chapter::file(language));
+  for (int language : {1, 3, 4, 2}) inData(tblPageName(language), schema::PageName::file(language));
+  for (int language : {1, 3, 4, 2}) inData(tblWordName(language), schema::WordName::file(language));
+  for (int language : {1, 3, 2, 4}) inData(tblWordFind(language), schema::WordFind::file(language));
+  inData(tblWrdPicture, schema::WrdPicture::kFile);
+  inData(tblPgePicture, schema::PgePicture::kFile);
+  inData(tblPctInfo, schema::PctInfo::kFile);
 
   for (std::string_view password : orvik::keys::kDataPasswords)
     Database.addPassword(fromView(password));
@@ -193,12 +186,12 @@ void TDMOrvik::openTables() {
   QList<QByteArray> keys = Database.rawKeys();
   keys << orvik::derivePasswordKey(fromView(orvik::keys::kChapterPicturePassword));
   tblChptPct->setPasswords(keys);
-  const QString programData = fileIn(env_.currentDir, QStringLiteral("Data"));
-  tblChptPct->setTableName(fileIn(programData, QStringLiteral("ChptPct.ort")));
+  const QString programData = fileIn(env_.currentDir, schema::kPictureFolder);
+  tblChptPct->setTableName(fileIn(programData, schema::ChptPct::kFile));
   tblChptPct->open();
   keys << orvik::derivePasswordKey(fromView(orvik::keys::kLittlePagesPassword));
   tblPctLittle->setPasswords(keys);
-  tblPctLittle->setTableName(fileIn(programData, QStringLiteral("LittlePages.ort")));
+  tblPctLittle->setTableName(fileIn(programData, schema::PctLittle::kFile));
   tblPctLittle->open();
 }
 
@@ -236,8 +229,8 @@ bool TDMOrvik::guarded(const std::function<void()>& op) {
 QString TDMOrvik::pageNameByCode(orvik::Table* pageNames, int pageCode) {
   QString name;
   guarded([&] {
-    pageNames->setIndexName(QStringLiteral("IndPgCd"));
-    if (pageNames->findKey({pageCode})) name = pageNames->textValue(QStringLiteral("PageName"));
+    if (orvik::positionOnPageName(pageNames, pageCode))
+      name = pageNames->textValue(schema::kPageName);
   });
   return name;
 }

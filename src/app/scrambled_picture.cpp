@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QtEndian>
 
-#include "app/installation_keys.h"
+#include "schema/installation_keys.h"
 
 namespace orvik {
 

@@ -17,6 +17,7 @@
 #include "lang/font_sets.h"
 #include "lang/language_captions.h"
 #include "platform/pop_ups.h"
+#include "schema/schema.h"
 
 namespace {
 
@@ -242,7 +243,7 @@ void EntryPanes::bindInstalled() {
   for (int language = 1; language <= 4; ++language) {
     if (!m_data->settings().installed(language)) continue;
     TOrvikWord* p = set(language).pane;
-    p->setDataField(QStringLiteral("WordMemo"));
+    p->setDataField(orvik::schema::kWordMemo);
     p->setDataSource(m_data->srcWordName(language));
   }
 }
@@ -292,7 +293,7 @@ void EntryPanes::placeLanguage(int language, int n, int k) {
   s.print->move(kPrintLeft, n == 4 && k == 4 ? top - 21 : top - 22);
   m_shadows[k - 1]->setGeometry(kShadowLeft, top + 8, kShadowWidth, height);
   if (m_data && m_data->srcWordName(language)) {
-    s.pane->setDataField(QStringLiteral("WordMemo"));
+    s.pane->setDataField(orvik::schema::kWordMemo);
     s.pane->setDataSource(m_data->srcWordName(language));
   }
 }
@@ -404,7 +405,7 @@ bool EntryPanes::syncToEntry(int language, int pageCode, int order) {
   p->clearText();
   bool found = false;
   const bool ok = m_data->guarded([&] {
-    table->setIndexName(QStringLiteral("IndPageOrder"));
+    table->setIndexName(orvik::schema::WordName::kIndPageOrder);
     found = table->findKey({pageCode, order});
   });
   // Finding the row the table already stood on moves nothing, so the binding hears nothing.

@@ -34,6 +34,7 @@
 #include "platform/db_error.h"
 #include "platform/message_boxes.h"
 #include "platform/pop_ups.h"
+#include "schema/schema.h"
 
 TForm1* Form1 = nullptr;
 
@@ -320,7 +321,7 @@ void TForm1::createControls() {
   OSBarPages = named<TOrvikScrollBar>(PanelForImgLittle, "OSBarPages");
   OSBarPages->setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Standard, false));
   DBImageLittle = named<DataImage>(PanelForImgLittle, "DBImageLittle");
-  DBImageLittle->setDataField(QStringLiteral("LittlePagePicture"));
+  DBImageLittle->setDataField(orvik::schema::kLittlePagePicture);
 
   // Page view.
   PanelForImg = named<QWidget>(pnlMain, "PanelForImg");
@@ -328,9 +329,9 @@ void TForm1::createControls() {
   ImgTimer = named<PictureBox>(PanelForImg, "ImgTimer");
   ImgPages = named<PictureBox>(PanelForImg, "ImgPages");
   DBImgPages = named<DataImage>(pnlMain, "DBImgPages");
-  DBImgPages->setDataField(QStringLiteral("PagePicture"));
+  DBImgPages->setDataField(orvik::schema::kPagePicture);
   DBImgPage16 = named<DataImage>(pnlMain, "DBImgPage16");
-  DBImgPage16->setDataField(QStringLiteral("WordPicture"));
+  DBImgPage16->setDataField(orvik::schema::kWordPicture);
   if (data_) {
     DBImgPages->setDataSource(data_->ActiveSrcPage);
     DBImgPage16->setDataSource(data_->ActiveSrcWord);
@@ -699,8 +700,8 @@ void TForm1::applyChapterPicture(bool pagePicture) {
   guard([&] {
     orvik::Table* t = data_->tblChptPct;
     ImgChapter->setPicture(t->isEmpty() ? QImage()
-                                        : t->image(pagePicture ? QStringLiteral("PagePicture")
-                                                               : QStringLiteral("ChapterPicture")));
+                                        : t->image(pagePicture ? orvik::schema::kPagePicture
+                                                               : orvik::schema::kChapterPicture));
   });
 }
 
@@ -808,7 +809,7 @@ void TForm1::SyncEntryPanes() {
   guard([&] {
     orvik::Table* words = data_->tblWrdPicture;
     if (!words->active() || words->isEmpty()) return;
-    panes_->syncAllToEntry(words->intValue(QStringLiteral("PageCode")),
-                           words->intValue(QStringLiteral("Order")));
+    panes_->syncAllToEntry(words->intValue(orvik::schema::kPageCode),
+                           words->intValue(orvik::schema::kOrder));
   });
 }

@@ -24,13 +24,15 @@
 #include "lang/multi_lang.h"
 #include "platform/event_pump.h"
 #include "platform/table.h"
+#include "schema/schema.h"
 
 namespace {
 
-const QString kChapterCode = QStringLiteral("ChapterCode");
-const QString kPageCode = QStringLiteral("PageCode");
-const QString kPageName = QStringLiteral("PageName");
-const QString kOrder = QStringLiteral("Order");
+namespace schema = orvik::schema;
+using orvik::schema::kChapterCode;
+using orvik::schema::kOrder;
+using orvik::schema::kPageCode;
+using orvik::schema::kPageName;
 
 // The hourglass for the length of a scope.
 class BusyCursor {
@@ -60,15 +62,15 @@ orvik::Table* TForm1::pageNameTable() const {
 QString TForm1::chapterNameOfCode(int chapterCode) {
   orvik::Table* chapters = chapterTable();
   if (!chapters || !chapters->active()) return {};
-  chapters->setIndexName(QStringLiteral("IndChptCode"));
+  chapters->setIndexName(schema::Chapter::kIndChptCode);
   if (!chapters->findKey({chapterCode})) return {};
-  return chapters->textValue(1);
+  return chapters->textValue(schema::Chapter::kChapterNamePosition);
 }
 
 // Throws orvik::DbError.
 void TForm1::positionChapterPictures(int chapterCode) {
   if (!data_ || !data_->tblChptPct->active()) return;
-  data_->tblChptPct->setIndexName(QStringLiteral("IndChapterCode"));
+  data_->tblChptPct->setIndexName(schema::ChptPct::kIndChapterCode);
   data_->tblChptPct->findKey({chapterCode});
 }
 
@@ -96,15 +98,15 @@ QImage TForm1::rowPicture(int row) const {
 void TForm1::FillChapterList(orvik::Table* chapters) {
   if (!chapters || !chapters->active()) return;
   guard([&] {
-    chapters->setIndexName(QStringLiteral("IndChptCode"));
+    chapters->setIndexName(schema::Chapter::kIndChptCode);
     if (!chapters->findKey({1})) return;
     QStringList lines;
     QList<int> codes;
     chapters->first();
     const int count = chapters->recordCount();
     for (int i = 0; i < count; ++i) {
-      lines << chapters->textValue(1);
-      codes << chapters->intValue(0);
+      lines << chapters->textValue(schema::Chapter::kChapterNamePosition);
+      codes << chapters->intValue(schema::Chapter::kChapterCodePosition);
       chapters->next();
     }
     chapterCodes_ = codes;
@@ -115,7 +117,7 @@ void TForm1::FillChapterList(orvik::Table* chapters) {
 void TForm1::ShowPageName(orvik::Table* pageNames, int pageCode) {
   if (!pageNames || !pageNames->active()) return;
   guard([&] {
-    pageNames->setIndexName(QStringLiteral("IndPgCd"));
+    pageNames->setIndexName(schema::PageName::kIndPgCd);
     if (pageNames->findKey({pageCode})) lblPageName->setText(pageNames->textValue(kPageName));
   });
 }
@@ -124,7 +126,7 @@ void TForm1::ShowPageName(orvik::Table* pageNames, int pageCode) {
 // pictures of its pages from tblPctLittle's current row on. Throws orvik::DbError.
 void TForm1::fillPageRows(orvik::Table* pageNames, int chapterCode) {
   orvik::Table* little = data_->tblPctLittle;
-  little->setIndexName(QStringLiteral("IndChapter"));
+  little->setIndexName(schema::PctLittle::kIndChapter);
   bool littleOnChapter = little->active() && little->findKey({chapterCode});
   pageListChapter_ = chapterCode;
   QStringList rows;
@@ -133,12 +135,12 @@ void TForm1::fillPageRows(orvik::Table* pageNames, int chapterCode) {
       rows << pageNames->textValue(kPageName);
       rowPictures_ << QImage();
     } else {
-      rows << QStringLiteral("  ") + pageNames->textValue(2);
+      rows << QStringLiteral("  ") + pageNames->textValue(schema::PageName::kPageNamePosition);
       // The small pictures follow the chapter's pages one for one; a chapter with more pages
       // than pictures (or past the list's room) gets empty ones.
       if (littleOnChapter && rowPictures_.size() < kMaxPageRows &&
-          little->intValue(0) == chapterCode) {
-        rowPictures_ << little->image(QStringLiteral("LittlePagePicture"));
+          little->intValue(schema::PctLittle::kChapterCodePosition) == chapterCode) {
+        rowPictures_ << little->image(schema::kLittlePagePicture);
         const int moved = little->moveBy(1);
         if (moved == 0) littleOnChapter = false;
       } else {
@@ -156,10 +158,10 @@ void TForm1::BuildPageList(orvik::Table* chapters, orvik::Table* pageNames,
   guard([&] {
     rowPictures_.clear();
     NewListBoxPages->Items().Clear();
-    chapters->setIndexName(QStringLiteral("IndChapter"));
+    chapters->setIndexName(schema::Chapter::kIndChapter);
     if (!chapters->findKey({chapterName})) return;
     const int code = chapters->intValue(kChapterCode);
-    pageNames->setIndexName(QStringLiteral("IndChptCode"));
+    pageNames->setIndexName(schema::PageName::kIndChptCode);
     if (!pageNames->findKey({code})) return;
     fillPageRows(pageNames, code);
     const int rows = NewListBoxPages->Items().Count();
@@ -186,7 +188,7 @@ void TForm1::RebuildPageList(orvik::Table* pageNames) {
     const int top = NewListBoxPages->TopIndex();
     rowPictures_.clear();
     NewListBoxPages->Items().Clear();
-    pageNames->setIndexName(QStringLiteral("IndChptCode"));
+    pageNames->setIndexName(schema::PageName::kIndChptCode);
     if (pageNames->findKey({code})) fillPageRows(pageNames, code);
     NewListBoxPages->setTopIndex(top);
     const int rows = NewListBoxPages->Items().Count();
@@ -205,13 +207,12 @@ bool TForm1::OpenPageByName(orvik::Table* pageNames, const QString& name) {
   if (!data_ || !pageNames) return false;
   bool opened = false;
   guard([&] {
-    pageNames->setIndexName(QStringLiteral("IndPgNm"));
+    pageNames->setIndexName(schema::PageName::kIndPgNm);
     if (!pageNames->findKey({name})) return;
     orvik::Table* pages = data_->tblPgePicture;
-    pages->setIndexName(QStringLiteral("IndexPgePct"));
+    pages->setIndexName(schema::PgePicture::kIndexPgePct);
     if (!pages->findKey({pageNames->intValue(kChapterCode),
-                         pageNames->intValue(QStringLiteral("Subchapter")),
-                         pageNames->intValue(kPageCode)}))
+                         pageNames->intValue(schema::kSubchapter), pageNames->intValue(kPageCode)}))
       return;
     putCleanPicture();
     mouseLock_ = false;
@@ -237,7 +238,7 @@ void TForm1::UpdateEntryButtons() {
     }
     const int order = words->intValue(kOrder);
     if (order == 1) btnPrevWord->setEnabled(false);
-    if (order == words->intValue(QStringLiteral("NumberWord"))) btnNextWord->setEnabled(false);
+    if (order == words->intValue(schema::kNumberWord)) btnNextWord->setEnabled(false);
   });
 }
 
@@ -274,9 +275,9 @@ void TForm1::ReloadLanguageNames(int languageNumber) {
   FillChapterList(chapters);
   if (!lblPageName->isHidden()) ShowPageName(pageNames, currentPageCode_);
   guard([&] {
-    chapters->setIndexName(QStringLiteral("IndChptCode"));
+    chapters->setIndexName(schema::Chapter::kIndChptCode);
     if (pageListChapter_ > 0 && chapters->findKey({pageListChapter_}))
-      lblChapterName->setText(chapters->textValue(1));
+      lblChapterName->setText(chapters->textValue(schema::Chapter::kChapterNamePosition));
   });
 }
 
@@ -404,8 +405,9 @@ void TForm1::ListBoxChapterMouseDown(Qt::MouseButton button, Qt::KeyboardModifie
   BuildPageList(chapters, pageNameTable(), name);
   guard([&] {
     if (!chapters) return;
-    chapters->setIndexName(QStringLiteral("IndChapter"));
-    if (chapters->findKey({name})) lblChapterName->setText(chapters->textValue(1));
+    chapters->setIndexName(schema::Chapter::kIndChapter);
+    if (chapters->findKey({name}))
+      lblChapterName->setText(chapters->textValue(schema::Chapter::kChapterNamePosition));
   });
   ResetPageRowHover();
   showPageListView();
@@ -626,7 +628,7 @@ void TForm1::stepEntry(bool forward) {
     orvik::Table* words = data_->tblWrdPicture;
     if (words->isEmpty()) return;
     if (words->intValue(kPageCode) != currentPageCode_) {
-      words->setIndexName(QStringLiteral("IndPageOrder"));
+      words->setIndexName(schema::WrdPicture::kIndPageOrder);
       if (!words->findKey({currentPageCode_, 1})) return;
     }
     // With the mouse last on an empty spot the table rests on entry 1 with nothing

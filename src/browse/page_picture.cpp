@@ -13,10 +13,12 @@
 #include "controls/cursors.h"
 #include "controls/orvik_btn98.h"
 #include "platform/table.h"
+#include "schema/schema.h"
 
 namespace {
-const QString kPageCode = QStringLiteral("PageCode");
-}
+namespace schema = orvik::schema;
+using orvik::schema::kPageCode;
+}  // namespace
 
 // Throws orvik::DbError.
 void TForm1::putCleanPicture() {
@@ -35,8 +37,8 @@ void TForm1::putCleanPicture() {
 bool TForm1::findFirstEntryAndBand() {
   orvik::Table* words = data_->tblWrdPicture;
   orvik::Table* info = data_->tblPctInfo;
-  words->setIndexName(QStringLiteral("IndPageOrder"));
-  info->setIndexName(QStringLiteral("IndInfo"));
+  words->setIndexName(schema::WrdPicture::kIndPageOrder);
+  info->setIndexName(schema::PctInfo::kIndInfo);
   return words->findKey({currentPageCode_, 1}) && info->findKey({currentPageCode_, 1});
 }
 
@@ -44,8 +46,8 @@ bool TForm1::findFirstEntryAndBand() {
 // Throws orvik::DbError.
 void TForm1::highlightCurrentEntry() {
   orvik::Table* words = data_->tblWrdPicture;
-  const int x = words->intValue(QStringLiteral("StartPointX"));
-  const int y = words->intValue(QStringLiteral("StartPointY"));
+  const int x = words->intValue(schema::kStartPointX);
+  const int y = words->intValue(schema::kStartPointY);
   const QImage highlight = DBImgPage16->picture();
   DBImgPage16->setGeometry(PanelForImg->x() + x, PanelForImg->y() + y, highlight.width(),
                            highlight.height());
@@ -86,7 +88,7 @@ void TForm1::ShowCurrentEntryOnPicture() {
     if (words->isEmpty() || words->intValue(kPageCode) != currentPageCode_) return;
     highlightCurrentEntry();
     startBlinking();
-    lastEntry_ = words->intValue(QStringLiteral("Order"));
+    lastEntry_ = words->intValue(schema::kOrder);
     entrySelected_ = true;
   });
   SyncEntryPanes();
@@ -122,7 +124,7 @@ int TForm1::hitMapEntry(QPoint pos) {
   orvik::Table* info = data_->tblPctInfo;
   const int band = pos.y() / kCell;
   if (info->moveBy(band) != band || info->intValue(kPageCode) != currentPageCode_) return 0;
-  const int column = info->fieldIndex(QString::number(pos.x() / kCell + 1));
+  const int column = info->fieldIndex(schema::PctInfo::columnField(pos.x() / kCell + 1));
   return column < 0 ? 0 : info->intValue(column);
 }
 
@@ -131,7 +133,7 @@ int TForm1::EntryAt(QPoint pos) {
   int entry = 0;
   guard([&] {
     orvik::Table* info = data_->tblPctInfo;
-    info->setIndexName(QStringLiteral("IndInfo"));
+    info->setIndexName(schema::PctInfo::kIndInfo);
     if (info->findKey({currentPageCode_, 1})) entry = hitMapEntry(pos);
   });
   return entry;
@@ -148,7 +150,7 @@ void TForm1::ImgPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p
     orvik::Table* words = data_->tblWrdPicture;
     int entry = hitMapEntry(pos);
     // A map value past the page's entries names nothing.
-    if (entry > words->intValue(QStringLiteral("NumberWord")) || entry < 0) entry = 0;
+    if (entry > words->intValue(schema::kNumberWord) || entry < 0) entry = 0;
     if (entry == 0) {
       if (panes_) panes_->clearAll();
       emit entryDeselected();

@@ -12,12 +12,13 @@
 #include "platform/table.h"
 #include "platform/wave_device.h"
 #include "platform/wave_player.h"
+#include "schema/schema.h"
 
 namespace {
 
-const QString kPageCode = QStringLiteral("PageCode");
-const QString kOrder = QStringLiteral("Order");
-const QString kChapterCode = QStringLiteral("ChapterCode");
+using orvik::schema::kChapterCode;
+using orvik::schema::kOrder;
+using orvik::schema::kPageCode;
 
 }  // namespace
 
@@ -98,7 +99,7 @@ void SoundPlayback::soundMissing() {
   const StartupEnvironment& env = data_->environment();
   // Only an installation on disk expects its sounds on the disc.
   const QString hitMap = orvik::existingPath(
-      env.currentDir, {QStringLiteral("ODatabase"), QStringLiteral("PctInfo.ort")});
+      env.currentDir, {QStringLiteral("ODatabase"), orvik::schema::PctInfo::kFile});
   if (hitMap.isEmpty() || !QFileInfo(hitMap).isFile()) return;
   const QString text = discMessage(data_->settings().interfaceLanguage());
   if (!text.isEmpty() && env.messages) env.messages->show(orvik::MessageKind::Information, text);
@@ -161,7 +162,7 @@ bool SoundPlayback::playChapterNameSound(const QString& chapterCaption) {
   bool found = false;
   int chapter = 0;
   const bool ok = data_->guarded([&] {
-    chapters->setIndexName(QStringLiteral("IndChapter"));
+    chapters->setIndexName(orvik::schema::Chapter::kIndChapter);
     found = chapters->findKey({chapterCaption.trimmed()});
     if (found) chapter = chapters->intValue(kChapterCode);
   });

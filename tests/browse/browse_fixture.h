@@ -23,7 +23,6 @@
 #include <functional>
 
 #include "app/data_module.h"
-#include "app/installation_keys.h"
 #include "program/startup.h"
 #include "browse/main_window.h"
 #include "browse/hand_over.h"
@@ -39,6 +38,7 @@
 #include "platform/table_writer.h"
 #include "platform/wave_device.h"
 #include "wave_file.h"
+#include "schema/installation_keys.h"
 #include "test_installation.h"
 
 // A silent audio device that writes down the sounds it opens, on a clock that moves on a little

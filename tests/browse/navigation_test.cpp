@@ -4,6 +4,7 @@
 
 #include <QSignalSpy>
 
+#include "app/table_positions.h"
 #include "browse/picture_box.h"
 #include "browse_fixture.h"
 #include "controls/new_list_box.h"
@@ -15,6 +16,7 @@
 #include "controls/orvik_zakladka.h"
 #include "controls/osb_button.h"
 #include "lang/multi_lang.h"
+#include "schema/schema.h"
 
 namespace {
 
@@ -290,13 +292,13 @@ TEST_F(Test, SwitchingTheInterfaceLanguageRebuildsTheLists) {
 TEST_F(Test, ALongPageListScrollsWithItsBarAndTheSmallPictureFollows) {
   // Chapter 1 gets thirty more headings after its pages: 33 rows, 24 in view.
   start([](TestInstallation& inst) {
-    expandTable(inst, QStringLiteral("PgeNmEn.ort"), [](QVariantList row, const QStringList& f) {
+    expandTable(inst, orvik::schema::PageName::file(1), [](QVariantList row, const QStringList& f) {
       QList<QVariantList> rows{row};
-      if (row[f.indexOf(QStringLiteral("PageCode"))].toInt() == 102)
+      if (row[f.indexOf(orvik::schema::kPageCode.view())].toInt() == 102)
         for (int i = 1; i <= 30; ++i) {
           QVariantList extra = row;
-          extra[f.indexOf(QStringLiteral("PageCode"))] = 0;
-          extra[f.indexOf(QStringLiteral("PageName"))] = QStringLiteral("Extra %1").arg(i);
+          extra[f.indexOf(orvik::schema::kPageCode.view())] = 0;
+          extra[f.indexOf(orvik::schema::kPageName.view())] = QStringLiteral("Extra %1").arg(i);
           rows << extra;
         }
       return rows;
@@ -350,9 +352,9 @@ TEST_F(Test, AnotherWindowOpensAPageAndAnEntryThroughTheTables) {
   start();
   // As the find window does: position the tables, then call the window's operations.
   orvik::Table* pages = data()->tblPgePicture;
-  pages->setIndexName(QStringLiteral("IndexPgePct"));
+  pages->setIndexName(orvik::schema::PgePicture::kIndexPgePct);
   pages->first();
-  while (pages->intValue(QStringLiteral("PageCode")) != 401) ASSERT_EQ(pages->moveBy(1), 1);
+  while (pages->intValue(orvik::schema::kPageCode) != 401) ASSERT_EQ(pages->moveBy(1), 1);
   w->EnterPageView();
   EXPECT_EQ(w->view(), TForm1::View::Page);
   EXPECT_EQ(w->currentPageCode(), 401);
@@ -362,11 +364,10 @@ TEST_F(Test, AnotherWindowOpensAPageAndAnEntryThroughTheTables) {
   EXPECT_EQ(currentOrder(), 1);
 
   orvik::Table* words = data()->tblWrdPicture;
-  words->setIndexName(QStringLiteral("IndPageOrder"));
-  ASSERT_TRUE(words->findKey({401, 5}));
+  ASSERT_TRUE(orvik::positionOnEntry(words, 401, 5));
   w->ShowCurrentEntryOnPicture();
   EXPECT_EQ(w->lastEntryUnderMouse(), 5);
-  EXPECT_EQ(data()->tblWordNameEn->textValue(QStringLiteral("WordName")),
+  EXPECT_EQ(data()->tblWordNameEn->textValue(orvik::schema::kWordName),
             QStringLiteral("strawberry"));
   EXPECT_TRUE(w->Timer1->isActive());
   EXPECT_TRUE(w->btnPrevWord->isEnabled());
@@ -381,13 +382,13 @@ TEST_F(Test, ChapterListRowsFollowTheirChapterCodesInADictionaryWithoutSomeChapt
   moveTo(w->ListBoxChapter, QPoint(40, 2 * 32 + 16));  // "Travel"
   moveTo(w->ListBoxChapter, QPoint(40, 32 + 16));      // "Food"
   EXPECT_EQ(w->Zakladki->highlightedTab(), 4);
-  EXPECT_EQ(pictures->intValue(0), 4);
-  EXPECT_EQ(w->ImgChapter->picture(), pictures->image(QStringLiteral("ChapterPicture")));
+  EXPECT_EQ(pictures->intValue(orvik::schema::ChptPct::kChapterCodePosition), 4);
+  EXPECT_EQ(w->ImgChapter->picture(), pictures->image(orvik::schema::kChapterPicture));
   click(w->ListBoxChapter, QPoint(40, 32 + 16));
   ASSERT_EQ(w->view(), TForm1::View::PageList);
   EXPECT_EQ(w->Zakladki->selectedTab(), 4);
-  EXPECT_EQ(pictures->intValue(0), 4);
-  EXPECT_EQ(w->ImgChapter->picture(), pictures->image(QStringLiteral("PagePicture")));
+  EXPECT_EQ(pictures->intValue(orvik::schema::ChptPct::kChapterCodePosition), 4);
+  EXPECT_EQ(w->ImgChapter->picture(), pictures->image(orvik::schema::kPagePicture));
 
   click(w->btnBackToChapters, QPoint(10, 10));
   EXPECT_EQ(w->ListBoxChapter->highlightedNumber(), 2) << "Food's row, not row 4";
@@ -395,7 +396,7 @@ TEST_F(Test, ChapterListRowsFollowTheirChapterCodesInADictionaryWithoutSomeChapt
   // Over the strip in the chapter view, tab 12 marks Travel's row.
   moveTo(w->Zakladki, QPoint(7, 11 * 32 + 10));
   EXPECT_EQ(w->ListBoxChapter->highlightedNumber(), 3);
-  EXPECT_EQ(pictures->intValue(0), 12);
+  EXPECT_EQ(pictures->intValue(orvik::schema::ChptPct::kChapterCodePosition), 12);
 }
 
 TEST_F(Test, ATabWithoutChapterLeavesTheViewAsItWas) {

@@ -9,6 +9,7 @@
 #include "controls/cursors.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_panel.h"
+#include "schema/schema.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ struct Cell {
 };
 std::function<void(TestInstallation&)> withCells(QList<Cell> cells) {
   return [cells](TestInstallation& inst) {
-    BrowseTest::rewriteTable(inst, QStringLiteral("PctInfo.ort"), [&](QVariantList& row) {
+    BrowseTest::rewriteTable(inst, orvik::schema::PctInfo::kFile, [&](QVariantList& row) {
       if (row[0].toInt() != 102) return true;
       for (const Cell& c : cells)
         if (row[1].toInt() == c.band) row[c.column + 1] = c.value;
@@ -74,20 +75,20 @@ TEST_F(Test, MovingOntoASpotHighlightsItAtItsStartPointAndThePanesFollow) {
   EXPECT_TRUE(w->btnPrevWord->isEnabled());
   // The highlight lies within the entry's highlight picture at its start point.
   orvik::Table* words = data()->tblWrdPicture;
-  const QRect spot(words->intValue(QStringLiteral("StartPointX")),
-                   words->intValue(QStringLiteral("StartPointY")),
-                   words->image(QStringLiteral("WordPicture")).width(),
-                   words->image(QStringLiteral("WordPicture")).height());
+  const QRect spot(words->intValue(orvik::schema::kStartPointX),
+                   words->intValue(orvik::schema::kStartPointY),
+                   words->image(orvik::schema::kWordPicture).width(),
+                   words->image(orvik::schema::kWordPicture).height());
   QRect changed;
   whereDiffers(w->ImgPages->picture(), w->ImgSound->picture(), &changed);
   ASSERT_FALSE(changed.isEmpty());
   EXPECT_TRUE(spot.contains(changed)) << "highlight outside the entry's place";
   // The English and Russian article tables stand on the entry.
   for (orvik::Table* t : {data()->tblWordNameEn, data()->tblWordNameRu}) {
-    EXPECT_EQ(t->intValue(QStringLiteral("PageCode")), 102);
-    EXPECT_EQ(t->intValue(QStringLiteral("Order")), 4);
+    EXPECT_EQ(t->intValue(orvik::schema::kPageCode), 102);
+    EXPECT_EQ(t->intValue(orvik::schema::kOrder), 4);
   }
-  EXPECT_EQ(data()->tblWordNameEn->textValue(QStringLiteral("WordName")), QStringLiteral("door"));
+  EXPECT_EQ(data()->tblWordNameEn->textValue(orvik::schema::kWordName), QStringLiteral("door"));
   EXPECT_TRUE(w->entryPanes()->pane(1)->toPlainText().contains(QStringLiteral("door")));
   shot(QStringLiteral("page-door"));
 }
@@ -127,7 +128,7 @@ TEST_F(Test, AnEmptySpotEmptiesThePanesButKeepsTheArticleTables) {
   EXPECT_EQ(w->lastEntryUnderMouse(), 0);
   EXPECT_FALSE(w->entrySelected());
   EXPECT_EQ(currentOrder(), 1) << "the entry table goes back to entry 1";
-  EXPECT_EQ(data()->tblWordNameEn->intValue(QStringLiteral("Order")), 5);
+  EXPECT_EQ(data()->tblWordNameEn->intValue(orvik::schema::kOrder), 5);
   EXPECT_TRUE(w->entryPanes()->pane(1)->toPlainText().isEmpty());
   EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture()) << "nothing highlighted";
   EXPECT_FALSE(w->btnPrevWord->isEnabled());
@@ -205,7 +206,7 @@ TEST_F(Test, AMapValuePastThePagesEntriesHighlightsNothing) {
 
 TEST_F(Test, APageWithoutHitMapShowsItsPictureAndIgnoresTheMouse) {
   start([](TestInstallation& inst) {
-    rewriteTable(inst, QStringLiteral("PctInfo.ort"),
+    rewriteTable(inst, orvik::schema::PctInfo::kFile,
                  [](QVariantList& row) { return row[0].toInt() != 102; });
   });
   openBedroom();
@@ -225,7 +226,7 @@ TEST_F(Test, APageWithoutHitMapShowsItsPictureAndIgnoresTheMouse) {
 
 TEST_F(Test, APageWithoutEntryOneShowsItsPictureAndCannotStep) {
   start([](TestInstallation& inst) {
-    rewriteTable(inst, QStringLiteral("WrdPct.ort"),
+    rewriteTable(inst, orvik::schema::WrdPicture::kFile,
                  [](QVariantList& row) { return !(row[0].toInt() == 101 && row[1].toInt() == 1); });
   });
   clickTab(1);
@@ -257,11 +258,11 @@ TEST_F(Test, LosingTheFocusHidesThePopUpsAndGivesTheLockBackToTheButton) {
 // A page picture smaller than the picture area leaves the rest in the window's background.
 TEST_F(Test, ThePictureAreaAroundASmallPictureIsTheMainBackground) {
   start([](TestInstallation& inst) {
-    expandTable(inst, QStringLiteral("PgePct.ort"), [](QVariantList row, const QStringList& f) {
-      if (row[f.indexOf(QStringLiteral("PageCode"))].toInt() == 102) {
+    expandTable(inst, orvik::schema::PgePicture::kFile, [](QVariantList row, const QStringList& f) {
+      if (row[f.indexOf(orvik::schema::kPageCode.view())].toInt() == 102) {
         QImage small(200, 300, QImage::Format_RGB32);
         small.fill(Qt::blue);
-        row[f.indexOf(QStringLiteral("PagePicture"))] = small;
+        row[f.indexOf(orvik::schema::kPagePicture.view())] = small;
       }
       return QList<QVariantList>{row};
     });

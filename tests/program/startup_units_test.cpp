@@ -11,12 +11,13 @@
 
 #include "app/data_module.h"
 #include "program/display_check.h"
-#include "app/installation_keys.h"
+#include "schema/installation_keys.h"
 #include "app/scrambled_picture.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/screen_metrics.h"
+#include "schema/installation_keys.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "app/installation_keys.h"
 #include "article_rtf.h"
 #include "platform/rtf_reader.h"
+#include "schema/installation_keys.h"
 #include "scrambled_bitmap.h"
 #include "search_words.h"
 #include "sound_builder.h"

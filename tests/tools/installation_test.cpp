@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "app/installation_keys.h"
 #include "installation_builder.h"
 #include "installation_checker.h"
 #include "platform/database.h"
 #include "platform/table.h"
 #include "platform/table_writer.h"
+#include "schema/installation_keys.h"
 #include "source_parser.h"
 
 using namespace builddict;

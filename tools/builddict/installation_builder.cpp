@@ -8,13 +8,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/installation_keys.h"
 #include "article_rtf.h"
 #include "emoji_painter.h"
 #include "interface_artist.h"
 #include "page_artist.h"
 #include "platform/db_error.h"
 #include "platform/table_writer.h"
+#include "schema/installation_keys.h"
+#include "schema/schema.h"
 #include "scrambled_bitmap.h"
 #include "search_words.h"
 #include "sound_builder.h"
@@ -26,6 +27,7 @@ using orvik::FieldDef;
 using orvik::FieldType;
 using orvik::IndexDef;
 using orvik::TableWriter;
+namespace schema = orvik::schema;
 
 namespace {
 
@@ -42,20 +44,20 @@ std::unique_ptr<TableWriter> dataTable(const QString& folder, const QString& fil
                                        std::move(fields), std::move(indexes));
 }
 
-FieldDef integer(const char* name) {
-  return {QString::fromLatin1(name), FieldType::Integer};
+FieldDef integer(const QString& name) {
+  return {name, FieldType::Integer};
 }
-FieldDef text(const char* name) {
-  return {QString::fromLatin1(name), FieldType::Text};
+FieldDef text(const QString& name) {
+  return {name, FieldType::Text};
 }
-FieldDef graphic(const char* name) {
-  return {QString::fromLatin1(name), FieldType::Graphic};
+FieldDef graphic(const QString& name) {
+  return {name, FieldType::Graphic};
 }
-FieldDef memo(const char* name) {
-  return {QString::fromLatin1(name), FieldType::Memo};
+FieldDef memo(const QString& name) {
+  return {name, FieldType::Memo};
 }
-IndexDef index(const char* name, QStringList fields) {
-  return {QString::fromLatin1(name), std::move(fields)};
+IndexDef index(const QString& name, QStringList fields) {
+  return {name, std::move(fields)};
 }
 
 bool removeTree(const QString& path) {
@@ -106,8 +108,8 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
                           .arg(entry.place.toString(), entry.emoji));
   }
 
-  const QString dataFolder = folder + QStringLiteral("/ODataBase");
-  const QString pictureFolder = folder + QStringLiteral("/Data");
+  const QString dataFolder = folder + u'/' + schema::kDataFolder;
+  const QString pictureFolder = folder + u'/' + schema::kPictureFolder;
   const QString soundFolder = folder + QStringLiteral("/Sound");
   if (!QDir().mkpath(folder)) return fail(QStringLiteral("%1: cannot be created").arg(folder));
   // Spoken sounds are kept from the last build and only spoken again where their text changed.
@@ -122,15 +124,17 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
     // Chapter names and page lists.
     say(QStringLiteral("Writing chapter names and page lists"));
     for (int l = 0; l < kLanguageCount; ++l) {
-      auto chapters =
-          dataTable(dataFolder, QStringLiteral("ChptNm%1.ort").arg(languageCode(l)),
-                    {integer("ChapterCode"), text("ChapterName")},
-                    {index("IndChptCode", {"ChapterCode"}), index("IndChapter", {"ChapterName"})});
-      auto pages = dataTable(
-          dataFolder, QStringLiteral("PgeNm%1.ort").arg(languageCode(l)),
-          {integer("ChapterCode"), integer("Subchapter"), text("PageName"), integer("PageCode")},
-          {index("IndChptCode", {"ChapterCode"}), index("IndPgCd", {"PageCode"}),
-           index("IndPgNm", {"PageName"})});
+      // The program reads ChapterName as the second field and PageName as the third.
+      auto chapters = dataTable(dataFolder, schema::Chapter::file(languageCode(l)),
+                                {integer(schema::kChapterCode), text(schema::kChapterName)},
+                                {index(schema::Chapter::kIndChptCode, {schema::kChapterCode}),
+                                 index(schema::Chapter::kIndChapter, {schema::kChapterName})});
+      auto pages = dataTable(dataFolder, schema::PageName::file(languageCode(l)),
+                             {integer(schema::kChapterCode), integer(schema::kSubchapter),
+                              text(schema::kPageName), integer(schema::kPageCode)},
+                             {index(schema::PageName::kIndChptCode, {schema::kChapterCode}),
+                              index(schema::PageName::kIndPgCd, {schema::kPageCode}),
+                              index(schema::PageName::kIndPgNm, {schema::kPageName})});
       for (const SourceChapter& chapter : dictionary.chapters) {
         chapters->append({chapter.code, chapter.name[l]});
         for (const PageListRow& row : chapter.rows) {
@@ -149,11 +153,12 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
     // Articles and search tables.
     say(QStringLiteral("Writing articles and search tables"));
     for (int l = 0; l < kLanguageCount; ++l) {
-      auto articles = dataTable(dataFolder, QStringLiteral("WrdNm%1.ort").arg(languageCode(l)),
-                                {integer("ChapterCode"), integer("PageCode"), integer("Order"),
-                                 text("WordName"), memo("WordMemo"), text("WordSound")},
-                                {index("IndPageOrder", {"PageCode", "Order"}),
-                                 index("IndexPgWr", {"PageCode", "WordName"})});
+      auto articles = dataTable(
+          dataFolder, schema::WordName::file(languageCode(l)),
+          {integer(schema::kChapterCode), integer(schema::kPageCode), integer(schema::kOrder),
+           text(schema::kWordName), memo(schema::kWordMemo), text(schema::kWordSound)},
+          {index(schema::WordName::kIndPageOrder, {schema::kPageCode, schema::kOrder}),
+           index(schema::WordName::kIndexPgWr, {schema::kPageCode, schema::kWordName})});
       QList<SearchRow> search;
       int pageRank = 0;
       for (const SourceChapter& chapter : dictionary.chapters)
@@ -181,11 +186,13 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
                          if (a.pageRank != b.pageRank) return a.pageRank < b.pageRank;
                          return a.order < b.order;
                        });
-      auto find = dataTable(
-          dataFolder, QStringLiteral("WrdFind%1.ort").arg(languageCode(l)),
-          {text("Word"), text("WordReal"), integer("PageCode"), integer("Order"),
-           integer("ChapterCode")},
-          {index("IndFindWord", {"Word"}), index("IndWordReal", {"PageCode", "Order", "Word"})});
+      auto find =
+          dataTable(dataFolder, schema::WordFind::file(languageCode(l)),
+                    {text(schema::kWord), text(schema::kWordReal), integer(schema::kPageCode),
+                     integer(schema::kOrder), integer(schema::kChapterCode)},
+                    {index(schema::WordFind::kIndFindWord, {schema::kWord}),
+                     index(schema::WordFind::kIndWordReal,
+                           {schema::kPageCode, schema::kOrder, schema::kWord})});
       for (const SearchRow& r : search)
         find->append({r.word, r.wordReal, r.pageCode, r.order, r.chapterCode});
       find->finish();
@@ -194,26 +201,30 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
     // Pages: pictures, entry places with their highlights, hit maps, small pictures.
     say(QStringLiteral("Drawing %1 pages").arg(dictionary.pageCount()));
     auto pagePictures =
-        dataTable(dataFolder, QStringLiteral("PgePct.ort"),
-                  {integer("ChapterCode"), integer("Subchapter"), integer("PageCode"),
-                   graphic("PagePicture")},
-                  {index("IndexPgePct", {"ChapterCode", "Subchapter", "PageCode"})});
+        dataTable(dataFolder, schema::PgePicture::kFile,
+                  {integer(schema::kChapterCode), integer(schema::kSubchapter),
+                   integer(schema::kPageCode), graphic(schema::kPagePicture)},
+                  {index(schema::PgePicture::kIndexPgePct,
+                         {schema::kChapterCode, schema::kSubchapter, schema::kPageCode})});
     auto places =
-        dataTable(dataFolder, QStringLiteral("WrdPct.ort"),
-                  {integer("PageCode"), integer("Order"), integer("NumberWord"),
-                   integer("StartPointX"), integer("StartPointY"), graphic("WordPicture")},
-                  {index("IndPageOrder", {"PageCode", "Order"})});
-    QList<FieldDef> infoFields = {integer("PageCode"), integer("Band")};
+        dataTable(dataFolder, schema::WrdPicture::kFile,
+                  {integer(schema::kPageCode), integer(schema::kOrder),
+                   integer(schema::kNumberWord), integer(schema::kStartPointX),
+                   integer(schema::kStartPointY), graphic(schema::kWordPicture)},
+                  {index(schema::WrdPicture::kIndPageOrder, {schema::kPageCode, schema::kOrder})});
+    QList<FieldDef> infoFields = {integer(schema::kPageCode), integer(schema::kBand)};
     const int columns = PageArtist::kWidth / HitMap::kCell;
-    for (int c = 1; c <= columns; ++c)
-      infoFields << FieldDef{QString::number(c), FieldType::Integer};
-    auto hitMaps = dataTable(dataFolder, QStringLiteral("PctInfo.ort"), infoFields,
-                             {index("IndInfo", {"PageCode", "Band"})});
+    for (int c = 1; c <= columns; ++c) infoFields << integer(schema::PctInfo::columnField(c));
+    auto hitMaps =
+        dataTable(dataFolder, schema::PctInfo::kFile, infoFields,
+                  {index(schema::PctInfo::kIndInfo, {schema::kPageCode, schema::kBand})});
     auto little = std::make_unique<TableWriter>(
-        pictureFolder + QStringLiteral("/LittlePages.ort"),
+        pictureFolder + u'/' + schema::PctLittle::kFile,
         toQString(orvik::keys::kLittlePagesPassword),
-        QList<FieldDef>{integer("ChapterCode"), integer("PageCode"), graphic("LittlePagePicture")},
-        QList<IndexDef>{index("IndChapter", {"ChapterCode"}), index("IndPgCdFind", {"PageCode"})});
+        QList<FieldDef>{integer(schema::kChapterCode), integer(schema::kPageCode),
+                        graphic(schema::kLittlePagePicture)},
+        QList<IndexDef>{index(schema::PctLittle::kIndChapter, {schema::kChapterCode}),
+                        index(schema::PctLittle::kIndPgCdFind, {schema::kPageCode})});
     PageArtist artist(&emoji);
     int drawn = 0;
     for (const SourceChapter& chapter : dictionary.chapters)
@@ -242,11 +253,11 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
     // Chapter pictures.
     say(QStringLiteral("Drawing chapter pictures"));
     InterfaceArtist interface(&emoji);
-    TableWriter chapterPictures(
-        pictureFolder + QStringLiteral("/ChptPct.ort"),
-        toQString(orvik::keys::kChapterPicturePassword),
-        {integer("ChapterCode"), graphic("ChapterPicture"), graphic("PagePicture")},
-        {index("IndChapterCode", {"ChapterCode"})});
+    TableWriter chapterPictures(pictureFolder + u'/' + schema::ChptPct::kFile,
+                                toQString(orvik::keys::kChapterPicturePassword),
+                                {integer(schema::kChapterCode), graphic(schema::kChapterPicture),
+                                 graphic(schema::kPagePicture)},
+                                {index(schema::ChptPct::kIndChapterCode, {schema::kChapterCode})});
     for (const SourceChapter& chapter : dictionary.chapters)
       chapterPictures.append({chapter.code, interface.chapterPicture(chapter),
                               interface.chapterPagesPicture(chapter)});

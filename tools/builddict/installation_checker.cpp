@@ -10,18 +10,21 @@
 #include <QTextDocument>
 #include <memory>
 
-#include "app/installation_keys.h"
 #include "installation_builder.h"
 #include "platform/database.h"
 #include "platform/db_error.h"
 #include "platform/rtf_reader.h"
 #include "platform/table.h"
+#include "schema/installation_keys.h"
+#include "schema/schema.h"
 #include "scrambled_bitmap.h"
 #include "search_words.h"
 #include "sound_names.h"
 #include "source_dictionary.h"
 
 namespace builddict {
+
+namespace schema = orvik::schema;
 
 namespace {
 
@@ -52,34 +55,41 @@ struct Layout {
 };
 
 Layout layoutOf(const QString& file) {
-  if (file.startsWith(u"ChptNm"))
-    return {{"ChapterCode", "ChapterName"}, {0, 1}, {"IndChptCode", "IndChapter"}};
-  if (file.startsWith(u"PgeNm"))
-    return {{"ChapterCode", "Subchapter", "PageName", "PageCode"},
-            {0, 2},
-            {"IndChptCode", "IndPgCd", "IndPgNm"}};
-  if (file.startsWith(u"WrdNm"))
-    return {{"ChapterCode", "PageCode", "Order", "WordName", "WordMemo", "WordSound"},
+  using namespace schema;
+  if (file.startsWith(Chapter::kFilePrefix.view()))
+    return {{kChapterCode, kChapterName},
+            {Chapter::kChapterCodePosition, Chapter::kChapterNamePosition},
+            {Chapter::kIndChptCode, Chapter::kIndChapter}};
+  if (file.startsWith(PageName::kFilePrefix.view()))
+    return {{kChapterCode, kSubchapter, kPageName, kPageCode},
+            {PageName::kChapterCodePosition, PageName::kPageNamePosition},
+            {PageName::kIndChptCode, PageName::kIndPgCd, PageName::kIndPgNm}};
+  if (file.startsWith(WordName::kFilePrefix.view()))
+    return {{kChapterCode, kPageCode, kOrder, kWordName, kWordMemo, kWordSound},
             {},
-            {"IndPageOrder", "IndexPgWr"}};
-  if (file.startsWith(u"WrdFind"))
-    return {{"Word", "WordReal", "PageCode", "Order", "ChapterCode"},
-            {0},
-            {"IndFindWord", "IndWordReal"}};
-  if (file == u"WrdPct.ort")
-    return {{"PageCode", "Order", "NumberWord", "StartPointX", "StartPointY", "WordPicture"},
+            {WordName::kIndPageOrder, WordName::kIndexPgWr}};
+  if (file.startsWith(WordFind::kFilePrefix.view()))
+    return {{kWord, kWordReal, kPageCode, kOrder, kChapterCode},
+            {WordFind::kWordPosition},
+            {WordFind::kIndFindWord, WordFind::kIndWordReal}};
+  if (file == WrdPicture::kFile.view())
+    return {{kPageCode, kOrder, kNumberWord, kStartPointX, kStartPointY, kWordPicture},
             {},
-            {"IndPageOrder"}};
-  if (file == u"PgePct.ort")
-    return {{"ChapterCode", "Subchapter", "PageCode", "PagePicture"}, {}, {"IndexPgePct"}};
-  if (file == u"PctInfo.ort") {
-    Layout l{{"PageCode"}, {}, {"IndInfo"}};
-    for (int c = 1; c <= kColumns; ++c) l.fields << QString::number(c);
+            {WrdPicture::kIndPageOrder}};
+  if (file == PgePicture::kFile.view())
+    return {{kChapterCode, kSubchapter, kPageCode, kPagePicture}, {}, {PgePicture::kIndexPgePct}};
+  if (file == PctInfo::kFile.view()) {
+    Layout l{{kPageCode}, {}, {PctInfo::kIndInfo}};
+    for (int c = 1; c <= kColumns; ++c) l.fields << PctInfo::columnField(c);
     return l;
   }
-  if (file == u"ChptPct.ort")
-    return {{"ChapterCode", "ChapterPicture", "PagePicture"}, {0}, {"IndChapterCode"}};
-  return {{"ChapterCode", "PageCode", "LittlePagePicture"}, {}, {"IndChapter", "IndPgCdFind"}};
+  if (file == ChptPct::kFile.view())
+    return {{kChapterCode, kChapterPicture, kPagePicture},
+            {ChptPct::kChapterCodePosition},
+            {ChptPct::kIndChapterCode}};
+  return {{kChapterCode, kPageCode, kLittlePagePicture},
+          {PctLittle::kChapterCodePosition},
+          {PctLittle::kIndChapter, PctLittle::kIndPgCdFind}};
 }
 
 struct PageInfo {
@@ -151,15 +161,18 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
     tables.insert(file, table);
     return table;
   };
-  const QString db = QStringLiteral("ODataBase/");
-  QStringList files = {"WrdPct.ort", "PgePct.ort", "PctInfo.ort"};
+  const QString db = schema::kDataFolder + u'/';
+  QStringList files = {schema::WrdPicture::kFile, schema::PgePicture::kFile,
+                       schema::PctInfo::kFile};
   for (int l = 0; l < kLanguageCount; ++l)
-    for (const char* kind : {"ChptNm", "PgeNm", "WrdNm", "WrdFind"})
-      files << QLatin1String(kind) + languageCode(l) + QStringLiteral(".ort");
+    for (schema::Name kind : {schema::Chapter::kFilePrefix, schema::PageName::kFilePrefix,
+                              schema::WordName::kFilePrefix, schema::WordFind::kFilePrefix})
+      files << schema::languageFile(kind, languageCode(l));
   bool allOpen = true;
   for (const QString& f : files) allOpen = open(db + f) != nullptr && allOpen;
-  allOpen = open(QStringLiteral("Data/ChptPct.ort")) != nullptr && allOpen;
-  allOpen = open(QStringLiteral("Data/LittlePages.ort")) != nullptr && allOpen;
+  const QString pictures = schema::kPictureFolder + u'/';
+  allOpen = open(pictures + schema::ChptPct::kFile) != nullptr && allOpen;
+  allOpen = open(pictures + schema::PctLittle::kFile) != nullptr && allOpen;
   if (!allOpen || !problems_.isEmpty()) return;
 
   // Pages in the order of the next-page command.
@@ -167,18 +180,18 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
   QHash<int, int> pageAt;  // page code -> index in pages
   QSet<int> chapters;
   {
-    auto& t = *tables[QStringLiteral("PgePct.ort")];
-    t.setIndexName(QStringLiteral("IndexPgePct"));
+    auto& t = *tables[schema::PgePicture::kFile];
+    t.setIndexName(schema::PgePicture::kIndexPgePct);
     for (t.first(); !t.eof(); t.next()) {
-      const int code = t.intValue(QStringLiteral("PageCode"));
+      const int code = t.intValue(schema::kPageCode);
       if (code == 0 || pageAt.contains(code))
         problem(QStringLiteral("PgePct: page code %1 "
                                "is 0 or repeated")
                     .arg(code));
       pageAt.insert(code, int(pages.size()));
-      pages << PageInfo{t.intValue(QStringLiteral("ChapterCode")), code, 0};
+      pages << PageInfo{t.intValue(schema::kChapterCode), code, 0};
       chapters.insert(pages.last().chapter);
-      const QImage picture = t.image(QStringLiteral("PagePicture"));
+      const QImage picture = t.image(schema::kPagePicture);
       if (picture.size() != QSize(kPageWidth, kPageHeight))
         problem(QStringLiteral("page %1: its picture is %2 by %3, not 325 by 490")
                     .arg(code)
@@ -193,12 +206,12 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
   QSet<QPair<int, int>> entries;
   QHash<QPair<int, int>, QRect> highlightAt;
   {
-    auto& t = *tables[QStringLiteral("WrdPct.ort")];
-    t.setIndexName(QStringLiteral("IndPageOrder"));
+    auto& t = *tables[schema::WrdPicture::kFile];
+    t.setIndexName(schema::WrdPicture::kIndPageOrder);
     int lastPage = -1, expected = 1;
     for (t.first(); !t.eof(); t.next()) {
-      const int page = t.intValue(QStringLiteral("PageCode"));
-      const int order = t.intValue(QStringLiteral("Order"));
+      const int page = t.intValue(schema::kPageCode);
+      const int order = t.intValue(schema::kOrder);
       if (page != lastPage) lastPage = page, expected = 1;
       if (!pageAt.contains(page)) {
         problem(QStringLiteral("WrdPct: entry %1/%2 has no page").arg(page).arg(order));
@@ -212,9 +225,9 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
                     .arg(expected));
       ++expected;
       entries.insert({page, order});
-      const QImage h = t.image(QStringLiteral("WordPicture"));
-      const QRect r(t.intValue(QStringLiteral("StartPointX")),
-                    t.intValue(QStringLiteral("StartPointY")), h.width(), h.height());
+      const QImage h = t.image(schema::kWordPicture);
+      const QRect r(t.intValue(schema::kStartPointX), t.intValue(schema::kStartPointY), h.width(),
+                    h.height());
       highlightAt.insert({page, order}, r);
       if (h.isNull() || !QRect(0, 0, kPageWidth, kPageHeight).contains(r))
         problem(QStringLiteral("page %1 entry %2: highlight %3,%4 %5x%6 is not inside the page")
@@ -227,12 +240,11 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
     }
     // NumberWord is the page's entry count on every row.
     for (t.first(); !t.eof(); t.next()) {
-      const int page = t.intValue(QStringLiteral("PageCode"));
-      if (pageAt.contains(page) &&
-          t.intValue(QStringLiteral("NumberWord")) != pages[pageAt[page]].entries)
+      const int page = t.intValue(schema::kPageCode);
+      if (pageAt.contains(page) && t.intValue(schema::kNumberWord) != pages[pageAt[page]].entries)
         problem(QStringLiteral("page %1: NumberWord %2 but %3 entries")
                     .arg(page)
-                    .arg(t.intValue(QStringLiteral("NumberWord")))
+                    .arg(t.intValue(schema::kNumberWord))
                     .arg(pages[pageAt[page]].entries));
     }
   }
@@ -242,13 +254,13 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
 
   // Hit maps.
   {
-    auto& t = *tables[QStringLiteral("PctInfo.ort")];
-    t.setIndexName(QStringLiteral("IndInfo"));
+    auto& t = *tables[schema::PctInfo::kFile];
+    t.setIndexName(schema::PctInfo::kIndInfo);
     QHash<int, QList<int>> counts;  // page -> cells per order
     QHash<int, int> bands;
     for (t.first(); !t.eof(); t.next()) {
-      const int page = t.intValue(QStringLiteral("PageCode"));
-      const int band = t.intValue(QStringLiteral("Band"));
+      const int page = t.intValue(schema::kPageCode);
+      const int band = t.intValue(schema::kBand);
       if (!pageAt.contains(page)) {
         problem(QStringLiteral("PctInfo: band %1 of unknown page %2").arg(band).arg(page));
         continue;
@@ -310,13 +322,13 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
   QHash<QPair<int, int>, QString> articleText;  // plain text of each entry's article
   for (int l = 0; l < kLanguageCount; ++l) {
     const QString code = languageCode(l);
-    auto& names = *tables[QStringLiteral("ChptNm%1.ort").arg(code)];
-    names.setIndexName(QStringLiteral("IndChptCode"));
+    auto& names = *tables[schema::Chapter::file(code)];
+    names.setIndexName(schema::Chapter::kIndChptCode);
     QSet<int> named;
     for (names.first(); !names.eof(); names.next()) {
-      const int c = names.intValue(0);
+      const int c = names.intValue(schema::Chapter::kChapterCodePosition);
       named.insert(c);
-      if (names.textValue(1).trimmed().isEmpty())
+      if (names.textValue(schema::Chapter::kChapterNamePosition).trimmed().isEmpty())
         problem(QStringLiteral("ChptNm%1: chapter %2 has no name").arg(code).arg(c));
       if (sounds)
         soundExists(l, QStringLiteral("Chpg/") + chapterSoundName(c) + QStringLiteral(".wav"));
@@ -324,21 +336,22 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
     if (named != chapters)
       problem(QStringLiteral("ChptNm%1: the chapters differ from the pages' chapters").arg(code));
 
-    auto& list = *tables[QStringLiteral("PgeNm%1.ort").arg(code)];
-    list.setIndexName(QStringLiteral("IndChptCode"));
+    auto& list = *tables[schema::PageName::file(code)];
+    list.setIndexName(schema::PageName::kIndChptCode);
     QHash<QString, int> pageNames;
     QSet<int> listed;
     QList<int> listOrder;
     QStringList headings;
     for (list.first(); !list.eof(); list.next()) {
-      const int page = list.intValue(QStringLiteral("PageCode"));
-      const QString name = list.textValue(2);
+      const int page = list.intValue(schema::kPageCode);
+      const QString name = list.textValue(schema::PageName::kPageNamePosition);
       if (page == 0) headings << name.trimmed().toCaseFolded();
       if (page != 0) {
         listOrder << page;
         if (!pageAt.contains(page))
           problem(QStringLiteral("PgeNm%1: page %2 has no picture").arg(code).arg(page));
-        else if (pages[pageAt[page]].chapter != list.intValue(0))
+        else if (pages[pageAt[page]].chapter !=
+                 list.intValue(schema::PageName::kChapterCodePosition))
           problem(
               QStringLiteral("PgeNm%1: page %2 is listed in another chapter").arg(code).arg(page));
         const QString key = name.trimmed().toCaseFolded();
@@ -370,16 +383,16 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
                     .arg(code, heading)
                     .arg(pageNames[heading]));
 
-    auto& words = *tables[QStringLiteral("WrdNm%1.ort").arg(code)];
-    words.setIndexName(QStringLiteral("IndPageOrder"));
+    auto& words = *tables[schema::WordName::file(code)];
+    words.setIndexName(schema::WordName::kIndPageOrder);
     articleText.clear();
     QSet<QString> soundNames;
     QSet<QPair<int, int>> seen;
     for (words.first(); !words.eof(); words.next()) {
-      const int page = words.intValue(QStringLiteral("PageCode"));
-      const int order = words.intValue(QStringLiteral("Order"));
+      const int page = words.intValue(schema::kPageCode);
+      const int order = words.intValue(schema::kOrder);
       seen.insert({page, order});
-      const QString sound = words.textValue(QStringLiteral("WordSound"));
+      const QString sound = words.textValue(schema::kWordSound);
       if (soundNames.contains(sound))
         problem(QStringLiteral("WrdNm%1: sound name %2 repeated").arg(code, sound));
       soundNames.insert(sound);
@@ -392,7 +405,7 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
       // The article must read as complete rich text through the program's own reader and open
       // with its head word.
       QTextDocument article;
-      const QByteArray memo = words.memo(QStringLiteral("WordMemo"));
+      const QByteArray memo = words.memo(schema::kWordMemo);
       const bool complete = RtfReader::read(memo, &article);
       articleText.insert({page, order}, article.toPlainText());
       // The panes rewrite the standard size "\fs18" to their own font size.
@@ -402,26 +415,27 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
                     .arg(page)
                     .arg(order));
       if (!complete ||
-          !article.toPlainText().startsWith(words.textValue(QStringLiteral("WordName")).trimmed()))
+          !article.toPlainText().startsWith(words.textValue(schema::kWordName).trimmed()))
         problem(QStringLiteral("WrdNm%1: entry %2/%3 has no readable article opening with its "
                                "head word")
                     .arg(code)
                     .arg(page)
                     .arg(order));
-      if (words.textValue(QStringLiteral("WordName")).trimmed().isEmpty())
+      if (words.textValue(schema::kWordName).trimmed().isEmpty())
         problem(
             QStringLiteral("WrdNm%1: entry %2/%3 has no head word").arg(code).arg(page).arg(order));
       if (sounds)
-        soundExists(l, QString::number(words.intValue(QStringLiteral("ChapterCode"))) + u'/' +
-                           sound + QStringLiteral(".wav"));
+        soundExists(l, QString::number(words.intValue(schema::kChapterCode)) + u'/' + sound +
+                           QStringLiteral(".wav"));
     }
     if (seen != entries)
       problem(QStringLiteral("WrdNm%1: its entries differ from the entry places").arg(code));
 
-    auto& find = *tables[QStringLiteral("WrdFind%1.ort").arg(code)];
+    auto& find = *tables[schema::WordFind::file(code)];
     find.setIndexName(QString());
     QStringList allWords;
-    for (find.first(); !find.eof(); find.next()) allWords << find.textValue(0).trimmed();
+    for (find.first(); !find.eof(); find.next())
+      allWords << find.textValue(schema::WordFind::kWordPosition).trimmed();
     const QHash<QString, int> rank = searchWordRanks(allWords, l);
     QSet<QString> finished;
     QSet<QPair<int, int>> findable;
@@ -431,9 +445,8 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
     QPair<int, int> previousEntryPlace{-1, -1};
     for (find.first(); !find.eof(); find.next()) {
       ++rows;
-      const QString word = find.textValue(0).trimmed();
-      const QPair<int, int> entry{find.intValue(QStringLiteral("PageCode")),
-                                  find.intValue(QStringLiteral("Order"))};
+      const QString word = find.textValue(schema::WordFind::kWordPosition).trimmed();
+      const QPair<int, int> entry{find.intValue(schema::kPageCode), find.intValue(schema::kOrder)};
       const QPair<int, int> place{int(nextPageOrder.indexOf(entry.first)), entry.second};
       if (word != previous) {
         if (finished.contains(word))
@@ -454,13 +467,13 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
         continue;
       }
       findable.insert(entry);
-      if (find.intValue(QStringLiteral("ChapterCode")) != pages[pageAt[entry.first]].chapter)
+      if (find.intValue(schema::kChapterCode) != pages[pageAt[entry.first]].chapter)
         problem(QStringLiteral("WrdFind%1: \"%2\" gives entry %3/%4 the wrong chapter")
                     .arg(code, word)
                     .arg(entry.first)
                     .arg(entry.second));
       // The find window marks WordReal in the entry's article: it must stand there.
-      const QString real = find.textValue(QStringLiteral("WordReal")).trimmed();
+      const QString real = find.textValue(schema::kWordReal).trimmed();
       if (!containsWholeWord(articleText.value(entry), real))
         problem(QStringLiteral("WrdFind%1: \"%2\" is not written in the article of entry %3/%4")
                     .arg(code, real)
@@ -479,26 +492,26 @@ void InstallationChecker::checkTables(const QString& folder, bool demoRules) {
 
   // Chapter pictures and small pictures.
   {
-    auto& t = *tables[QStringLiteral("ChptPct.ort")];
-    t.setIndexName(QStringLiteral("IndChapterCode"));
+    auto& t = *tables[schema::ChptPct::kFile];
+    t.setIndexName(schema::ChptPct::kIndChapterCode);
     QSet<int> pictured;
     for (t.first(); !t.eof(); t.next()) {
-      pictured.insert(t.intValue(0));
-      for (const char* f : {"ChapterPicture", "PagePicture"})
-        if (t.image(QLatin1String(f)).size() != QSize(319, 513))
+      pictured.insert(t.intValue(schema::ChptPct::kChapterCodePosition));
+      for (schema::Name f : {schema::kChapterPicture, schema::kPagePicture})
+        if (t.image(f).size() != QSize(319, 513))
           problem(QStringLiteral("ChptPct: chapter %1's %2 is not 319 by 513")
-                      .arg(t.intValue(0))
-                      .arg(QLatin1String(f)));
+                      .arg(t.intValue(schema::ChptPct::kChapterCodePosition))
+                      .arg(f.view()));
     }
     if (pictured != chapters) problem(QStringLiteral("ChptPct: not one row per chapter"));
   }
   {
-    auto& t = *tables[QStringLiteral("LittlePages.ort")];
-    t.setIndexName(QStringLiteral("IndChapter"));
+    auto& t = *tables[schema::PctLittle::kFile];
+    t.setIndexName(schema::PctLittle::kIndChapter);
     QList<int> order;
     for (t.first(); !t.eof(); t.next()) {
-      order << t.intValue(QStringLiteral("PageCode"));
-      if (t.image(QStringLiteral("LittlePagePicture")).size() != QSize(66, 100))
+      order << t.intValue(schema::kPageCode);
+      if (t.image(schema::kLittlePagePicture).size() != QSize(66, 100))
         problem(
             QStringLiteral("LittlePages: page %1's picture is not 66 by 100").arg(order.last()));
     }

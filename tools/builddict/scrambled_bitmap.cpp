@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "app/installation_keys.h"
+#include "schema/installation_keys.h"
 
 namespace builddict {
 
