@@ -435,6 +435,12 @@ void TForm1::bindHandlers() {
     dialogs()->openSettings();
   });
   connect(btnSoundPage, &TOrvikBtn98::clicked, this, &TForm1::btnSoundPageClick);
+  connect(btnFind, &TOrvikBtn98::clicked, this, &TForm1::btnFindClick);
+  connect(btnPageList, &TOrvikBtn98::clicked, this, &TForm1::btnPageListClick);
+  connect(btnAutoPlayPanel, &TOrvikBtn98::clicked, this, &TForm1::btnAutoPlayPanelClick);
+  connect(btnVerify, &TOrvikBtn98::clicked, this, &TForm1::btnVerifyClick);
+  connect(PopUpPctList, &TOrvikChapterList::mousePressed, this, &TForm1::PopUpPctListMouseDown);
+  qApp->installEventFilter(this);
   connect(btnSoundChapter, &TOrvikBtn98::clicked, this, &TForm1::btnSoundChapterClick);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
   connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this,
@@ -464,8 +470,10 @@ void TForm1::FormCreate() {
   orvik::PopUps::add(
       PopUpPct,
       [this] {
-        const QPoint topLeft = PanelForImg->mapToGlobal(QPoint(0, 0));
-        // Strictly inside the area reaching 10 pixels right and 20 below the picture.
+        // Strictly inside the area reaching 10 pixels right and 20 below the picture, measured
+        // from the window's own corner (not the central panel's), so the bottom row lies
+        // outside it.
+        const QPoint topLeft = geometry().topLeft() + PanelForImg->pos();
         return QRect(topLeft + QPoint(1, 1),
                      QSize(PanelForImg->width() + 9, PanelForImg->height() + 19));
       },
@@ -643,10 +651,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-  // Alt+F4 (Alt alone): the exit confirmation, swallowed while auto-play runs. The key ends
-  // here either way, so "No" leaves the program running.
-  if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
-    if (!autoPlayRunning_) ExitConfirm();
+  // Keys of the window itself (no control has the focus); those of its controls come through
+  // the key preview in eventFilter(). Alt+F4 ends here either way, so "No" leaves the program
+  // running.
+  if (FormKeyDown(event)) {
     event->accept();
     return;
   }
@@ -686,6 +694,16 @@ void TForm1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // Key preview: a key pressed in any control of the window reaches the key map first.
+  if (event->type() == QEvent::KeyPress && watched != this && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key != lastPreviewedKey_ || key->timestamp() != lastPreviewedTime_) {
+      lastPreviewedKey_ = key;
+      lastPreviewedTime_ = key->timestamp();
+      if (FormKeyDown(key)) return true;
+    }
+  }
   // PhonMouseMove and PhonChaptersMouseMove.
   if (event->type() == QEvent::MouseMove && (watched == Phon || watched == PhonChapters))
     emit pointerMovedOverWindow();

@@ -29,6 +29,7 @@
 #include "browse/hand_over.h"
 #include "platform/borderless_form.h"
 
+class QKeyEvent;
 class TDMOrvik;
 class TOrvikBtn98;
 class TOrvikBtnNav;
@@ -205,6 +206,18 @@ class TForm1 : public orvik::BorderlessForm {
   void btnHelpClick();
   // A line of the help menu was pressed: the click sound; auto-play stops.
   void HelpLinePressed(int line);
+  // The bottom row's buttons that open other windows (commands.cpp).
+  void btnFindClick();
+  void btnPageListClick();
+  void btnAutoPlayPanelClick();
+  // The hidden diagnostic button: the current English entry's page, order and sound name in
+  // the title.
+  void btnVerifyClick();
+  // A line of the "Say in" pop-up: the entry in that line's language, the pointer put back.
+  void PopUpPctListMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos);
+  // The key map for the whole program (every key of the window's controls and of the auto-play
+  // panel passes here first). Returns true when the key was a command and goes no further.
+  bool FormKeyDown(QKeyEvent* event);
 
   // --- Controls (system names) ---
   PictureBox* Image1;  // the drawn title strip
@@ -310,6 +323,8 @@ class TForm1 : public orvik::BorderlessForm {
   FindRole* find() const;
   PageListRole* pageList() const;
   DialogsRole* dialogs() const;
+  // In the page view, the list buttons of shown languages whose entry lists are closed.
+  void showListButtons();
   // The "Say in" pop-up (PopUpPct) the window owns.
   bool sayInShowing() const;
   void hideSayIn();
@@ -324,6 +339,9 @@ class TForm1 : public orvik::BorderlessForm {
   bool autoPlayRunning_ = false;
   // The screen position of the cursor when the "Say in" pop-up opened.
   QPoint sayInReturn_;
+  // The key the preview last saw, so a key passed on to parent controls counts once.
+  const QKeyEvent* lastPreviewedKey_ = nullptr;
+  quint64 lastPreviewedTime_ = 0;
   EntryPanes* panes_ = nullptr;
 
   // Browsing state.

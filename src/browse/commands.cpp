@@ -1,0 +1,136 @@
+// TForm1's commands: the bottom row's buttons that open other windows, the key map that answers
+// the keyboard for the whole program, the "Say in" pop-up's choice and the hidden diagnostic
+// button.
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+
+#include "app/data_module.h"
+#include "browse/entry_panes.h"
+#include "browse/main_window.h"
+#include "browse/picture_box.h"
+#include "controls/orvik_btn98.h"
+#include "controls/orvik_chapter_list.h"
+#include "controls/orvik_panel.h"
+#include "lang/language_captions.h"
+#include "schema/schema.h"
+
+namespace {
+
+// The language number (1 En, 2 Fr, 3 Ru, 4 Sp) a letter key names; 0 for other keys.
+int languageOfKey(int key) {
+  switch (key) {
+    case Qt::Key_E:
+      return 1;
+    case Qt::Key_F:
+      return 2;
+    case Qt::Key_R:
+      return 3;
+    case Qt::Key_S:
+      return 4;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+void TForm1::showListButtons() {
+  // The list buttons of the shown languages whose entry-list windows are closed come back.
+  if (panes_ && view() == View::Page) panes_->showControls();
+}
+
+void TForm1::btnFindClick() {
+  sound()->playClickSound();
+  showListButtons();
+  find()->openFindChooser();
+}
+
+void TForm1::btnPageListClick() {
+  sound()->playClickSound();
+  pageList()->openPageListChooser();
+}
+
+void TForm1::btnAutoPlayPanelClick() {
+  sound()->playClickSound();
+  autoPlay()->showPanel();
+}
+
+void TForm1::btnVerifyClick() {
+  if (!data_) return;
+  guard([&] {
+    orvik::Table* t = data_->tblWordNameEn;
+    if (!t->active() || t->isEmpty()) return;
+    namespace s = orvik::schema;
+    lblMainCap->setText(QStringLiteral("PageCode - %1;  RecNu - %2;  SoundName - %3")
+                            .arg(t->intValue(s::kPageCode))
+                            .arg(t->intValue(s::kOrder))
+                            .arg(t->textValue(s::kWordSound)));
+  });
+}
+
+void TForm1::PopUpPctListMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+  const int line = PopUpPctList->selectedNumber();
+  PopUpPct->hide();
+  mouseLock_ = btnRegime->latched();
+  QCursor::setPos(sayInReturn_);
+  if (line < 1 || line > PopUpPctList->Lines().size()) return;
+  const int language = orvik::LanguageOfItem(PopUpPctList->Lines().at(line - 1),
+                                             orvik::shiftCaptionTable());
+  if (language >= 1 && language <= 4) PronounceEntry(language);
+}
+
+bool TForm1::FormKeyDown(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods =
+      event->modifiers() & (Qt::AltModifier | Qt::ShiftModifier | Qt::ControlModifier);
+  const int key = event->key();
+  const int language = languageOfKey(key);
+  const bool installed = language && data_ && data_->settings().installed(language);
+
+  if (mods == Qt::AltModifier) {
+    if (key == Qt::Key_Z) {
+      if (view() == View::Chapters) {
+        imgEyeClosed->move(255, 195);
+        imgEyeClosed->setVisible(imgEyeClosed->isHidden());
+      }
+      return true;
+    }
+    if (key == Qt::Key_F4) {
+      if (!autoPlayRunning_) ExitConfirm();
+      return true;
+    }
+    if (installed) {
+      sound()->playClickSound();
+      showListButtons();
+      pageList()->openPageList(language);
+      return true;
+    }
+    return false;
+  }
+  if (mods == Qt::NoModifier && key == Qt::Key_Escape && sayInShowing()) {
+    hideSayIn();
+    mouseLock_ = btnRegime->latched();
+    return true;
+  }
+  if (mods == Qt::ShiftModifier && language) {
+    if (view() == View::Page && data_ && data_->settings().hasSounds(language))
+      PronounceEntry(language);
+    return true;
+  }
+  if (mods == Qt::ControlModifier) {
+    if (key == Qt::Key_P) {
+      // The focused pane's entry; without one, nothing.
+      const int pane = panes_ ? panes_->focusedLanguage() : 0;
+      if (pane) print()->printEntry(pane);
+      return true;
+    }
+    if (installed) {
+      sound()->playClickSound();
+      showListButtons();
+      find()->openFind(language);
+      return true;
+    }
+  }
+  return false;
+}

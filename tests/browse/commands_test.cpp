@@ -1,0 +1,139 @@
+// The main window's commands in the running program: the key map with its exact modifiers, the
+// "Say in" pop-up (placement, choice, closing), the hidden diagnostic button, and the
+// program-wide press filter closing the pop-ups.
+#include <QCursor>
+#include <QFile>
+
+#include "app/settings_file.h"
+#include "browse/browse_fixture.h"
+#include "browse/entry_panes.h"
+#include "browse/orvik_word.h"
+#include "browse/picture_box.h"
+#include "controls/orvik_btn98.h"
+#include "controls/orvik_chapter_list.h"
+#include "platform/pop_ups.h"
+
+namespace {
+
+// English, French and Russian installed, sounds in English and Russian only, English and
+// Russian shown.
+void writeSettings(TestInstallation& inst) {
+  QByteArray bytes(32, '\0');
+  bytes[Settings::ShownEn] = 1;
+  bytes[Settings::ShownRu] = 1;
+  bytes[Settings::InterfaceLanguage] = 1;
+  bytes[Settings::PronunciationLanguage] = 1;
+  bytes[Settings::AutoPlayLanguage] = 1;
+  bytes[Settings::AutoPlayPause] = 2;
+  bytes[Settings::FontSize] = 4;
+  bytes[Settings::InstalledCount] = 3;
+  bytes[Settings::InstalledEn] = 1;
+  bytes[Settings::InstalledFr] = 1;
+  bytes[Settings::InstalledRu] = 1;
+  bytes[Settings::SoundCount] = 2;
+  bytes[Settings::SoundEn] = 1;
+  bytes[Settings::SoundRu] = 1;
+  bytes[Settings::OnClickFlag] = 1;
+  QFile file(inst.filePath(QStringLiteral("Settings.orv")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+class CommandsTest : public BrowseTest {
+ protected:
+  void startOnBedroom() {
+    start(writeSettings);
+    openBedroom();
+    moveTo(w->ImgPages, spotOf(2));
+    ASSERT_EQ(currentOrder(), 2);
+  }
+  void key(int k, Qt::KeyboardModifiers mods, QWidget* target = nullptr) {
+    QTest::keyClick(target ? target : w, Qt::Key(k), mods);
+  }
+};
+
+TEST_F(CommandsTest, ShiftLettersPronounceLanguagesWithSoundsInThePageViewOnly) {
+  startOnBedroom();
+  key(Qt::Key_E, Qt::ShiftModifier);
+  key(Qt::Key_F, Qt::ShiftModifier);  // French has no sounds
+  key(Qt::Key_R, Qt::ShiftModifier);
+  EXPECT_EQ(pronounced(), (QList<int>{1, 3}));
+  // Exact modifiers: Shift+Ctrl+E is no command; a key typed into a focused pane still reaches
+  // the key map first.
+  key(Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier);
+  w->entryPanes()->pane(3)->setFocus();
+  key(Qt::Key_E, Qt::ShiftModifier, w->entryPanes()->pane(3));
+  EXPECT_EQ(pronounced(), (QList<int>{1, 3, 1}));
+  // Outside the page view nothing is pronounced.
+  click(w->btnBackToPages, QPoint(10, 10));
+  key(Qt::Key_E, Qt::ShiftModifier);
+  EXPECT_EQ(pronounced(), (QList<int>{1, 3, 1}));
+}
+
+TEST_F(CommandsTest, SayInOpensAwayFromTheCornerAndPronouncesTheChosenLine) {
+  startOnBedroom();
+  // Near the lower right corner it opens to the left and upwards.
+  const QPoint corner(300, 470);
+  click(w->ImgPages, corner, Qt::RightButton);
+  ASSERT_TRUE(sayInShowing());
+  const QPoint at = w->PanelForImg->pos() + corner;
+  EXPECT_EQ(w->PopUpPct->geometry().bottomRight(), at - QPoint(1, 1));
+  // One line per language with sounds, in the interface language.
+  ASSERT_EQ(w->PopUpPctList->Lines().size(), 2);
+
+  // Choosing the second line (Russian) pronounces the entry in Russian, unlocks and puts the
+  // pointer back where it was at the right click.
+  const QPoint before = QCursor::pos();
+  const QPoint line2(20, 18 + 9);
+  moveTo(w->PopUpPctList, line2);
+  ASSERT_EQ(w->PopUpPctList->selectedNumber(), 2);
+  QCursor::setPos(QPoint(5, 5));
+  click(w->PopUpPctList, line2);
+  EXPECT_FALSE(sayInShowing());
+  EXPECT_FALSE(w->mouseLocked());
+  EXPECT_EQ(pronounced(), QList<int>{3});
+  EXPECT_EQ(QCursor::pos(), before);
+}
+
+TEST_F(CommandsTest, SayInClosesOnEscapeAndOnPressesOutsideThePicture) {
+  startOnBedroom();
+  click(w->ImgPages, QPoint(40, 40), Qt::RightButton);
+  ASSERT_TRUE(sayInShowing());
+  ASSERT_TRUE(w->mouseLocked());
+  key(Qt::Key_Escape, Qt::NoModifier);
+  EXPECT_FALSE(sayInShowing());
+  EXPECT_FALSE(w->mouseLocked()) << "the lock follows the lock button, which is up";
+
+  // A press in the margin right of the picture keeps it (the picture's own press handler
+  // closes it, as above); a press on a bottom-row button closes it.
+  click(w->ImgPages, QPoint(40, 40), Qt::RightButton);
+  ASSERT_TRUE(sayInShowing());
+  click(w->pnlMain, w->PanelForImg->geometry().topRight() + QPoint(3, 100));
+  EXPECT_TRUE(sayInShowing());
+  click(w->btnRegime, QPoint(10, 10));
+  EXPECT_FALSE(sayInShowing());
+  EXPECT_TRUE(w->mouseLocked()) << "the lock button went down with that press";
+}
+
+TEST_F(CommandsTest, AltZTogglesTheEyeInTheChapterViewOnly) {
+  start(writeSettings);
+  ASSERT_TRUE(w->imgEyeClosed->isHidden());
+  key(Qt::Key_Z, Qt::AltModifier);
+  EXPECT_FALSE(w->imgEyeClosed->isHidden());
+  EXPECT_EQ(w->imgEyeClosed->pos(), QPoint(255, 195));
+  key(Qt::Key_Z, Qt::AltModifier);
+  EXPECT_TRUE(w->imgEyeClosed->isHidden());
+  clickTab(1);
+  key(Qt::Key_Z, Qt::AltModifier);
+  EXPECT_TRUE(w->imgEyeClosed->isHidden());
+}
+
+TEST_F(CommandsTest, TheDiagnosticButtonWritesTheEntryIntoTheTitle) {
+  startOnBedroom();
+  EXPECT_TRUE(w->btnVerify->isHidden());
+  w->btnVerifyClick();
+  EXPECT_TRUE(w->lblMainCap->text().startsWith(QStringLiteral("PageCode - 102;  RecNu - 2;  SoundName - ")))
+      << w->lblMainCap->text().toStdString();
+}
+
+}  // namespace
