@@ -1,0 +1,53 @@
+# The include check: every `#include "<folder>/..."` of a source folder must name a folder whose
+# library that folder's library links (directly or through others). The allowed folders are
+# read from the targets' own link lists, so the check mirrors target_link_libraries and cannot
+# drift from it.
+
+# The source folders and their libraries.
+set(ORVIK_LAYER_FOLDERS
+  "src/platform=orvik_platform" "src/controls=orvik_controls" "src/lang=orvik_lang"
+  "src/schema=orvik_schema" "src/app=orvik_app" "src/browse=orvik_browse"
+  "src/sound=orvik_sound" "src/search=orvik_search" "src/pagelist=orvik_pagelist"
+  "src/print=orvik_print" "src/program=orvik_program"
+  "tools/builddict=orvik_builddict_lib")
+
+# Collects the orvik_ libraries `target` links, transitively, into `out`.
+function(orvik_linked_libraries target out)
+  set(seen ${${out}})
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    get_target_property(links ${target} INTERFACE_LINK_LIBRARIES)
+  else()
+    get_target_property(links ${target} LINK_LIBRARIES)
+  endif()
+  foreach(lib IN LISTS links)
+    if(lib MATCHES "^orvik_" AND TARGET ${lib} AND NOT lib IN_LIST seen)
+      list(APPEND seen ${lib})
+      orvik_linked_libraries(${lib} seen)
+    endif()
+  endforeach()
+  set(${out} ${seen} PARENT_SCOPE)
+endfunction()
+
+# Writes the allowed include folders of each source folder and registers the check with CTest.
+function(orvik_add_include_check)
+  set(content "")
+  foreach(pair IN LISTS ORVIK_LAYER_FOLDERS)
+    string(REPLACE "=" ";" parts "${pair}")
+    list(GET parts 0 folder)
+    list(GET parts 1 target)
+    set(libs ${target})
+    orvik_linked_libraries(${target} libs)
+    set(allowed "")
+    foreach(lib IN LISTS libs)
+      string(REGEX REPLACE "^orvik_" "" name "${lib}")
+      list(APPEND allowed ${name})
+    endforeach()
+    string(APPEND content "${folder}=${allowed}\n")
+  endforeach()
+  file(WRITE ${CMAKE_BINARY_DIR}/include_layers.txt "${content}")
+  add_test(NAME include_layers
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+            -DLAYERS=${CMAKE_BINARY_DIR}/include_layers.txt
+            -P ${CMAKE_SOURCE_DIR}/cmake/check_includes.cmake)
+endfunction()
