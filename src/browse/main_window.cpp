@@ -16,6 +16,7 @@
 #include "browse/entry_panes.h"
 #include "browse/orvik_word.h"
 #include "browse/picture_box.h"
+#include "browse/window_frame.h"
 #include "browse/hand_over.h"
 #include "controls/cursors.h"
 #include "controls/new_list_box.h"
@@ -499,8 +500,7 @@ void TForm1::FormCreate() {
               QColor(152, 144, 117), QColor(128, 0, 0),     QColor(243, 238, 217),
               QColor(252, 248, 232), QColor(250, 244, 211), QColor(123, 115, 92),
               QColor(82, 91, 27),    QColor(201, 194, 164)};
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, palette_[MainBackground]);
+  const QPalette pal = paletteColourSet();
   setPalette(pal);
   setAutoFillBackground(true);
   pnlMain->setPalette(pal);
@@ -509,7 +509,7 @@ void TForm1::FormCreate() {
   // 6. Fixed geometry: the client area, centred, in the normal state.
   setClientSize(kClientWidth, kClientHeight);
   centreOnScreen();
-  setCaptionStrip(25, 30);
+  frame_ = new WindowFrame(this);
 
   // 7. The picture area.
   PanelForImg->setGeometry(396, 12, kPictureWidth, kPictureHeight);
@@ -681,6 +681,25 @@ void TForm1::HelpLinePressed(int) {
   sound()->playClickSound();
   autoPlay()->stopAutoPlay();
   autoPlay()->setIdle();
+}
+
+QPalette TForm1::paletteColourSet() const {
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, palette_[MainBackground]);
+  return pal;
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+  orvik::BorderlessForm::paintEvent(event);
+  QPainter painter(this);
+  frame_->paint(painter);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+  if ((event->button() == Qt::LeftButton || event->button() == Qt::RightButton) &&
+      frame_->press(event->position().toPoint()))
+    return;
+  orvik::BorderlessForm::mousePressEvent(event);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

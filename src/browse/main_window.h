@@ -18,6 +18,7 @@
 // view stays as it was.
 
 #include <QColor>
+#include <QPalette>
 #include <QImage>
 #include <QLabel>
 #include <QList>
@@ -44,6 +45,7 @@ class TBaseMultiLang;
 class PictureBox;
 class DataImage;
 class EntryPanes;
+class WindowFrame;
 namespace orvik {
 class Table;
 }
@@ -85,6 +87,10 @@ class TForm1 : public orvik::BorderlessForm {
   ~TForm1() override;
 
   QColor paletteColour(PaletteSlot slot) const { return palette_[slot]; }
+  // A widget palette whose window colour is the main background.
+  QPalette paletteColourSet() const;
+  // The window's frame: border, dragging, minimise, maximise, restore, system menu.
+  WindowFrame* frame() const { return frame_; }
   TDMOrvik* data() const { return data_; }
 
   // --- Navigation operations (other windows call these after positioning the tables) ---
@@ -268,6 +274,8 @@ class TForm1 : public orvik::BorderlessForm {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -343,6 +351,7 @@ class TForm1 : public orvik::BorderlessForm {
   const QKeyEvent* lastPreviewedKey_ = nullptr;
   quint64 lastPreviewedTime_ = 0;
   EntryPanes* panes_ = nullptr;
+  WindowFrame* frame_ = nullptr;
 
   // Browsing state.
   int currentPageCode_ = 0;

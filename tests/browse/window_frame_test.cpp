@@ -1,0 +1,106 @@
+// The main window's own frame in the running program: the five rings in both states, dragging
+// by the title strip in the normal state only, maximise and restore, and the system menu.
+#include <QScreen>
+
+#include "browse/browse_fixture.h"
+#include "browse/picture_box.h"
+#include "browse/window_frame.h"
+#include "controls/orvik_btn98.h"
+#include "controls/orvik_chapter_list.h"
+#include "controls/orvik_panel.h"
+
+namespace {
+
+class WindowFrameTest : public BrowseTest {
+ protected:
+  // Drags the window by a point of the title strip over `by`; returns how far it moved.
+  QPoint dragStrip(QPoint at, QPoint by) {
+    const QPoint before = w->pos();
+    QTest::mousePress(w, Qt::LeftButton, {}, at);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at + by), QPointF(w->mapToGlobal(at + by)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, at + by);
+    return w->pos() - before;
+  }
+};
+
+TEST_F(WindowFrameTest, TheFiveRingsSurroundTheWindow) {
+  start();
+  const QImage img = w->grab().toImage();
+  EXPECT_EQ(img.pixelColor(0, 300), QColor(255, 255, 255)) << "raised outer edge, left";
+  EXPECT_EQ(img.pixelColor(1, 300), QColor(157, 148, 116));
+  EXPECT_EQ(img.pixelColor(2, 300), QColor(117, 109, 70)) << "the groove";
+  EXPECT_NE(img.pixelColor(756, 300), QColor(238, 230, 201)) << "right edge painted";
+  EXPECT_NE(img.pixelColor(300, 563), QColor(238, 230, 201)) << "bottom edge painted";
+}
+
+TEST_F(WindowFrameTest, TheStripDragsInTheNormalStateButNotItsCornerNorWhenMaximised) {
+  start();
+  EXPECT_EQ(dragStrip(QPoint(300, 12), QPoint(40, 30)), QPoint(40, 30));
+  // The first 25 pixels of the strip do not drag.
+  EXPECT_EQ(dragStrip(QPoint(20, 12), QPoint(40, 30)), QPoint(0, 0));
+  w->frame()->SysMenu->hide();
+
+  click(w->btnMaximize, QPoint(7, 7));
+  ASSERT_TRUE(w->frame()->isMaximized());
+  EXPECT_EQ(dragStrip(w->Image1->geometry().center(), QPoint(40, 30)), QPoint(0, 0));
+}
+
+TEST_F(WindowFrameTest, MaximiseCentresThePanelOnBlackAndRestoreBringsItBack) {
+  start();
+  const QPoint normalPos = w->pos();
+  click(w->btnMaximize, QPoint(7, 7));
+  const QRect screen = w->screen()->geometry();
+  EXPECT_EQ(w->size(), screen.size());
+  const QPoint panel = w->pnlMain->pos();
+  EXPECT_EQ(panel, QPoint(screen.width() / 2 - 748 / 2, screen.height() / 2 - 535 / 2));
+  EXPECT_TRUE(w->btnMaximize->isHidden());
+  EXPECT_FALSE(w->btnRestore->isHidden());
+  EXPECT_EQ(w->Image1->pos(), panel - QPoint(0, 20));
+  EXPECT_EQ(w->lblMainCap->pos(), panel + QPoint(22, -18));
+  EXPECT_EQ(w->btnRestore->pos(), panel + QPoint(713, -18));
+  EXPECT_EQ(w->btnMinimize->pos(), panel + QPoint(697, -18));
+  const QImage img = w->grab().toImage();
+  EXPECT_EQ(img.pixelColor(2, 2), QColor(Qt::black)) << "black around the panel";
+  // The rings stand around the area the normal window would show.
+  EXPECT_EQ(img.pixelColor(panel.x() - 5, panel.y() + 100), QColor(255, 255, 255));
+
+  click(w->btnRestore, QPoint(7, 7));
+  EXPECT_FALSE(w->frame()->isMaximized());
+  EXPECT_EQ(w->size(), QSize(757, 564));
+  EXPECT_EQ(w->pos(), normalPos);
+  EXPECT_EQ(w->pnlMain->pos(), QPoint(5, 25));
+  EXPECT_EQ(w->Image1->pos(), QPoint(5, 5));
+  EXPECT_EQ(w->btnClose->pos(), QPoint(734, 7));
+  EXPECT_FALSE(w->btnMaximize->isHidden());
+  EXPECT_TRUE(w->btnRestore->isHidden());
+  EXPECT_EQ(w->palette().color(QPalette::Window), QColor(238, 230, 201));
+}
+
+TEST_F(WindowFrameTest, TheSystemMenuOpensInTheStripCornerAndClosesOnAPressElsewhere) {
+  start();
+  TOrvikPanel* menu = w->frame()->SysMenu;
+  click(w, QPoint(15, 10));
+  ASSERT_TRUE(menu->isVisible());
+  EXPECT_EQ(w->frame()->SysMenuList->Lines(),
+            QStringList({"      Minimize", "      Close             Alt+F4"}));
+  click(w->btnFind, QPoint(10, 10));
+  EXPECT_FALSE(menu->isVisible()) << "any press elsewhere closes it";
+
+  // Not while auto-play runs.
+  w->setAutoPlayRunning(true);
+  click(w, QPoint(15, 10));
+  EXPECT_FALSE(menu->isVisible());
+  w->setAutoPlayRunning(false);
+
+  // Its first line minimises the window.
+  click(w, QPoint(15, 10));
+  ASSERT_TRUE(menu->isVisible());
+  moveTo(w->frame()->SysMenuList, QPoint(20, 8));
+  click(w->frame()->SysMenuList, QPoint(20, 8));
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(w->windowState() & Qt::WindowMinimized);
+}
+
+}  // namespace
