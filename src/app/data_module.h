@@ -20,6 +20,7 @@
 namespace orvik {
 class MessageBoxes;
 class OpticalDiscs;
+class ScreenMetrics;
 class WaveDevice;
 }  // namespace orvik
 
@@ -29,6 +30,9 @@ struct StartupEnvironment {
   QString currentDir;
   QStringList arguments;
   const orvik::OpticalDiscs* discs = nullptr;
+  // The screen the display check reads, again whenever the display settings change; null: no
+  // check after the start.
+  const orvik::ScreenMetrics* screen = nullptr;
   orvik::MessageBoxes* messages = nullptr;
   int splashMs = 5000;
   int waitMs = 3000;

@@ -18,4 +18,10 @@ void QtMessageBoxes::show(MessageKind kind, const QString& text) {
   box.exec();
 }
 
+bool QtMessageBoxes::warnAbortRetry(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), messageLines(text),
+                  QMessageBox::Abort | QMessageBox::Retry);
+  return box.exec() == QMessageBox::Retry;
+}
+
 }  // namespace orvik

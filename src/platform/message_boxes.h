@@ -15,12 +15,15 @@ class MessageBoxes {
   virtual ~MessageBoxes() = default;
   // Shows text and returns when the user has pressed OK.
   virtual void show(MessageKind kind, const QString& text) = 0;
+  // Shows a warning with the buttons Abort and Retry; true when the user chose Retry.
+  virtual bool warnAbortRetry(const QString& text) = 0;
 };
 
 // Real modal boxes (QMessageBox), titled with the application name.
 class QtMessageBoxes final : public MessageBoxes {
  public:
   void show(MessageKind kind, const QString& text) override;
+  bool warnAbortRetry(const QString& text) override;
 };
 
 // Keeps every message instead of showing it.
@@ -31,7 +34,13 @@ class RecordingMessageBoxes final : public MessageBoxes {
     QString text;
   };
   void show(MessageKind kind, const QString& text) override { messages.append({kind, text}); }
+  // Keeps the warning and answers with the next of `retryAnswers` (Abort when none is left).
+  bool warnAbortRetry(const QString& text) override {
+    messages.append({MessageKind::Warning, text});
+    return !retryAnswers.isEmpty() && retryAnswers.takeFirst();
+  }
   QList<Message> messages;
+  QList<bool> retryAnswers;
 };
 
 // The text as lines: every "\r" (with or without a following "\n") becomes "\n".

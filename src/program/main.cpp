@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
   env.currentDir = QDir::currentPath();
   env.arguments = QApplication::arguments().mid(1);
   env.discs = &discs;
+  env.screen = &screen;
   env.messages = &messages;
   OrvikProgram program(std::move(env));
   return program.run();

@@ -99,6 +99,7 @@ bool OrvikProgram::start() {
 
   wireSound(p);
   wireDialogs(p);
+  wireDisplay(p);
   wireAutoPlay(p);
   wireEntryLists(p);
   wireFind(p);

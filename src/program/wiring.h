@@ -93,6 +93,7 @@ struct ProgramParts {
 
 // One function per subsystem, each in its own file (wiring_<subsystem>.cpp).
 void wireDialogs(ProgramParts& parts);     // exit, help menu, about, settings dialog
+void wireDisplay(ProgramParts& parts);     // the display check again on new display settings
 void wireSound(ProgramParts& parts);       // the sound role over the program's audio devices
 void wireAutoPlay(ProgramParts& parts);    // the auto-play panel
 void wireEntryLists(ProgramParts& parts);  // the page entry-list windows

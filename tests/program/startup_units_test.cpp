@@ -72,6 +72,62 @@ TEST_F(DisplayCheckTest, SixteenBitsAt800Runs) {
   EXPECT_EQ(check(32, 1920), QString());
 }
 
+TEST_F(DisplayCheckTest, ADisplayChangeAsksAbortOrRetry) {
+  // 256 colours at 1024 wide: the 16-bit message; Abort ends the program.
+  {
+    FakeScreen screen(8, 1024);
+    orvik::RecordingMessageBoxes messages;
+    EXPECT_FALSE(orvik::displayChanged(screen, messages));
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].text.startsWith("This programme is designed to run in 16-bit"));
+    EXPECT_TRUE(orvik::Application::terminated());
+    EXPECT_NE(orvik::Application::exitCode(), 0);
+  }
+  // Retry after the user set 16 bits: the check passes and the program goes on.
+  orvik::Application::reset();
+  {
+    // Reads 8 bits once, then (the user having fixed the display) 16.
+    struct FixedAfterFirstLook : orvik::ScreenMetrics {
+      int colourDepth() const override { return looks++ == 0 ? 8 : 16; }
+      int workAreaWidth() const override { return 1024; }
+      mutable int looks = 0;
+    } screen;
+    orvik::RecordingMessageBoxes messages;
+    messages.retryAnswers = {true};
+    EXPECT_TRUE(orvik::displayChanged(screen, messages));
+    EXPECT_EQ(messages.messages.size(), 1);
+    EXPECT_FALSE(orvik::Application::terminated());
+  }
+  // Retry with the display unchanged: the check's own message, and the program ends.
+  orvik::Application::reset();
+  {
+    FakeScreen screen(8, 1024);
+    orvik::RecordingMessageBoxes messages;
+    messages.retryAnswers = {true};
+    EXPECT_FALSE(orvik::displayChanged(screen, messages));
+    EXPECT_EQ(messages.messages.size(), 2) << "the question, then the check's own message";
+    EXPECT_TRUE(orvik::Application::terminated());
+  }
+  // A narrow screen at full colour: only the width message.
+  orvik::Application::reset();
+  {
+    FakeScreen screen(24, 640);
+    orvik::RecordingMessageBoxes messages;
+    EXPECT_FALSE(orvik::displayChanged(screen, messages));
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].text.contains("less than 800 x 600. Please adjust"));
+  }
+  // A display that fits asks nothing.
+  orvik::Application::reset();
+  {
+    FakeScreen screen(24, 1280);
+    orvik::RecordingMessageBoxes messages;
+    EXPECT_TRUE(orvik::displayChanged(screen, messages));
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_FALSE(orvik::Application::terminated());
+  }
+}
+
 // A small scrambled bitmap written the way the builder writes them.
 QByteArray scrambledBitmap(std::uint8_t key, bool loseHeader) {
   QImage image(4, 3, QImage::Format_RGB888);
