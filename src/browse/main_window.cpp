@@ -437,6 +437,9 @@ void TForm1::bindHandlers() {
   });
   connect(btnSoundPage, &TOrvikBtn98::clicked, this, &TForm1::btnSoundPageClick);
   connect(btnFind, &TOrvikBtn98::clicked, this, &TForm1::btnFindClick);
+  // The pointer entering a button that opens a chooser closes the choosers that are open.
+  for (TOrvikBtn98* b : {btnNumberLang, btnHelp, btnPageList, btnFind})
+    connect(b, &TOrvikBtn98::mouseEntered, this, &TForm1::pointerMovedOverWindow);
   connect(btnPageList, &TOrvikBtn98::clicked, this, &TForm1::btnPageListClick);
   connect(btnAutoPlayPanel, &TOrvikBtn98::clicked, this, &TForm1::btnAutoPlayPanelClick);
   connect(btnVerify, &TOrvikBtn98::clicked, this, &TForm1::btnVerifyClick);

@@ -295,6 +295,8 @@ class TForm1 : public orvik::BorderlessForm {
 
   // Navigation helpers (navigation.cpp).
   int interfaceLanguage() const;
+  // The page-name and chapter-name sound buttons for the view and the interface language.
+  void updateNameSoundButtons();
   orvik::Table* chapterTable() const;
   orvik::Table* pageNameTable() const;
   QString chapterNameOfCode(int chapterCode);

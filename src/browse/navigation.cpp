@@ -274,6 +274,7 @@ void TForm1::ReloadLanguageNames(int languageNumber) {
   }
   FillChapterList(chapters);
   if (!lblPageName->isHidden()) ShowPageName(pageNames, currentPageCode_);
+  updateNameSoundButtons();
   guard([&] {
     chapters->setIndexName(schema::Chapter::kIndChptCode);
     if (pageListChapter_ > 0 && chapters->findKey({pageListChapter_}))
@@ -285,13 +286,21 @@ void TForm1::ApplyShownLanguages() {
   if (panes_) panes_->hideAll();
   layoutPanes();
   const View v = view();
-  if (v == View::PageList)
-    btnSoundChapter->setVisible(data_ && data_->settings().hasSounds(interfaceLanguage()));
+  updateNameSoundButtons();
   if (v == View::Page) {
     lblPageName->show();
     showPanes(true);
     emit shownLanguagesChanged();
   }
+}
+
+void TForm1::updateNameSoundButtons() {
+  // The page and chapter names sound in the interface language: their buttons show only when
+  // that language has recordings, in whichever view they belong to.
+  const bool sounds = data_ && data_->settings().hasSounds(interfaceLanguage());
+  const View v = view();
+  btnSoundChapter->setVisible(sounds && v != View::Chapters);
+  btnSoundPage->setVisible(sounds && v == View::Page);
 }
 
 void TForm1::LockCommands() {

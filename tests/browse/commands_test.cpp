@@ -136,4 +136,25 @@ TEST_F(CommandsTest, TheDiagnosticButtonWritesTheEntryIntoTheTitle) {
       << w->lblMainCap->text().toStdString();
 }
 
+TEST_F(CommandsTest, NameSoundButtonsFollowTheInterfaceLanguageInThePageView) {
+  startOnBedroom();
+  ASSERT_TRUE(w->btnSoundPage->isVisible());
+  ASSERT_TRUE(w->btnSoundChapter->isVisible());
+  // French has no recordings: neither name can be heard in a French interface.
+  data()->settings().setValue(Settings::InterfaceLanguage, 2);
+  w->ReloadLanguageNames(2);
+  EXPECT_FALSE(w->btnSoundPage->isVisible());
+  EXPECT_FALSE(w->btnSoundChapter->isVisible());
+  data()->settings().setValue(Settings::InterfaceLanguage, 3);
+  w->ReloadLanguageNames(3);
+  EXPECT_TRUE(w->btnSoundPage->isVisible());
+  EXPECT_TRUE(w->btnSoundChapter->isVisible());
+  // In the page list the chapter's button alone.
+  click(w->btnBackToPages, QPoint(10, 10));
+  EXPECT_FALSE(w->btnSoundPage->isVisible());
+  EXPECT_TRUE(w->btnSoundChapter->isVisible());
+  data()->settings().setValue(Settings::InterfaceLanguage, 1);
+  w->ReloadLanguageNames(1);
+}
+
 }  // namespace

@@ -169,4 +169,18 @@ TEST_F(ExitHelpTest, HelpMenuInSpanishOpensTheAboutBox) {
   EXPECT_TRUE(w->isVisible());
 }
 
+TEST_F(ExitHelpTest, TheHelpMenuClosesWhenThePointerMovesOverTheWindow) {
+  startProgram();
+  click(w->btnHelp, QPoint(10, 10));
+  ASSERT_TRUE(helpMenu->isVisible());
+  moveTo(w, QPoint(400, 12));
+  EXPECT_FALSE(helpMenu->isVisible()) << "over the title strip";
+
+  click(w->btnHelp, QPoint(10, 10));
+  ASSERT_TRUE(helpMenu->isVisible());
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(w->btnFind->mapToGlobal(QPoint(5, 5))));
+  QApplication::sendEvent(w->btnFind, &enter);
+  EXPECT_FALSE(helpMenu->isVisible()) << "entering the find button";
+}
+
 }  // namespace
