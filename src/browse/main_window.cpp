@@ -15,6 +15,7 @@
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
 #include "browse/orvik_word.h"
+#include "browse/name_label.h"
 #include "browse/picture_box.h"
 #include "browse/window_frame.h"
 #include "browse/hand_over.h"
@@ -308,9 +309,9 @@ void TForm1::createControls() {
   PanelChapName = named<TOrvikPanel>(pnlMain, "PanelChapName");
   PanelChapName->setGeometry(kLittlePanelLeft, 1, 332, 27);
   PanelChapName->setBevelOuter(TOrvikPanel::bvNone);
-  lblChapterName = named<QLabel>(PanelChapName, "lblChapterName");
+  lblChapterName = named<NameLabel>(PanelChapName, "lblChapterName");
   lblChapterName->setGeometry(34, 1, 294, 25);
-  lblPageName = named<QLabel>(pnlMain, "lblPageName");
+  lblPageName = named<NameLabel>(pnlMain, "lblPageName");
   lblPageName->setGeometry(55, 31, 290, 22);
   PanelForImgLittle = named<TOrvikPanel>(pnlMain, "PanelForImgLittle");
   PanelForImgLittle->setBevelOuter(TOrvikPanel::bvNone);

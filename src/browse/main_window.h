@@ -45,6 +45,7 @@ class TBaseMultiLang;
 class PictureBox;
 class DataImage;
 class EntryPanes;
+class NameLabel;
 class WindowFrame;
 namespace orvik {
 class Table;
@@ -236,8 +237,8 @@ class TForm1 : public orvik::BorderlessForm {
   TOrvikZakladka* Zakladki;
   PictureBox* ImgChapter;
   TOrvikPanel* PanelChapName;
-  QLabel* lblChapterName;
-  QLabel* lblPageName;
+  NameLabel* lblChapterName;
+  NameLabel* lblPageName;
   TOrvikPanel* PanelForImgLittle;
   TNewListBox* NewListBoxPages;
   PictureBox* ImgLittle;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/data_module.h"
+#include "browse/name_label.h"
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
 #include "browse/main_window.h"
@@ -470,7 +471,11 @@ void TForm1::NewListBoxPagesDrawItem(SkinnedListBox* control, int index, QRect r
     canvas.fontColor = paletteColour(ListHeading);
   else
     canvas.fontColor = index == hotRow_ ? QColor(255, 0, 0) : QColor(0, 0, 0);
-  canvas.textOut(rect.left() + 2, rect.top(), NewListBoxPages->itemText(index));
+  // A row too long for the list is shortened at a word with an ellipsis.
+  const QString text = NewListBoxPages->itemText(index);
+  const QFontMetrics metrics(NewListBoxPages->font());
+  canvas.textOut(rect.left() + 2, rect.top(),
+                 NameLabel::fittedText(text, metrics, rect.width() - 4));
 }
 
 void TForm1::NewListBoxPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) {

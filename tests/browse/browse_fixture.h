@@ -25,6 +25,7 @@
 #include "app/data_module.h"
 #include "program/startup.h"
 #include "browse/main_window.h"
+#include "browse/name_label.h"
 #include "browse/hand_over.h"
 #include "controls/new_list_box.h"
 #include "controls/orvik_panel.h"

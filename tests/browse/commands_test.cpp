@@ -157,4 +157,25 @@ TEST_F(CommandsTest, NameSoundButtonsFollowTheInterfaceLanguageInThePageView) {
   w->ReloadLanguageNames(1);
 }
 
+TEST_F(CommandsTest, LongNamesAreShortenedAtAWordWithTheWholeNameAsHint) {
+  startOnBedroom();
+  const QString longName = QStringLiteral("Les sciences, la technologie et l'espace lointain");
+  w->lblChapterName->setText(longName);
+  const QString shown = NameLabel::fittedText(longName, w->lblChapterName->fontMetrics(),
+                                              w->lblChapterName->contentsRect().width());
+  EXPECT_TRUE(shown.endsWith(QStringLiteral("…"))) << shown.toStdString();
+  // Whole words only: what stands before the ellipsis is a prefix ending at a word.
+  const QString kept = shown.chopped(1);
+  EXPECT_TRUE(longName.startsWith(kept));
+  EXPECT_TRUE(longName.at(kept.size()) == QLatin1Char(' ') ||
+              longName.at(kept.size()) == QLatin1Char(','));
+  w->lblChapterName->grab();  // painting settles the hint
+  EXPECT_EQ(w->lblChapterName->toolTip(), longName);
+  EXPECT_EQ(w->lblChapterName->text(), longName) << "the name itself stays whole";
+  // A name that fits has no hint.
+  w->lblChapterName->setText(QStringLiteral("Home"));
+  w->lblChapterName->grab();
+  EXPECT_TRUE(w->lblChapterName->toolTip().isEmpty());
+}
+
 }  // namespace
