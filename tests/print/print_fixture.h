@@ -16,6 +16,7 @@
 #include "browse/orvik_word.h"
 #include "browse/picture_box.h"
 #include "controls/orvik_btn98.h"
+#include "lang/font_sets.h"
 #include "platform/printer.h"
 #include "print/print_message.h"
 #include "print/printing.h"

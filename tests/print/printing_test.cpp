@@ -381,3 +381,40 @@ TEST_F(Test, APrinterThatCannotBeOpenedIsReported) {
 }
 
 }  // namespace
+
+namespace {
+
+// The message in each interface language: its texts, where they stand, and that they fit
+// inside the frame.
+TEST_F(PrintTest, TheMessageSpeaksTheInterfaceLanguageAndItsTextsFit) {
+  startPrinting();
+  openBedroom();
+  const QStringList pageEntries{"Now printing page", "Impression de la page", "Печатается страница",
+                                "Imprimiendo la página"};
+  const QList<int> lefts{84, 76, 76, 72};
+  for (int language = 1; language <= 4; ++language) {
+    SCOPED_TRACE(language);
+    w->ReloadLanguageNames(language);
+    const QString pageName = w->lblPageName->text();
+    message->setPrintout(TMsgPrint::Printout::PageEntries, pageName);
+    EXPECT_EQ(message->Label1->text(), pageEntries[language - 1]);
+    EXPECT_EQ(message->Label1->x(), lefts[language - 1]);
+    EXPECT_EQ(message->Label2->text(), pageName + QStringLiteral("..."));
+    EXPECT_EQ(message->Label2->x(), ((40 - int(pageName.size()) - 3) / 2) * 6 + 22);
+    EXPECT_EQ(orvik::fontSpecOf(message->Label1).charset, language == 3 ? 204 : 162);
+    const auto fits = [&] {
+      for (QLabel* l : {message->Label1, message->Label2})
+        EXPECT_LE(l->x() + l->width(), TMsgPrint::kWidth - 5) << l->text().toStdString();
+    };
+    fits();
+    message->setPrintout(TMsgPrint::Printout::Picture, pageName);
+    fits();
+    message->showNothingToPrint(w);
+    fits();
+    EXPECT_EQ(QStringList({message->Label1->text(), message->Label2->text()}),
+              TMsgPrint::nothingToPrintLines(language));
+    message->hide();
+  }
+}
+
+}  // namespace
