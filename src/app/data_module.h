@@ -20,6 +20,7 @@
 namespace orvik {
 class MessageBoxes;
 class OpticalDiscs;
+class PrintService;
 class ScreenMetrics;
 class WaveDevice;
 }  // namespace orvik
@@ -45,6 +46,8 @@ struct StartupEnvironment {
   // sounds and once for the output of names and interface sounds. Unset: the device this
   // machine supports (a silent one where there is no audio output).
   std::function<std::unique_ptr<orvik::WaveDevice>()> makeWaveDevice;
+  // Makes the print service (the print dialog and its printers). Unset: the system's dialog.
+  std::function<std::unique_ptr<orvik::PrintService>()> makePrintService;
 };
 
 class TDMOrvik : public QObject {

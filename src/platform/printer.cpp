@@ -1,0 +1,115 @@
+#include "platform/printer.h"
+
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+#include <cmath>
+
+#include "platform/rich_text_pane.h"
+
+namespace orvik {
+
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+
+int unitsOf(int twips, int resolution) {
+  return int(std::lround(double(twips) * resolution / kTwipsPerInch));
+}
+
+int twipsOf(int units, int resolution) {
+  return resolution > 0 ? int(std::lround(double(units) * kTwipsPerInch / resolution)) : 0;
+}
+
+}  // namespace
+
+Printer::Printer(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
+
+Printer::~Printer() {
+  // A job left open is finished rather than lost.
+  if (painter_.isActive()) painter_.end();
+}
+
+QSize Printer::pageSize() const {
+  // The painter's own extent: the printable part, or the whole sheet on a full-page printer.
+  return {printer_->width(), printer_->height()};
+}
+
+QSize Printer::pageSizeTwips() const {
+  const QSize units = pageSize();
+  return {twipsOf(units.width(), resolution()), twipsOf(units.height(), resolution())};
+}
+
+int Printer::resolution() const {
+  return printer_->resolution();
+}
+
+QRect Printer::unitsOfTwips(const QRect& twips) const {
+  const int dpi = resolution();
+  const int left = unitsOf(twips.left(), dpi);
+  const int top = unitsOf(twips.top(), dpi);
+  const int right = unitsOf(twips.left() + twips.width(), dpi);
+  const int bottom = unitsOf(twips.top() + twips.height(), dpi);
+  return QRect(QPoint(left, top), QSize(right - left, bottom - top));
+}
+
+bool Printer::beginJob(const QString& title) {
+  if (painter_.isActive()) return true;
+  printer_->setDocName(title);
+  return painter_.begin(printer_.get());
+}
+
+QPainter* Printer::canvas() {
+  return painter_.isActive() ? &painter_ : nullptr;
+}
+
+bool Printer::newPage() {
+  return painter_.isActive() && printer_->newPage();
+}
+
+bool Printer::endJob() {
+  if (!painter_.isActive()) return false;
+  return painter_.end() && printer_->printerState() != QPrinter::Error;
+}
+
+int Printer::formatRichText(const QTextDocument& document, const QRect& twips, int from,
+                            bool render) {
+  QPainter* painter = render && painter_.isActive() ? &painter_ : nullptr;
+  return RichTextPane::formatRange(document, printer_.get(), painter, QRectF(unitsOfTwips(twips)),
+                                   from);
+}
+
+std::unique_ptr<Printer> DialogPrintService::choosePrinter(QWidget* parent) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer.get(), parent);
+  // The program prints whole documents: there is no range or selection to choose.
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  return std::make_unique<Printer>(std::move(printer));
+}
+
+PdfPrintService::PdfPrintService(QString folder, int resolution, QPageSize pageSize)
+    : folder_(std::move(folder)), resolution_(resolution), pageSize_(std::move(pageSize)) {}
+
+QString PdfPrintService::nextFile() const {
+  return QDir(folder_).filePath(QStringLiteral("print-%1.pdf").arg(files_.size() + 1));
+}
+
+std::unique_ptr<Printer> PdfPrintService::choosePrinter(QWidget*) {
+  ++dialogs_;
+  if (cancelling_) return nullptr;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(nextFile());
+  printer->setResolution(resolution_);
+  printer->setPageSize(pageSize_);
+  printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+  printer->setFullPage(true);
+  files_.append(printer->outputFileName());
+  return std::make_unique<Printer>(std::move(printer));
+}
+
+}  // namespace orvik
