@@ -192,6 +192,18 @@ void TForm1::announceCurrentEntry() {
   emit currentEntryChanged();
 }
 
+QString TForm1::shownPageName() const {
+  return lblPageName->text();
+}
+
+QString TForm1::shownChapterName() const {
+  return lblChapterName->text();
+}
+
+QImage TForm1::cleanPagePicture() const {
+  return ImgSound->picture();
+}
+
 bool TForm1::paneHasText(int language) const {
   const TOrvikWord* pane = panes_ ? panes_->pane(language) : nullptr;
   return pane && !pane->isEmpty();

@@ -166,6 +166,11 @@ class TForm1 : public orvik::BorderlessForm {
   // Tells the followers of the current entry (entry lists, auto-play panel) to look again, as
   // after a change of entry: the settings dialog's OK does it after the languages changed.
   void announceCurrentEntry();
+  // The names on screen (the page view's page name, the chapter label) and the current page's
+  // picture without highlight, for printing.
+  QString shownPageName() const;
+  QString shownChapterName() const;
+  QImage cleanPagePicture() const;
   // Whether a language's pane (1..4) holds an article.
   bool paneHasText(int language) const;
   // An entry sound button, Shift+letter and the "Say in" pop-up: the current entry in a

@@ -145,7 +145,7 @@ void Printing::printEntries(int language) {
   std::unique_ptr<orvik::Printer> printer = service_->choosePrinter(mainWindow_);
   if (!printer) return;
 
-  message_->setPrintout(TMsgPrint::Printout::PageEntries, mainWindow_->lblPageName->text());
+  message_->setPrintout(TMsgPrint::Printout::PageEntries, mainWindow_->shownPageName());
   message_->showWhilePrinting(mainWindow_);
   bool found = false;
   QString chapter;
@@ -212,15 +212,15 @@ void Printing::printEntry(int language) {
 }
 
 void Printing::printPicture() {
-  const QImage picture = mainWindow_->ImgSound->picture();
+  const QImage picture = mainWindow_->cleanPagePicture();
   if (picture.isNull()) return;
   std::unique_ptr<orvik::Printer> printer = service_->choosePrinter(mainWindow_);
   if (!printer) return;
   bool printed = false;
   {
     WaitCursor hourglass;
-    const QString pageName = mainWindow_->lblPageName->text();
-    const QString chapter = mainWindow_->lblChapterName->text();
+    const QString pageName = mainWindow_->shownPageName();
+    const QString chapter = mainWindow_->shownChapterName();
     message_->setPrintout(TMsgPrint::Printout::Picture, pageName);
     message_->showWhilePrinting(mainWindow_);
     orvik::Delay(pictureWaitMs_);

@@ -312,6 +312,21 @@ TEST_F(Test, TheEntryOfAPaneThroughItsMenuAndAnEmptyPanePrintNothing) {
   EXPECT_TRUE(w->paneHasText(1));
 }
 
+TEST_F(Test, CtrlPPrintsTheFocusedPanesEntryAndNothingWithoutAFocusedPane) {
+  startPrinting();
+  openBedroom();
+  click(w->btnNextWord, QPoint(10, 10));  // entry 2, the sofa
+  const int dialogs = pdf->dialogCount();
+  w->setFocus();
+  QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(pdf->dialogCount(), dialogs) << "no pane has the focus";
+  panes()->pane(1)->setFocus();
+  QTest::keyClick(panes()->pane(1), Qt::Key_P, Qt::ControlModifier);
+  const QString text = PdfReader(onlyFile()).sheetTexts().value(0);
+  EXPECT_TRUE(text.contains(QStringLiteral("sofa"))) << text.toStdString();
+  EXPECT_FALSE(text.contains(QStringLiteral("bed ")));
+}
+
 TEST_F(Test, PrintingLeavesTheClipboardAndThePanesAsTheyWere) {
   startPrinting();
   openBedroom();
