@@ -545,6 +545,8 @@ void EntryPanes::barScrolled(int language, int code, int& position) {
   s.scrollingFromBar = true;
   s.pane->scrollLines(lines);
   s.scrollingFromBar = false;
+  // The thumb stops with the text: at its end the pane no longer moves, and neither does it.
+  position = std::clamp(s.pane->firstVisibleLine(), s.scrollBar->Min(), s.scrollBar->Max());
 }
 
 // --- The article menu ---

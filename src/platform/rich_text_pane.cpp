@@ -1,5 +1,8 @@
 #include "platform/rich_text_pane.h"
 
+#include <QKeyEvent>
+#include <QWheelEvent>
+
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -119,6 +122,15 @@ int RichTextPane::lineCount() const {
   return int(lines().size());
 }
 
+int RichTextPane::visibleLineCount() const {
+  const QList<Line> all = lines();
+  const int first = firstVisibleLine();
+  const qreal bottom = verticalScrollBar()->value() + viewport()->height();
+  int count = 0;
+  for (int i = first; i < all.size() && all[i].top + all[i].height <= bottom + 0.5; ++i) ++count;
+  return std::max(1, count);
+}
+
 int RichTextPane::firstVisibleLine() const {
   const QList<Line> all = lines();
   const qreal top = verticalScrollBar()->value();
@@ -131,10 +143,50 @@ int RichTextPane::firstVisibleLine() const {
 void RichTextPane::scrollLines(int count) {
   if (count == 0) return;
   const QList<Line> all = lines();
-  const int target = std::clamp(firstVisibleLine() + count, 0, int(all.size()) - 1);
-  const int top = target == 0 ? 0 : int(std::ceil(all[target].top));
   QScrollBar* bar = verticalScrollBar();
-  bar->setValue(std::clamp(top, bar->minimum(), bar->maximum()));
+  int target = std::clamp(firstVisibleLine() + count, 0, int(all.size()) - 1);
+  const auto topOf = [&all](int line) { return line == 0 ? 0 : int(std::ceil(all[line].top)); };
+  // Past the end the view would stop inside a line: stop at the last whole line instead.
+  while (target > 0 && topOf(target) > bar->maximum()) --target;
+  bar->setValue(std::clamp(topOf(target), bar->minimum(), bar->maximum()));
+}
+
+void RichTextPane::keyPressEvent(QKeyEvent* event) {
+  const int visible = std::max(1, visibleLineCount());
+  int lines = 0;
+  if (event->modifiers() == Qt::NoModifier) {
+    switch (event->key()) {
+      case Qt::Key_Up:
+        lines = -1;
+        break;
+      case Qt::Key_Down:
+        lines = 1;
+        break;
+      case Qt::Key_PageUp:
+        lines = -std::max(1, visible - 1);
+        break;
+      case Qt::Key_PageDown:
+        lines = std::max(1, visible - 1);
+        break;
+      default:
+        break;
+    }
+  } else if (event->modifiers() == Qt::ControlModifier) {
+    if (event->key() == Qt::Key_Home) lines = -lineCount();
+    if (event->key() == Qt::Key_End) lines = lineCount();
+  }
+  if (lines == 0) {
+    QTextEdit::keyPressEvent(event);
+    return;
+  }
+  scrollLines(lines);
+  event->accept();
+}
+
+void RichTextPane::wheelEvent(QWheelEvent* event) {
+  const int steps = event->angleDelta().y() / 120;
+  if (steps != 0) scrollLines(-3 * steps);
+  event->accept();
 }
 
 int RichTextPane::lineFromChar(int position) const {

@@ -47,10 +47,13 @@ class RichTextPane : public QTextEdit {
 
   // Lines as laid out at the pane's current width (at least 1, as an empty pane has one line).
   int lineCount() const;
+  // Whole lines that fit in the pane's height at the first visible line (at least 1).
+  int visibleLineCount() const;
   // The topmost line that is at least partly visible.
   int firstVisibleLine() const;
   // Scrolls by `lines` (negative: upwards) so that a line's top meets the pane's top, within
-  // the range the text allows. Emits scrolled() when the view moves.
+  // the range the text allows (the view stops at the last line whose top can reach the pane's
+  // top). Emits scrolled() when the view moves.
   void scrollLines(int lines);
   // The line holding character `position` (positions past the end give the last line).
   int lineFromChar(int position) const;
@@ -117,6 +120,10 @@ class RichTextPane : public QTextEdit {
   void insertFromMimeData(const QMimeData* source) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // The keys and the wheel move the view by whole lines, so a line's top always meets the
+  // pane's top.
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   struct Line {
