@@ -117,7 +117,8 @@ void TfrmLangForPageList::SevenLangListMouseDown(Qt::MouseButton, Qt::KeyboardMo
 void TfrmLangForPageList::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage) {
   const int number = orvik::languageNumberOfIndex(newLanguage);
   if (number < 1) return;
-  SevenLangList->move(number == 3 ? kRussianLeft : kWesternLeft, SevenLangList->y());
+  const int left = number == 3 ? kRussianLeft : kWesternLeft;
+  SevenLangList->setGeometry(left, SevenLangList->y(), kWidth - left, SevenLangList->height());
   orvik::RelabelLanguageItems(SevenLangList, int(SevenLangList->Lines().size()),
                               orvik::altCaptionTable(), number);
 }
