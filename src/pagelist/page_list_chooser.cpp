@@ -1,5 +1,6 @@
 #include "pagelist/page_list_chooser.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 
@@ -69,15 +70,32 @@ void TfrmLangForPageList::setLanguages(const std::array<int, 4>& installedSlots)
   if (number >= 1)
     orvik::RelabelLanguageItems(SevenLangList, int(lines.size()), orvik::altCaptionTable(), number);
   drawPicture();
+  fitWidth();
+}
+
+void TfrmLangForPageList::fitWidth() {
+  // 140 wide, wider only when a line of the interface language would not fit in the list's font
+  // (the Russian lines in Times bold 16).
+  const QFontMetrics metrics(SevenLangList->font());
+  int widest = 0;
+  for (const QString& line : SevenLangList->Lines())
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  const int width = std::max(kWidth, SevenLangList->x() + widest + 6);
+  SevenLangList->resize(width - SevenLangList->x(), SevenLangList->height());
+  if (width == this->width()) return;
+  setClientSize(width, height());
+  Image1->resize(width, Image1->height());
+  drawPicture();
 }
 
 void TfrmLangForPageList::drawPicture() {
   // Parchment with a one-pixel raised edge round the part the window shows.
-  QPixmap picture = orvik::panelPicture(QSize(kWidth, 129));
+  const int w = width();
   const int h = height();
+  QPixmap picture = orvik::panelPicture(QSize(w, 129));
   QPainter p(&picture);
-  orvik::gdiPolyline(p, Qt::white, {{0, h - 1}, {0, 0}, {kWidth, 0}});
-  orvik::gdiPolyline(p, QColor(140, 125, 67), {{kWidth - 1, 1}, {kWidth - 1, h - 1}, {0, h - 1}});
+  orvik::gdiPolyline(p, Qt::white, {{0, h - 1}, {0, 0}, {w, 0}});
+  orvik::gdiPolyline(p, QColor(140, 125, 67), {{w - 1, 1}, {w - 1, h - 1}, {0, h - 1}});
   p.end();
   Image1->setPixmap(picture);
 }
@@ -121,4 +139,5 @@ void TfrmLangForPageList::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8
   SevenLangList->setGeometry(left, SevenLangList->y(), kWidth - left, SevenLangList->height());
   orvik::RelabelLanguageItems(SevenLangList, int(SevenLangList->Lines().size()),
                               orvik::altCaptionTable(), number);
+  fitWidth();
 }

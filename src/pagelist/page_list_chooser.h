@@ -5,8 +5,9 @@
 // the owner opens that language's page list.
 //
 // It promises: one line per installed language, in the order of the installed-language list;
-// its height follows the number of lines (27, 48, 69 or 88 pixels); a line that names no
-// language reports nothing.
+// its height follows the number of lines (27, 48, 69 or 88 pixels); it is 140 wide unless a line
+// would not fit in its font, when it widens to the longest line; a line that names no language
+// reports nothing.
 
 #include <array>
 
@@ -54,6 +55,7 @@ class TfrmLangForPageList : public orvik::BorderlessForm {
 
  private:
   void drawPicture();
+  void fitWidth();
 
   QWidget* mainWindow_ = nullptr;
   const QWidget* panel_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -58,6 +59,16 @@ class BusyCursor {
   BusyCursor(const BusyCursor&) = delete;
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
+
+// Go and Cancel are 60 wide; a caption that would not fit in the button's font (the Russian
+// ones in Times bold 16) widens it to the right, into the free space beside the list.
+void fitCaption(TOrvikBtn98* button) {
+  const int needed = QFontMetrics(button->font()).horizontalAdvance(button->Caption()) + 8;
+  const int width = std::max(60, needed);
+  if (width == button->width()) return;
+  button->resize(width, button->height());
+  button->setPictures(orvik::plainButtonPictures(button->size()));
+}
 
 template <typename T>
 T* named(QWidget* parent, const char* name) {
@@ -179,6 +190,10 @@ void TfrmPageList::build() {
   MultiLang1->setObjectName(QStringLiteral("MultiLang1"));
   MultiLang1->setLanguages(4);
   MultiLang1->setWords(group("btnGo", kGo) + group("btnCancel", kCancel));
+  connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this, [this] {
+    fitCaption(btnGo);
+    fitCaption(btnCancel);
+  });
   hide();
 }
 

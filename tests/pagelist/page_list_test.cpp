@@ -3,6 +3,7 @@
 // the chooser's lines and the system menu.
 
 #include <QCursor>
+#include <QFontMetrics>
 
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_panel.h"
@@ -307,11 +308,23 @@ TEST_F(PageListTest, ChooserFollowsTheInstalledLanguagesAndTheInterfaceLanguage)
   EXPECT_EQ(langs->SevenLangList->Lines(),
             (QStringList{"Английский    Alt+E", "Русский            Alt+R"}));
   EXPECT_EQ(langs->SevenLangList->x(), 8);
+  // Every line and caption fits in its control's font.
+  for (const QString& line : langs->SevenLangList->Lines())
+    EXPECT_LE(langs->SevenLangList->x() +
+                  QFontMetrics(langs->SevenLangList->font()).horizontalAdvance(line),
+              langs->width());
+  for (TOrvikBtn98* b : {pageList(1)->btnGo, pageList(1)->btnCancel}) {
+    EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->Caption()), b->width());
+    EXPECT_EQ(b->x(), 24);
+    EXPECT_LE(b->x() + b->width(), pageList(1)->ListAllPages->x());
+  }
   EXPECT_EQ(pageList(1)->btnGo->Caption(), QStringLiteral("Показать"));
   EXPECT_EQ(pageList(1)->Label1->text(), QStringLiteral("Просмотр страниц по-английски"));
   w->ReloadLanguageNames(1);
   EXPECT_EQ(langs->SevenLangList->x(), 20);
+  EXPECT_EQ(langs->width(), 140);
   EXPECT_EQ(pageList(4)->btnCancel->Caption(), QStringLiteral("Cancel"));
+  EXPECT_EQ(pageList(4)->btnCancel->width(), 60);
 }
 
 TEST_F(PageListTest, SystemMenuClosesTheWindowAndAPressElsewhereHidesIt) {
