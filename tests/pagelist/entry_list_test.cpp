@@ -3,6 +3,7 @@
 // window's entries and pages, hiding with the page view and the shown languages.
 
 #include "browse/orvik_word.h"
+#include "lang/exit_dialog.h"
 #include "pagelist_fixture.h"
 
 namespace {
@@ -232,4 +233,30 @@ TEST_F(EntryListTest, FollowsAPageChosenInThePageList) {
   EXPECT_EQ(english->pageCode(), 12105);
   EXPECT_TRUE(lines(english).contains(QStringLiteral("aeroplane")));
   EXPECT_EQ(english->orderOfLine(english->ListBox1->ItemIndex()), 1);
+}
+
+TEST_F(EntryListTest, KeysOfTheListGoToTheMainWindowAndTheWindowDrags) {
+  startAll();
+  openBedroom();
+  TLangList* english = open(1);
+  // Alt+F4 in the list is the main window's: its exit confirmation opens (and No keeps going).
+  auto* exitDialog = qobject_cast<TfrmExit*>(orvik::findWindow(QStringLiteral("frmExit")));
+  ASSERT_NE(exitDialog, nullptr);
+  whileModal(exitDialog,
+             [&] { QTest::mouseClick(exitDialog->btnNo, Qt::LeftButton, {}, QPoint(10, 10)); });
+  QTest::keyClick(english->ListBox1, Qt::Key_F4, Qt::AltModifier);
+  EXPECT_TRUE(ran);
+  EXPECT_TRUE(english->isVisible());
+  EXPECT_EQ(currentOrder(), 1);
+  // A press on the window's own surface (its title picture) drags it.
+  const QPoint before = english->pos();
+  QTest::mousePress(english->Image1, Qt::LeftButton, {}, QPoint(60, 10));
+  QMouseEvent move(QEvent::MouseMove,
+                   QPointF(english->mapFromGlobal(english->Image1->mapToGlobal(QPoint(90, 40)))),
+                   QPointF(english->Image1->mapToGlobal(QPoint(90, 40))), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(english, &move);
+  QTest::mouseRelease(english, Qt::LeftButton, {},
+                      english->mapFromGlobal(english->Image1->mapToGlobal(QPoint(90, 40))));
+  EXPECT_EQ(english->pos(), before + QPoint(30, 30));
 }
