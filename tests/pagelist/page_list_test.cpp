@@ -125,6 +125,19 @@ TEST_F(PageListTest, KeysMoveTheSelectionWithinTheListAndTheBarFollows) {
   EXPECT_TRUE(ran);
 }
 
+TEST_F(PageListTest, AltLetterOpensThatLanguagesListThroughTheKeyMap) {
+  start();
+  TfrmPageList* russian = pageList(3);
+  bool shown = false;
+  whileModal(russian, [&] {
+    shown = russian->isVisible();
+    QTest::keyClick(russian->ListAllPages, Qt::Key_Escape);
+  });
+  QTest::keyClick(w, Qt::Key_R, Qt::AltModifier);
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(russian->isVisible());
+}
+
 TEST_F(PageListTest, RussianListShowsCyrillicNamesInTheCyrillicFontUnderAnEnglishInterface) {
   start();
   ASSERT_EQ(data()->settings().interfaceLanguage(), 1);
