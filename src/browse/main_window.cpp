@@ -16,6 +16,7 @@
 #include "browse/entry_panes.h"
 #include "browse/orvik_word.h"
 #include "browse/name_label.h"
+#include "browse/page_picture.h"
 #include "browse/picture_box.h"
 #include "browse/window_frame.h"
 #include "browse/hand_over.h"
@@ -192,6 +193,10 @@ void TForm1::announceCurrentEntry() {
   emit currentEntryChanged();
 }
 
+int TForm1::blinkPhase() const {
+  return picture_->blinkPhase();
+}
+
 QString TForm1::shownPageName() const {
   return lblPageName->text();
 }
@@ -357,6 +362,9 @@ void TForm1::createControls() {
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kBlinkMs);
+  picture_ = std::make_unique<PagePicture>(
+      data_, PagePicture::Controls{ImgPages, ImgTimer, ImgSound, DBImgPages, DBImgPage16,
+                                   PanelForImg, Timer1});
 
   createButtons();
 

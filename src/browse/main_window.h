@@ -47,6 +47,7 @@ class DataImage;
 class EntryPanes;
 class NameLabel;
 class WindowFrame;
+class PagePicture;
 namespace orvik {
 class Table;
 }
@@ -61,7 +62,7 @@ class TForm1 : public orvik::BorderlessForm {
   static constexpr int kPictureWidth = 325;
   static constexpr int kPictureHeight = 490;
   static constexpr int kCell = 5;
-  static constexpr int kBlinkMs = 400;
+  static constexpr int kBlinkMs = 400;  // PagePicture's figures, repeated for callers
   // Rows of the page list that fit (24 rows of 16 pixels) and the most rows a chapter has.
   static constexpr int kPageListRows = 24;
   static constexpr int kPageRowHeight = 16;
@@ -147,7 +148,7 @@ class TForm1 : public orvik::BorderlessForm {
   bool entrySelected() const { return entrySelected_; }
   bool mouseLocked() const { return mouseLock_; }
   void setMouseLock(bool locked) { mouseLock_ = locked; }
-  int blinkPhase() const { return blinkPhase_; }
+  int blinkPhase() const;
   int hotRow() const { return hotRow_; }
   int visibleRowCount() const { return visibleRows_; }
   // The small picture of a page-list row (null for headings).
@@ -360,6 +361,7 @@ class TForm1 : public orvik::BorderlessForm {
   quint64 lastPreviewedTime_ = 0;
   EntryPanes* panes_ = nullptr;
   WindowFrame* frame_ = nullptr;
+  std::unique_ptr<PagePicture> picture_;
 
   // Browsing state.
   int currentPageCode_ = 0;
@@ -367,7 +369,6 @@ class TForm1 : public orvik::BorderlessForm {
   int lastEntry_ = -1;
   bool entrySelected_ = true;
   bool mouseLock_ = false;
-  int blinkPhase_ = 1;
   int hotRow_ = -1;
   int prevHotRow_ = -1;
   int visibleRows_ = 0;
@@ -375,7 +376,6 @@ class TForm1 : public orvik::BorderlessForm {
   int lastSelectedTab_ = 0;
   QList<QImage> rowPictures_;
   QList<int> chapterCodes_;  // the chapter code of each chapter-list row
-  QImage cleanPicture_;
 };
 
 extern TForm1* Form1;

@@ -1,6 +1,6 @@
-// The page picture: the clean picture of the current page, the highlight of the current entry
-// drawn over it at the entry's start point, its 400 ms blink, the hit map that names the entry
-// under every 5 by 5 cell, the mouse lock and the picture's mouse buttons.
+// The page picture (PagePicture: the clean picture, the highlight, the blink, the hit map) and
+// the main window's operations and handlers over it: the first entry of a page, an entry from
+// another window, the mouse over the picture, its buttons, the lock and the picture's print.
 
 #include <QPainter>
 
@@ -8,6 +8,7 @@
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
 #include "browse/main_window.h"
+#include "browse/page_picture.h"
 #include "browse/picture_box.h"
 #include "browse/hand_over.h"
 #include "controls/cursors.h"
@@ -20,43 +21,84 @@ namespace schema = orvik::schema;
 using orvik::schema::kPageCode;
 }  // namespace
 
-// Throws orvik::DbError.
-void TForm1::putCleanPicture() {
-  QImage clean = DBImgPages->picture();
+PagePicture::PagePicture(TDMOrvik* data, const Controls& controls) : data_(data), c_(controls) {}
+
+void PagePicture::putClean() {
+  QImage clean = c_.pagePicture->picture();
   if (clean.isNull()) {
-    clean = QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    clean = QImage(kWidth, kHeight, QImage::Format_RGB32);
     clean.fill(Qt::white);
   }
-  cleanPicture_ = clean;
-  ImgPages->setPicture(clean);
-  ImgSound->setPicture(clean);
+  c_.shown->setPicture(clean);
+  c_.clean->setPicture(clean);
 }
 
-// Positions tblWrdPicture on entry 1 and tblPctInfo on band 1 of the current page; false when
-// either is missing. Throws orvik::DbError.
-bool TForm1::findFirstEntryAndBand() {
+bool PagePicture::findFirstEntryAndBand(int pageCode) {
   orvik::Table* words = data_->tblWrdPicture;
   orvik::Table* info = data_->tblPctInfo;
   words->setIndexName(schema::WrdPicture::kIndPageOrder);
   info->setIndexName(schema::PctInfo::kIndInfo);
-  return words->findKey({currentPageCode_, 1}) && info->findKey({currentPageCode_, 1});
+  return words->findKey({pageCode, 1}) && info->findKey({pageCode, 1});
 }
 
-// Draws the current entry's highlight picture over ImgPages at its start point, opaque.
-// Throws orvik::DbError.
-void TForm1::highlightCurrentEntry() {
+void PagePicture::highlightCurrentEntry() {
   orvik::Table* words = data_->tblWrdPicture;
   const int x = words->intValue(schema::kStartPointX);
   const int y = words->intValue(schema::kStartPointY);
-  const QImage highlight = DBImgPage16->picture();
-  DBImgPage16->setGeometry(PanelForImg->x() + x, PanelForImg->y() + y, highlight.width(),
-                           highlight.height());
+  const QImage highlight = c_.highlight->picture();
+  c_.highlight->setGeometry(c_.area->x() + x, c_.area->y() + y, highlight.width(),
+                            highlight.height());
   if (highlight.isNull()) return;
-  QPainter p(&ImgPages->canvas());
+  QPainter p(&c_.shown->canvas());
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.drawImage(x, y, highlight.convertToFormat(QImage::Format_RGB32));
   p.end();
-  ImgPages->update(QRect(x, y, highlight.width(), highlight.height()));
+  c_.shown->update(QRect(x, y, highlight.width(), highlight.height()));
+}
+
+void PagePicture::startBlinking() {
+  c_.highlighted->setPicture(c_.shown->picture());
+  blinkPhase_ = 1;
+  c_.timer->start(kBlinkMs);
+}
+
+void PagePicture::stopBlinking() {
+  c_.timer->stop();
+}
+
+void PagePicture::tick() {
+  c_.timer->setInterval(kBlinkMs);
+  if (blinkPhase_ == 1) {
+    c_.shown->setPicture(c_.clean->picture());
+    blinkPhase_ = 0;
+  } else {
+    c_.shown->setPicture(c_.highlighted->picture());
+    blinkPhase_ = 1;
+  }
+}
+
+int PagePicture::hitMapEntry(int pageCode, QPoint pos) {
+  if (pos.x() < 0 || pos.y() < 0 || pos.x() >= kWidth || pos.y() >= kHeight) return 0;
+  orvik::Table* info = data_->tblPctInfo;
+  const int band = pos.y() / kCell;
+  if (info->moveBy(band) != band || info->intValue(kPageCode) != pageCode) return 0;
+  const int column = info->fieldIndex(schema::PctInfo::columnField(pos.x() / kCell + 1));
+  return column < 0 ? 0 : info->intValue(column);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The main window's picture operations and handlers, over the page picture.
+
+void TForm1::putCleanPicture() {
+  picture_->putClean();
+}
+
+bool TForm1::findFirstEntryAndBand() {
+  return picture_->findFirstEntryAndBand(currentPageCode_);
+}
+
+void TForm1::highlightCurrentEntry() {
+  picture_->highlightCurrentEntry();
 }
 
 bool TForm1::ShowPageFirstEntry() {
@@ -96,36 +138,19 @@ void TForm1::ShowCurrentEntryOnPicture() {
 }
 
 void TForm1::startBlinking() {
-  ImgTimer->setPicture(ImgPages->picture());
-  blinkPhase_ = 1;
-  Timer1->start(kBlinkMs);
+  picture_->startBlinking();
 }
 
 void TForm1::stopBlinking() {
-  Timer1->stop();
+  picture_->stopBlinking();
 }
 
 void TForm1::Timer1Timer() {
-  Timer1->setInterval(kBlinkMs);
-  if (blinkPhase_ == 1) {
-    ImgPages->setPicture(ImgSound->picture());
-    blinkPhase_ = 0;
-  } else {
-    ImgPages->setPicture(ImgTimer->picture());
-    blinkPhase_ = 1;
-  }
+  picture_->tick();
 }
 
-// With tblPctInfo on band 1 of the current page: the entry order of the cell under `pos`.
-// A point outside the picture, a band or a column the map does not have, and a band that
-// belongs to another page all read 0. Throws orvik::DbError.
 int TForm1::hitMapEntry(QPoint pos) {
-  if (pos.x() < 0 || pos.y() < 0 || pos.x() >= kPictureWidth || pos.y() >= kPictureHeight) return 0;
-  orvik::Table* info = data_->tblPctInfo;
-  const int band = pos.y() / kCell;
-  if (info->moveBy(band) != band || info->intValue(kPageCode) != currentPageCode_) return 0;
-  const int column = info->fieldIndex(schema::PctInfo::columnField(pos.x() / kCell + 1));
-  return column < 0 ? 0 : info->intValue(column);
+  return picture_->hitMapEntry(currentPageCode_, pos);
 }
 
 int TForm1::EntryAt(QPoint pos) {
