@@ -367,7 +367,7 @@ void TFrmFind::FormShow() {
 void TFrmFind::buildWordList() {
   if (!data_) return;
   orvik::Table* table = data_->tblWordFind(language_);
-  if (!table || !table->active()) return;
+  if (!table) return;
   if (message_) {
     message_->showFor(language_, interfaceLanguage(), main_);
     orvik::Delay(1);
@@ -599,6 +599,14 @@ void TFrmFind::search() {
       }
       if (!word.startsWith(w) && word > w) break;
       if (find->moveBy(1) != 1) break;
+    }
+    if (!found) {
+      // A word stored with spaces before it sorts away from its trimmed form: only such a
+      // table costs a walk through the whole index.
+      find->first();
+      while (!find->eof() && find->textValue(schema::kWord).trimmed() != w)
+        if (find->moveBy(1) != 1) break;
+      found = !find->eof() && find->textValue(schema::kWord).trimmed() == w;
     }
     if (!found) return;
     words->setIndexName(schema::WordName::kIndPageOrder);
