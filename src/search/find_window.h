@@ -90,8 +90,9 @@ class TFrmFind : public orvik::BorderlessForm {
   QString lastSearchedWord() const { return lastWord_; }
   // The thumbnail of result row `row` (1..N), read on first use; slot 0 is the empty picture.
   QImage slot(int row);
-  // Pictures read from the small-picture table so far.
+  // Pictures read from the small-picture table so far, and forgetting them (measurements).
   int picturesRead() const { return picturesRead_; }
+  void forgetPictures() { pictureOfPage_.clear(); }
   FindJump* jump() const { return jump_.get(); }
   // Occurrences marked by the last Go.
   int lastMarked() const { return lastMarked_; }
