@@ -63,9 +63,21 @@ struct Finder {
 
   explicit Finder(const QString& source) {
     copyWithoutSounds(source, dir.path());
+    // All four languages installed and shown, English interface.
+    QByteArray bytes(32, '\0');
+    for (int b : {Settings::ShownEn, Settings::ShownFr, Settings::ShownRu, Settings::ShownSp,
+                  Settings::InstalledEn, Settings::InstalledFr, Settings::InstalledRu,
+                  Settings::InstalledSp, Settings::InterfaceLanguage,
+                  Settings::PronunciationLanguage, Settings::AutoPlayLanguage})
+      bytes[b] = 1;
+    bytes[Settings::InstalledCount] = 4;
+    bytes[Settings::AutoPlayPause] = 2;
+    bytes[Settings::FontSize] = 4;
+    QFile settings(dir.filePath(QStringLiteral("Settings.orv")));
+    if (settings.open(QIODevice::WriteOnly)) settings.write(bytes);
+    settings.close();
     StartupEnvironment env;
     env.currentDir = dir.path();
-    env.arguments = {"0", "1", "5", "6"};
     env.discs = &discs;
     env.messages = &messages;
     env.splashMs = 0;
