@@ -76,7 +76,9 @@ TEST_F(FindJumpTest, WholeWordsOnlyAnyCaseAndOneRectanglePerLine) {
   // Scrolling removes the marks.
   jump->markWord(1, QStringLiteral("pineapple"));
   pane(1)->scrollLines(1);
-  if (pane(1)->firstVisibleLine() > 0) EXPECT_TRUE(pane(1)->marks().isEmpty());
+  if (pane(1)->firstVisibleLine() > 0) {
+    EXPECT_TRUE(pane(1)->marks().isEmpty());
+  }
   // A page that is not there: the main window keeps its page.
   EXPECT_FALSE(jump->jump(1, 9999, 1));
   jump->showPage();
