@@ -1,29 +1,57 @@
 #include "search/find_windows.h"
 
-TFrmFind::TFrmFind(QWidget* parent) : orvik::BorderlessForm(parent) {
-  setObjectName(QStringLiteral("FrmFind"));
+#include "app/data_module.h"
+#include "browse/main_window.h"
+#include "controls/orvik_btn98.h"
+#include "platform/event_pump.h"
+#include "platform/table.h"
+
+FindWindows::FindWindows(TDMOrvik* data, TForm1* mainWindow,
+                         const std::array<TFrmFind*, 4>& windows, TfrmLangForFind* chooser,
+                         TMsgFind* message)
+    : data_(data), main_(mainWindow), windows_(windows), chooser_(chooser) {
+  for (TFrmFind* w : windows_)
+    if (w) w->setProgram(data, mainWindow, message);
+  if (chooser_) {
+    chooser_->setUp(data ? data->settings().installedList : std::array<int, 4>{0, 1, 5, 6},
+                    mainWindow, mainWindow ? mainWindow->pnlMain : nullptr,
+                    mainWindow ? mainWindow->btnFind : nullptr);
+    connect(chooser_, &TfrmLangForFind::languageChosen, this, &FindWindows::chosen);
+  }
 }
 
-TfrmFindEn::TfrmFindEn(QWidget* parent) : TFrmFind(parent) {
-  setObjectName(QStringLiteral("frmFindEn"));
+TFrmFind* FindWindows::window(int language) const {
+  return language >= 1 && language <= 4 ? windows_[size_t(language - 1)] : nullptr;
 }
 
-TfrmFindRu::TfrmFindRu(QWidget* parent) : TFrmFind(parent) {
-  setObjectName(QStringLiteral("frmFindRu"));
+void FindWindows::openFindChooser() {
+  if (chooser_) chooser_->popUp();
 }
 
-TfrmFindFr::TfrmFindFr(QWidget* parent) : TFrmFind(parent) {
-  setObjectName(QStringLiteral("frmFindFr"));
+void FindWindows::chosen(int language) {
+  if (main_) {
+    if (SoundRole* sound = main_->handOver().sound) sound->stopAllSounds();
+    if (AutoPlayRole* autoPlay = main_->handOver().autoPlay) autoPlay->setIdle();
+  }
+  orvik::Delay(1);
+  if (main_)
+    if (SoundRole* sound = main_->handOver().sound) sound->playClickSound();
+  openFind(language);
 }
 
-TfrmFindSp::TfrmFindSp(QWidget* parent) : TFrmFind(parent) {
-  setObjectName(QStringLiteral("frmFindSp"));
-}
-
-TMsgFind::TMsgFind(QWidget* parent) : orvik::BorderlessForm(parent) {
-  setObjectName(QStringLiteral("MsgFind"));
-}
-
-TfrmLangForFind::TfrmLangForFind(QWidget* parent) : orvik::BorderlessForm(parent) {
-  setObjectName(QStringLiteral("frmLangForFind"));
+void FindWindows::openFind(int language) {
+  TFrmFind* w = window(language);
+  if (!w || !data_ || !data_->settings().installed(language)) return;
+  for (TFrmFind* other : windows_)
+    if (other && other->isShowingModal()) return;
+  if (chooser_) chooser_->hide();
+  // The page to come back to when the search ends without a jump.
+  orvik::Table* pages = data_->tblPgePicture;
+  qint64 bookmark = 0;
+  data_->guarded([&] {
+    if (pages->active() && !pages->isEmpty()) bookmark = pages->bookmark();
+  });
+  const int result = w->execute();
+  if (result != orvik::BorderlessForm::mrOk && bookmark)
+    data_->guarded([&] { pages->gotoBookmark(bookmark); });
 }

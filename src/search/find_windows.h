@@ -1,54 +1,46 @@
 #pragma once
-// The find windows: the shared design and one window per language, the search-base message and the language chooser.
-// These windows are created once at start and hidden; their behaviour is built in later work.
+// The search subsystem as the program sees it: the find windows (the shared design and one
+// window per language), the search-base message, the language chooser, and FindWindows, the
+// find role the main window hands its Find button and its Ctrl+E/F/R/S keys to.
 
-#include "platform/borderless_form.h"
+#include <QObject>
+#include <array>
 
-class TFrmFind : public orvik::BorderlessForm {
+#include "browse/hand_over.h"
+#include "search/find_chooser.h"
+#include "search/find_language_windows.h"
+#include "search/find_message.h"
+#include "search/find_window.h"
+
+class TDMOrvik;
+class TForm1;
+
+// FindWindows: opens the find windows for the main window. It promises:
+//  - the chooser shows beside the Find button, listing the installed languages; a line opens
+//    its language's window as Ctrl+letter does;
+//  - a language that is not installed opens nothing, and a find window already open is not
+//    opened again;
+//  - the page the main window showed when the search opened is where tblPgePicture returns
+//    when the window closes without a Go.
+class FindWindows final : public QObject, public FindRole {
   Q_OBJECT
 
  public:
-  explicit TFrmFind(QWidget* parent = nullptr);
-};
+  // windows: by language number - 1. Gives every window the program's parts.
+  FindWindows(TDMOrvik* data, TForm1* mainWindow, const std::array<TFrmFind*, 4>& windows,
+              TfrmLangForFind* chooser, TMsgFind* message);
 
-class TfrmFindEn : public TFrmFind {
-  Q_OBJECT
+  void openFindChooser() override;
+  void openFind(int language) override;
 
- public:
-  explicit TfrmFindEn(QWidget* parent = nullptr);
-};
+  TFrmFind* window(int language) const;
+  TfrmLangForFind* chooser() const { return chooser_; }
 
-class TfrmFindRu : public TFrmFind {
-  Q_OBJECT
+ private:
+  void chosen(int language);
 
- public:
-  explicit TfrmFindRu(QWidget* parent = nullptr);
-};
-
-class TfrmFindFr : public TFrmFind {
-  Q_OBJECT
-
- public:
-  explicit TfrmFindFr(QWidget* parent = nullptr);
-};
-
-class TfrmFindSp : public TFrmFind {
-  Q_OBJECT
-
- public:
-  explicit TfrmFindSp(QWidget* parent = nullptr);
-};
-
-class TMsgFind : public orvik::BorderlessForm {
-  Q_OBJECT
-
- public:
-  explicit TMsgFind(QWidget* parent = nullptr);
-};
-
-class TfrmLangForFind : public orvik::BorderlessForm {
-  Q_OBJECT
-
- public:
-  explicit TfrmLangForFind(QWidget* parent = nullptr);
+  TDMOrvik* data_;
+  TForm1* main_;
+  std::array<TFrmFind*, 4> windows_;
+  TfrmLangForFind* chooser_;
 };

@@ -44,6 +44,10 @@ QString word(QRandomGenerator& rng, int language) {
 
 }  // namespace
 
+QString LargeGenerator::plantedWord(int language) {
+  return language == 2 ? QString::fromUtf8("зорвик") : QStringLiteral("zorvik");
+}
+
 bool LargeGenerator::generate(const QString& folder, int pages, int entries, QString* error) {
   if (pages < 15 || pages > 15 * 99 || entries < pages) {
     if (error) *error = QStringLiteral("--pages takes 15 to 1485 and --entries at least --pages");
@@ -86,8 +90,12 @@ bool LargeGenerator::generate(const QString& folder, int pages, int entries, QSt
       text += QStringLiteral("scene: %1\n\n").arg(QLatin1String(kScenes[(code * 7) % 15]));
       for (int e = 0; e < pageEntries; ++e) {
         text += QStringLiteral("entry %1\n").arg(QString::fromUtf8(kEmoji[entryNumber++ % 64]));
+        // Every 25th entry also carries the planted word, so a search in any language can give
+        // more than a thousand results on a full-size dictionary.
+        const bool planted = entryNumber % 25 == 0;
         for (int l = 0; l < 4; ++l) {
-          const QString head = QLatin1String(articles[l]) + word(rng, l);
+          QString head = QLatin1String(articles[l]) + word(rng, l);
+          if (planted) head += u' ' + plantedWord(l);
           text += QStringLiteral("%1: %2 | %3 | %4 %5 %6. | %7 %8 %2.\n")
                       .arg(QLatin1String(keys[l]), head, QString::fromUtf8(classes[l]),
                            word(rng, l), word(rng, l), word(rng, l), word(rng, l), word(rng, l));
