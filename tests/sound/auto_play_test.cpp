@@ -23,6 +23,7 @@
 #include "platform/wave_device.h"
 #include "sound/auto_play_panel.h"
 #include "sound/main_window_sound.h"
+#include "sound/sound_server.h"
 
 namespace {
 
@@ -484,4 +485,75 @@ TEST_F(AutoPlayTest, TheClickPronunciationBoxGatesTheLeftClick) {
   settings->chBoxOnClick->setChecked(true);
   click(w->ImgPages, spot);
   EXPECT_EQ(player->fileName(), entrySound(2));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Through the test run's private sound server, with the program's own devices on real time.
+
+class AutoPlayServerTest : public AutoPlayTest {
+ protected:
+  void SetUp() override {
+    AutoPlayTest::SetUp();
+    if (!soundserver::reachable()) GTEST_SKIP() << soundserver::kSkipReason;
+  }
+  void startOnTheServer() {
+    waveDevices = [this]() -> std::unique_ptr<orvik::WaveDevice> {
+      auto device = orvik::createWaveDevice();
+      if (!player) player = device.get();
+      return device;
+    };
+    start();
+    panel = program->parts().autoPlayPanel;
+    settings = program->parts().settingsDialog;
+    settings->TrackBarPause->setPosition(1);
+    // Interface sounds would only make the test wait.
+    data()->settings().setValue(Settings::SoundEffects, 0);
+  }
+};
+
+TEST_F(AutoPlayServerTest, AnEntrySoundAndAutoPlayAreHeardAtTheServer) {
+  startOnTheServer();
+  soundserver::MonitorRecorder monitor;
+  ASSERT_TRUE(monitor.running());
+  openBedroom();
+  openPanel();
+  monitor.reset();
+  click(w->entryPanes()->soundButton(1), QPoint(5, 5));
+  ASSERT_EQ(player->fileName(), entrySound(1));
+  const std::optional<orvik::WaveData> file = orvik::readWave(entrySound(1), false);
+  ASSERT_TRUE(file.has_value());
+  EXPECT_EQ(player->length(), file->lengthMs());
+  // While it plays: the server lists its stream, its samples reach the null sink, and the
+  // panel's track timer draws the real position on the strip.
+  bool listed = false, heard = false, drawn = false;
+  (void)QTest::qWaitFor(
+      [&] {
+        listed = listed || !soundserver::sinkInputs().isEmpty();
+        heard = heard || monitor.heardSound();
+        drawn = drawn || panel->strip().pixelColor(2, 3) == TfrmTrackAutoPlay::kStripDone;
+        return listed && heard && drawn;
+      },
+      5000);
+  EXPECT_TRUE(listed);
+  EXPECT_TRUE(heard);
+  EXPECT_TRUE(drawn);
+  // At its end the panel goes idle.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return panel->btnPlay->isEnabled(); }, 5000));
+  EXPECT_EQ(player->position(), player->length());
+
+  // Auto-play from entry 5 of 6: entry 6 is heard, then it stops.
+  w->btnNextWordClick();
+  w->btnNextWordClick();
+  w->btnNextWordClick();
+  w->btnNextWordClick();
+  ASSERT_EQ(currentOrder(), 5);
+  monitor.reset();
+  press(panel->btnAutoPlay);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return player->fileName() == entrySound(6); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return monitor.heardSound(); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !w->autoPlayRunning(); }, 10000));
+  EXPECT_EQ(currentOrder(), 6);
+  EXPECT_EQ(panel->Label2->text(), "Autoplay Stopped");
+  EXPECT_TRUE(QTest::qWaitFor([] { return soundserver::sinkInputs().isEmpty(); }, 5000))
+      << "no stream is left at the server";
 }
