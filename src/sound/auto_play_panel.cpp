@@ -160,6 +160,8 @@ void TfrmTrackAutoPlay::createControls() {
   TrackBarAutoPlay->setMinPos(1);
   TrackBarAutoPlay->setMaxPos(1);
   TrackBarAutoPlay->setPosition(1);
+  // The panel keeps the focus, so that every key reaches the main window.
+  TrackBarAutoPlay->setFocusPolicy(Qt::NoFocus);
   connect(TrackBarAutoPlay, &TOrvikTrackBar::mouseReleased, this,
           [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
             if (button == Qt::LeftButton) TrackBarAutoPlayMouseUp();
@@ -319,6 +321,7 @@ void TfrmTrackAutoPlay::fillStrip(const QRect& rect, const QColor& colour) {
 }
 
 void TfrmTrackAutoPlay::clearStrip() {
+  stripRight_ = 0;
   // The inside of the strip, leaving its one-pixel rim.
   fillStrip(QRect(QPoint(1, 1), QPoint(kStripWidth - 3, kStripHeight - 3)), kStripEmpty);
 }
@@ -425,7 +428,11 @@ void TfrmTrackAutoPlay::ProgressUpdate(qint64 p) {
   qint64 w = p * (kStripWidth - 2) / length;
   if (w <= 0) w = 1;
   const int right = int(std::min<qint64>(kStripWidth - 1, w));
-  fillStrip(QRect(QPoint(1, 1), QPoint(right - 1, kStripHeight - 3)), kStripDone);
+  // The track timer ticks every millisecond; the strip changes only when its fill grows.
+  if (right != stripRight_) {
+    fillStrip(QRect(QPoint(1, 1), QPoint(right - 1, kStripHeight - 3)), kStripDone);
+    stripRight_ = right;
+  }
   if (p == 0) clearStrip();
   if (p < length) return;
   // The sound has ended.

@@ -170,4 +170,5 @@ class TfrmTrackAutoPlay : public orvik::BorderlessForm,
   qint64 savedPos_ = -1;
   bool regimeWasDown_ = false;
   QImage strip_;
+  int stripRight_ = 0;  // the right end of the strip's fill as last drawn
 };

@@ -135,7 +135,10 @@ SoundPlayback::EntrySound SoundPlayback::playEntrySound(orvik::Table* wordNames,
     soundMissing();
     return EntrySound::Missing;
   }
-  if (!entryPlayer_->open(file)) {
+  // A file cut short after its header decodes to nothing: as unplayable as one that does not
+  // decode at all.
+  if (!entryPlayer_->open(file) || entryPlayer_->length() <= 0) {
+    entryPlayer_->close();
     // The file is there, so the disc message would mislead; the panel goes on without it.
     if (follower_) follower_->soundUnplayable();
     return EntrySound::Unplayable;

@@ -265,3 +265,25 @@ TEST_F(SoundPlaybackTest, ClickAndPageTurnSoundOnlyWithSoundEffectsOn) {
   EXPECT_EQ(nameDevice->fileName(), sound("2.wav"));
   EXPECT_TRUE(messages.messages.isEmpty());
 }
+
+TEST_F(SoundPlaybackTest, ARecordingThatDoesNotDecodeSaysNothingAndLeavesThePanelIdle) {
+  startWithSound([](TestInstallation& inst) {
+    // Entry 1 cut off inside its header, entry 2 cut off right after it.
+    for (const char* name : {"Sound/En/1/A0201.wav", "Sound/En/1/A0202.wav"}) {
+      QDir().mkpath(inst.filePath("Sound/En/1"));
+      ASSERT_TRUE(writeTestWave(inst.filePath(name), 500));
+    }
+    ASSERT_TRUE(QFile::resize(inst.filePath("Sound/En/1/A0201.wav"), 20));
+    ASSERT_TRUE(QFile::resize(inst.filePath("Sound/En/1/A0202.wav"), 44));
+  });
+  openBedroom();
+  TfrmTrackAutoPlay* panel = program->parts().autoPlayPanel;
+  click(w->entryPanes()->soundButton(1), QPoint(5, 5));
+  EXPECT_FALSE(entryDevice->isOpen());
+  EXPECT_TRUE(panel->btnPlay->isEnabled()) << "the panel does not wait for a sound";
+  EXPECT_FALSE(panel->TrackTimer->isActive());
+  w->btnNextWordClick();
+  EXPECT_EQ(ps->playback()->playEntrySound(1), SoundPlayback::EntrySound::Unplayable);
+  EXPECT_FALSE(entryDevice->isOpen());
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
