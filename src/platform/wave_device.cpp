@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QMediaDevices>
+#include <QTimer>
 #include <algorithm>
 
 namespace orvik {
@@ -161,16 +162,16 @@ void AudioWaveDevice::startOutput(qint64 fromMs) {
   buffer_->open(QIODevice::ReadOnly);
   sink_ = std::make_unique<QAudioSink>(output, format);
   // Once the samples have all gone out the stream leaves the server, rather than idling there
-  // until the next sound; the release waits for the sink's own signal to return.
+  // until the next sound. The sink also turns idle on an underrun (the server found it short
+  // of samples for a moment): then the file is not at its end and the stream stays. At the end
+  // the server still holds its last samples, so the stream goes when the clock has played them.
   QAudioSink* sink = sink_.get();
   QObject::connect(sink, &QAudioSink::stateChanged, sink, [this, sink](QAudio::State state) {
-    if (state != QAudio::IdleState) return;
-    QMetaObject::invokeMethod(
-        sink,
-        [this, sink] {
-          if (sink_.get() == sink && sink->state() == QAudio::IdleState) stopOutput();
-        },
-        Qt::QueuedConnection);
+    if (state != QAudio::IdleState || !buffer_ || !buffer_->atEnd()) return;
+    const qint64 remaining = std::max<qint64>(0, length() - position());
+    QTimer::singleShot(int(remaining) + 250, sink, [this, sink] {
+      if (sink_.get() == sink && buffer_ && buffer_->atEnd()) stopOutput();
+    });
   });
   sink_->start(buffer_.get());
 }

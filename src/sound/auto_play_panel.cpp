@@ -309,8 +309,36 @@ void TfrmTrackAutoPlay::showStatus() {
   QPalette p = Label2->palette();
   p.setColor(QPalette::WindowText, status_ == Status::Playing ? kPlaying : kStopped);
   Label2->setPalette(p);
-  Label2->move(kStatusLeft[language - 1], 6);
   Label2->adjustSize();
+  layoutTexts();
+}
+
+void TfrmTrackAutoPlay::layoutTexts() {
+  // The status and the language name stand at their places for the interface language, moved
+  // right of the title and of "Autoplay Language" where those run longer in the faces we have,
+  // and the pair's font made smaller where it still would not fit beside the close button.
+  const int language = interfaceLanguage();
+  const auto fitPair = [](QLabel* first, QLabel* second, int secondLeft, int right) {
+    for (QLabel* l : {first, second}) {
+      // Each time from the designed size, which a smaller interface language may not need.
+      const orvik::FontSpec spec = orvik::fontSpecOf(l);
+      if (spec.cellHeight > 0) l->setFont(orvik::makeFont(spec));
+      l->adjustSize();
+    }
+    while (true) {
+      const int left = std::max(secondLeft, first->geometry().right() + 6);
+      second->move(left, second->y());
+      if (second->geometry().right() <= right || first->font().pixelSize() <= 9) break;
+      for (QLabel* l : {first, second}) {
+        QFont f = l->font();
+        f.setPixelSize(f.pixelSize() - 1);
+        l->setFont(f);
+        l->adjustSize();
+      }
+    }
+  };
+  fitPair(Label1, Label2, kStatusLeft[language - 1], btnClose->x() - 4);
+  fitPair(Label3, Label4, kLanguageNameLeft[language - 1], kWidth - 6);
 }
 
 void TfrmTrackAutoPlay::fillStrip(const QRect& rect, const QColor& colour) {
@@ -357,8 +385,10 @@ void TfrmTrackAutoPlay::showEvent(QShowEvent* event) {
 void TfrmTrackAutoPlay::followCurrentEntry() {
   const QString name =
       settings_ ? settings_->RadioGroup3->item(settings_->RadioGroup3->ItemIndex()) : QString();
-  Label4->setText(name);
-  Label4->adjustSize();
+  if (Label4->text() != name) {
+    Label4->setText(name);
+    layoutTexts();
+  }
   if (!mainWindow_ || !mainWindow_->data()) return;
   TDMOrvik* data = mainWindow_->data();
   int count = 0, order = 0;
@@ -730,9 +760,5 @@ void TfrmTrackAutoPlay::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 n
     h.button->setHintName(QString::fromUtf8(h.text[language - 1]));
     orvik::applyFont(h.button->hintWindow(), orvik::arialSpec(14, charset));
   }
-  Label1->adjustSize();
-  Label3->adjustSize();
-  Label4->move(kLanguageNameLeft[language - 1], 90);
-  Label4->adjustSize();
   showStatus();
 }

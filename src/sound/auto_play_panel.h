@@ -149,6 +149,7 @@ class TfrmTrackAutoPlay : public orvik::BorderlessForm,
   void setWinding(bool enabled);
   void setStatus(Status status);
   void showStatus();
+  void layoutTexts();
   void fillStrip(const QRect& rect, const QColor& colour);
   void clearStrip();
   // The current entry's sound in the auto-play language.
