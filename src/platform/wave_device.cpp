@@ -128,6 +128,10 @@ bool SilentWaveDevice::openOutput(const QString&) {
   return true;
 }
 
+namespace {
+constexpr int kReleaseAfterEndMs = 3000;
+}  // namespace
+
 AudioWaveDevice::~AudioWaveDevice() {
   closeOutput();
 }
@@ -161,15 +165,19 @@ void AudioWaveDevice::startOutput(qint64 fromMs) {
   buffer_->setData(data_.pcm16.mid(qsizetype(offset)));
   buffer_->open(QIODevice::ReadOnly);
   sink_ = std::make_unique<QAudioSink>(output, format);
+  // A recording is a few hundred kilobytes at most: the server gets it whole at the start, so a
+  // busy user-interface thread (a new entry's panes load as its sound starts) cannot starve it.
+  sink_->setBufferSize(int(std::clamp<qint64>(buffer_->size(), 4096, 4 << 20)));
   // Once the samples have all gone out the stream leaves the server, rather than idling there
   // until the next sound. The sink also turns idle on an underrun (the server found it short
   // of samples for a moment): then the file is not at its end and the stream stays. At the end
-  // the server still holds its last samples, so the stream goes when the clock has played them.
+  // the server may still be playing what it holds, later than the clock says on a busy machine
+  // (a stream's start can lag by hundreds of milliseconds), so the stream goes well after.
   QAudioSink* sink = sink_.get();
   QObject::connect(sink, &QAudioSink::stateChanged, sink, [this, sink](QAudio::State state) {
     if (state != QAudio::IdleState || !buffer_ || !buffer_->atEnd()) return;
     const qint64 remaining = std::max<qint64>(0, length() - position());
-    QTimer::singleShot(int(remaining) + 250, sink, [this, sink] {
+    QTimer::singleShot(int(remaining) + kReleaseAfterEndMs, sink, [this, sink] {
       if (sink_.get() == sink && buffer_ && buffer_->atEnd()) stopOutput();
     });
   });
