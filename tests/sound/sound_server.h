@@ -4,6 +4,7 @@
 // recorder of its null sink's monitor that tells when sound arrives there.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -24,12 +25,19 @@ inline bool reachable() {
          !QStandardPaths::findExecutable("parec").isEmpty();
 }
 
-// The lines of "pactl list short sink-inputs": one per stream playing to the server.
+// The streams this test process plays to the server ("pactl list sink-inputs", the entries whose
+// application.process.id is ours: tests of other processes may play at the same time).
 inline QStringList sinkInputs() {
   QProcess pactl;
-  pactl.start(QStringLiteral("pactl"), {"list", "short", "sink-inputs"});
+  pactl.start(QStringLiteral("pactl"), {"list", "sink-inputs"});
   if (!pactl.waitForFinished(5000)) return {};
-  return QString::fromUtf8(pactl.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  const QString ours =
+      QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
+  QStringList streams;
+  const QString text = QString::fromUtf8(pactl.readAllStandardOutput());
+  for (const QString& block : text.split(QStringLiteral("Sink Input #"), Qt::SkipEmptyParts))
+    if (block.contains(ours)) streams << block.section(QLatin1Char('\n'), 0, 0).trimmed();
+  return streams;
 }
 
 // Records the null sink's monitor (mono, 16 bits, 8000 Hz) while it lives.
