@@ -7,6 +7,7 @@ pkgs=(
   qt6-base-dev qt6-multimedia-dev libsndfile1-dev libsqlcipher-dev
   fonts-liberation fonts-noto-color-emoji espeak-ng
   libgtest-dev libbenchmark-dev xvfb xauth poppler-utils
+  pulseaudio pulseaudio-utils
 )
 missing=()
 for p in "${pkgs[@]}"; do

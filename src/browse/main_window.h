@@ -182,6 +182,11 @@ class TForm1 : public orvik::BorderlessForm {
   // The entry panes (null until the panes are built).
   EntryPanes* entryPanes() const { return panes_; }
 
+  // --- Auto-play (main_window_auto_play.cpp) ---
+  // Marks the current entry as selected, so that the next entry moves on from it (auto-play's
+  // first step goes to the entry after the one on screen).
+  void setEntrySelected(bool selected);
+
   // --- Handlers, bound by name ---
   void FormCreate();
   void FormShow();

@@ -1,12 +1,16 @@
 #include "platform/wave_device.h"
 
 #include <sndfile.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QFile>
 #include <QMediaDevices>
+#include <QTimer>
 #include <algorithm>
 
 namespace orvik {
@@ -108,7 +112,11 @@ void WaveDevice::resume() {
 
 void WaveDevice::stop() {
   const WaveMode m = mode();
-  if (m != WaveMode::Playing && m != WaveMode::Paused) return;
+  if (m != WaveMode::Playing && m != WaveMode::Paused) {
+    // Ended by the clock: the output may still hold the last samples.
+    if (open_) stopOutput();
+    return;
+  }
   basePos_ = position();
   mode_ = WaveMode::Stopped;
   stopOutput();
@@ -119,6 +127,10 @@ SilentWaveDevice::~SilentWaveDevice() = default;
 bool SilentWaveDevice::openOutput(const QString&) {
   return true;
 }
+
+namespace {
+constexpr int kReleaseAfterEndMs = 3000;
+}  // namespace
 
 AudioWaveDevice::~AudioWaveDevice() {
   closeOutput();
@@ -142,6 +154,7 @@ void AudioWaveDevice::startOutput(qint64 fromMs) {
   format.setSampleRate(data_.sampleRate);
   format.setChannelCount(data_.channels);
   format.setSampleFormat(QAudioFormat::Int16);
+  if (!audioOutputAvailable()) return;
   const QAudioDevice output = QMediaDevices::defaultAudioOutput();
   // An output that cannot take the format stays silent; the clock still runs.
   if (output.isNull() || !output.isFormatSupported(format)) return;
@@ -152,6 +165,22 @@ void AudioWaveDevice::startOutput(qint64 fromMs) {
   buffer_->setData(data_.pcm16.mid(qsizetype(offset)));
   buffer_->open(QIODevice::ReadOnly);
   sink_ = std::make_unique<QAudioSink>(output, format);
+  // A recording is a few hundred kilobytes at most: the server gets it whole at the start, so a
+  // busy user-interface thread (a new entry's panes load as its sound starts) cannot starve it.
+  sink_->setBufferSize(int(std::clamp<qint64>(buffer_->size(), 4096, 4 << 20)));
+  // Once the samples have all gone out the stream leaves the server, rather than idling there
+  // until the next sound. The sink also turns idle on an underrun (the server found it short
+  // of samples for a moment): then the file is not at its end and the stream stays. At the end
+  // the server may still be playing what it holds, later than the clock says on a busy machine
+  // (a stream's start can lag by hundreds of milliseconds), so the stream goes well after.
+  QAudioSink* sink = sink_.get();
+  QObject::connect(sink, &QAudioSink::stateChanged, sink, [this, sink](QAudio::State state) {
+    if (state != QAudio::IdleState || !buffer_ || !buffer_->atEnd()) return;
+    const qint64 remaining = std::max<qint64>(0, length() - position());
+    QTimer::singleShot(int(remaining) + kReleaseAfterEndMs, sink, [this, sink] {
+      if (sink_.get() == sink && buffer_ && buffer_->atEnd()) stopOutput();
+    });
+  });
   sink_->start(buffer_.get());
 }
 
@@ -169,8 +198,59 @@ void AudioWaveDevice::stopOutput() {
   buffer_.reset();
 }
 
+namespace {
+
+// Where a PulseAudio client would find the server: a local socket (its path), or a place that
+// cannot be checked cheaply (a network server, or no runtime folder, where the client library
+// looks in places of its own), which is left to Qt.
+struct ServerPlace {
+  QByteArray socket;
+  bool uncheckable = false;
+};
+
+ServerPlace serverPlace() {
+  const QByteArray server = qgetenv("PULSE_SERVER");
+  if (!server.isEmpty()) {
+    if (server.startsWith("unix:")) return {server.mid(5)};
+    if (server.startsWith('/')) return {server};
+    return {{}, true};
+  }
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  if (runtime.isEmpty()) return {{}, true};
+  return {runtime + "/pulse/native"};
+}
+
+bool socketAccepts(const QByteArray& path) {
+  sockaddr_un address{};
+  if (path.isEmpty() || size_t(path.size()) >= sizeof(address.sun_path)) return false;
+  address.sun_family = AF_UNIX;
+  std::copy(path.begin(), path.end(), address.sun_path);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  const bool accepted = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  ::close(fd);
+  return accepted;
+}
+
+// Set once Qt has been asked for the outputs; from then on Qt's own list is the answer.
+bool qtAsked = false;
+
+}  // namespace
+
+bool soundServerAnswers() {
+  return socketAccepts(serverPlace().socket);
+}
+
+bool audioOutputAvailable() {
+  if (!qtAsked) {
+    const ServerPlace place = serverPlace();
+    if (!place.uncheckable && !socketAccepts(place.socket)) return false;
+    qtAsked = true;
+  }
+  return !QMediaDevices::audioOutputs().isEmpty();
+}
+
 std::unique_ptr<WaveDevice> createWaveDevice(const WaveClock* clock) {
-  if (QMediaDevices::audioOutputs().isEmpty()) return std::make_unique<SilentWaveDevice>(clock);
   return std::make_unique<AudioWaveDevice>(clock);
 }
 

@@ -5,9 +5,10 @@
 // time played since, so everything driven by lengths and positions (progress strips, the pause
 // between auto-played entries) behaves the same whether or not anything is heard.
 //
-// Two devices promise that clock: SilentWaveDevice (machines without audio output, and tests,
-// which give it a ManualWaveClock) and AudioWaveDevice, which also sends the samples to the
-// system's audio output. createWaveDevice() picks the one the machine supports.
+// Two devices promise that clock: SilentWaveDevice (tests, which give it a ManualWaveClock) and
+// AudioWaveDevice, which also sends the samples to the system's audio output when there is one.
+// The output is looked for before each sound until one is found, so a sound server started
+// after the program is used from its next sound on; until then the sounds are silent.
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -131,11 +132,23 @@ class SilentWaveDevice final : public WaveDevice {
   void stopOutput() override {}
 };
 
-// Keeps the clock and plays the samples on the default audio output.
+// Whether the system has an audio output now. Qt's sound-server connection is made once, at
+// its first use, and never retried; so Qt is asked only once a sound server answers on its
+// socket (PULSE_SERVER, else $XDG_RUNTIME_DIR/pulse/native, which PipeWire serves too), a
+// check of a few microseconds that is repeated until a server is there.
+bool audioOutputAvailable();
+// Whether a sound server answers on its socket now (nothing of Qt is touched).
+bool soundServerAnswers();
+
+// Keeps the clock and plays the samples on the default audio output; silent while there is
+// none.
 class AudioWaveDevice final : public WaveDevice {
  public:
   using WaveDevice::WaveDevice;
   ~AudioWaveDevice() override;
+
+  // Whether the last sound started went to an audio output.
+  bool audible() const { return sink_ != nullptr; }
 
  protected:
   bool openOutput(const QString& file) override;
@@ -151,7 +164,8 @@ class AudioWaveDevice final : public WaveDevice {
   std::unique_ptr<QBuffer> buffer_;
 };
 
-// The device this machine supports: audio when the system has an audio output, else silent.
+// The program's device: an AudioWaveDevice, which plays where there is an output and keeps the
+// clock silently where there is none.
 std::unique_ptr<WaveDevice> createWaveDevice(const WaveClock* clock = nullptr);
 
 }  // namespace orvik

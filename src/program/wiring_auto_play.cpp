@@ -1,9 +1,21 @@
-// The auto-play panel: the main window's auto-play role.
+// The auto-play panel: the main window's auto-play role and the follower of every entry sound;
+// it reads the auto-play settings from the settings dialog and follows the current entry.
 
+#include "browse/main_window.h"
 #include "program/wiring.h"
 #include "sound/auto_play_panel.h"
+#include "sound/main_window_sound.h"
+#include "sound/sound_playback.h"
 
 void wireAutoPlay(ProgramParts& parts) {
-  parts.autoPlayPanel->setMainWindow(parts.mainWindow);
-  parts.handOver.autoPlay = parts.autoPlayPanel;
+  TfrmTrackAutoPlay* panel = parts.autoPlayPanel;
+  panel->setMainWindow(parts.mainWindow);
+  panel->setSettingsDialog(parts.settingsDialog);
+  if (parts.sound) {
+    panel->setSound(parts.sound);
+    parts.sound->playback()->setFollower(panel);
+  }
+  QObject::connect(parts.mainWindow, &TForm1::currentEntryChanged, panel,
+                   &TfrmTrackAutoPlay::followCurrentEntry);
+  parts.handOver.autoPlay = panel;
 }

@@ -37,7 +37,10 @@ void MainWindowSound::stopAllSounds() {
 }
 
 void MainWindowSound::pronounceEntry(int language) {
-  if (data_) sound_->playEntrySound(language);
+  if (!data_) return;
+  // The auto-play panel shows the sound button's entry as playing, with its progress.
+  if (SoundPlayback::Follower* follower = sound_->follower()) follower->setPlaying();
+  sound_->playEntrySound(language);
 }
 
 void MainWindowSound::pronouncePageName() {

@@ -90,6 +90,14 @@ QString SoundPlayback::discMessage(int interfaceLanguage) {
       return QStringLiteral(
           "Пожалуйста убедитесь, что диск \"Orvik Demo\"\rнаходится в приводе CD-ROM, и "
           "попробуйте \rпроиграть звук снова.");
+    case 2:
+      return QStringLiteral(
+          "Veuillez vérifier que le disque Orvik Demo est inséré\rdans votre lecteur de CD "
+          "et réessayez.");
+    case 4:
+      return QStringLiteral(
+          "Asegúrese de que el disco Orvik Demo está insertado\ren su unidad de CD y "
+          "vuelva a intentarlo.");
     default:
       return {};
   }
@@ -105,45 +113,57 @@ void SoundPlayback::soundMissing() {
   if (!text.isEmpty() && env.messages) env.messages->show(orvik::MessageKind::Information, text);
 }
 
-bool SoundPlayback::playEntrySound(orvik::Table* wordNames, const QString& languageFolder) {
+SoundPlayback::EntrySound SoundPlayback::playEntrySound(orvik::Table* wordNames,
+                                                        const QString& languageFolder) {
   // A language that is not installed has no open table and nothing to pronounce.
-  if (!wordNames || !wordNames->active()) return false;
+  if (!wordNames || !wordNames->active()) return EntrySound::NoTable;
   int pageCode = 0, order = 0, chapter = 0;
   const bool read = data_->guarded([&] {
     pageCode = wordNames->intValue(kPageCode);
     order = wordNames->intValue(kOrder);
     chapter = wordNames->intValue(kChapterCode);
   });
-  if (!read) return false;
+  if (!read) return EntrySound::NoTable;
   const QString file =
       findFile(languageFolder, QString::number(chapter) + QLatin1Char('/') +
                                    entryName(pageCode, order) + QStringLiteral(".wav"));
-  if (!file.isEmpty() && entryPlayer_->open(file)) {
-    call(hooks_.clearProgress);
-    entryPlayer_->play(0);
-    call(hooks_.startTracking);
-    return true;
+  if (file.isEmpty()) {
+    if (follower_) {
+      follower_->setIdle();
+      follower_->stopAutoPlaying();
+    }
+    soundMissing();
+    return EntrySound::Missing;
   }
-  call(hooks_.setIdle);
-  call(hooks_.stopAutoPlaying);
-  soundMissing();
-  return false;
+  // A file cut short after its header decodes to nothing: as unplayable as one that does not
+  // decode at all.
+  if (!entryPlayer_->open(file) || entryPlayer_->length() <= 0) {
+    entryPlayer_->close();
+    // The file is there, so the disc message would mislead; the panel goes on without it.
+    if (follower_) follower_->soundUnplayable();
+    return EntrySound::Unplayable;
+  }
+  if (follower_) follower_->clearProgress();
+  entryPlayer_->play(0);
+  if (follower_) follower_->startTracking();
+  return EntrySound::Played;
 }
 
-bool SoundPlayback::playEntrySound(int language) {
+SoundPlayback::EntrySound SoundPlayback::playEntrySound(int language) {
   const QString folder = languageFolder(language);
-  if (folder.isEmpty()) return false;
+  if (folder.isEmpty()) return EntrySound::NoTable;
   return playEntrySound(data_->tblWordName(language), folder);
 }
 
 bool SoundPlayback::playName(const QString& languageFolder, const QString& name) {
   const QString file =
       findFile(languageFolder, QStringLiteral("Chpg/") + name + QStringLiteral(".wav"));
-  if (file.isEmpty() || !wavePlayer_->playWave(file, orvik::WavePlayer::Mode::Asynchronous)) {
+  if (file.isEmpty()) {
     soundMissing();
     return false;
   }
-  return true;
+  // A name recording that does not decode is passed over in silence.
+  return wavePlayer_->playWave(file, orvik::WavePlayer::Mode::Asynchronous);
 }
 
 bool SoundPlayback::playPageNameSound() {
@@ -174,8 +194,10 @@ bool SoundPlayback::playChapterNameSound(const QString& chapterCaption) {
 void SoundPlayback::stopSound() {
   if (!entryPlayer_->isOpen()) return;
   entryPlayer_->stop();
-  call(hooks_.stopTracking);
-  call(hooks_.clearProgress);
+  if (follower_) {
+    follower_->stopTracking();
+    follower_->clearProgress();
+  }
 }
 
 void SoundPlayback::silence() {

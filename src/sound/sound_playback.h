@@ -9,16 +9,18 @@
 //
 // It promises:
 //  - entry sounds go through the media player (a WaveDevice the auto-play panel follows) and
-//    tell the panel through PanelHooks; names and interface sounds go through the play-a-wave
-//    call, asynchronously for names and synchronously for the click and page-turn sounds;
-//  - a missing recording shows the disc message (English or Russian interface, and only when
-//    the dictionary's data folder is installed under the current directory) and is reported
-//    as a failure; the interface sounds play only while sound effects are on, and a missing
-//    interface sound beeps without a message;
+//    tell the panel through its Follower interface; names and interface sounds go through the
+//    play-a-wave call, asynchronously for names and synchronously for the click and page-turn
+//    sounds;
+//  - a missing recording shows the disc message in the interface language (only when the
+//    dictionary's data folder is installed under the current directory, since only then are
+//    the sounds expected on a disc) and is reported as Missing; a recording that is there but
+//    cannot be decoded says nothing and is reported as Unplayable, so auto-play can go on;
+//    the interface sounds play only while sound effects are on, and a missing interface sound
+//    beeps without a message;
 //  - a table-engine failure goes to the data module's failure routine.
 
 #include <QString>
-#include <functional>
 
 class TDMOrvik;
 
@@ -31,20 +33,40 @@ class WavePlayer;
 
 class SoundPlayback {
  public:
-  // What the auto-play panel does around an entry sound; unset hooks do nothing.
-  struct PanelHooks {
-    std::function<void()> clearProgress;    // clear the progress strip
-    std::function<void()> startTracking;    // start the track timer
-    std::function<void()> stopTracking;     // stop the track timer
-    std::function<void()> setIdle;          // the idle button set
-    std::function<void()> stopAutoPlaying;  // clear the auto-play-running flag
+  // Who follows the entry sounds (the auto-play panel, which shows their progress).
+  class Follower {
+   public:
+    virtual ~Follower() = default;
+    // An entry sound is about to start: clear the progress strip; then follow it.
+    virtual void clearProgress() = 0;
+    virtual void startTracking() = 0;
+    // The entry sound was stopped.
+    virtual void stopTracking() = 0;
+    // A sound button of the main window is about to pronounce an entry.
+    virtual void setPlaying() = 0;
+    // The recording is missing: the idle button set, and a running auto-play stops advancing.
+    virtual void setIdle() = 0;
+    virtual void stopAutoPlaying() = 0;
+    // The recording is there but cannot be played (not a wave file, damaged): go on as if it
+    // had ended at once.
+    virtual void soundUnplayable() = 0;
+  };
+
+  // How an entry sound went.
+  enum class EntrySound {
+    Played,      // the media player plays it
+    Missing,     // no file: the disc message was shown where it applies
+    Unplayable,  // a file that does not decode
+    NoTable,     // the language is not installed, or the table failed: nothing said
   };
 
   // data: the data module (settings, tables, current directory, discs, message boxes).
   // entryPlayer: the media player of entry sounds; wavePlayer: the play-a-wave call. None owned.
   SoundPlayback(TDMOrvik* data, orvik::WaveDevice* entryPlayer, orvik::WavePlayer* wavePlayer);
 
-  void setPanelHooks(PanelHooks hooks) { hooks_ = std::move(hooks); }
+  // The follower of entry sounds (not owned; null: nobody).
+  void setFollower(Follower* follower) { follower_ = follower; }
+  Follower* follower() const { return follower_; }
 
   // --- Names ---
   // "A" for chapter 1 to "O" for chapter 15 (the letter 64 + code).
@@ -65,12 +87,12 @@ class SoundPlayback {
 
   // --- Playing ---
   // The entry sound of the current row of an article table (PageCode, Order, ChapterCode).
-  // Returns false when the file is missing (the panel is made idle, auto-play stops advancing
-  // and the disc message is shown) or the table failed.
-  bool playEntrySound(orvik::Table* wordNames, const QString& languageFolder);
-  // The same for a language number 1..4 with that language's article table; false, and
+  // A missing file makes the follower idle, stops auto-play advancing and shows the disc
+  // message; an unplayable one only tells the follower.
+  EntrySound playEntrySound(orvik::Table* wordNames, const QString& languageFolder);
+  // The same for a language number 1..4 with that language's article table; NoTable, and
   // nothing shown, for a language that is not installed.
-  bool playEntrySound(int language);
+  EntrySound playEntrySound(int language);
   // The name of the current page of the interface language's page-name table.
   bool playPageNameSound();
   // The name of the chapter called `chapterCaption` (blanks around it ignored) in the interface
@@ -84,8 +106,8 @@ class SoundPlayback {
   void playClickSound();
   void playPageTurnSound();
 
-  // The disc message of an interface language number ("\r" between lines); empty for French
-  // and Spanish.
+  // The disc message of an interface language number 1..4 ("\r" between lines); empty for
+  // others.
   static QString discMessage(int interfaceLanguage);
 
  private:
@@ -93,12 +115,9 @@ class SoundPlayback {
   bool playName(const QString& languageFolder, const QString& name);
   void soundMissing();
   void playInterfaceSound(const QString& file);
-  static void call(const std::function<void()>& hook) {
-    if (hook) hook();
-  }
 
   TDMOrvik* data_;
   orvik::WaveDevice* entryPlayer_;
   orvik::WavePlayer* wavePlayer_;
-  PanelHooks hooks_;
+  Follower* follower_ = nullptr;
 };

@@ -1,6 +1,8 @@
 // The wave device's clock (length from the file, position advancing while playing, pause,
 // resume, stop, play from a position, the end) on the silent device with a hand-moved clock,
-// and the play-a-wave call cutting the previous sound.
+// and the play-a-wave call cutting the previous sound. Through the test run's private sound
+// server: the program's device plays a stream the server lists, its samples reach the null
+// sink's monitor, and a server that appears after the first sound is used from the next one.
 
 #include "platform/wave_device.h"
 
@@ -9,10 +11,13 @@
 #include <QAudioDevice>
 #include <QElapsedTimer>
 #include <QMediaDevices>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 #include "platform/wave_player.h"
+#include "sound/sound_server.h"
 #include "wave_file.h"
 
 using orvik::ManualWaveClock;
@@ -152,11 +157,9 @@ TEST_F(WaveDeviceTest, ASynchronousCallReturnsWhenTheSoundHasEnded) {
   EXPECT_LT(t.elapsed(), 3000);
 }
 
-TEST_F(WaveDeviceTest, TheMachineGetsTheDeviceItsOutputAllowsWithTheSameClock) {
+TEST_F(WaveDeviceTest, TheProgramsDeviceKeepsTheSameClockWithOrWithoutAnOutput) {
   std::unique_ptr<orvik::WaveDevice> made = orvik::createWaveDevice(&clock);
-  const bool hasOutput = !QMediaDevices::audioOutputs().isEmpty();
-  EXPECT_EQ(dynamic_cast<SilentWaveDevice*>(made.get()) != nullptr, !hasOutput);
-  EXPECT_EQ(dynamic_cast<orvik::AudioWaveDevice*>(made.get()) != nullptr, hasOutput);
+  ASSERT_NE(dynamic_cast<orvik::AudioWaveDevice*>(made.get()), nullptr);
 
   ASSERT_TRUE(made->open(dir.filePath("a.wav")));
   ASSERT_TRUE(made->play(100));
@@ -171,4 +174,89 @@ TEST_F(WaveDeviceTest, TheMachineGetsTheDeviceItsOutputAllowsWithTheSameClock) {
   EXPECT_EQ(made->mode(), WaveMode::Stopped);
   made->close();
   EXPECT_EQ(made->mode(), WaveMode::NotReady);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Through the sound server
+
+class WaveDeviceServerTest : public WaveDeviceTest {
+ protected:
+  void SetUp() override {
+    WaveDeviceTest::SetUp();
+    if (!soundserver::reachable()) GTEST_SKIP() << soundserver::kSkipReason;
+  }
+};
+
+TEST_F(WaveDeviceServerTest, ASoundReachesTheServerAndThePositionFollowsIt) {
+  soundserver::MonitorRecorder monitor;
+  ASSERT_TRUE(monitor.running());
+  std::unique_ptr<orvik::WaveDevice> made = orvik::createWaveDevice();
+  auto* audio = dynamic_cast<orvik::AudioWaveDevice*>(made.get());
+  ASSERT_NE(audio, nullptr);
+  ASSERT_TRUE(made->open(dir.filePath("a.wav")));
+  EXPECT_EQ(made->length(), 1500) << "the length of the file's 12000 frames at 8000 Hz";
+  monitor.reset();
+  ASSERT_TRUE(made->play(0));
+  EXPECT_TRUE(audio->audible());
+  EXPECT_TRUE(QTest::qWaitFor([] { return !soundserver::sinkInputs().isEmpty(); }, 5000))
+      << "the server lists the stream while it plays";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return monitor.heardSound(); }, 5000))
+      << "samples reach the null sink";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return made->position() >= 300; }, 3000));
+  // Pause, resume and stop act on a playing sound: start it again for them.
+  ASSERT_TRUE(made->play(0));
+  EXPECT_EQ(made->mode(), WaveMode::Playing);
+  made->pause();
+  const qint64 held = made->position();
+  EXPECT_EQ(made->mode(), WaveMode::Paused);
+  made->resume();
+  EXPECT_GE(made->position(), held);
+  made->stop();
+  EXPECT_TRUE(QTest::qWaitFor([] { return soundserver::sinkInputs().isEmpty(); }, 5000))
+      << "a stopped sound leaves the server";
+  // Played to its end, the sound stops by itself at its length.
+  ASSERT_TRUE(made->play(1300));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return made->mode() == WaveMode::Stopped; }, 3000));
+  EXPECT_EQ(made->position(), 1500);
+}
+
+// Run in a child process whose runtime folder holds no server at first (see below): Qt's
+// connection to the server is made once per process.
+TEST_F(WaveDeviceTest, ChildUsesTheServerOnceItAppears) {
+  const QByteArray later = qgetenv("ORVIK_SERVER_RUNTIME");
+  if (later.isEmpty()) GTEST_SKIP() << "runs only as the child of OutputAppearingLaterIsUsed";
+  std::unique_ptr<orvik::WaveDevice> made = orvik::createWaveDevice();
+  auto* audio = dynamic_cast<orvik::AudioWaveDevice*>(made.get());
+  ASSERT_NE(audio, nullptr);
+  ASSERT_TRUE(made->open(qEnvironmentVariable("ORVIK_CHILD_WAVE")));
+  // No server yet: the sound is silent, its clock runs.
+  ASSERT_TRUE(made->play(0));
+  EXPECT_FALSE(audio->audible());
+  EXPECT_EQ(made->mode(), WaveMode::Playing);
+  made->stop();
+  // The server appears; the next sound goes to it.
+  qputenv("XDG_RUNTIME_DIR", later);
+  ASSERT_TRUE(made->play(0));
+  EXPECT_TRUE(audio->audible());
+  EXPECT_TRUE(QTest::qWaitFor([] { return !soundserver::sinkInputs().isEmpty(); }, 5000));
+  made->stop();
+}
+
+TEST_F(WaveDeviceServerTest, OutputAppearingLaterIsUsed) {
+  QTemporaryDir empty;
+  ASSERT_TRUE(empty.isValid());
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("ORVIK_SERVER_RUNTIME", env.value("XDG_RUNTIME_DIR"));
+  env.insert("XDG_RUNTIME_DIR", empty.path());
+  env.insert("ORVIK_CHILD_WAVE", dir.filePath("a.wav"));
+  env.remove("PULSE_SERVER");
+  QProcess child;
+  child.setProcessEnvironment(env);
+  child.start(QCoreApplication::applicationFilePath(),
+              {"--gtest_filter=WaveDeviceTest.ChildUsesTheServerOnceItAppears"});
+  ASSERT_TRUE(child.waitForFinished(30000));
+  const QString out = QString::fromUtf8(child.readAllStandardOutput());
+  EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
+  EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
+  EXPECT_FALSE(out.contains("SKIPPED")) << out.toStdString();
 }

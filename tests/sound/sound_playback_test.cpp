@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 
-#include "sound/main_window_sound.h"
 #include "app/settings_file.h"
 #include "browse/browse_fixture.h"
 #include "browse/entry_panes.h"
@@ -15,6 +14,8 @@
 #include "controls/orvik_btn98.h"
 #include "platform/wave_device.h"
 #include "platform/wave_player.h"
+#include "sound/auto_play_panel.h"
+#include "sound/main_window_sound.h"
 
 namespace {
 
@@ -40,7 +41,8 @@ class SoundPlaybackTest : public BrowseTest {
   void startWithSound(const std::function<void(TestInstallation&)>& prepare = {}) {
     int made = 0;
     waveDevices = [this, made]() mutable -> std::unique_ptr<orvik::WaveDevice> {
-      auto device = std::make_unique<orvik::SilentWaveDevice>(made++ == 0 ? static_cast<orvik::WaveClock*>(&entryClock) : &namesClock);
+      auto device = std::make_unique<orvik::SilentWaveDevice>(
+          made++ == 0 ? static_cast<orvik::WaveClock*>(&entryClock) : &namesClock);
       (made == 1 ? entryDevice : nameDevice) = device.get();
       return device;
     };
@@ -75,15 +77,17 @@ TEST_F(SoundPlaybackTest, TheProgramStartsWithTheSoundHandOver) {
 TEST_F(SoundPlaybackTest, EntrySoundButtonPlaysTheEntryThroughTheMediaPlayer) {
   startWithSound();
   openBedroom();
-  int cleared = 0, tracking = 0;
-  ps->playback()->setPanelHooks({[&] { ++cleared; }, [&] { ++tracking; }, {}, {}, {}});
+  TfrmTrackAutoPlay* panel = program->parts().autoPlayPanel;
+  ASSERT_FALSE(panel->TrackTimer->isActive());
 
+  // The auto-play panel follows the sound: playing button set, track timer on.
   click(w->entryPanes()->soundButton(1), QPoint(5, 5));
   EXPECT_EQ(entryDevice->fileName(), sound("Sound/En/1/A0201.wav"));
   EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Playing);
   EXPECT_GT(entryDevice->length(), 0);
-  EXPECT_EQ(cleared, 1);
-  EXPECT_EQ(tracking, 1);
+  EXPECT_TRUE(panel->TrackTimer->isActive());
+  EXPECT_TRUE(panel->btnStopAutoPlay->isEnabled());
+  EXPECT_FALSE(panel->btnPlay->isEnabled());
   entryClock.advance(120);
   EXPECT_EQ(entryDevice->position(), 120);
 
@@ -164,7 +168,7 @@ TEST_F(SoundPlaybackTest, PageAndChapterNameButtonsPlayTheNamesOfTheInterfaceLan
   EXPECT_NE(nameDevice->mode(), orvik::WaveMode::Playing);
 }
 
-TEST_F(SoundPlaybackTest, AMissingRecordingShowsTheDiscMessageInEnglishAndRussianOnly) {
+TEST_F(SoundPlaybackTest, AMissingRecordingShowsTheDiscMessageInTheInterfaceLanguage) {
   startWithSound([](TestInstallation& inst) {
     QDir(inst.filePath("Sound/En/1")).removeRecursively();
     QDir(inst.filePath("Sound/Ru/1")).removeRecursively();
@@ -172,37 +176,48 @@ TEST_F(SoundPlaybackTest, AMissingRecordingShowsTheDiscMessageInEnglishAndRussia
     QDir(inst.filePath("Sound/Fr/Chpg")).removeRecursively();
   });
   openBedroom();
-  int idle = 0, stopped = 0;
-  ps->playback()->setPanelHooks({{}, {}, {}, [&] { ++idle; }, [&] { ++stopped; }});
+  TfrmTrackAutoPlay* panel = program->parts().autoPlayPanel;
+  using Result = SoundPlayback::EntrySound;
 
-  EXPECT_FALSE(ps->playback()->playEntrySound(1));
+  // A sound button puts the panel in its playing set; the missing recording makes it idle and
+  // clears the auto-play-running flag.
+  w->setAutoPlayRunning(true);
+  panel->setPlaying();
+  EXPECT_EQ(ps->playback()->playEntrySound(1), Result::Missing);
   ASSERT_EQ(messages.messages.size(), 1);
   EXPECT_EQ(messages.messages[0].kind, orvik::MessageKind::Information);
   EXPECT_EQ(messages.messages[0].text, kEnglishMessage);
-  EXPECT_EQ(idle, 1);
-  EXPECT_EQ(stopped, 1);
+  EXPECT_FALSE(w->autoPlayRunning());
+  EXPECT_TRUE(panel->btnPlay->isEnabled());
+  EXPECT_FALSE(panel->btnStopAutoPlay->isEnabled());
   EXPECT_FALSE(entryDevice->isOpen());
 
   setInterface(3);
-  EXPECT_FALSE(ps->playback()->playEntrySound(3));
+  EXPECT_EQ(ps->playback()->playEntrySound(3), Result::Missing);
   ASSERT_EQ(messages.messages.size(), 2);
   EXPECT_EQ(messages.messages[1].text, kRussianMessage);
 
+  // French and Spanish interfaces get the message in their own language too.
   setInterface(2);
   w->ReloadLanguageNames(2);
-  EXPECT_FALSE(ps->playback()->playEntrySound(1));
-  nameDevice->close();
-  click(w->btnSoundPage, QPoint(5, 5));
-  EXPECT_FALSE(nameDevice->isOpen());
+  EXPECT_EQ(ps->playback()->playEntrySound(1), Result::Missing);
+  ASSERT_EQ(messages.messages.size(), 3);
+  EXPECT_EQ(messages.messages[2].text, SoundPlayback::discMessage(2));
+  EXPECT_TRUE(messages.messages[2].text.contains(QStringLiteral("Orvik Demo")));
+  EXPECT_TRUE(messages.messages[2].text.contains(QStringLiteral("\rdans votre lecteur")));
   setInterface(4);
-  EXPECT_FALSE(ps->playback()->playEntrySound(1));
-  EXPECT_EQ(messages.messages.size(), 2);
+  EXPECT_EQ(ps->playback()->playEntrySound(1), Result::Missing);
+  ASSERT_EQ(messages.messages.size(), 4);
+  EXPECT_EQ(messages.messages[3].text, SoundPlayback::discMessage(4));
+  EXPECT_TRUE(messages.messages[3].text.contains(QStringLiteral("disco Orvik Demo")));
+  for (int language = 1; language <= 4; ++language)
+    EXPECT_EQ(SoundPlayback::discMessage(language).count(QLatin1Char('\r')), language == 3 ? 2 : 1);
 
   // Without the data folder under the current directory the sounds are not expected on a disc.
   setInterface(1);
   ASSERT_TRUE(QFile::rename(dir.filePath("ODataBase/PctInfo.ort"), dir.filePath("elsewhere.ort")));
-  EXPECT_FALSE(ps->playback()->playEntrySound(1));
-  EXPECT_EQ(messages.messages.size(), 2);
+  EXPECT_EQ(ps->playback()->playEntrySound(1), Result::Missing);
+  EXPECT_EQ(messages.messages.size(), 4);
 }
 
 TEST_F(SoundPlaybackTest, ALanguageWithoutItsTablePronouncesNothingAndReportsNothing) {
@@ -210,7 +225,7 @@ TEST_F(SoundPlaybackTest, ALanguageWithoutItsTablePronouncesNothingAndReportsNot
   openBedroom();
   data()->tblWordNameFr->close();
   data()->tblPageNameEn->close();
-  EXPECT_FALSE(ps->playback()->playEntrySound(2));
+  EXPECT_EQ(ps->playback()->playEntrySound(2), SoundPlayback::EntrySound::NoTable);
   EXPECT_FALSE(ps->playback()->playPageNameSound());
   EXPECT_FALSE(entryDevice->isOpen());
   EXPECT_TRUE(messages.messages.isEmpty());
@@ -228,7 +243,7 @@ TEST_F(SoundPlaybackTest, ARecordingOnADiscIsFoundWhenTheInstallationLacksIt) {
   });
   discs = orvik::FixedDiscs({disc.path()});
   openBedroom();
-  EXPECT_TRUE(ps->playback()->playEntrySound(1));
+  EXPECT_EQ(ps->playback()->playEntrySound(1), SoundPlayback::EntrySound::Played);
   EXPECT_EQ(entryDevice->fileName(), disc.filePath("SOUND/EN/1/a0201.wav"));
   EXPECT_TRUE(messages.messages.isEmpty());
 }
@@ -248,5 +263,27 @@ TEST_F(SoundPlaybackTest, ClickAndPageTurnSoundOnlyWithSoundEffectsOn) {
   EXPECT_EQ(nameDevice->position(), nameDevice->length());
   click(w->btnNextPage, QPoint(5, 5));
   EXPECT_EQ(nameDevice->fileName(), sound("2.wav"));
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(SoundPlaybackTest, ARecordingThatDoesNotDecodeSaysNothingAndLeavesThePanelIdle) {
+  startWithSound([](TestInstallation& inst) {
+    // Entry 1 cut off inside its header, entry 2 cut off right after it.
+    for (const char* name : {"Sound/En/1/A0201.wav", "Sound/En/1/A0202.wav"}) {
+      QDir().mkpath(inst.filePath("Sound/En/1"));
+      ASSERT_TRUE(writeTestWave(inst.filePath(name), 500));
+    }
+    ASSERT_TRUE(QFile::resize(inst.filePath("Sound/En/1/A0201.wav"), 20));
+    ASSERT_TRUE(QFile::resize(inst.filePath("Sound/En/1/A0202.wav"), 44));
+  });
+  openBedroom();
+  TfrmTrackAutoPlay* panel = program->parts().autoPlayPanel;
+  click(w->entryPanes()->soundButton(1), QPoint(5, 5));
+  EXPECT_FALSE(entryDevice->isOpen());
+  EXPECT_TRUE(panel->btnPlay->isEnabled()) << "the panel does not wait for a sound";
+  EXPECT_FALSE(panel->TrackTimer->isActive());
+  w->btnNextWordClick();
+  EXPECT_EQ(ps->playback()->playEntrySound(1), SoundPlayback::EntrySound::Unplayable);
+  EXPECT_FALSE(entryDevice->isOpen());
   EXPECT_TRUE(messages.messages.isEmpty());
 }
