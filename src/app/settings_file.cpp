@@ -137,8 +137,8 @@ bool Settings::applyCommandLine(const QStringList& arguments) {
   // would install nothing under its place (an empty chapter list), a language named twice would
   // be shown twice.
   const QString usage = QStringLiteral(
-      "\rEach argument is a language digit (0 English, 1 French, 5 Russian, 6 Spanish),\r"
-      "optionally followed by \"s\" for its sounds, each language once.");
+      "\rEach argument is a language digit:\r0 English, 1 French, 5 Russian, 6 Spanish,\r"
+      "optionally followed by \"s\" for its sounds;\reach language at most once.");
   QList<int> named;
   for (int i = 0; i < 4 && i < arguments.size(); ++i) {
     const QString& arg = arguments[i];

@@ -68,7 +68,7 @@ constexpr int kOkLeft = 312, kOkWidth = 50, kCancelLeft = 376, kCancelWidth = 60
 constexpr int kButtonGap = kCancelLeft - kOkLeft - kOkWidth;
 constexpr int kLeftColumnEnd = 268, kInnerRight = TfrmNumbLang::kWidth - 6;
 constexpr int kSmallestCell = 11;
-constexpr int kFrameMargin = 9;
+constexpr int kFrameMargin = 11;
 constexpr int kFontSetCell = 16;
 
 int textWidth(const QWidget* w, const QString& text) {
@@ -96,6 +96,22 @@ void shrinkWhile(QWidget* w, const std::function<bool()>& tooWide) {
   while (tooWide() && spec.cellHeight > kSmallestCell) {
     --spec.cellHeight;
     orvik::applyFont(w, spec);
+  }
+}
+
+// Controls that read as one list take the smallest of the sizes fitting gave them.
+void sameSmallestFont(const QList<QWidget*>& controls) {
+  int smallest = 0;
+  for (const QWidget* w : controls) {
+    const int cell = orvik::fontSpecOf(w).cellHeight;
+    if (cell > 0 && (smallest == 0 || cell < smallest)) smallest = cell;
+  }
+  for (QWidget* w : controls) {
+    orvik::FontSpec spec = orvik::fontSpecOf(w);
+    if (spec.cellHeight > smallest) {
+      spec.cellHeight = smallest;
+      orvik::applyFont(w, spec);
+    }
   }
 }
 
@@ -339,10 +355,12 @@ void TfrmNumbLang::fitTexts() {
   const int frameEnd = imgNumbLangs->pixmap().isNull()
                            ? kLeftColumnEnd
                            : imgNumbLangs->x() + imgNumbLangs->pixmap().width() - kFrameMargin;
-  for (QLabel* l : {lblEn, lblFr, lblRu, lblSp}) {
+  // The names are one list: they share the size the longest one needs.
+  const std::array<QLabel*, 4> names{lblEn, lblFr, lblRu, lblSp};
+  for (QLabel* l : names)
     shrinkWhile(l, [&] { return l->x() + textWidth(l, l->text()) > frameEnd; });
-    l->adjustSize();
-  }
+  sameSmallestFont({names.begin(), names.end()});
+  for (QLabel* l : names) l->adjustSize();
   for (QLabel* l : {lblFontSizeNumbers, lblPauseNumbers}) l->adjustSize();
 
   // Each radio button's text stays within its column of the group; the single-language
@@ -357,8 +375,10 @@ void TfrmNumbLang::fitTexts() {
     };
     shrinkWhile(group, overflows);
   }
+  sameSmallestFont({RadioGroup1, RadioGroup2, RadioGroup3});
   for (QCheckBox* c : {chBoxOnClick, chBoxAuto})
     shrinkWhile(c, [c] { return c->sizeHint().width() > c->width(); });
+  sameSmallestFont({chBoxOnClick, chBoxAuto});
 }
 
 void TfrmNumbLang::relabel(int languageNumber) {
@@ -607,10 +627,10 @@ void TMsgChecked::prepare(int translationIndex, const QWidget* mainWindow) {
   const int pictureEnd = Image1->geometry().right() + 3;
   Label1->move(std::max(texts.label1Left, pictureEnd), Label1->y());
   Label2->move(std::max(texts.label2Left, pictureEnd), Label2->y());
-  for (QLabel* l : {Label1, Label2}) {
+  for (QLabel* l : {Label1, Label2})
     shrinkWhile(l, [l] { return l->x() + textWidth(l, l->text()) > kWidth - 6; });
-    l->adjustSize();
-  }
+  sameSmallestFont({Label1, Label2});
+  for (QLabel* l : {Label1, Label2}) l->adjustSize();
   if (mainWindow)
     move(mainWindow->x() + mainWindow->width() / 2 - width() / 2,
          mainWindow->y() + mainWindow->height() / 2 - height() / 2 - 20);
