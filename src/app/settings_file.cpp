@@ -15,7 +15,9 @@ int numberOfSlot(int slot) {
   const int number = orvik::numberOfSlot(slot);
   return number < 0 ? 255 : number;
 }
-int slotOfNumber(int number) { return orvik::slotOfNumber(number); }
+int slotOfNumber(int number) {
+  return orvik::slotOfNumber(number);
+}
 QString codeOfNumber(int number) {
   switch (number) {
     case 1:
@@ -129,20 +131,31 @@ bool Settings::applyCommandLine(const QStringList& arguments) {
     return true;
   }
 
-  // Each argument is a slot digit, optionally followed by "s" for a language with sounds. A
-  // malformed argument ends the program before the file is touched.
+  // Each argument is a language digit (0 English, 1 French, 5 Russian, 6 Spanish), optionally
+  // followed by "s" for a language with sounds, and names a language not named before. Any
+  // other argument ends the program before the file is touched: a digit that names no language
+  // would install nothing under its place (an empty chapter list), a language named twice would
+  // be shown twice.
+  const QString usage = QStringLiteral(
+      "\rEach argument is a language digit:\r0 English, 1 French, 5 Russian, 6 Spanish,\r"
+      "optionally followed by \"s\" for its sounds;\reach language at most once.");
+  QList<int> named;
   for (int i = 0; i < 4 && i < arguments.size(); ++i) {
     const QString& arg = arguments[i];
-    if (arg.isEmpty() || !arg[0].isDigit() || arg[0].unicode() > '9') {
-      if (messages_)
-        messages_->show(orvik::MessageKind::Warning,
-                        QStringLiteral("Invalid installation argument \"%1\".\rEach argument is a "
-                                       "language digit (0 English, 1 French, 5 Russian, 6 "
-                                       "Spanish),\roptionally followed by \"s\" for its sounds.")
-                            .arg(arg));
+    QString fault;
+    if (arg.isEmpty() || !arg[0].isDigit() || arg[0].unicode() > '9')
+      fault = QStringLiteral("Invalid installation argument \"%1\".").arg(arg);
+    else if (orvik::lang::numberOfSlot(arg[0].digitValue()) == 255)
+      fault = QStringLiteral("Installation argument \"%1\" names no language.").arg(arg);
+    else if (named.contains(arg[0].digitValue()))
+      fault =
+          QStringLiteral("Installation argument \"%1\" names a language a second time.").arg(arg);
+    if (!fault.isEmpty()) {
+      if (messages_) messages_->show(orvik::MessageKind::Warning, fault + usage);
       orvik::Application::terminate(4);
       return false;
     }
+    named << arg[0].digitValue();
   }
   for (int i = 0; i < 4; ++i) {
     if (i >= arguments.size()) {

@@ -1,5 +1,7 @@
 #include "controls/orvik_btn98.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -129,13 +131,7 @@ void TOrvikBtn98::paintEvent(QPaintEvent*) {
 void TOrvikBtn98::enterEvent(QEnterEvent* event) {
   QWidget::enterEvent(event);
   if (m_state == Disabled || m_latched) return;
-  if (!m_entered) {
-    m_entered = true;
-    m_left = false;
-    m_state = Hover;
-    update();
-    emit mouseEntered();
-  }
+  enterHover();
   startHint();
 }
 
@@ -143,6 +139,21 @@ void TOrvikBtn98::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
   cancelHint();
   if (m_state == Disabled || m_latched) return;
+  leaveHover();
+}
+
+// The two halves of a crossing; each fires its signal only once per crossing.
+void TOrvikBtn98::enterHover() {
+  if (!m_entered) {
+    m_entered = true;
+    m_left = false;
+    m_state = Hover;
+    update();
+    emit mouseEntered();
+  }
+}
+
+void TOrvikBtn98::leaveHover() {
   if (!m_left) {
     m_left = true;
     m_entered = false;
@@ -150,6 +161,31 @@ void TOrvikBtn98::leaveEvent(QEvent* event) {
   }
   m_state = Normal;
   update();
+}
+
+bool TOrvikBtn98::pointerOver() const {
+  if (!isVisible() || !isEnabled()) return false;
+  const QPoint global = QCursor::pos();
+  if (!rect().contains(mapFromGlobal(global))) return false;
+  // A modal window blocks every window that is not itself or one of its own.
+  if (const QWidget* modal = QApplication::activeModalWidget()) {
+    const QWidget* w = window();
+    while (w && w != modal) w = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+    if (!w) return false;
+  }
+  // Another window (a dialog, a pop-up) over the button hides it from the pointer.
+  const QWidget* under = QApplication::widgetAt(global);
+  return under == this || isAncestorOf(under);
+}
+
+void TOrvikBtn98::followPointer() {
+  if (m_state == Disabled || m_latched || m_state == Pressed) return;
+  if (pointerOver()) {
+    enterHover();
+  } else if (m_state == Hover || m_entered) {
+    cancelHint();
+    leaveHover();
+  }
 }
 
 void TOrvikBtn98::startHint() {
@@ -205,13 +241,43 @@ void TOrvikBtn98::mouseReleaseEvent(QMouseEvent* event) {
     emit clicked();
   // The click handler may have disabled or even destroyed the button.
   if (!self || m_state == Disabled || !isEnabled()) return;
-  m_state = (m_allowDown && m_latched) ? Pressed : Hover;
+  if (m_allowDown && m_latched) {
+    m_state = Pressed;
+    update();
+    return;
+  }
+  // The handler may have run a modal window meanwhile, and the pointer may be elsewhere now
+  // without the system reporting a crossing: the hover picture shows only where it is.
+  m_state = Hover;
+  followPointer();
   update();
 }
 
 void TOrvikBtn98::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   cancelHint();
+  // A hidden button is under no pointer; shown again, it starts from its normal picture.
+  if (m_state != Disabled && !m_latched && !m_leftHeld && m_state != Normal) leaveHover();
+}
+
+void TOrvikBtn98::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) followPointer();
+}
+
+bool TOrvikBtn98::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  switch (event->type()) {
+    // A window that comes up over the button or goes away reactivates windows without any
+    // crossing being reported: look where the pointer is.
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+      if (!m_leftHeld) followPointer();
+      break;
+    default:
+      break;
+  }
+  return handled;
 }
 
 void TOrvikBtn98::changeEvent(QEvent* event) {

@@ -9,7 +9,11 @@
 //    the pressed picture and ignores hovering;
 //  - a disabled button shows its disabled picture and ignores hover, press and hint;
 //  - a non-empty HintName pops up in the button's own hint window 500 ms after the pointer
-//    arrives, 5 pixels below the button, and disappears after 2 s, on leaving or on a press.
+//    arrives, 5 pixels below the button, and disappears after 2 s, on leaving or on a press;
+//  - the hover picture follows the pointer even where the system reports no crossing: after a
+//    click whose handler brought up a modal window, when the button's window is activated or
+//    deactivated, shown or hidden, the button looks at where the pointer is and shows the
+//    hover picture only while the pointer is over it and no other window covers or blocks it.
 // A picture not given is not drawn (the parent shows through); a button given no picture at
 // all wears the skin's plain plate of its size, so captioned buttons look right by default.
 
@@ -92,6 +96,13 @@ class TOrvikBtn98 : public QWidget {
   // What the hide timer's tick does: hide the hint window and stop the hide timer.
   void hideHintNow();
 
+  // True when the pointer is over the button and reaches it: the button is shown and enabled,
+  // the window under the pointer is the button's own, and no modal window blocks that window.
+  bool pointerOver() const;
+  // Brings the hover state in line with pointerOver(), firing mouseEntered() or mouseLeft()
+  // when that counts as a crossing. A disabled or latched button is left as it is.
+  void followPointer();
+
  signals:
   // A left press and release inside the button (not while disabled).
   void clicked();
@@ -111,6 +122,8 @@ class TOrvikBtn98 : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
 
   // True between a left press and its release: the button holds the mouse.
   bool holdsMouse() const { return m_leftHeld; }
@@ -119,6 +132,8 @@ class TOrvikBtn98 : public QWidget {
   void setPicture(State which, const QPixmap& picture);
   void startHint();
   void cancelHint();
+  void enterHover();
+  void leaveHover();
 
   QPixmap m_pictures[4];
   bool m_allowDown = false;

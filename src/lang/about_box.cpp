@@ -56,17 +56,21 @@ QPixmap logoPicture() {
   return picture;
 }
 
-// The texts, by translation index: English, Russian; French and Spanish have none. The OK
-// button's caption is among them.
+// The texts, by translation index: English, Russian, French, Spanish. The OK button's caption
+// is among them.
 QStringList aboutWords() {
-  const auto group = [](const char* key, const char* en, const char* ru) {
+  const auto group = [](const char* key, const char* en, const char* ru, const char* fr,
+                        const char* sp) {
     return QStringList{QString::fromLatin1(key), QString::fromUtf8(en), QString::fromUtf8(ru),
-                       QString(), QString()};
+                       QString::fromUtf8(fr), QString::fromUtf8(sp)};
   };
-  return group("Label5", "About Orvik Dictionary", "О «Словаре Орвик»") +
-         group("Label1", "Orvik Dictionary", "«Словарь Орвик»") +
-         group("Label2", "Version 2002", "Англо-русская версия, 2002.") +
-         group("OrvikBtn981", "OK", "OK");
+  return group("Label5", "About Orvik Dictionary", "О «Словаре Орвик»",
+               "À propos du Dictionnaire Orvik", "Acerca del Diccionario Orvik") +
+         group("Label1", "Orvik Dictionary", "«Словарь Орвик»", "Dictionnaire Orvik",
+               "Diccionario Orvik") +
+         group("Label2", "Version 2002", "Англо-русская версия, 2002.", "Version 2002",
+               "Versión 2002") +
+         group("OrvikBtn981", "OK", "OK", "OK", "OK");
 }
 
 }  // namespace
@@ -149,7 +153,9 @@ void TfrmAbout::OrvikBtn982Click() {
 }
 
 void TfrmAbout::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage) {
-  if (newLanguage == 0 || newLanguage == 1) {
+  // French and Spanish take the Western fonts too: after a Russian interface they would
+  // otherwise keep the Cyrillic ones.
+  if (newLanguage <= 3) {
     const int charset = newLanguage == 1 ? orvik::kCyrillicCharset : orvik::kWesternCharset;
     orvik::applyFont(Label5, orvik::timesBoldSpec(16, charset));
     orvik::applyFont(Label1, orvik::timesBoldSpec(16, charset));

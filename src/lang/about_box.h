@@ -1,9 +1,9 @@
 #pragma once
 // TfrmAbout, the about box: the title strip, the heading, the logo, the product name and the
 // version line, with OK and a close button, centred on the main window and shown modally. Its
-// texts come from its translation component in English and Russian; French and Spanish have
-// none, so in those interfaces it shows its pictures and buttons with empty texts (and keeps
-// the fonts it had). The title strip right of its first 25 pixels drags it.
+// texts come from its translation component in all four interface languages, with the
+// Cyrillic fonts for Russian and the Western ones for the others. The title strip right of its
+// first 25 pixels drags it.
 
 #include <QLabel>
 

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QRadioButton>
 #include <algorithm>
 
 #include "controls/dialog_frame.h"
@@ -59,6 +61,67 @@ void setBackground(QWidget* w, const QColor& colour) {
 
 // Slot of each language box, English, French, Russian, Spanish.
 constexpr std::array<int, 4> kBoxSlots{0, 1, 5, 6};
+
+// The design's places that fitting starts from: the two buttons' lefts and widths, the right
+// edge of the left column (the right one starts at 272) and of the window's inner area.
+constexpr int kOkLeft = 312, kOkWidth = 50, kCancelLeft = 376, kCancelWidth = 60;
+constexpr int kButtonGap = kCancelLeft - kOkLeft - kOkWidth;
+constexpr int kLeftColumnEnd = 268, kInnerRight = TfrmNumbLang::kWidth - 6;
+constexpr int kSmallestCell = 11;
+constexpr int kFrameMargin = 11;
+constexpr int kFontSetCell = 16;
+
+int textWidth(const QWidget* w, const QString& text) {
+  return QFontMetrics(w->font()).horizontalAdvance(text);
+}
+
+// Starting from the font set's cell (for a control the font set has reached), takes one pixel
+// off the widget's font cell, keeping its face, weight and character set, while `tooWide`
+// holds and the cell is above the smallest readable one.
+void shrinkWhile(QWidget* w, const std::function<bool()>& tooWide) {
+  orvik::FontSpec spec = orvik::fontSpecOf(w);
+  if (spec.cellHeight == 0) {
+    // Still the design's font: shrink it as it is.
+    QFont f = w->font();
+    while (tooWide() && f.pixelSize() > kSmallestCell) {
+      f.setPixelSize(f.pixelSize() - 1);
+      w->setFont(f);
+    }
+    return;
+  }
+  if (spec.cellHeight != kFontSetCell) {
+    spec.cellHeight = kFontSetCell;
+    orvik::applyFont(w, spec);
+  }
+  while (tooWide() && spec.cellHeight > kSmallestCell) {
+    --spec.cellHeight;
+    orvik::applyFont(w, spec);
+  }
+}
+
+// Controls that read as one list take the smallest of the sizes fitting gave them.
+void sameSmallestFont(const QList<QWidget*>& controls) {
+  int smallest = 0;
+  for (const QWidget* w : controls) {
+    const int cell = orvik::fontSpecOf(w).cellHeight;
+    if (cell > 0 && (smallest == 0 || cell < smallest)) smallest = cell;
+  }
+  for (QWidget* w : controls) {
+    orvik::FontSpec spec = orvik::fontSpecOf(w);
+    if (spec.cellHeight > smallest) {
+      spec.cellHeight = smallest;
+      orvik::applyFont(w, spec);
+    }
+  }
+}
+
+// A button as wide as its design or its caption with a margin, whichever is more.
+void fitButton(TOrvikBtn98* b, int designWidth) {
+  const int width = std::max(designWidth, textWidth(b, b->Caption()) + 10);
+  if (width == b->width()) return;
+  b->setPictures(orvik::plainButtonPictures(QSize(width, b->height())));
+  b->resize(width, b->height());
+}
 
 }  // namespace
 
@@ -261,8 +324,61 @@ void TfrmNumbLang::setUp(const Installation& installation) {
 
   if (const int charset = orvik::charsetOfLanguageNumber(installation_.interfaceLanguage))
     orvik::applyWindowPass(this, charset);
-  for (QLabel* l : findChildren<QLabel*>())
-    if (l != Image1 && l != imgNumbLangs) l->adjustSize();
+  fitTexts();
+}
+
+// The fonts of the interface language arrive first (the font set gives every control the
+// same size), then the texts; only then can the room each text needs be known. The Russian
+// names and the larger cells of the font set do not all fit the design's room.
+void TfrmNumbLang::fitTexts() {
+  // OK and Cancel widen to their captions, keeping their order and the gap between them.
+  fitButton(btnOK, kOkWidth);
+  fitButton(btnCancel, kCancelWidth);
+  btnOK->move(kOkLeft, btnOK->y());
+  btnCancel->move(std::max(kCancelLeft, kOkLeft + btnOK->width() + kButtonGap), btnCancel->y());
+
+  // The number scales stand under their track bars and are no wider than them.
+  for (auto [scale, bar] :
+       {std::pair{lblFontSizeNumbers, TrackBarFonts}, std::pair{lblPauseNumbers, TrackBarPause}}) {
+    shrinkWhile(scale, [scale, bar] { return textWidth(scale, scale->text()) > bar->width(); });
+  }
+
+  // Headings and language names stay within their column of the window.
+  const auto columnEnd = [](const QWidget* w) {
+    return w->x() < kLeftColumnEnd ? kLeftColumnEnd : kInnerRight;
+  };
+  for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6, Label7}) {
+    shrinkWhile(l, [&] { return l->x() + textWidth(l, l->text()) > columnEnd(l); });
+    l->adjustSize();
+  }
+  // The language names stand inside the boxes of the frame picture.
+  const int frameEnd = imgNumbLangs->pixmap().isNull()
+                           ? kLeftColumnEnd
+                           : imgNumbLangs->x() + imgNumbLangs->pixmap().width() - kFrameMargin;
+  // The names are one list: they share the size the longest one needs.
+  const std::array<QLabel*, 4> names{lblEn, lblFr, lblRu, lblSp};
+  for (QLabel* l : names)
+    shrinkWhile(l, [&] { return l->x() + textWidth(l, l->text()) > frameEnd; });
+  sameSmallestFont({names.begin(), names.end()});
+  for (QLabel* l : names) l->adjustSize();
+  for (QLabel* l : {lblFontSizeNumbers, lblPauseNumbers}) l->adjustSize();
+
+  // Each radio button's text stays within its column of the group; the single-language
+  // check boxes within their place.
+  for (TRadioGroup* group : {RadioGroup1, RadioGroup2, RadioGroup3}) {
+    const auto overflows = [group] {
+      for (int i = 0; i < group->count(); ++i) {
+        QRadioButton* b = group->button(i);
+        if (b->sizeHint().width() > b->width()) return true;
+      }
+      return false;
+    };
+    shrinkWhile(group, overflows);
+  }
+  sameSmallestFont({RadioGroup1, RadioGroup2, RadioGroup3});
+  for (QCheckBox* c : {chBoxOnClick, chBoxAuto})
+    shrinkWhile(c, [c] { return c->sizeHint().width() > c->width(); });
+  sameSmallestFont({chBoxOnClick, chBoxAuto});
 }
 
 void TfrmNumbLang::relabel(int languageNumber) {
@@ -409,8 +525,7 @@ void TfrmNumbLang::MultiLang1AfterLanguageChanged(quint8 newLanguage) {
     relabel(orvik::languageNumberOfIndex(newLanguage));
   else
     singleLanguageCaptions();
-  for (QLabel* l : findChildren<QLabel*>())
-    if (l != Image1 && l != imgNumbLangs) l->adjustSize();
+  fitTexts();
 }
 
 void TfrmNumbLang::hideEvent(QHideEvent* event) {
@@ -506,10 +621,16 @@ void TMsgChecked::prepare(int translationIndex, const QWidget* mainWindow) {
   const MessageTexts& texts = kMessageTexts[index];
   Label1->setText(QString::fromUtf8(texts.label1));
   Label2->setText(QString::fromUtf8(texts.label2));
-  Label1->move(texts.label1Left, Label1->y());
-  Label2->move(texts.label2Left, Label2->y());
-  Label1->adjustSize();
-  Label2->adjustSize();
+  // The texts stand right of the picture: the French first line, placed at 54, would run into
+  // it. The Russian first line is wider than the room there at the font set's size: it takes
+  // a smaller size rather than running past the frame.
+  const int pictureEnd = Image1->geometry().right() + 3;
+  Label1->move(std::max(texts.label1Left, pictureEnd), Label1->y());
+  Label2->move(std::max(texts.label2Left, pictureEnd), Label2->y());
+  for (QLabel* l : {Label1, Label2})
+    shrinkWhile(l, [l] { return l->x() + textWidth(l, l->text()) > kWidth - 6; });
+  sameSmallestFont({Label1, Label2});
+  for (QLabel* l : {Label1, Label2}) l->adjustSize();
   if (mainWindow)
     move(mainWindow->x() + mainWindow->width() / 2 - width() / 2,
          mainWindow->y() + mainWindow->height() / 2 - height() / 2 - 20);

@@ -12,7 +12,10 @@
 //  - only installed languages get a visible box and name, placed in slot order;
 //  - every closing (OK, Cancel or otherwise) calls the store hook once;
 //  - OK with every control at the value it had when the dialog was shown only closes;
-//  - Cancel brings every control back to the value it had when the dialog was shown.
+//  - Cancel brings every control back to the value it had when the dialog was shown;
+//  - in every interface language each text fits its control and its column of the window:
+//    where the design's room is too small, a button widens, a number scale or a text takes a
+//    smaller size of its font, and the design's places and sizes hold wherever the text fits.
 
 #include <QImage>
 #include <QLabel>
@@ -133,6 +136,8 @@ class TfrmNumbLang : public orvik::BorderlessForm {
   Snapshot current() const;
   void singleLanguageCaptions();
   void relabel(int languageNumber);
+  // Gives every text of the interface language room within the fixed window (see the source).
+  void fitTexts();
 
   Installation installation_;
   Owner* owner_ = nullptr;

@@ -1,11 +1,12 @@
 // The settings file byte by byte and the installation command line.
 
+#include "app/settings_file.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/settings_file.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
 
@@ -168,14 +169,35 @@ TEST_F(SettingsFileTest, ArgumentNotStartingWithADigitLeavesTheFileUntouched) {
   EXPECT_EQ(fileBytes(), bytes);
 }
 
-TEST_F(SettingsFileTest, UnknownDigitIsCountedButSetsNothing) {
+TEST_F(SettingsFileTest, DigitNamingNoLanguageOrALanguageTwiceIsRefusedBeforeTheFile) {
+  // "2s" named no language and gave an installation without chapters; "0s 0s" showed English
+  // twice. Both are refused like a malformed argument, the file left as it was.
+  QByteArray bytes(32, '\x01');
+  writeFile(bytes);
+  const QList<QStringList> refused{{"2s"}, {"0s", "3"}, {"0s", "0s"}, {"5", "1s", "5s"}};
+  for (const QStringList& args : refused) {
+    orvik::Application::reset();
+    messages.messages.clear();
+    Settings s = make();
+    EXPECT_FALSE(s.applyCommandLine(args)) << args.join(' ').toStdString();
+    EXPECT_TRUE(orvik::Application::terminated());
+    EXPECT_NE(orvik::Application::exitCode(), 0);
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages[0].kind, orvik::MessageKind::Warning);
+    // The message names the argument at fault and what it did wrong.
+    const QString text = messages.messages[0].text;
+    EXPECT_TRUE(text.contains(args.last())) << text.toStdString();
+    EXPECT_TRUE(
+        text.contains(args.size() == 1 || args[1] == "3" ? "names no language" : "second time"))
+        << text.toStdString();
+    EXPECT_EQ(fileBytes(), bytes);
+  }
+  // The four languages once each, in any order, are accepted.
+  orvik::Application::reset();
   Settings s = make();
-  ASSERT_TRUE(s.applyCommandLine({"3", "0s"}));
-  EXPECT_EQ(s.value(Settings::InstalledCount), 2);
-  EXPECT_EQ(s.value(Settings::InterfaceLanguage), 255);
-  EXPECT_TRUE(s.installed(1));
-  EXPECT_FALSE(s.installed(2));
-  EXPECT_FALSE(s.installed(3));
+  ASSERT_TRUE(s.applyCommandLine({"6", "5s", "1", "0s"}));
+  EXPECT_EQ(s.value(Settings::InstalledCount), 4);
+  EXPECT_EQ(s.value(Settings::InterfaceLanguage), 4);
 }
 
 TEST_F(SettingsFileTest, ShownLanguagesAreSortedSlotsWithEmptyPlacesFirst) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -129,6 +130,53 @@ TEST_F(ButtonTest, EnterAndLeaveFireOncePerCrossing) {
   moveOut();
   EXPECT_EQ(entered.count(), 2);
   EXPECT_EQ(left.count(), 2);
+}
+
+TEST_F(ButtonTest, HoverFollowsThePointerThroughModalWindowsAndActivation) {
+  QSignalSpy left(button, &TOrvikBtn98::mouseLeft);
+  // The click opens a modal window elsewhere; the user moves onto it and closes it. No
+  // crossing of the button is reported, yet the pointer is no longer over it.
+  QObject::connect(button, &TOrvikBtn98::clicked, button, [this] {
+    QDialog modal;
+    modal.setGeometry(host.x() + 250, host.y() + 150, 100, 80);
+    QTimer::singleShot(0, &modal, [&modal] {
+      QTest::mouseMove(&modal, QPoint(10, 10));
+      modal.accept();
+    });
+    modal.exec();
+  });
+  moveIn();
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(button->state(), TOrvikBtn98::Normal);
+  EXPECT_EQ(shown(), kNormal);
+  EXPECT_EQ(left.count(), 1);
+
+  // A window that comes up over the button hides it from the pointer when the windows'
+  // activation changes, and the hover picture comes back when it goes.
+  moveIn();
+  ASSERT_EQ(button->state(), TOrvikBtn98::Hover);
+  QWidget cover;
+  cover.setWindowFlag(Qt::FramelessWindowHint);
+  cover.setGeometry(QRect(button->mapToGlobal(QPoint(-5, -5)), QSize(80, 40)));
+  cover.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
+  QEvent deactivate(QEvent::WindowDeactivate);
+  QApplication::sendEvent(&host, &deactivate);
+  EXPECT_EQ(shown(), kNormal);
+  cover.hide();
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(&host, &activate);
+  EXPECT_EQ(shown(), kUp);
+
+  // A hidden button is under no pointer: shown again with the pointer elsewhere, it is normal.
+  button->hide();
+  moveOut();
+  button->show();
+  EXPECT_EQ(shown(), kNormal);
+  // Latched and disabled buttons keep their pictures.
+  button->setLatched(true);
+  QApplication::sendEvent(&host, &activate);
+  EXPECT_EQ(shown(), kDown);
 }
 
 TEST_F(ButtonTest, DisabledButtonIgnoresHoverPressAndHintAndRecoversWhenEnabled) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -128,6 +129,46 @@ TEST_F(DialogTest, FourLanguagesStandInTheirRowsWhateverTheListOrder) {
   EXPECT_TRUE(dialog.chBoxOnClick->isHidden());
 }
 
+TEST_F(DialogTest, EveryTextFitsItsPlaceInEveryInterfaceLanguage) {
+  // In Russian, "Французский" ran into the next radio column, the pause scale's "10" was cut
+  // at the window's edge and "Отменить" was clipped by its button.
+  setUp({0, 1, 5, 6}, {0, 1, 5, 6});
+  const auto width = [](const QWidget* w, const QString& text) {
+    return QFontMetrics(w->font()).horizontalAdvance(text);
+  };
+  for (quint8 index : {quint8(1), quint8(0), quint8(2), quint8(3)}) {
+    orvik::applyWindowPass(&dialog, index == 1 ? orvik::kCyrillicCharset : orvik::kWesternCharset);
+    SetInterfaceLanguage(index);
+    for (TRadioGroup* g : {dialog.RadioGroup1, dialog.RadioGroup2, dialog.RadioGroup3})
+      for (int i = 0; i < g->count(); ++i)
+        EXPECT_LE(g->button(i)->sizeHint().width(), g->button(i)->width())
+            << int(index) << " " << g->item(i).toStdString();
+    for (TOrvikBtn98* b : {dialog.btnOK, dialog.btnCancel}) {
+      EXPECT_LE(width(b, b->Caption()), b->width()) << int(index);
+      EXPECT_LE(b->geometry().right(), TfrmNumbLang::kWidth - 6);
+    }
+    EXPECT_EQ(dialog.btnOK->pos(), QPoint(312, 272));
+    EXPECT_GE(dialog.btnCancel->x(), dialog.btnOK->geometry().right() + 14);
+    EXPECT_LE(width(dialog.lblPauseNumbers, dialog.lblPauseNumbers->text()),
+              dialog.TrackBarPause->width());
+    EXPECT_LE(width(dialog.lblFontSizeNumbers, dialog.lblFontSizeNumbers->text()),
+              dialog.TrackBarFonts->width());
+    for (QLabel* l : {dialog.lblEn, dialog.lblFr, dialog.lblRu, dialog.lblSp})
+      EXPECT_LE(l->x() + width(l, l->text()), 43 + 92 - 11) << l->text().toStdString();
+    for (QLabel* l : {dialog.Label1, dialog.Label2, dialog.Label7})
+      EXPECT_LE(l->x() + width(l, l->text()), 268) << l->text().toStdString();
+    for (QLabel* l : {dialog.Label3, dialog.Label4, dialog.Label5, dialog.Label6})
+      EXPECT_LE(l->x() + width(l, l->text()), TfrmNumbLang::kWidth - 6) << l->text().toStdString();
+    // Shrinking keeps the character set of the font set.
+    EXPECT_EQ(orvik::fontSpecOf(dialog.RadioGroup1).charset,
+              index == 1 ? orvik::kCyrillicCharset : orvik::kWesternCharset);
+  }
+  // Where the design's room suffices (English), the design stands: the font set's size and
+  // the design's button widths.
+  EXPECT_EQ(orvik::fontSpecOf(dialog.Label1), orvik::timesBoldSpec(16, orvik::kWesternCharset));
+  EXPECT_EQ(dialog.btnOK->width(), 50);
+}
+
 TEST_F(DialogTest, OneSoundLanguageGivesCheckBoxesNamedInTheInterfaceLanguage) {
   setUp({0, 5, -1, -1}, {5, -1, -1, -1}, 3);
   EXPECT_TRUE(dialog.RadioGroup2->isHidden());
@@ -187,8 +228,19 @@ TEST_F(DialogTest, MessageTextsFontsAndPlacesFollowTheTranslationIndex) {
   EXPECT_EQ(orvik::fontSpecOf(message.Label1).charset, orvik::kCyrillicCharset);
   message.prepare(2, nullptr);
   EXPECT_EQ(message.Label2->text(), "bien que l'une langue");
-  EXPECT_EQ(message.Label1->x(), 54);
+  // The French first line, placed at 54, ran into the picture: it stands right of it, and
+  // every line ends inside the frame.
+  EXPECT_GE(message.Label1->x(), message.Image1->geometry().right() + 1);
   EXPECT_EQ(orvik::fontSpecOf(message.Label2).charset, orvik::kWesternCharset);
+  for (int index : {0, 1, 2, 3}) {
+    message.prepare(index, nullptr);
+    for (QLabel* l : {message.Label1, message.Label2}) {
+      EXPECT_GT(l->x(), message.Image1->geometry().right()) << index;
+      EXPECT_LE(l->x() + QFontMetrics(l->font()).horizontalAdvance(l->text()),
+                TMsgChecked::kWidth - 6)
+          << index;
+    }
+  }
   EXPECT_EQ(message.size(), QSize(210, 103));
   EXPECT_EQ(message.grab().toImage().pixelColor(100, 95), QColor(230, 222, 191));
 }

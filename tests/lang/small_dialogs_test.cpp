@@ -241,7 +241,7 @@ TEST(AboutBox, LooksAsDrawnInEnglish) {
   EXPECT_FALSE(about.isVisible());
 }
 
-TEST(AboutBox, RussianTextsAndFontsFrenchAndSpanishEmpty) {
+TEST(AboutBox, TextsAndFontsInEveryInterfaceLanguage) {
   EnglishAfterwards english;
   TfrmAbout about;
   SetInterfaceLanguage(1);
@@ -251,18 +251,30 @@ TEST(AboutBox, RussianTextsAndFontsFrenchAndSpanishEmpty) {
   EXPECT_EQ(orvik::fontSpecOf(about.Label1), orvik::timesBoldSpec(16, orvik::kCyrillicCharset));
   EXPECT_EQ(orvik::fontSpecOf(about.Label2), orvik::arialSpec(14, orvik::kCyrillicCharset));
 
+  // French and Spanish have texts of their own (an about box with blank labels and a blank
+  // OK button was a fault), in the Western fonts even right after Russian.
+  const QStringList french{QString::fromUtf8("À propos du Dictionnaire Orvik"),
+                           "Dictionnaire Orvik", "Version 2002"};
+  const QStringList spanish{"Acerca del Diccionario Orvik", "Diccionario Orvik",
+                            QString::fromUtf8("Versión 2002")};
   for (quint8 index : {quint8(2), quint8(3)}) {
     SetInterfaceLanguage(index);
-    for (QLabel* l : {about.Label5, about.Label1, about.Label2})
-      EXPECT_TRUE(l->text().isEmpty()) << index << l->objectName().toStdString();
-    EXPECT_TRUE(about.OrvikBtn981->Caption().isEmpty()) << index;
-    EXPECT_EQ(orvik::fontSpecOf(about.Label1).charset, orvik::kCyrillicCharset)
-        << "fonts are left as they were";
-    EXPECT_FALSE(about.Image1->pixmap().isNull());
+    const QStringList& texts = index == 2 ? french : spanish;
+    EXPECT_EQ(about.Label5->text(), texts[0]);
+    EXPECT_EQ(about.Label1->text(), texts[1]);
+    EXPECT_EQ(about.Label2->text(), texts[2]);
+    EXPECT_EQ(about.OrvikBtn981->Caption(), "OK") << index;
+    EXPECT_EQ(orvik::fontSpecOf(about.Label1), orvik::timesBoldSpec(16, orvik::kWesternCharset));
+    EXPECT_EQ(orvik::fontSpecOf(about.Label2), orvik::arialSpec(14, orvik::kWesternCharset));
+    // Every text fits its label and the box.
+    for (QLabel* l : {about.Label5, about.Label1, about.Label2}) {
+      EXPECT_GE(l->width(), QFontMetrics(l->font()).horizontalAdvance(l->text()));
+      EXPECT_LE(l->geometry().right(), TfrmAbout::kWidth - 5);
+    }
   }
-  // A box created in the French interface comes up without texts too.
+  // A box created in the Spanish interface comes up in Spanish.
   TfrmAbout later;
-  EXPECT_TRUE(later.Label5->text().isEmpty());
+  EXPECT_EQ(later.Label1->text(), "Diccionario Orvik");
   SetInterfaceLanguage(0);
   EXPECT_EQ(about.Label5->text(), "About Orvik Dictionary");
   EXPECT_EQ(orvik::fontSpecOf(about.Label1).charset, orvik::kWesternCharset);

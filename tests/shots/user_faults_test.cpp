@@ -1,0 +1,139 @@
+// Faults met when the program was first tried as a new user, each through the running program:
+// hover pictures left behind by modal dialogs, the about box without French and Spanish texts,
+// installation arguments naming no language or one language twice.
+
+#include "shots_fixture.h"
+#include "text_fit.h"
+
+namespace {
+
+bool pointerOn(const QWidget* w) {
+  return w->rect().contains(w->mapFromGlobal(QCursor::pos()));
+}
+
+using UserFaultsTest = ProgramWindowsTest;
+
+TEST_F(UserFaultsTest, ExitNoLeavesNoHoverPictureBehind) {
+  startFourLanguages();
+  QTest::mouseMove(w, QPoint(300, 200));
+  const QImage normalLook = w->btnExitNew->grab().toImage();
+  QTest::mouseMove(w->btnExitNew, QPoint(5, 5));
+  ASSERT_EQ(w->btnExitNew->state(), TOrvikBtn98::Hover);
+  ASSERT_NE(w->btnExitNew->grab().toImage(), normalLook);
+  bool ran = false;
+  // The user moves onto the dialog's No and clicks it.
+  whenShown(
+      exitDialog, [this] { pointAndClick(exitDialog->btnNo); }, &ran);
+  QTest::mouseClick(w->btnExitNew, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  ASSERT_TRUE(ran);
+  ASSERT_FALSE(exitDialog->isVisible());
+  ASSERT_FALSE(pointerOn(w->btnExitNew));
+  // The exit button the pointer has left, and the hidden No, both show their normal pictures.
+  EXPECT_EQ(w->btnExitNew->state(), TOrvikBtn98::Normal);
+  EXPECT_EQ(w->btnExitNew->grab().toImage(), normalLook);
+  EXPECT_EQ(exitDialog->btnNo->state(), TOrvikBtn98::Normal);
+  // Back over the exit button, it hovers again.
+  QTest::mouseMove(w->btnExitNew, QPoint(6, 6));
+  QTRY_COMPARE(w->btnExitNew->state(), int(TOrvikBtn98::Hover));
+  // The next showing, with the pointer elsewhere, starts with both buttons normal.
+  whenShown(
+      exitDialog,
+      [this] {
+        EXPECT_EQ(exitDialog->btnNo->state(), TOrvikBtn98::Normal);
+        EXPECT_EQ(exitDialog->btnYes->state(), TOrvikBtn98::Normal);
+        pointAndClick(exitDialog->btnNo);
+      },
+      &ran);
+  QTest::mouseClick(w->btnExitNew, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  EXPECT_TRUE(ran);
+  EXPECT_FALSE(orvik::Application::terminated());
+}
+
+TEST_F(UserFaultsTest, SettingsOkAndCancelLeaveNoHoverPictureBehind) {
+  startFourLanguages();
+  for (bool ok : {true, false}) {
+    throughSettings({}, ok);
+    TOrvikBtn98* pressed = ok ? settings->btnOK : settings->btnCancel;
+    ASSERT_FALSE(pointerOn(w->btnNumberLang));
+    EXPECT_EQ(w->btnNumberLang->state(), TOrvikBtn98::Normal) << ok;
+    EXPECT_EQ(pressed->state(), TOrvikBtn98::Normal) << ok;
+  }
+  // Reopened with the pointer on the settings button, OK and Cancel show their normal
+  // pictures, and the settings button hovers once the dialog has gone.
+  bool ran = false;
+  whenShown(
+      settings,
+      [this] {
+        EXPECT_EQ(settings->btnOK->state(), TOrvikBtn98::Normal);
+        EXPECT_EQ(settings->btnCancel->state(), TOrvikBtn98::Normal);
+        settings->btnCancelClick();
+      },
+      &ran);
+  pointAndClick(w->btnNumberLang);
+  ASSERT_TRUE(ran);
+  ASSERT_TRUE(pointerOn(w->btnNumberLang));
+  EXPECT_EQ(w->btnNumberLang->state(), TOrvikBtn98::Hover);
+}
+
+TEST_F(UserFaultsTest, AboutBoxSpeaksFrenchAndSpanish) {
+  startFourLanguages();
+  for (int language : {2, 4}) {
+    switchInterface(language);
+    bool ran = false;
+    QStringList texts;
+    QString ok;
+    QList<TextFault> faults;
+    whenShown(
+        about,
+        [&] {
+          for (QLabel* l : {about->Label5, about->Label1, about->Label2}) texts << l->text();
+          ok = about->OrvikBtn981->Caption();
+          faults = textFaults(about);
+          pointAndClick(about->OrvikBtn981);
+        },
+        &ran);
+    // The help button, then the menu's second line.
+    pointAndClick(w->btnHelp);
+    ASSERT_TRUE(helpMenu->isVisible());
+    pointAtHelpLine(2);
+    ASSERT_TRUE(ran) << language;
+    EXPECT_EQ(texts.size(), 3);
+    for (const QString& t : texts) EXPECT_FALSE(t.isEmpty()) << language;
+    EXPECT_EQ(texts.value(1), language == 2 ? "Dictionnaire Orvik" : "Diccionario Orvik");
+    EXPECT_EQ(ok, "OK");
+    for (const TextFault& f : faults) ADD_FAILURE() << f.describe().toStdString();
+  }
+}
+
+TEST_F(UserFaultsTest, InstallationNamingNoLanguageOrOneTwiceIsRefused) {
+  QFile original(dir.filePath(QStringLiteral("Settings.orv")));
+  writeFourLanguageSettings(dir);
+  ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+  const QByteArray before = original.readAll();
+  original.close();
+  for (const QStringList& args : {QStringList{"2s"}, QStringList{"0s", "0s"}}) {
+    orvik::Application::reset();
+    messages.messages.clear();
+    StartupEnvironment e;
+    e.currentDir = dir.path();
+    e.arguments = args;
+    e.discs = &discs;
+    e.messages = &messages;
+    e.splashMs = 20;
+    e.waitMs = 10;
+    e.makeWaveDevice = [this]() -> std::unique_ptr<orvik::WaveDevice> {
+      return std::make_unique<HeardWaveDevice>(&heard);
+    };
+    OrvikProgram refused(std::move(e));
+    EXPECT_FALSE(refused.start()) << args.join(' ').toStdString();
+    EXPECT_EQ(refused.mainWindow(), nullptr);
+    EXPECT_TRUE(orvik::Application::terminated());
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].text.contains(args.last()));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), before);
+    original.close();
+  }
+}
+
+}  // namespace
