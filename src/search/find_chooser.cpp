@@ -72,6 +72,16 @@ void TfrmLangForFind::relabel(int interface) {
   SevenLangList->setLines(lines);
   orvik::applyFont(SevenLangList,
                    orvik::timesBoldSpec(16, orvik::charsetOfLanguageNumber(interface)));
+  // 140 wide, wider only when a line would not fit in the list's font (the Russian lines).
+  const QFontMetrics metrics(SevenLangList->font());
+  int widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  const int width = std::max(kWidth, SevenLangList->x() + widest + 8);
+  SevenLangList->resize(width - SevenLangList->x(), SevenLangList->height());
+  if (width != this->width()) {
+    setClientSize(width, height());
+    Image1->resize(width, height());
+  }
 }
 
 QPoint TfrmLangForFind::popUpPosition() const {

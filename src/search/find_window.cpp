@@ -982,4 +982,14 @@ void TFrmFind::MLFindAfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage) {
   writeResultText(number);
   PopUpFindList->setLines(findtexts::editMenuLines(number));
   applyInterfaceFonts(number);
+  // The buttons are 60 wide; a caption that would not fit in its font (the Russian "Отменить")
+  // widens its button about the same centre.
+  for (TOrvikBtn98* button : {btnFind, btnGo, btnCancel}) {
+    const int needed = QFontMetrics(button->font()).horizontalAdvance(button->Caption()) + 8;
+    const int width = std::max(60, needed);
+    if (width == button->width()) continue;
+    const int centre = 22 + 30;
+    button->setGeometry(centre - width / 2, button->y(), width, button->height());
+    button->setPictures(orvik::plainButtonPictures(button->size()));
+  }
 }
