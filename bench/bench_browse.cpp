@@ -14,7 +14,6 @@
 #include <QTest>
 
 #include "app/data_module.h"
-#include "program/startup.h"
 #include "browse/main_window.h"
 #include "browse/picture_box.h"
 #include "controls/orvik_btn_nav.h"
@@ -23,6 +22,7 @@
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/table.h"
+#include "program/startup.h"
 #include "schema/schema.h"
 
 namespace {

@@ -8,5 +8,7 @@ if command -v ccache >/dev/null; then
   export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+# ORVIK_WERROR=ON (the test command sets it) turns every compiler warning into an error.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORVIK_WERROR="${ORVIK_WERROR:-OFF}" "${launcher[@]}" >/dev/null
 cmake --build build -j"$(nproc)"

@@ -6,7 +6,7 @@ pkgs=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libsndfile1-dev libsqlcipher-dev
   fonts-liberation fonts-noto-color-emoji espeak-ng
-  libgtest-dev libbenchmark-dev xvfb xauth poppler-utils
+  libgtest-dev libbenchmark-dev xvfb xauth poppler-utils clang-format
   pulseaudio pulseaudio-utils
 )
 missing=()

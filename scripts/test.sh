@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+ORVIK_WERROR=ON scripts/build.sh
 
 # A private sound server for the sound tests: PulseAudio with a null sink in a runtime folder of
 # its own (no system service, nothing of the user's session), stopped when the tests end. As

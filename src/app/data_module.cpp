@@ -14,8 +14,6 @@
 #include "schema/installation_keys.h"
 #include "schema/schema.h"
 
-TDMOrvik* DMOrvik = nullptr;
-
 namespace schema = orvik::schema;
 
 namespace {
@@ -83,12 +81,9 @@ TDMOrvik::TDMOrvik(StartupEnvironment env, QObject* parent)
   tblPctInfo = makeTable("tblPctInfo", &SrcPctInfo, "SrcPctInfo");
   tblChptPct = makeTable("tblChptPct", &srcChptPct, "srcChptPct");
   tblPctLittle = makeTable("tblPctLittle", &srcPctLittle, "srcPctLittle");
-  DMOrvik = this;
 }
 
-TDMOrvik::~TDMOrvik() {
-  if (DMOrvik == this) DMOrvik = nullptr;
-}
+TDMOrvik::~TDMOrvik() {}
 
 orvik::Table* TDMOrvik::makeTable(const char* name, orvik::DataSource** source,
                                   const char* sourceName) {

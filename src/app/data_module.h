@@ -107,6 +107,3 @@ class TDMOrvik : public QObject {
   QString dataFolder_;
   bool failed_ = false;
 };
-
-// The one data module of the running program (set while it exists).
-extern TDMOrvik* DMOrvik;

@@ -27,12 +27,28 @@ class Settings {
 
   // Byte numbers of the settings.
   enum Byte : int {
-    ShownEn = 1, ShownFr = 2, ShownRu = 6, ShownSp = 7,
-    InterfaceLanguage = 8, PronunciationLanguage = 9, AutoPlayLanguage = 10,
-    AutoPlayPause = 11, SoundEffects = 12, FontSize = 13,
-    InstalledCount = 14, InstalledEn = 15, InstalledFr = 16, InstalledRu = 17, InstalledSp = 18,
-    SoundCount = 22, SoundEn = 23, SoundFr = 24, SoundRu = 25, SoundSp = 26,
-    OnClickFlag = 30, AutoFlag = 31,
+    ShownEn = 1,
+    ShownFr = 2,
+    ShownRu = 6,
+    ShownSp = 7,
+    InterfaceLanguage = 8,
+    PronunciationLanguage = 9,
+    AutoPlayLanguage = 10,
+    AutoPlayPause = 11,
+    SoundEffects = 12,
+    FontSize = 13,
+    InstalledCount = 14,
+    InstalledEn = 15,
+    InstalledFr = 16,
+    InstalledRu = 17,
+    InstalledSp = 18,
+    SoundCount = 22,
+    SoundEn = 23,
+    SoundFr = 24,
+    SoundRu = 25,
+    SoundSp = 26,
+    OnClickFlag = 30,
+    AutoFlag = 31,
   };
 
   // folder: where "Settings.orv" lives (the current directory of the program).

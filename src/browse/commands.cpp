@@ -76,8 +76,8 @@ void TForm1::PopUpPctListMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoin
   mouseLock_ = btnRegime->latched();
   QCursor::setPos(sayInReturn_);
   if (line < 1 || line > PopUpPctList->Lines().size()) return;
-  const int language = orvik::LanguageOfItem(PopUpPctList->Lines().at(line - 1),
-                                             orvik::shiftCaptionTable());
+  const int language =
+      orvik::LanguageOfItem(PopUpPctList->Lines().at(line - 1), orvik::shiftCaptionTable());
   if (language >= 1 && language <= 4) PronounceEntry(language);
 }
 

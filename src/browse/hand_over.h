@@ -13,7 +13,6 @@
 
 #include <QString>
 
-
 // Sounds the main window asks for.
 class SoundRole {
  public:

@@ -14,12 +14,12 @@
 #include "app/scrambled_picture.h"
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
-#include "browse/orvik_word.h"
+#include "browse/hand_over.h"
 #include "browse/name_label.h"
+#include "browse/orvik_word.h"
 #include "browse/page_picture.h"
 #include "browse/picture_box.h"
 #include "browse/window_frame.h"
-#include "browse/hand_over.h"
 #include "controls/cursors.h"
 #include "controls/new_list_box.h"
 #include "controls/orvik_btn98.h"
@@ -38,8 +38,6 @@
 #include "platform/message_boxes.h"
 #include "platform/pop_ups.h"
 #include "schema/schema.h"
-
-TForm1* Form1 = nullptr;
 
 namespace {
 
@@ -87,10 +85,8 @@ QImage closedEyePicture() {
 
 }  // namespace
 
-TForm1::TForm1(TDMOrvik* data, QWidget* parent)
-    : orvik::BorderlessForm(parent), data_(data) {
+TForm1::TForm1(TDMOrvik* data, QWidget* parent) : orvik::BorderlessForm(parent), data_(data) {
   setObjectName(QStringLiteral("Form1"));
-  Form1 = this;
   createControls();
   bindHandlers();
   FormCreate();
@@ -98,7 +94,6 @@ TForm1::TForm1(TDMOrvik* data, QWidget* parent)
 
 TForm1::~TForm1() {
   FormDestroy();
-  if (Form1 == this) Form1 = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -832,8 +827,7 @@ void TForm1::createPanes() {
   panes_ = new EntryPanes(pnlMain, data_, colours);
   panes_->setParent(this);
   panes_->bindInstalled();
-  connect(panes_, &EntryPanes::soundClicked, this,
-          [this](int lang) { PronounceEntry(lang); });
+  connect(panes_, &EntryPanes::soundClicked, this, [this](int lang) { PronounceEntry(lang); });
   connect(panes_, &EntryPanes::listClicked, this,
           [this](int lang) { entryLists()->openEntryList(lang); });
   connect(panes_, &EntryPanes::printClicked, this,

@@ -18,10 +18,10 @@
 // view stays as it was.
 
 #include <QColor>
-#include <QPalette>
 #include <QImage>
 #include <QLabel>
 #include <QList>
+#include <QPalette>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -382,5 +382,3 @@ class TForm1 : public orvik::BorderlessForm {
   QList<QImage> rowPictures_;
   QList<int> chapterCodes_;  // the chapter code of each chapter-list row
 };
-
-extern TForm1* Form1;

@@ -7,12 +7,12 @@
 #include <optional>
 
 #include "app/data_module.h"
-#include "browse/name_label.h"
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
-#include "browse/main_window.h"
-#include "browse/picture_box.h"
 #include "browse/hand_over.h"
+#include "browse/main_window.h"
+#include "browse/name_label.h"
+#include "browse/picture_box.h"
 #include "controls/cursors.h"
 #include "controls/new_list_box.h"
 #include "controls/orvik_btn98.h"

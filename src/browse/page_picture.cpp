@@ -2,15 +2,16 @@
 // the main window's operations and handlers over it: the first entry of a page, an entry from
 // another window, the mouse over the picture, its buttons, the lock and the picture's print.
 
+#include "browse/page_picture.h"
+
 #include <QPainter>
 
 #include "app/data_module.h"
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
-#include "browse/main_window.h"
-#include "browse/page_picture.h"
-#include "browse/picture_box.h"
 #include "browse/hand_over.h"
+#include "browse/main_window.h"
+#include "browse/picture_box.h"
 #include "controls/cursors.h"
 #include "controls/orvik_btn98.h"
 #include "platform/table.h"

@@ -31,11 +31,11 @@ WindowFrame::WindowFrame(TForm1* window) : QObject(window), w_(window) {
   SysMenuList->setGeometry(6, 3, 132, 34);
   orvik::applyFont(SysMenuList, orvik::timesBoldSpec(13, orvik::kWesternCharset));
   // The two lines are not translated.
-  SysMenuList->setLines({QStringLiteral("      Minimize"), QStringLiteral("      Close             Alt+F4")});
+  SysMenuList->setLines(
+      {QStringLiteral("      Minimize"), QStringLiteral("      Close             Alt+F4")});
   SysMenu->hide();
   orvik::PopUps::add(SysMenu);
-  connect(SysMenuList, &TOrvikChapterList::mousePressed, this,
-          [this] { SysMenuListMouseDown(); });
+  connect(SysMenuList, &TOrvikChapterList::mousePressed, this, [this] { SysMenuListMouseDown(); });
 
   connect(w_->btnMinimize, &TOrvikBtn98::clicked, this, &WindowFrame::minimize);
   connect(w_->btnMaximize, &TOrvikBtn98::clicked, this, &WindowFrame::maximize);

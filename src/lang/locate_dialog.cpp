@@ -12,8 +12,7 @@ namespace {
 const orvik::FontSpec kDialogFont = orvik::timesBoldSpec(16, orvik::kCyrillicCharset);
 }  // namespace
 
-TfrmLocate::TfrmLocate(std::function<bool()> dataFound, const QStringList& drives,
-                       QWidget* parent)
+TfrmLocate::TfrmLocate(std::function<bool()> dataFound, const QStringList& drives, QWidget* parent)
     : orvik::BorderlessForm(parent), dataFound_(std::move(dataFound)) {
   setObjectName(QStringLiteral("frmLocate"));
   setClientSize(261, 131);
@@ -40,8 +39,8 @@ TfrmLocate::TfrmLocate(std::function<bool()> dataFound, const QStringList& drive
     return l;
   };
   Label3 = label("Label3", QStringLiteral("Поиск диска"), 32, 6, QColor(128, 0, 0));
-  Label1 = label("Label1", QStringLiteral("Укажите путь к компакт-диску "), 48, 32,
-                 QColor(110, 92, 34));
+  Label1 =
+      label("Label1", QStringLiteral("Укажите путь к компакт-диску "), 48, 32, QColor(110, 92, 34));
   Label2 = label("Label2", QStringLiteral("\"Словарь Орвик\""), 76, 48, QColor(110, 92, 34));
 
   DriveComboBox1 = new QComboBox(this);

@@ -17,8 +17,12 @@ void Application::terminate(int exitCode) {
   if (gLoopRunning) QCoreApplication::exit(gExitCode);
 }
 
-bool Application::terminated() { return gTerminated; }
-int Application::exitCode() { return gExitCode; }
+bool Application::terminated() {
+  return gTerminated;
+}
+int Application::exitCode() {
+  return gExitCode;
+}
 
 int Application::exec() {
   if (gTerminated) return gExitCode;

@@ -13,7 +13,9 @@ BorderlessForm::BorderlessForm(QWidget* parent, Kind kind) : QWidget(parent) {
   setWindowFlags(flags);
 }
 
-void BorderlessForm::setClientSize(int width, int height) { setFixedSize(width, height); }
+void BorderlessForm::setClientSize(int width, int height) {
+  setFixedSize(width, height);
+}
 
 void BorderlessForm::setCaptionStrip(int height, int leftMargin) {
   captionHeight_ = height;

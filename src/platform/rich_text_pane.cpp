@@ -1,11 +1,9 @@
 #include "platform/rich_text_pane.h"
 
-#include <QKeyEvent>
-#include <QWheelEvent>
-
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPaintDevice>
 #include <QPainter>
@@ -13,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 

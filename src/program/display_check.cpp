@@ -12,13 +12,14 @@ namespace orvik {
 namespace {
 
 QString depthMessage(int width) {
-  return width < 800
-               ? QStringLiteral("This programme will not run with screen resolution\rless than 800 "
-                                "x 600 with 16-bit colour mode.\rPlease adjust your monitor "
-                                "settings to 16-bit colour mode\rwith 800 x 600 resolution.")
-               : QStringLiteral("This programme is designed to run in 16-bit colour mode or "
-                                "higher.\rPlease adjust your monitor settings to 16-bit colour "
-                                "mode.");
+  return width < 800 ? QStringLiteral(
+                           "This programme will not run with screen resolution\rless than 800 "
+                           "x 600 with 16-bit colour mode.\rPlease adjust your monitor "
+                           "settings to 16-bit colour mode\rwith 800 x 600 resolution.")
+                     : QStringLiteral(
+                           "This programme is designed to run in 16-bit colour mode or "
+                           "higher.\rPlease adjust your monitor settings to 16-bit colour "
+                           "mode.");
 }
 
 const QString kWidthMessage = QStringLiteral(

@@ -5,11 +5,11 @@
 #include <QDir>
 #include <cstdio>
 
-#include "program/display_check.h"
-#include "program/startup.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/screen_metrics.h"
+#include "program/display_check.h"
+#include "program/startup.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&

@@ -4,8 +4,8 @@
 
 #include "app/scrambled_picture.h"
 #include "browse/entry_panes.h"
-#include "browse/main_window.h"
 #include "browse/hand_over.h"
+#include "browse/main_window.h"
 #include "controls/orvik_track_bar.h"
 #include "controls/radio_group.h"
 #include "lang/font_sets.h"

@@ -2,21 +2,21 @@
 
 #include <QApplication>
 
-#include "program/settings_binding.h"
-#include "program/wiring.h"
-#include "program/splash_form.h"
 #include "browse/main_window.h"
 #include "lang/about_box.h"
 #include "lang/exit_dialog.h"
 #include "lang/help_menu.h"
 #include "lang/locate_dialog.h"
-#include "pagelist/page_entry_lists.h"
 #include "lang/settings_dialog.h"
+#include "pagelist/page_entry_lists.h"
 #include "pagelist/page_list_windows.h"
 #include "platform/application.h"
 #include "platform/optical_discs.h"
 #include "platform/pop_ups.h"
 #include "print/print_message.h"
+#include "program/settings_binding.h"
+#include "program/splash_form.h"
+#include "program/wiring.h"
 #include "search/find_windows.h"
 #include "sound/auto_play_panel.h"
 

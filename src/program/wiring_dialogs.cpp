@@ -24,7 +24,8 @@ class ProgramDialogs final : public DialogsRole {
     if (parts_.helpMenu) parts_.helpMenu->popUp();
   }
   void openSettings() override {
-    if (parts_.settingsDialog) parts_.settingsDialog->execute(parts_.mainWindow, parts_.mainWindow->pnlMain);
+    if (parts_.settingsDialog)
+      parts_.settingsDialog->execute(parts_.mainWindow, parts_.mainWindow->pnlMain);
   }
 
  private:

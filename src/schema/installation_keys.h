@@ -12,9 +12,8 @@ namespace orvik::keys {
 // Thirteen passwords for the tables of the data folder; the builder keys each dictionary table
 // with one of them (dataPasswordFor), the program offers all of them when it opens a table.
 inline constexpr std::array<std::string_view, 13> kDataPasswords = {
-    "yETyRJK56e", "hLYEzJL8",   "PBDvThRt",   "CDnvQOd7QU", "cggZB64cw",
-    "LlHxJSNG",   "VTQ119pMt",  "FAVg7JTHAt", "G4o3twdsar", "xix5QgP4iD",
-    "eOmdYqzpMz", "Etnippib",   "K7pWj2gB"};
+    "yETyRJK56e", "hLYEzJL8",   "PBDvThRt",   "CDnvQOd7QU", "cggZB64cw", "LlHxJSNG", "VTQ119pMt",
+    "FAVg7JTHAt", "G4o3twdsar", "xix5QgP4iD", "eOmdYqzpMz", "Etnippib",  "K7pWj2gB"};
 // The password of Data/ChptPct.ort.
 inline constexpr std::string_view kChapterPicturePassword = "8E34FJrIJSJ";
 // The password of Data/LittlePages.ort.
@@ -50,6 +49,8 @@ inline constexpr std::array<ScrambledFile, 7> kScrambledFiles = {{
 inline constexpr std::uint32_t headerFileSize(int kind) {
   return kind == 1 ? 108200u : kind == 4 ? 4924u : 403398u;
 }
-inline constexpr std::uint32_t headerPixelOffset(int kind) { return kind == 4 ? 74u : 1078u; }
+inline constexpr std::uint32_t headerPixelOffset(int kind) {
+  return kind == 4 ? 74u : 1078u;
+}
 
 }  // namespace orvik::keys

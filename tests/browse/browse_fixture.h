@@ -17,19 +17,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSignalSpy>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 
 #include "app/data_module.h"
-#include "program/startup.h"
+#include "browse/hand_over.h"
 #include "browse/main_window.h"
 #include "browse/name_label.h"
-#include "browse/hand_over.h"
 #include "controls/new_list_box.h"
-#include "controls/orvik_panel.h"
 #include "controls/orvik_btn_nav.h"
+#include "controls/orvik_panel.h"
 #include "controls/orvik_zakladka.h"
 #include "platform/application.h"
 #include "platform/database.h"
@@ -38,9 +37,10 @@
 #include "platform/table.h"
 #include "platform/table_writer.h"
 #include "platform/wave_device.h"
-#include "wave_file.h"
+#include "program/startup.h"
 #include "schema/installation_keys.h"
 #include "test_installation.h"
+#include "wave_file.h"
 
 // A silent audio device that writes down the sounds it opens, on a clock that moves on a little
 // every time it is read (so synchronous sounds end at once).

@@ -132,7 +132,8 @@ TEST_F(CommandsTest, TheDiagnosticButtonWritesTheEntryIntoTheTitle) {
   startOnBedroom();
   EXPECT_TRUE(w->btnVerify->isHidden());
   w->btnVerifyClick();
-  EXPECT_TRUE(w->lblMainCap->text().startsWith(QStringLiteral("PageCode - 102;  RecNu - 2;  SoundName - ")))
+  EXPECT_TRUE(
+      w->lblMainCap->text().startsWith(QStringLiteral("PageCode - 102;  RecNu - 2;  SoundName - ")))
       << w->lblMainCap->text().toStdString();
 }
 

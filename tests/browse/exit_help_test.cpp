@@ -6,9 +6,8 @@
 #include <QFile>
 #include <QTimer>
 
-#include "browse_fixture.h"
 #include "browse/entry_panes.h"
-#include "sound/main_window_sound.h"
+#include "browse_fixture.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
 #include "lang/about_box.h"
@@ -16,6 +15,7 @@
 #include "lang/font_sets.h"
 #include "lang/help_menu.h"
 #include "lang/multi_lang.h"
+#include "sound/main_window_sound.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
 // The main window's own frame in the running program: the five rings in both states, dragging
 // by the title strip in the normal state only, maximise and restore, and the system menu.
+#include "browse/window_frame.h"
+
 #include <QScreen>
 
 #include "browse/browse_fixture.h"
 #include "browse/picture_box.h"
-#include "browse/window_frame.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_panel.h"

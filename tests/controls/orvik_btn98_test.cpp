@@ -403,7 +403,7 @@ TEST_F(NavButtonTest, RepeatStopsWhenTheButtonIsDisabledOrAHandlerFails) {
   QObject::connect(failing, &TOrvikBtnNav::clicked, failing,
                    [] { throw std::runtime_error("no next page"); });
   QTest::mousePress(failing, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_THROW(failing->repeatTick(), std::runtime_error);
+  EXPECT_NO_THROW(failing->repeatTick()) << "nothing crosses the event loop from the timer";
   EXPECT_FALSE(failing->repeatTimer()->isActive());
   QObject::disconnect(failing, &TOrvikBtnNav::clicked, nullptr, nullptr);
   QTest::mouseRelease(failing, Qt::LeftButton, {}, QPoint(5, 5));

@@ -161,7 +161,9 @@ TEST_F(ScrollBarTest, PagingTowardsThePointerDarkensTheTrackAndStopsAtThePointer
   while (timer->isActive() && ticks < 50) {
     bar->repeatTick();
     ++ticks;
-    if (timer->isActive()) EXPECT_EQ(timer->interval(), 50);
+    if (timer->isActive()) {
+      EXPECT_EQ(timer->interval(), 50);
+    }
   }
   // The thumb's top has passed the press point; it did not page further.
   EXPECT_GE(thumbTop(), 120);

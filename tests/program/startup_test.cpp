@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "program/splash_form.h"
 #include "browse/main_window.h"
 #include "controls/orvik_btn98.h"
 #include "lang/font_sets.h"
@@ -27,6 +26,7 @@
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/table_writer.h"
+#include "program/splash_form.h"
 #include "test_installation.h"
 
 namespace {

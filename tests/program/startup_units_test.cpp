@@ -4,19 +4,18 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QtEndian>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "app/data_module.h"
-#include "program/display_check.h"
-#include "schema/installation_keys.h"
 #include "app/scrambled_picture.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/screen_metrics.h"
+#include "program/display_check.h"
 #include "schema/installation_keys.h"
 
 namespace {
@@ -79,7 +78,8 @@ TEST_F(DisplayCheckTest, ADisplayChangeAsksAbortOrRetry) {
     orvik::RecordingMessageBoxes messages;
     EXPECT_FALSE(orvik::displayChanged(screen, messages));
     ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.startsWith("This programme is designed to run in 16-bit"));
+    EXPECT_TRUE(
+        messages.messages[0].text.startsWith("This programme is designed to run in 16-bit"));
     EXPECT_TRUE(orvik::Application::terminated());
     EXPECT_NE(orvik::Application::exitCode(), 0);
   }
@@ -196,7 +196,12 @@ TEST(ScrambledPicture, RepairedHeaderMakesTheBitmapLoadable) {
   qToLittleEndian<quint16>(4, info.data() + 14);  // bits per pixel
   qToLittleEndian<quint32>(5, info.data() + 32);  // colours used
   bmp += info;
-  bmp += QByteArray::fromHex("0000ff00" "00ff0000" "ff000000" "ffffff00" "00000000");
+  bmp += QByteArray::fromHex(
+      "0000ff00"
+      "00ff0000"
+      "ff000000"
+      "ffffff00"
+      "00000000");
   bmp += QByteArray(4924 - bmp.size(), '\x11');
   ASSERT_EQ(bmp.size(), 4924);
   bmp.replace(0, 16, QByteArray(16, '\0'));  // the header is lost
@@ -272,8 +277,7 @@ TEST(OpticalDiscs, MountTableKeepsOnlyMountedDiscsInMountOrder) {
       "/dev/sr0 /media/my\\040disc iso9660 ro 0 0\n"
       "/dev/sr2 /media/cdrom2 vfat ro 0 0\n"
       "tmpfs /tmp tmpfs rw 0 0\n";
-  EXPECT_EQ(orvik::MountTableDiscs::parse(table),
-            (QStringList{"/media/cdrom1", "/media/my disc"}));
+  EXPECT_EQ(orvik::MountTableDiscs::parse(table), (QStringList{"/media/cdrom1", "/media/my disc"}));
 }
 
 }  // namespace
