@@ -8,45 +8,45 @@
 DataImage::DataImage(QWidget* parent) : QWidget(parent) {}
 
 void DataImage::setDataSource(orvik::DataSource* source) {
-  if (m_source == source) return;
-  if (m_source) disconnect(m_source, nullptr, this, nullptr);
-  m_source = source;
-  if (m_source) {
-    connect(m_source, &orvik::DataSource::dataChanged, this, &DataImage::invalidate);
-    connect(m_source, &orvik::DataSource::stateChanged, this, &DataImage::invalidate);
+  if (source_ == source) return;
+  if (source_) disconnect(source_, nullptr, this, nullptr);
+  source_ = source;
+  if (source_) {
+    connect(source_, &orvik::DataSource::dataChanged, this, &DataImage::invalidate);
+    connect(source_, &orvik::DataSource::stateChanged, this, &DataImage::invalidate);
   }
   invalidate();
-  m_row = -1;
+  row_ = -1;
 }
 
 void DataImage::setDataField(const QString& field) {
-  m_field = field;
+  field_ = field;
   invalidate();
-  m_row = -1;
+  row_ = -1;
 }
 
 QImage DataImage::picture() {
-  if (m_valid) return m_picture;
-  orvik::Table* table = m_source ? m_source->dataSet() : nullptr;
-  if (!table || !table->active() || table->isEmpty() || m_field.isEmpty()) {
-    m_picture = QImage();
-    m_row = -1;
-    m_valid = true;
-    return m_picture;
+  if (valid_) return picture_;
+  orvik::Table* table = source_ ? source_->dataSet() : nullptr;
+  if (!table || !table->active() || table->isEmpty() || field_.isEmpty()) {
+    picture_ = QImage();
+    row_ = -1;
+    valid_ = true;
+    return picture_;
   }
   // The same row again (a find that landed where the table was): keep the decoded picture.
   const qint64 row = table->bookmark();
-  if (row != m_row) {
-    m_picture = table->image(m_field);
-    m_row = row;
+  if (row != row_) {
+    picture_ = table->image(field_);
+    row_ = row;
   }
-  m_valid = true;
+  valid_ = true;
   if (isVisible()) update();
-  return m_picture;
+  return picture_;
 }
 
 void DataImage::paintEvent(QPaintEvent*) {
-  const QImage shown = m_valid ? m_picture : QImage();
+  const QImage shown = valid_ ? picture_ : QImage();
   if (shown.isNull()) return;
   QPainter p(this);
   p.drawImage(0, 0, shown);

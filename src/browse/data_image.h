@@ -22,9 +22,9 @@ class DataImage : public QWidget {
 
   // Binds to `source` and `field`; either may change at any time.
   void setDataSource(orvik::DataSource* source);
-  orvik::DataSource* dataSource() const { return m_source; }
+  orvik::DataSource* dataSource() const { return source_; }
   void setDataField(const QString& field);
-  QString dataField() const { return m_field; }
+  QString dataField() const { return field_; }
 
   // The field's picture in the current record; a null image when nothing is bound, the table
   // is closed or has no current row, or the field is empty.
@@ -34,11 +34,11 @@ class DataImage : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void invalidate() { m_valid = false; }
+  void invalidate() { valid_ = false; }
 
-  QPointer<orvik::DataSource> m_source;
-  QString m_field;
-  QImage m_picture;
-  qint64 m_row = -1;
-  bool m_valid = false;
+  QPointer<orvik::DataSource> source_;
+  QString field_;
+  QImage picture_;
+  qint64 row_ = -1;
+  bool valid_ = false;
 };

@@ -78,56 +78,56 @@ struct EntryPanes::Set {
 };
 
 EntryPanes::EntryPanes(QWidget* parent, TDMOrvik* data, const Colours& colours)
-    : QObject(parent), m_parent(parent), m_data(data), m_colours(colours) {
+    : QObject(parent), parent_(parent), data_(data), colours_(colours) {
   Q_ASSERT(parent);
   // The shadows lie under the panes: built first, they stay below them.
   for (int i = 0; i < 4; ++i) {
     auto* shadow = new QWidget(parent);
     shadow->setObjectName(QStringLiteral("Shadow%1").arg(i + 1));
-    fill(shadow, m_colours.shadow);
+    fill(shadow, colours_.shadow);
     shadow->setGeometry(kShadowLeft, 83 + 110 * i, kShadowWidth, 75);
     shadow->hide();
-    m_shadows[i] = shadow;
+    shadows_[i] = shadow;
   }
   for (int language = 1; language <= 4; ++language) build(language);
 
-  m_popUp = new TOrvikPanel(parent);
-  m_popUp->setObjectName(QStringLiteral("PopUpRTF"));
-  m_popUp->resize(kMenuWidth, kMenuHeight);
-  m_popUp->setPicture(orvik::panelPicture(QSize(kMenuWidth, kMenuHeight)));
-  m_popUpList = new TOrvikChapterList(m_popUp);
-  m_popUpList->setObjectName(QStringLiteral("PopUpRTFList"));
-  m_popUpList->setItemHeight(kMenuLineHeight);
-  m_popUpList->setGeometry(kMenuListLeft, 5, kMenuWidth - kMenuListLeft - 2,
-                           kMenuLineHeight * 3 + 2);
-  orvik::applyFont(m_popUpList, orvik::timesBoldSpec(16, orvik::kWesternCharset));
-  m_popUpList->setLines(menuLines(1));
-  connect(m_popUpList, &TOrvikChapterList::mousePressed, this,
+  popUp_ = new TOrvikPanel(parent);
+  popUp_->setObjectName(QStringLiteral("PopUpRTF"));
+  popUp_->resize(kMenuWidth, kMenuHeight);
+  popUp_->setPicture(orvik::panelPicture(QSize(kMenuWidth, kMenuHeight)));
+  popUpList_ = new TOrvikChapterList(popUp_);
+  popUpList_->setObjectName(QStringLiteral("PopUpRTFList"));
+  popUpList_->setItemHeight(kMenuLineHeight);
+  popUpList_->setGeometry(kMenuListLeft, 5, kMenuWidth - kMenuListLeft - 2,
+                          kMenuLineHeight * 3 + 2);
+  orvik::applyFont(popUpList_, orvik::timesBoldSpec(16, orvik::kWesternCharset));
+  popUpList_->setLines(menuLines(1));
+  connect(popUpList_, &TOrvikChapterList::mousePressed, this,
           [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint pos) {
-            const int line = m_popUpList->lineAt(pos.y());
-            const bool onLine = line >= 1 && line <= m_popUpList->Lines().size();
-            runMenuLine(onLine ? line : m_popUpList->selectedNumber());
+            const int line = popUpList_->lineAt(pos.y());
+            const bool onLine = line >= 1 && line <= popUpList_->Lines().size();
+            runMenuLine(onLine ? line : popUpList_->selectedNumber());
           });
-  m_popUp->hide();
-  m_popUp->raise();
+  popUp_->hide();
+  popUp_->raise();
   // Any press outside the menu closes it.
-  orvik::PopUps::add(m_popUp);
+  orvik::PopUps::add(popUp_);
 }
 
 EntryPanes::~EntryPanes() {
-  for (Set* s : m_sets) delete s;
+  for (Set* s : sets_) delete s;
 }
 
 void EntryPanes::build(int language) {
   auto* s = new Set;
-  m_sets[language - 1] = s;
+  sets_[language - 1] = s;
   const QString code = QLatin1String(kCodes[language - 1]);
   const auto [top, height] = paneGeometry(4, language);
 
-  s->pane = new TOrvikWord(m_parent);
+  s->pane = new TOrvikWord(parent_);
   s->pane->setObjectName(QStringLiteral("RTF_") + code);
-  fill(s->pane, m_colours.list);
-  fill(s->pane->viewport(), m_colours.list);
+  fill(s->pane, colours_.list);
+  fill(s->pane->viewport(), colours_.list);
   s->pane->viewport()->setMouseTracking(true);
   s->pane->setGeometry(kPaneLeft, top, kPaneWidth, height);
   s->pane->hide();
@@ -136,22 +136,22 @@ void EntryPanes::build(int language) {
   s->scrollPanel->setObjectName(QStringLiteral("PnlScrollRTF_") + code);
   s->scrollPanel->setBevelOuter(TOrvikPanel::bvNone);
   s->scrollPanel->setBevelInner(TOrvikPanel::bvNone);
-  s->scrollPanel->setColor(m_colours.list);
+  s->scrollPanel->setColor(colours_.list);
   s->scrollPanel->hide();
 
   s->scrollBar = new TOrvikScrollBar(s->scrollPanel);
   s->scrollBar->setObjectName(QStringLiteral("ScrollRTF_") + code);
   s->scrollBar->setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Pane, false));
-  s->scrollBar->setColor(m_colours.list);
+  s->scrollBar->setColor(colours_.list);
   s->scrollBar->setSmallChange(1);
   fitScrollPanel(language);
 
-  s->heading = new QLabel(m_parent);
+  s->heading = new QLabel(parent_);
   s->heading->setObjectName(QStringLiteral("lblWord") + code);
   s->heading->setAttribute(Qt::WA_TranslucentBackground);
   s->heading->setAutoFillBackground(false);
   QPalette pal = s->heading->palette();
-  pal.setColor(QPalette::WindowText, m_colours.heading);
+  pal.setColor(QPalette::WindowText, colours_.heading);
   s->heading->setPalette(pal);
   orvik::applyFont(s->heading, orvik::timesBoldSpec(16, orvik::kWesternCharset));
   s->heading->setText(orvik::languageNameTable()[language - 1][0]);
@@ -163,7 +163,7 @@ void EntryPanes::build(int language) {
 
   auto makeButton = [&](const QString& name, orvik::ButtonGlyph glyph, QSize size, int left,
                         int buttonTop) {
-    auto* button = new TOrvikBtn98(m_parent);
+    auto* button = new TOrvikBtn98(parent_);
     button->setObjectName(name + code);
     button->setPictures(orvik::buttonPictures(glyph, size));
     button->setGeometry(left, buttonTop, size.width(), size.height());
@@ -199,7 +199,7 @@ void EntryPanes::build(int language) {
 
 EntryPanes::Set& EntryPanes::set(int language) const {
   Q_ASSERT(language >= 1 && language <= 4);
-  return *m_sets[language - 1];
+  return *sets_[language - 1];
 }
 
 TOrvikWord* EntryPanes::pane(int language) const {
@@ -224,7 +224,7 @@ TOrvikBtn98* EntryPanes::printButton(int language) const {
   return language >= 1 && language <= 4 ? set(language).print : nullptr;
 }
 QWidget* EntryPanes::shadow(int number) const {
-  return number >= 1 && number <= 4 ? m_shadows[number - 1] : nullptr;
+  return number >= 1 && number <= 4 ? shadows_[number - 1] : nullptr;
 }
 
 QString EntryPanes::languageCode(int language) {
@@ -239,39 +239,39 @@ std::pair<int, int> EntryPanes::paneGeometry(int n, int k) {
 // --- Binding and layout ---
 
 void EntryPanes::bindInstalled() {
-  if (!m_data) return;
+  if (!data_) return;
   for (int language = 1; language <= 4; ++language) {
-    if (!m_data->settings().installed(language)) continue;
+    if (!data_->settings().installed(language)) continue;
     TOrvikWord* p = set(language).pane;
     p->setDataField(orvik::schema::kWordMemo);
-    p->setDataSource(m_data->srcWordName(language));
+    p->setDataSource(data_->srcWordName(language));
   }
 }
 
 int EntryPanes::applyLayout() {
-  if (!m_data) return applyLayout({-1, -1, -1, 0});
-  return applyLayout(m_data->settings().shownList);
+  if (!data_) return applyLayout({-1, -1, -1, 0});
+  return applyLayout(data_->settings().shownList);
 }
 
 int EntryPanes::applyLayout(const std::array<int, 4>& shownOrder) {
   int n = 0;
   for (int slot : shownOrder)
     if (languageOfSlot(slot) != 0) ++n;
-  m_shown = {};
+  shown_ = {};
   int k = 1;
   for (int slot : shownOrder) {
     const int language = languageOfSlot(slot);
     if (language == 0) continue;
-    m_shown[language - 1] = true;
+    shown_[language - 1] = true;
     placeLanguage(language, n, k);
     if (n >= 2) ++k;
   }
-  m_shownCount = n;
+  shownCount_ = n;
   for (int language = 1; language <= 4; ++language) {
     fitScrollPanel(language);
     // The bar's range depends on the pane's height, which may just have changed; the text
     // stays where it was scrolled, so the bar goes back to the line the pane shows.
-    if (m_shown[language - 1]) {
+    if (shown_[language - 1]) {
       coupleScrollBar(language);
       followPane(language);
     }
@@ -280,7 +280,7 @@ int EntryPanes::applyLayout(const std::array<int, 4>& shownOrder) {
 }
 
 bool EntryPanes::isShown(int language) const {
-  return language >= 1 && language <= 4 && m_shown[language - 1];
+  return language >= 1 && language <= 4 && shown_[language - 1];
 }
 
 void EntryPanes::placeLanguage(int language, int n, int k) {
@@ -291,10 +291,10 @@ void EntryPanes::placeLanguage(int language, int n, int k) {
   s.list->move(kListLeft, top - 20);
   s.sound->move(kSoundLeft, top - 22);
   s.print->move(kPrintLeft, n == 4 && k == 4 ? top - 21 : top - 22);
-  m_shadows[k - 1]->setGeometry(kShadowLeft, top + 8, kShadowWidth, height);
-  if (m_data && m_data->srcWordName(language)) {
+  shadows_[k - 1]->setGeometry(kShadowLeft, top + 8, kShadowWidth, height);
+  if (data_ && data_->srcWordName(language)) {
     s.pane->setDataField(orvik::schema::kWordMemo);
-    s.pane->setDataSource(m_data->srcWordName(language));
+    s.pane->setDataSource(data_->srcWordName(language));
   }
 }
 
@@ -309,7 +309,7 @@ void EntryPanes::fitScrollPanel(int language) {
 // --- Frames and visibility ---
 
 void EntryPanes::clearFrames(QLabel* background) {
-  for (QWidget* shadow : m_shadows) shadow->hide();
+  for (QWidget* shadow : shadows_) shadow->hide();
   if (!background) return;
   QPixmap picture = background->pixmap();
   if (picture.isNull()) return;
@@ -317,7 +317,7 @@ void EntryPanes::clearFrames(QLabel* background) {
     QPainter painter(&picture);
     painter.fillRect(QRect(QPoint(kFrameAreaLeft, kFrameAreaTop),
                            QPoint(kFrameAreaRight - 1, kFrameAreaBottom - 1)),
-                     m_colours.mainBackground);
+                     colours_.mainBackground);
   }
   background->setPixmap(picture);
 }
@@ -328,9 +328,9 @@ void EntryPanes::drawFrames(QLabel* background) {
     QPixmap picture = background->pixmap();
     {
       QPainter painter(&picture);
-      painter.setPen(QPen(m_colours.shadow, 0));
-      for (int k = 1; k <= m_shownCount; ++k) {
-        const auto [top, height] = paneGeometry(m_shownCount, k);
+      painter.setPen(QPen(colours_.shadow, 0));
+      for (int k = 1; k <= shownCount_; ++k) {
+        const auto [top, height] = paneGeometry(shownCount_, k);
         // Lines from a point to a point, the end point not drawn.
         painter.drawLine(kFrameAreaLeft, top - 1, kFrameAreaLeft, top - 2 + height);
         painter.drawLine(kFrameAreaLeft, top - 1, kFrameAreaRight - 2, top - 1);
@@ -338,25 +338,25 @@ void EntryPanes::drawFrames(QLabel* background) {
     }
     background->setPixmap(picture);
   }
-  for (int k = 0; k < m_shownCount; ++k) m_shadows[k]->show();
+  for (int k = 0; k < shownCount_; ++k) shadows_[k]->show();
 }
 
 void EntryPanes::showControls() {
   for (int language = 1; language <= 4; ++language) {
     Set& s = set(language);
     // A language no longer shown must not leave its controls over another's place.
-    const bool shown = m_shown[language - 1];
+    const bool shown = shown_[language - 1];
     s.heading->setVisible(shown);
     s.print->setVisible(shown);
-    s.sound->setVisible(shown && (!m_data || m_data->settings().hasSounds(language)));
-    s.list->setVisible(shown && (!m_entryLists || !m_entryLists->entryListOpen(language)));
+    s.sound->setVisible(shown && (!data_ || data_->settings().hasSounds(language)));
+    s.list->setVisible(shown && (!entryLists_ || !entryLists_->entryListOpen(language)));
   }
 }
 
 void EntryPanes::showPanes() {
   for (int language = 1; language <= 4; ++language) {
     Set& s = set(language);
-    const bool shown = m_shown[language - 1];
+    const bool shown = shown_[language - 1];
     s.pane->setVisible(shown);
     s.scrollPanel->setVisible(shown);
     if (shown) {
@@ -367,13 +367,13 @@ void EntryPanes::showPanes() {
 }
 
 void EntryPanes::hideAll() {
-  for (Set* s : m_sets) {
+  for (Set* s : sets_) {
     for (QWidget* w : std::initializer_list<QWidget*>{s->pane, s->scrollPanel, s->heading, s->sound,
                                                       s->list, s->print})
       w->hide();
   }
-  for (QWidget* shadow : m_shadows) shadow->hide();
-  m_popUp->hide();
+  for (QWidget* shadow : shadows_) shadow->hide();
+  popUp_->hide();
 }
 
 void EntryPanes::setPageViewVisible(bool visible, QLabel* background) {
@@ -388,23 +388,23 @@ void EntryPanes::setPageViewVisible(bool visible, QLabel* background) {
 }
 
 void EntryPanes::setEntryLists(const EntryListsRole* lists) {
-  m_entryLists = lists;
+  entryLists_ = lists;
 }
 
 // --- Content ---
 
 void EntryPanes::clearAll() {
-  for (Set* s : m_sets) s->pane->clearText();
+  for (Set* s : sets_) s->pane->clearText();
 }
 
 bool EntryPanes::syncToEntry(int language, int pageCode, int order) {
-  if (!m_data || language < 1 || language > 4) return false;
-  orvik::Table* table = m_data->tblWordName(language);
+  if (!data_ || language < 1 || language > 4) return false;
+  orvik::Table* table = data_->tblWordName(language);
   if (!table || !table->active()) return false;
   TOrvikWord* p = set(language).pane;
   p->clearText();
   bool found = false;
-  const bool ok = m_data->guarded([&] {
+  const bool ok = data_->guarded([&] {
     table->setIndexName(orvik::schema::WordName::kIndPageOrder);
     found = table->findKey({pageCode, order});
   });
@@ -422,23 +422,23 @@ void EntryPanes::setPaneFonts() {
   for (int language = 1; language <= 4; ++language) {
     const int charset = language == 3 ? orvik::kCyrillicCharset : orvik::kWesternCharset;
     orvik::applyFont(set(language).pane, orvik::arialSpec(10, charset));
-    if (m_data) set(language).pane->setFontSize(m_data->settings().value(Settings::FontSize) + 5);
+    if (data_) set(language).pane->setFontSize(data_->settings().value(Settings::FontSize) + 5);
   }
 }
 
 void EntryPanes::setFontSize(int size) {
-  for (Set* s : m_sets) s->pane->changeFontSize(size);
+  for (Set* s : sets_) s->pane->changeFontSize(size);
 }
 
 void EntryPanes::reloadInstalled() {
   for (int language = 1; language <= 4; ++language) {
-    if (m_data && !m_data->settings().installed(language)) continue;
+    if (data_ && !data_->settings().installed(language)) continue;
     set(language).pane->reload();
   }
 }
 
 void EntryPanes::reloadAll() {
-  for (Set* s : m_sets) s->pane->reload();
+  for (Set* s : sets_) s->pane->reload();
 }
 
 void EntryPanes::setInterfaceLanguage(int languageNumber) {
@@ -447,7 +447,7 @@ void EntryPanes::setInterfaceLanguage(int languageNumber) {
     QLabel* label = set(language).heading;
     label->setText(orvik::languageNameTable()[language - 1][languageNumber - 1]);
   }
-  m_popUpList->setLines(menuLines(languageNumber));
+  popUpList_->setLines(menuLines(languageNumber));
 }
 
 QStringList EntryPanes::menuLines(int languageNumber) {
@@ -557,29 +557,29 @@ void EntryPanes::openMenu(int language, QPoint pos) {
   const int x = p->x() + pos.x();
   const int y = p->y() + pos.y();
   fitMenu();
-  const int width = m_popUp->width();
+  const int width = popUp_->width();
   const int left = pos.x() < width / 3 + p->width() / 2 ? x : x - width;
   const int top = pos.y() < p->height() / 2 + kMenuHeight / 2 ? y : y - kMenuHeight;
-  m_popUp->move(left, top);
-  m_popUp->raise();
-  m_popUp->show();
+  popUp_->move(left, top);
+  popUp_->raise();
+  popUp_->show();
 }
 
 void EntryPanes::fitMenu() {
   // The English and Russian lines fit 150 pixels in the font sets' Times bold; some French
   // and Spanish lines are wider, and the menu grows for them rather than cut them off.
   int widest = 0;
-  for (const QString& line : m_popUpList->Lines())
-    widest = std::max(widest, m_popUpList->fontMetrics().horizontalAdvance(line));
+  for (const QString& line : popUpList_->Lines())
+    widest = std::max(widest, popUpList_->fontMetrics().horizontalAdvance(line));
   const int width = std::max(kMenuWidth, kMenuListLeft + widest + 2);
-  if (width == m_popUp->width()) return;
-  m_popUp->resize(width, kMenuHeight);
-  m_popUp->setPicture(orvik::panelPicture(QSize(width, kMenuHeight)));
-  m_popUpList->resize(width - kMenuListLeft - 2, m_popUpList->height());
+  if (width == popUp_->width()) return;
+  popUp_->resize(width, kMenuHeight);
+  popUp_->setPicture(orvik::panelPicture(QSize(width, kMenuHeight)));
+  popUpList_->resize(width - kMenuListLeft - 2, popUpList_->height());
 }
 
 void EntryPanes::runMenuLine(int line) {
-  m_popUp->hide();
+  popUp_->hide();
   const int language = focusedLanguage();
   if (language == 0) return;
   TOrvikWord* p = set(language).pane;
@@ -599,5 +599,5 @@ void EntryPanes::runMenuLine(int line) {
 }
 
 void EntryPanes::databaseFailure() {
-  if (m_data) m_data->databaseFailure();
+  if (data_) data_->databaseFailure();
 }

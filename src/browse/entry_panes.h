@@ -84,8 +84,8 @@ class EntryPanes : public QObject {
   TOrvikBtn98* printButton(int language) const;
   // Shadow1..Shadow4 by number 1..4.
   QWidget* shadow(int number) const;
-  TOrvikPanel* popUp() const { return m_popUp; }
-  TOrvikChapterList* popUpList() const { return m_popUpList; }
+  TOrvikPanel* popUp() const { return popUp_; }
+  TOrvikChapterList* popUpList() const { return popUpList_; }
 
   // Two-letter code of a language number ("En", "Fr", "Ru", "Sp"); empty for others.
   static QString languageCode(int language);
@@ -101,7 +101,7 @@ class EntryPanes : public QObject {
   // The same with the settings' shown-language order.
   int applyLayout();
   // Number of shown languages of the last layout, and whether a language is among them.
-  int shownCount() const { return m_shownCount; }
+  int shownCount() const { return shownCount_; }
   bool isShown(int language) const;
   // Top and height of pane k (1-based) of a stack of n (1..4); {0, 0} outside.
   static std::pair<int, int> paneGeometry(int n, int k);
@@ -188,14 +188,14 @@ class EntryPanes : public QObject {
   void fitMenu();
   void databaseFailure();
 
-  QWidget* m_parent;
-  TDMOrvik* m_data;
-  Colours m_colours;
-  std::array<Set*, 4> m_sets{};
-  std::array<QWidget*, 4> m_shadows{};
-  TOrvikPanel* m_popUp = nullptr;
-  TOrvikChapterList* m_popUpList = nullptr;
-  int m_shownCount = 0;
-  std::array<bool, 4> m_shown{};
-  const EntryListsRole* m_entryLists = nullptr;
+  QWidget* parent_;
+  TDMOrvik* data_;
+  Colours colours_;
+  std::array<Set*, 4> sets_{};
+  std::array<QWidget*, 4> shadows_{};
+  TOrvikPanel* popUp_ = nullptr;
+  TOrvikChapterList* popUpList_ = nullptr;
+  int shownCount_ = 0;
+  std::array<bool, 4> shown_{};
+  const EntryListsRole* entryLists_ = nullptr;
 };

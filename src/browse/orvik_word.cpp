@@ -19,14 +19,14 @@ TOrvikWord::TOrvikWord(QWidget* parent) : RichTextPane(parent) {
                pal.color(QPalette::Active, QPalette::HighlightedText));
   setPalette(pal);
   connect(this, &QTextEdit::textChanged, this, [this] {
-    if (!m_replacing) emit contentReplaced();
+    if (!replacing_) emit contentReplaced();
   });
 }
 
 void TOrvikWord::setDataSource(orvik::DataSource* source) {
-  if (m_source == source) return;
-  if (m_source) disconnect(m_source, nullptr, this, nullptr);
-  m_source = source;
+  if (source_ == source) return;
+  if (source_) disconnect(source_, nullptr, this, nullptr);
+  source_ = source;
   if (source) {
     connect(source, &orvik::DataSource::dataChanged, this, &TOrvikWord::DataChange);
     // A table that opens announces its record too; only a field that went away needs the
@@ -41,48 +41,48 @@ void TOrvikWord::setDataSource(orvik::DataSource* source) {
 
 void TOrvikWord::sourceDestroyed() {
   // The QPointer is already null; what is shown no longer has a source.
-  m_source = nullptr;
+  source_ = nullptr;
   DataChange();
 }
 
 void TOrvikWord::setDataField(const QString& field) {
-  if (m_field == field) return;
-  m_field = field;
+  if (field_ == field) return;
+  field_ = field;
   DataChange();
 }
 
 void TOrvikWord::setAutoDisplay(bool on) {
-  if (m_autoDisplay == on) return;
-  m_autoDisplay = on;
+  if (autoDisplay_ == on) return;
+  autoDisplay_ = on;
   if (on) LoadMemo();
 }
 
 orvik::Table* TOrvikWord::table() const {
-  return m_source ? m_source->dataSet() : nullptr;
+  return source_ ? source_->dataSet() : nullptr;
 }
 
 int TOrvikWord::fieldPosition() const {
   orvik::Table* t = table();
-  if (!t || m_field.isEmpty() || !t->active()) return -1;
-  return t->fieldIndex(m_field);
+  if (!t || field_.isEmpty() || !t->active()) return -1;
+  return t->fieldIndex(field_);
 }
 
 void TOrvikWord::setPlainContent(const QString& text) {
-  m_replacing = true;
+  replacing_ = true;
   setPlainText(text);
-  m_replacing = false;
+  replacing_ = false;
   emit contentReplaced();
 }
 
 void TOrvikWord::clearText() {
-  m_loaded = false;
+  loaded_ = false;
   setPlainContent(QString());
 }
 
 void TOrvikWord::DataChange() {
   const int position = fieldPosition();
   if (position < 0) {
-    m_loaded = false;
+    loaded_ = false;
     setPlainContent(QString());
     return;
   }
@@ -92,17 +92,17 @@ void TOrvikWord::DataChange() {
     try {
       if (!t->isEmpty()) text = t->textValue(position);
     } catch (const orvik::DbError&) {
-      m_loaded = false;
+      loaded_ = false;
       setPlainContent(QString());
       emit databaseFailed();
       return;
     }
     setPlainContent(text);
-    m_loaded = true;
+    loaded_ = true;
     return;
   }
-  if (m_autoDisplay || m_loaded) {
-    m_loaded = false;
+  if (autoDisplay_ || loaded_) {
+    loaded_ = false;
     LoadMemo();
   } else {
     setPlainContent(QString());
@@ -111,7 +111,7 @@ void TOrvikWord::DataChange() {
 
 void TOrvikWord::LoadMemo() {
   const int position = fieldPosition();
-  if (m_loaded || position < 0) return;
+  if (loaded_ || position < 0) return;
   orvik::Table* t = table();
   if (t->fieldType(position) != orvik::FieldType::Memo) return;
   QByteArray rtf;
@@ -122,11 +122,11 @@ void TOrvikWord::LoadMemo() {
     emit databaseFailed();
     return;
   }
-  if (m_fontSize != 9) rtf = rewriteStandardSize(rtf, m_fontSize);
-  m_replacing = true;
+  if (fontSize_ != 9) rtf = rewriteStandardSize(rtf, fontSize_);
+  replacing_ = true;
   loadRtf(rtf);
-  m_replacing = false;
-  m_loaded = true;
+  replacing_ = false;
+  loaded_ = true;
   emit contentReplaced();
 }
 
@@ -141,12 +141,12 @@ void TOrvikWord::settleLayout() {
 }
 
 void TOrvikWord::reload() {
-  m_loaded = false;
+  loaded_ = false;
   LoadMemo();
 }
 
 void TOrvikWord::changeFontSize(int size) {
-  m_fontSize = size;
+  fontSize_ = size;
   if (isVisible() && !isEmpty()) reload();
 }
 

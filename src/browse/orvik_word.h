@@ -30,21 +30,21 @@ class TOrvikWord : public RichTextPane {
 
   // The data source whose table supplies the text. Setting another source (or none) shows the
   // new source's current record at once; setting the same source again does nothing.
-  orvik::DataSource* DataSource() const { return m_source; }
+  orvik::DataSource* DataSource() const { return source_; }
   void setDataSource(orvik::DataSource* source);
   // The field's name (case-insensitive). Setting another name shows that field at once.
-  QString DataField() const { return m_field; }
+  QString DataField() const { return field_; }
   void setDataField(const QString& field);
   // True (the default): a change of record loads the memo at once. Turning it on loads.
-  bool AutoDisplay() const { return m_autoDisplay; }
+  bool AutoDisplay() const { return autoDisplay_; }
   void setAutoDisplay(bool on);
   // The point size the standard size "\fs18" becomes on loading; 9 (the default) loads the
   // article unchanged. Setting only stores; changeFontSize() also reloads.
-  int FontSize() const { return m_fontSize; }
-  void setFontSize(int size) { m_fontSize = size; }
+  int FontSize() const { return fontSize_; }
+  void setFontSize(int size) { fontSize_ = size; }
 
   // Set while the text shown is the loaded field of the current record.
-  bool loaded() const { return m_loaded; }
+  bool loaded() const { return loaded_; }
 
   // What the data link calls when the record, the field or the state changed.
   void DataChange();
@@ -91,10 +91,10 @@ class TOrvikWord : public RichTextPane {
   void setPlainContent(const QString& text);
   void sourceDestroyed();
 
-  QPointer<orvik::DataSource> m_source;
-  QString m_field;
-  bool m_autoDisplay = true;
-  int m_fontSize = 9;
-  bool m_loaded = false;
-  bool m_replacing = false;
+  QPointer<orvik::DataSource> source_;
+  QString field_;
+  bool autoDisplay_ = true;
+  int fontSize_ = 9;
+  bool loaded_ = false;
+  bool replacing_ = false;
 };

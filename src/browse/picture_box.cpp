@@ -8,27 +8,27 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureBox::setPicture(const QImage& picture) {
-  m_picture = picture;
+  picture_ = picture;
   update();
 }
 
 void PictureBox::clearPicture() {
-  m_picture = QImage();
+  picture_ = QImage();
   update();
 }
 
 QImage& PictureBox::canvas() {
-  if (m_picture.isNull()) {
-    m_picture = QImage(size(), QImage::Format_RGB32);
-    m_picture.fill(Qt::white);
+  if (picture_.isNull()) {
+    picture_ = QImage(size(), QImage::Format_RGB32);
+    picture_.fill(Qt::white);
   }
-  return m_picture;
+  return picture_;
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-  if (m_picture.isNull()) return;
+  if (picture_.isNull()) return;
   QPainter p(this);
-  p.drawImage(0, 0, m_picture);
+  p.drawImage(0, 0, picture_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

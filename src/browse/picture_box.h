@@ -14,7 +14,7 @@ class PictureBox : public QWidget {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
 
-  const QImage& picture() const { return m_picture; }
+  const QImage& picture() const { return picture_; }
   // Takes the picture (shared until either side is drawn on) and repaints.
   void setPicture(const QImage& picture);
   // Empties the picture and repaints.
@@ -33,5 +33,5 @@ class PictureBox : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  QImage m_picture;
+  QImage picture_;
 };

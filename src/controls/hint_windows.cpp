@@ -18,13 +18,13 @@ TOBtnHintWindow::TOBtnHintWindow(QWidget* parent)
 }
 
 void TOBtnHintWindow::setText(const QString& text) {
-  if (text == m_text) return;
-  m_text = text;
+  if (text == text_) return;
+  text_ = text;
   update();
 }
 
 void TOBtnHintWindow::setShadowColor(const QColor& color) {
-  m_shadowColor = color;
+  shadowColor_ = color;
   update();
 }
 
@@ -58,14 +58,14 @@ void TOBtnHintWindow::paintEvent(QPaintEvent*) {
   const QColor white(255, 255, 255);
   gdiPolyline(p, white, {{0, h - 1}, {0, 0}, {w - 1, 0}});
   gdiPolyline(p, white, {{w - 2, 1}, {1, 1}, {1, h - 2}});
-  gdiPolyline(p, m_shadowColor, {{w - 1, 0}, {w - 1, h}});
-  gdiPolyline(p, m_shadowColor, {{w - 2, 1}, {w - 2, h}});
-  gdiPolyline(p, m_shadowColor, {{w - 3, 2}, {w - 3, h}});
+  gdiPolyline(p, shadowColor_, {{w - 1, 0}, {w - 1, h}});
+  gdiPolyline(p, shadowColor_, {{w - 2, 1}, {w - 2, h}});
+  gdiPolyline(p, shadowColor_, {{w - 3, 2}, {w - 3, h}});
   const QColor bottom(151, 137, 96);
   gdiPolyline(p, bottom, {{0, h - 1}, {w, h - 1}});
   gdiPolyline(p, bottom, {{1, h - 2}, {w, h - 2}});
   gdiPolyline(p, bottom, {{2, h - 3}, {w, h - 3}});
   p.setPen(Qt::black);
   p.setFont(font());
-  p.drawText(QRect(4, 1, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, m_text);
+  p.drawText(QRect(4, 1, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, text_);
 }

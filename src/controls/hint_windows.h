@@ -15,11 +15,11 @@ class TOBtnHintWindow : public QWidget {
   explicit TOBtnHintWindow(QWidget* parent = nullptr);
 
   // The text shown; changing it repaints.
-  QString text() const { return m_text; }
+  QString text() const { return text_; }
   void setText(const QString& text);
 
   // Colour of the right-hand shadow, (138,125,84) unless the owner sets another.
-  QColor shadowColor() const { return m_shadowColor; }
+  QColor shadowColor() const { return shadowColor_; }
   void setShadowColor(const QColor& color);
 
   // The window rectangle that shows `text` with the window's font with its top-left
@@ -36,8 +36,8 @@ class TOBtnHintWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QString m_text;
-  QColor m_shadowColor{138, 125, 84};
+  QString text_;
+  QColor shadowColor_{138, 125, 84};
 };
 
 // The chapter tab strip's hint window: the same window under the strip's own name.

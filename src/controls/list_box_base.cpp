@@ -27,14 +27,14 @@ void ListCanvas::textOut(int x, int y, const QString& text) const {
 }
 
 SkinnedListBox::SkinnedListBox(QWidget* parent) : QWidget(parent) {
-  m_strings = new ListBoxStrings(this);
+  strings_ = new ListBoxStrings(this);
   resize(121, 97);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
 
 SkinnedListBox::~SkinnedListBox() {
-  delete m_strings;
+  delete strings_;
 }
 
 int SkinnedListBox::compareItems(const QString& a, const QString& b) {
@@ -42,32 +42,32 @@ int SkinnedListBox::compareItems(const QString& a, const QString& b) {
 }
 
 void SkinnedListBox::setItems(const QStringList& lines) {
-  m_strings->Assign(lines);
+  strings_->Assign(lines);
 }
 
 // ---- Geometry ----
 
 QRect SkinnedListBox::clientArea() const {
   int inset = 0;
-  if (m_border == Border::Single) inset = m_ctl3d ? 2 : 1;
+  if (border_ == Border::Single) inset = ctl3d_ ? 2 : 1;
   return rect().adjusted(inset, inset, -inset, -inset);
 }
 
 int SkinnedListBox::visibleRows() const {
-  if (m_itemHeight <= 0) return 0;
-  return std::max(0, clientArea().height() / m_itemHeight);
+  if (itemHeight_ <= 0) return 0;
+  return std::max(0, clientArea().height() / itemHeight_);
 }
 
 int SkinnedListBox::maxTop() const {
-  return std::max(0, int(m_items.size()) - std::max(1, visibleRows()));
+  return std::max(0, int(items_.size()) - std::max(1, visibleRows()));
 }
 
 void SkinnedListBox::applyTop(int top) {
   top = std::clamp(top, 0, maxTop());
-  if (top == m_top) return;
-  m_top = top;
+  if (top == top_) return;
+  top_ = top;
   update();
-  emit topIndexChanged(m_top);
+  emit topIndexChanged(top_);
 }
 
 void SkinnedListBox::setTopIndex(int index) {
@@ -75,28 +75,28 @@ void SkinnedListBox::setTopIndex(int index) {
 }
 
 void SkinnedListBox::ensureVisible(int index) {
-  if (index < 0 || index >= m_items.size()) return;
+  if (index < 0 || index >= items_.size()) return;
   const int rows = std::max(1, visibleRows());
-  if (index < m_top)
+  if (index < top_)
     applyTop(index);
-  else if (index >= m_top + rows)
+  else if (index >= top_ + rows)
     applyTop(index - rows + 1);
 }
 
 QRect SkinnedListBox::itemRect(int index) const {
-  if (index < 0 || index >= m_items.size()) return QRect();
+  if (index < 0 || index >= items_.size()) return QRect();
   const QRect c = clientArea();
-  return QRect(c.left(), c.top() + (index - m_top) * m_itemHeight, c.width(), m_itemHeight);
+  return QRect(c.left(), c.top() + (index - top_) * itemHeight_, c.width(), itemHeight_);
 }
 
 int SkinnedListBox::itemAtPos(const QPoint& pos, bool existing) const {
   const QRect c = clientArea();
-  if (m_itemHeight <= 0) return existing ? -1 : int(m_items.size());
+  if (itemHeight_ <= 0) return existing ? -1 : int(items_.size());
   const int dy = pos.y() - c.top();
-  int index = m_top + (dy >= 0 ? dy / m_itemHeight : -1);
-  if (dy < 0 || index >= m_items.size() || !c.contains(pos)) {
+  int index = top_ + (dy >= 0 ? dy / itemHeight_ : -1);
+  if (dy < 0 || index >= items_.size() || !c.contains(pos)) {
     if (existing) return -1;
-    if (index >= m_items.size() || dy >= 0) index = m_items.size();
+    if (index >= items_.size() || dy >= 0) index = items_.size();
   }
   return index;
 }
@@ -104,23 +104,23 @@ int SkinnedListBox::itemAtPos(const QPoint& pos, bool existing) const {
 // ---- Search ----
 
 int SkinnedListBox::findString(int startAfter, const QString& prefix) const {
-  const int n = m_items.size();
+  const int n = items_.size();
   if (n == 0) return -1;
   int start = (startAfter < -1 || startAfter >= n) ? -1 : startAfter;
   for (int step = 1; step <= n; ++step) {
     const int i = (start + step) % n;
-    if (m_items[i].text.startsWith(prefix, Qt::CaseInsensitive)) return i;
+    if (items_[i].text.startsWith(prefix, Qt::CaseInsensitive)) return i;
   }
   return -1;
 }
 
 int SkinnedListBox::findStringExact(int startAfter, const QString& text) const {
-  const int n = m_items.size();
+  const int n = items_.size();
   if (n == 0) return -1;
   int start = (startAfter < -1 || startAfter >= n) ? -1 : startAfter;
   for (int step = 1; step <= n; ++step) {
     const int i = (start + step) % n;
-    if (compareItems(m_items[i].text, text) == 0) return i;
+    if (compareItems(items_[i].text, text) == 0) return i;
   }
   return -1;
 }
@@ -128,65 +128,64 @@ int SkinnedListBox::findStringExact(int startAfter, const QString& text) const {
 // ---- Selection ----
 
 int SkinnedListBox::ItemIndex() const {
-  return m_itemIndex;
+  return itemIndex_;
 }
 
 void SkinnedListBox::setItemIndex(int index) {
-  if (index < 0 || index >= m_items.size()) index = -1;
-  if (m_multiSelect) {
+  if (index < 0 || index >= items_.size()) index = -1;
+  if (multiSelect_) {
     // In a multiple-selection list the index is the caret; it also selects the item.
-    for (auto& item : m_items) item.selected = false;
-    if (index >= 0) m_items[index].selected = true;
+    for (auto& item : items_) item.selected = false;
+    if (index >= 0) items_[index].selected = true;
   }
-  m_itemIndex = index;
-  m_anchor = index;
+  itemIndex_ = index;
+  anchor_ = index;
   ensureVisible(index);
   update();
 }
 
 bool SkinnedListBox::Selected(int index) const {
-  if (index < 0 || index >= m_items.size()) return false;
-  return m_multiSelect ? m_items[index].selected : index == m_itemIndex;
+  if (index < 0 || index >= items_.size()) return false;
+  return multiSelect_ ? items_[index].selected : index == itemIndex_;
 }
 
 void SkinnedListBox::setSelected(int index, bool selected) {
-  if (index < 0 || index >= m_items.size()) return;
-  if (m_multiSelect) {
-    m_items[index].selected = selected;
+  if (index < 0 || index >= items_.size()) return;
+  if (multiSelect_) {
+    items_[index].selected = selected;
   } else if (selected) {
-    m_itemIndex = index;
-  } else if (index == m_itemIndex) {
-    m_itemIndex = -1;
+    itemIndex_ = index;
+  } else if (index == itemIndex_) {
+    itemIndex_ = -1;
   }
   update();
 }
 
 int SkinnedListBox::SelCount() const {
-  if (!m_multiSelect) return -1;  // as the platform answers for single selection
-  return int(
-      std::count_if(m_items.begin(), m_items.end(), [](const Item& i) { return i.selected; }));
+  if (!multiSelect_) return -1;  // as the platform answers for single selection
+  return int(std::count_if(items_.begin(), items_.end(), [](const Item& i) { return i.selected; }));
 }
 
 void SkinnedListBox::selectByUser(int index, Qt::KeyboardModifiers modifiers) {
-  if (index < 0 || index >= m_items.size()) return;
-  if (!m_multiSelect) {
-    m_itemIndex = index;
-  } else if (!m_extendedSelect) {
-    m_items[index].selected = !m_items[index].selected;
-    m_itemIndex = index;
-  } else if ((modifiers & Qt::ShiftModifier) && m_anchor >= 0) {
+  if (index < 0 || index >= items_.size()) return;
+  if (!multiSelect_) {
+    itemIndex_ = index;
+  } else if (!extendedSelect_) {
+    items_[index].selected = !items_[index].selected;
+    itemIndex_ = index;
+  } else if ((modifiers & Qt::ShiftModifier) && anchor_ >= 0) {
     if (!(modifiers & Qt::ControlModifier))
-      for (auto& item : m_items) item.selected = false;
-    const int lo = std::min(m_anchor, index), hi = std::max(m_anchor, index);
-    for (int i = lo; i <= hi; ++i) m_items[i].selected = true;
-    m_itemIndex = index;
+      for (auto& item : items_) item.selected = false;
+    const int lo = std::min(anchor_, index), hi = std::max(anchor_, index);
+    for (int i = lo; i <= hi; ++i) items_[i].selected = true;
+    itemIndex_ = index;
   } else if (modifiers & Qt::ControlModifier) {
-    m_items[index].selected = !m_items[index].selected;
-    m_itemIndex = m_anchor = index;
+    items_[index].selected = !items_[index].selected;
+    itemIndex_ = anchor_ = index;
   } else {
-    for (auto& item : m_items) item.selected = false;
-    m_items[index].selected = true;
-    m_itemIndex = m_anchor = index;
+    for (auto& item : items_) item.selected = false;
+    items_[index].selected = true;
+    itemIndex_ = anchor_ = index;
   }
   ensureVisible(index);
   update();
@@ -197,68 +196,68 @@ void SkinnedListBox::selectByUser(int index, Qt::KeyboardModifiers modifiers) {
 int SkinnedListBox::sortedPosition(const QString& text) const {
   // After the items that compare equal, so equal texts keep their order of arrival.
   auto it = std::upper_bound(
-      m_items.begin(), m_items.end(), text,
+      items_.begin(), items_.end(), text,
       [](const QString& t, const Item& item) { return compareItems(t, item.text) < 0; });
-  return int(it - m_items.begin());
+  return int(it - items_.begin());
 }
 
 QString SkinnedListBox::itemText(int index) const {
-  return m_items.at(index).text.left(kMaxItemText);
+  return items_.at(index).text.left(kMaxItemText);
 }
 
 void SkinnedListBox::setItemText(int index, const QString& text) {
-  m_items[index].text = text;
-  if (!m_updating) update();
+  items_[index].text = text;
+  if (!updating_) update();
 }
 
 qintptr SkinnedListBox::itemObject(int index) const {
-  return m_items.at(index).object;
+  return items_.at(index).object;
 }
 
 void SkinnedListBox::setItemObject(int index, qintptr value) {
-  m_items[index].object = value;
+  items_[index].object = value;
 }
 
 int SkinnedListBox::addItem(const QString& text, qintptr value) {
-  const int index = m_sorted ? sortedPosition(text) : int(m_items.size());
+  const int index = sorted_ ? sortedPosition(text) : int(items_.size());
   insertItem(index, text, value);
   return index;
 }
 
 void SkinnedListBox::insertItem(int index, const QString& text, qintptr value) {
-  m_items.insert(index, Item{text, value, false});
-  if (m_itemIndex >= index) ++m_itemIndex;
-  if (m_anchor >= index) ++m_anchor;
-  if (!m_updating) update();
+  items_.insert(index, Item{text, value, false});
+  if (itemIndex_ >= index) ++itemIndex_;
+  if (anchor_ >= index) ++anchor_;
+  if (!updating_) update();
 }
 
 void SkinnedListBox::deleteItem(int index) {
-  m_items.removeAt(index);
-  if (m_itemIndex == index)
-    m_itemIndex = -1;
-  else if (m_itemIndex > index)
-    --m_itemIndex;
-  if (m_anchor >= index) m_anchor = -1;
-  if (m_top > maxTop()) {
-    m_top = maxTop();
-    emit topIndexChanged(m_top);
+  items_.removeAt(index);
+  if (itemIndex_ == index)
+    itemIndex_ = -1;
+  else if (itemIndex_ > index)
+    --itemIndex_;
+  if (anchor_ >= index) anchor_ = -1;
+  if (top_ > maxTop()) {
+    top_ = maxTop();
+    emit topIndexChanged(top_);
   }
-  if (!m_updating) update();
+  if (!updating_) update();
 }
 
 void SkinnedListBox::clearItems() {
-  m_items.clear();
-  m_itemIndex = -1;
-  m_anchor = -1;
-  if (m_top != 0) {
-    m_top = 0;
+  items_.clear();
+  itemIndex_ = -1;
+  anchor_ = -1;
+  if (top_ != 0) {
+    top_ = 0;
     emit topIndexChanged(0);
   }
-  if (!m_updating) update();
+  if (!updating_) update();
 }
 
 void SkinnedListBox::setUpdating(bool updating) {
-  m_updating = updating;
+  updating_ = updating;
   if (!updating) update();
 }
 
@@ -267,142 +266,142 @@ void SkinnedListBox::setUpdating(bool updating) {
 void SkinnedListBox::recreateWnd() {
   // The list window goes and comes back: items and top index are kept, re-sorted when the
   // list is sorted; the selection only when the wrapper keeps it.
-  const QList<Item> saved = m_items;
-  const int top = m_top;
-  const int index = m_itemIndex;
-  m_items.clear();
-  m_itemIndex = -1;
-  m_anchor = -1;
+  const QList<Item> saved = items_;
+  const int top = top_;
+  const int index = itemIndex_;
+  items_.clear();
+  itemIndex_ = -1;
+  anchor_ = -1;
   for (const Item& item : saved) {
-    const int at = m_sorted ? sortedPosition(item.text) : int(m_items.size());
-    m_items.insert(at, Item{item.text, item.object, false});
+    const int at = sorted_ ? sortedPosition(item.text) : int(items_.size());
+    items_.insert(at, Item{item.text, item.object, false});
   }
-  m_top = 0;
+  top_ = 0;
   applyTop(top);
-  if (keepsSelection() && index >= 0 && index < m_items.size()) {
-    m_itemIndex = index;
-    m_anchor = index;
-    if (m_multiSelect) m_items[index].selected = true;
+  if (keepsSelection() && index >= 0 && index < items_.size()) {
+    itemIndex_ = index;
+    anchor_ = index;
+    if (multiSelect_) items_[index].selected = true;
   }
-  ++m_recreations;
+  ++recreations_;
   update();
 }
 
 void SkinnedListBox::setBorderStyle(Border border) {
-  if (border == m_border) return;
-  m_border = border;
+  if (border == border_) return;
+  border_ = border;
   recreateWnd();
 }
 
 void SkinnedListBox::setCtl3D(bool on) {
-  if (on == m_ctl3d) return;
-  m_ctl3d = on;
+  if (on == ctl3d_) return;
+  ctl3d_ = on;
   recreateWnd();
 }
 
 void SkinnedListBox::setColor(const QColor& color) {
-  m_color = color;
+  color_ = color;
   update();
 }
 
 void SkinnedListBox::setFontColor(const QColor& color) {
-  m_fontColor = color;
+  fontColor_ = color;
   update();
 }
 
 void SkinnedListBox::setColumns(int columns) {
-  if (columns == m_columns) return;
-  m_columns = columns;
+  if (columns == columns_) return;
+  columns_ = columns;
   recreateWnd();
 }
 
 void SkinnedListBox::setExtendedSelect(bool on) {
-  if (on == m_extendedSelect) return;
-  m_extendedSelect = on;
+  if (on == extendedSelect_) return;
+  extendedSelect_ = on;
   recreateWnd();
 }
 
 void SkinnedListBox::setIntegralHeight(bool on) {
-  if (on == m_integralHeight) return;
-  m_integralHeight = on;
+  if (on == integralHeight_) return;
+  integralHeight_ = on;
   recreateWnd();
 }
 
 void SkinnedListBox::setItemHeight(int height) {
-  if (height <= 0 || height == m_itemHeight) return;
-  m_itemHeight = height;
-  applyTop(m_top);
+  if (height <= 0 || height == itemHeight_) return;
+  itemHeight_ = height;
+  applyTop(top_);
   update();
 }
 
 void SkinnedListBox::setMultiSelect(bool on) {
-  if (on == m_multiSelect) return;
-  m_multiSelect = on;
+  if (on == multiSelect_) return;
+  multiSelect_ = on;
   recreateWnd();
 }
 
 void SkinnedListBox::setSorted(bool on) {
-  if (on == m_sorted) return;
-  m_sorted = on;
+  if (on == sorted_) return;
+  sorted_ = on;
   recreateWnd();
 }
 
 void SkinnedListBox::setStyle(ListStyle style) {
-  if (style == m_style) return;
-  m_style = style;
+  if (style == style_) return;
+  style_ = style;
   recreateWnd();
 }
 
 void SkinnedListBox::setTabStop(bool on) {
-  m_tabStop = on;
+  tabStop_ = on;
   setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void SkinnedListBox::setTabWidth(int width) {
-  if (width == m_tabWidth) return;
-  m_tabWidth = width;
+  if (width == tabWidth_) return;
+  tabWidth_ = width;
   recreateWnd();
 }
 
 // ---- Painting ----
 
 void SkinnedListBox::drawItem(QPainter& painter, int index, const QRect& rect, int state) {
-  m_canvas.painter = &painter;
-  m_canvas.font = font();
-  m_canvas.brushColor = m_color;
-  m_canvas.fontColor = m_fontColor;
-  const bool valid = index >= 0 && index < m_items.size();
+  canvas_.painter = &painter;
+  canvas_.font = font();
+  canvas_.brushColor = color_;
+  canvas_.fontColor = fontColor_;
+  const bool valid = index >= 0 && index < items_.size();
   if (valid && (state & odSelected) && drawsSelection()) {
-    if (m_style == ListStyle::Standard) {
-      m_canvas.brushColor = palette().color(QPalette::Active, QPalette::Highlight);
-      m_canvas.fontColor = palette().color(QPalette::Active, QPalette::HighlightedText);
+    if (style_ == ListStyle::Standard) {
+      canvas_.brushColor = palette().color(QPalette::Active, QPalette::Highlight);
+      canvas_.fontColor = palette().color(QPalette::Active, QPalette::HighlightedText);
     } else {
-      m_canvas.brushColor = QColor(180, 164, 135);
-      m_canvas.fontColor = QColor(255, 255, 255);
+      canvas_.brushColor = QColor(180, 164, 135);
+      canvas_.fontColor = QColor(255, 255, 255);
     }
   }
   static const QMetaMethod drawSignal = QMetaMethod::fromSignal(&SkinnedListBox::OnDrawItem);
   if (valid) {
-    if (m_style != ListStyle::Standard && isSignalConnected(drawSignal)) {
+    if (style_ != ListStyle::Standard && isSignalConnected(drawSignal)) {
       emit OnDrawItem(this, index, rect, state);
     } else {
-      m_canvas.fillRect(rect);
-      m_canvas.textOut(rect.left() + 2, rect.top(), itemText(index));
+      canvas_.fillRect(rect);
+      canvas_.textOut(rect.left() + 2, rect.top(), itemText(index));
     }
   } else {
-    m_canvas.fillRect(rect);
+    canvas_.fillRect(rect);
   }
-  m_canvas.painter = nullptr;
+  canvas_.painter = nullptr;
 }
 
 void SkinnedListBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QRect c = clientArea();
-  p.fillRect(c, m_color);
+  p.fillRect(c, color_);
   // The border: a sunken client edge with the 3-D look, else a single black line.
-  if (m_border == Border::Single) {
+  if (border_ == Border::Single) {
     const QRect r = rect();
-    if (m_ctl3d) {
+    if (ctl3d_) {
       p.setPen(QColor(160, 160, 160));
       p.drawLine(r.left(), r.bottom(), r.left(), r.top());
       p.drawLine(r.left(), r.top(), r.right(), r.top());
@@ -421,13 +420,13 @@ void SkinnedListBox::paintEvent(QPaintEvent*) {
     }
   }
   p.setClipRect(c);
-  if (m_items.isEmpty() || m_itemHeight <= 0) return;
+  if (items_.isEmpty() || itemHeight_ <= 0) return;
   // With integral height only whole rows are drawn; otherwise a partial last row too.
   int rows = visibleRows();
-  if (!m_integralHeight && rows * m_itemHeight < c.height()) ++rows;
+  if (!integralHeight_ && rows * itemHeight_ < c.height()) ++rows;
   for (int r = 0; r < rows; ++r) {
-    const int index = m_top + r;
-    if (index >= m_items.size()) break;
+    const int index = top_ + r;
+    if (index >= items_.size()) break;
     int state = 0;
     if (Selected(index)) state |= odSelected;
     if (!isEnabled()) state |= odDisabled;
@@ -442,24 +441,24 @@ void SkinnedListBox::mousePressEvent(QMouseEvent* event) {
   emit mousePressed(event->button(), event->modifiers(), pos);
   if (event->button() != Qt::LeftButton) return;
   const int index = itemAtPos(pos, true);
-  m_pressedOnItem = index >= 0;
-  if (m_pressedOnItem) selectByUser(index, event->modifiers());
+  pressedOnItem_ = index >= 0;
+  if (pressedOnItem_) selectByUser(index, event->modifiers());
 }
 
 void SkinnedListBox::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   emit mouseMoved(event->buttons(), event->modifiers(), pos);
   // While the left button is held on a single-selection list the selection follows it.
-  if (m_pressedOnItem && (event->buttons() & Qt::LeftButton) && !m_multiSelect) {
+  if (pressedOnItem_ && (event->buttons() & Qt::LeftButton) && !multiSelect_) {
     const int index = itemAtPos(pos, true);
-    if (index >= 0 && index != m_itemIndex) selectByUser(index, event->modifiers());
+    if (index >= 0 && index != itemIndex_) selectByUser(index, event->modifiers());
   }
 }
 
 void SkinnedListBox::mouseReleaseEvent(QMouseEvent* event) {
   emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
-  if (event->button() == Qt::LeftButton && m_pressedOnItem) {
-    m_pressedOnItem = false;
+  if (event->button() == Qt::LeftButton && pressedOnItem_) {
+    pressedOnItem_ = false;
     emit clicked();
   }
 }
@@ -472,10 +471,10 @@ void SkinnedListBox::mouseDoubleClickEvent(QMouseEvent* event) {
 void SkinnedListBox::keyPressEvent(QKeyEvent* event) {
   int key = event->key();
   emit keyDown(key, event->modifiers());
-  if (key == 0 || m_items.isEmpty()) return;
+  if (key == 0 || items_.isEmpty()) return;
   const int rows = std::max(1, visibleRows());
-  const int last = int(m_items.size()) - 1;
-  const int cur = m_itemIndex;
+  const int last = int(items_.size()) - 1;
+  const int cur = itemIndex_;
   int target = -1;
   switch (key) {
     case Qt::Key_Up:
@@ -512,7 +511,7 @@ void SkinnedListBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void SkinnedListBox::scrollLines(int lines) {
-  applyTop(m_top + lines);
+  applyTop(top_ + lines);
 }
 
 void SkinnedListBox::wheelEvent(QWheelEvent* event) {
@@ -524,67 +523,67 @@ void SkinnedListBox::wheelEvent(QWheelEvent* event) {
 // ---- The collection ----
 
 void ListBoxStrings::check(int index) const {
-  if (index < 0 || index >= m_list->itemCount())
+  if (index < 0 || index >= list_->itemCount())
     throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
 }
 
 QString ListBoxStrings::Get(int index) const {
   check(index);
-  return m_list->itemText(index);
+  return list_->itemText(index);
 }
 
 void ListBoxStrings::Put(int index, const QString& text) {
   check(index);
-  m_list->setItemText(index, text);
+  list_->setItemText(index, text);
 }
 
 qintptr ListBoxStrings::Objects(int index) const {
   check(index);
-  return m_list->itemObject(index);
+  return list_->itemObject(index);
 }
 
 void ListBoxStrings::PutObject(int index, qintptr value) {
   check(index);
-  m_list->setItemObject(index, value);
+  list_->setItemObject(index, value);
 }
 
 int ListBoxStrings::Add(const QString& text) {
-  return m_list->addItem(text);
+  return list_->addItem(text);
 }
 
 int ListBoxStrings::AddObject(const QString& text, qintptr value) {
-  return m_list->addItem(text, value);
+  return list_->addItem(text, value);
 }
 
 void ListBoxStrings::Insert(int index, const QString& text) {
-  if (index != m_list->itemCount()) check(index);
-  m_list->insertItem(index, text);
+  if (index != list_->itemCount()) check(index);
+  list_->insertItem(index, text);
 }
 
 void ListBoxStrings::Delete(int index) {
   check(index);
-  m_list->deleteItem(index);
+  list_->deleteItem(index);
 }
 
 void ListBoxStrings::Clear() {
-  m_list->clearItems();
+  list_->clearItems();
 }
 
 int ListBoxStrings::IndexOf(const QString& text) const {
-  return m_list->findStringExact(-1, text);
+  return list_->findStringExact(-1, text);
 }
 
 void ListBoxStrings::BeginUpdate() {
-  if (m_updateCount++ == 0) m_list->setUpdating(true);
+  if (updateCount_++ == 0) list_->setUpdating(true);
 }
 
 void ListBoxStrings::EndUpdate() {
-  if (m_updateCount > 0 && --m_updateCount == 0) m_list->setUpdating(false);
+  if (updateCount_ > 0 && --updateCount_ == 0) list_->setUpdating(false);
 }
 
 QStringList ListBoxStrings::toStringList() const {
   QStringList lines;
-  for (int i = 0; i < Count(); ++i) lines << m_list->itemText(i);
+  for (int i = 0; i < Count(); ++i) lines << list_->itemText(i);
   return lines;
 }
 

@@ -49,7 +49,7 @@ class SkinnedListBox : public QWidget {
   ~SkinnedListBox() override;
 
   // The item collection (owned); it keeps nothing itself and works on this list.
-  ListBoxStrings& Items() const { return *m_strings; }
+  ListBoxStrings& Items() const { return *strings_; }
   // Replaces every item with `lines` (attached values cleared).
   void setItems(const QStringList& lines);
 
@@ -63,7 +63,7 @@ class SkinnedListBox : public QWidget {
   int SelCount() const;
 
   // The first item in view. Setting clamps to 0 .. count - whole rows in view.
-  int TopIndex() const { return m_top; }
+  int TopIndex() const { return top_; }
   void setTopIndex(int index);
   // Number of whole rows the client area shows.
   int visibleRows() const;
@@ -83,45 +83,45 @@ class SkinnedListBox : public QWidget {
   QRect clientArea() const;
 
   // Published properties of the platform's list box.
-  Border BorderStyle() const { return m_border; }
+  Border BorderStyle() const { return border_; }
   void setBorderStyle(Border border);
-  bool Ctl3D() const { return m_ctl3d; }
+  bool Ctl3D() const { return ctl3d_; }
   void setCtl3D(bool on);
-  QColor Color() const { return m_color; }
+  QColor Color() const { return color_; }
   void setColor(const QColor& color);
-  QColor fontColor() const { return m_fontColor; }
+  QColor fontColor() const { return fontColor_; }
   void setFontColor(const QColor& color);
-  int Columns() const { return m_columns; }
+  int Columns() const { return columns_; }
   void setColumns(int columns);
-  bool ExtendedSelect() const { return m_extendedSelect; }
+  bool ExtendedSelect() const { return extendedSelect_; }
   void setExtendedSelect(bool on);
-  bool IntegralHeight() const { return m_integralHeight; }
+  bool IntegralHeight() const { return integralHeight_; }
   void setIntegralHeight(bool on);
-  int ItemHeight() const { return m_itemHeight; }
+  int ItemHeight() const { return itemHeight_; }
   void setItemHeight(int height);
-  bool MultiSelect() const { return m_multiSelect; }
+  bool MultiSelect() const { return multiSelect_; }
   void setMultiSelect(bool on);
-  bool Sorted() const { return m_sorted; }
+  bool Sorted() const { return sorted_; }
   void setSorted(bool on);
-  ListStyle Style() const { return m_style; }
+  ListStyle Style() const { return style_; }
   void setStyle(ListStyle style);
-  bool TabStop() const { return m_tabStop; }
+  bool TabStop() const { return tabStop_; }
   void setTabStop(bool on);
-  int TabWidth() const { return m_tabWidth; }
+  int TabWidth() const { return tabWidth_; }
   void setTabWidth(int width);
 
   // The canvas of the item being drawn; valid only inside an OnDrawItem handler.
-  const ListCanvas& Canvas() const { return m_canvas; }
-  ListCanvas& Canvas() { return m_canvas; }
+  const ListCanvas& Canvas() const { return canvas_; }
+  ListCanvas& Canvas() { return canvas_; }
 
   // How often the list has been re-created (for owners and tests that care).
-  int recreations() const { return m_recreations; }
+  int recreations() const { return recreations_; }
 
   // Case-insensitive order of a sorted list: negative, zero or positive.
   static int compareItems(const QString& a, const QString& b);
 
   // --- The collection's primitives (used by ListBoxStrings) ---
-  int itemCount() const { return m_items.size(); }
+  int itemCount() const { return items_.size(); }
   QString itemText(int index) const;
   void setItemText(int index, const QString& text);
   qintptr itemObject(int index) const;
@@ -181,38 +181,38 @@ class SkinnedListBox : public QWidget {
   };
   int sortedPosition(const QString& text) const;
 
-  QList<Item> m_items;
-  ListBoxStrings* m_strings = nullptr;
-  ListCanvas m_canvas;
-  int m_itemIndex = -1;
-  int m_anchor = -1;
-  int m_top = 0;
-  Border m_border = Border::Single;
-  bool m_ctl3d = true;
-  QColor m_color{255, 255, 255};
-  QColor m_fontColor{0, 0, 0};
-  int m_columns = 0;
-  bool m_extendedSelect = true;
-  bool m_integralHeight = false;
-  int m_itemHeight = 16;
-  bool m_multiSelect = false;
-  bool m_sorted = false;
-  ListStyle m_style = ListStyle::Standard;
-  bool m_tabStop = true;
-  int m_tabWidth = 0;
-  bool m_updating = false;
-  bool m_pressedOnItem = false;
-  int m_recreations = 0;
+  QList<Item> items_;
+  ListBoxStrings* strings_ = nullptr;
+  ListCanvas canvas_;
+  int itemIndex_ = -1;
+  int anchor_ = -1;
+  int top_ = 0;
+  Border border_ = Border::Single;
+  bool ctl3d_ = true;
+  QColor color_{255, 255, 255};
+  QColor fontColor_{0, 0, 0};
+  int columns_ = 0;
+  bool extendedSelect_ = true;
+  bool integralHeight_ = false;
+  int itemHeight_ = 16;
+  bool multiSelect_ = false;
+  bool sorted_ = false;
+  ListStyle style_ = ListStyle::Standard;
+  bool tabStop_ = true;
+  int tabWidth_ = 0;
+  bool updating_ = false;
+  bool pressedOnItem_ = false;
+  int recreations_ = 0;
 };
 
 // The Items of a skinned list box: forwards every operation to the list. Reading or writing
 // an item outside the list throws std::out_of_range ("List index out of bounds (n)").
 class ListBoxStrings {
  public:
-  explicit ListBoxStrings(SkinnedListBox* list) : m_list(list) {}
+  explicit ListBoxStrings(SkinnedListBox* list) : list_(list) {}
   virtual ~ListBoxStrings() = default;
 
-  int Count() const { return m_list->itemCount(); }
+  int Count() const { return list_->itemCount(); }
   QString Get(int index) const;
   QString operator[](int index) const { return Get(index); }
   void Put(int index, const QString& text);
@@ -236,6 +236,6 @@ class ListBoxStrings {
 
  private:
   void check(int index) const;
-  SkinnedListBox* m_list;
-  int m_updateCount = 0;
+  SkinnedListBox* list_;
+  int updateCount_ = 0;
 };

@@ -20,17 +20,17 @@ TOrvikBtn98::TOrvikBtn98(QWidget* parent) : QWidget(parent) {
   resize(20, 20);
   setAttribute(Qt::WA_Hover, false);
   // Only the hint window is created with the button; the hide timer comes with the first hint.
-  m_hintWindow = new TOBtnHintWindow(this);
-  m_showTimer = new QTimer(this);
-  m_showTimer->setSingleShot(true);
-  m_showTimer->setInterval(kHintDelayMs);
-  connect(m_showTimer, &QTimer::timeout, this, &TOrvikBtn98::showHintNow);
+  hintWindow_ = new TOBtnHintWindow(this);
+  showTimer_ = new QTimer(this);
+  showTimer_->setSingleShot(true);
+  showTimer_->setInterval(kHintDelayMs);
+  connect(showTimer_, &QTimer::timeout, this, &TOrvikBtn98::showHintNow);
 }
 
 TOrvikBtn98::~TOrvikBtn98() = default;
 
 void TOrvikBtn98::setPicture(State which, const QPixmap& picture) {
-  m_pictures[which] = picture;
+  pictures_[which] = picture;
   update();
 }
 
@@ -48,34 +48,34 @@ void TOrvikBtn98::setBtnDeasble(const QPixmap& picture) {
 }
 
 void TOrvikBtn98::setPictures(const orvik::ButtonPictures& pictures) {
-  m_pictures[Normal] = pictures.normal;
-  m_pictures[Hover] = pictures.up;
-  m_pictures[Pressed] = pictures.down;
-  m_pictures[Disabled] = pictures.disabled;
+  pictures_[Normal] = pictures.normal;
+  pictures_[Hover] = pictures.up;
+  pictures_[Pressed] = pictures.down;
+  pictures_[Disabled] = pictures.disabled;
   update();
 }
 
 void TOrvikBtn98::setHintName(const QString& hint) {
-  if (hint == m_hintName) return;
-  m_hintName = hint;
-  if (m_hintWindow->isVisible()) {
+  if (hint == hintName_) return;
+  hintName_ = hint;
+  if (hintWindow_->isVisible()) {
     if (hint.isEmpty()) {
-      m_hintWindow->releaseHint();
+      hintWindow_->releaseHint();
     } else {
-      const QRect r = m_hintWindow->hintRect(hint, m_hintWindow->geometry().topLeft());
-      m_hintWindow->activateHint(r, hint);
+      const QRect r = hintWindow_->hintRect(hint, hintWindow_->geometry().topLeft());
+      hintWindow_->activateHint(r, hint);
     }
   }
 }
 
 void TOrvikBtn98::setCaption(const QString& caption) {
-  if (caption == m_caption) return;
-  m_caption = caption;
+  if (caption == caption_) return;
+  caption_ = caption;
   update();
 }
 
 void TOrvikBtn98::setFontColor(const QColor& color) {
-  m_fontColor = color;
+  fontColor_ = color;
   update();
 }
 
@@ -85,52 +85,52 @@ void TOrvikBtn98::setState(int state) {
     qWarning("TOrvikBtn98::setState: no state %d", state);
     return;
   }
-  m_state = state;
+  state_ = state;
 }
 
 void TOrvikBtn98::setLatched(bool latched) {
-  m_latched = latched;
-  m_state = latched ? Pressed : Normal;
+  latched_ = latched;
+  state_ = latched ? Pressed : Normal;
   update();
 }
 
 void TOrvikBtn98::paintEvent(QPaintEvent*) {
   QPainter p(this);
   // A button given no pictures at all wears the skin's plain plate of its size.
-  const bool bare = m_pictures[Normal].isNull() && m_pictures[Hover].isNull() &&
-                    m_pictures[Pressed].isNull() && m_pictures[Disabled].isNull();
+  const bool bare = pictures_[Normal].isNull() && pictures_[Hover].isNull() &&
+                    pictures_[Pressed].isNull() && pictures_[Disabled].isNull();
   orvik::ButtonPictures plate;
   if (bare) plate = orvik::plainButtonPictures(size());
-  const QPixmap* pictures[4] = {&m_pictures[Normal], &m_pictures[Hover], &m_pictures[Pressed],
-                                &m_pictures[Disabled]};
+  const QPixmap* pictures[4] = {&pictures_[Normal], &pictures_[Hover], &pictures_[Pressed],
+                                &pictures_[Disabled]};
   if (bare) {
     pictures[Normal] = &plate.normal;
     pictures[Hover] = &plate.up;
     pictures[Pressed] = &plate.down;
     pictures[Disabled] = &plate.disabled;
   }
-  const QPixmap& picture = *pictures[m_state];
+  const QPixmap& picture = *pictures[state_];
   if (!picture.isNull()) p.drawPixmap(0, 0, picture);
-  if (m_caption.isEmpty()) return;
+  if (caption_.isEmpty()) return;
   // The hover picture's rectangle holds the caption; without one, the whole button does.
   const QPixmap& up = *pictures[Hover];
   const QRect r = up.isNull() ? rect() : QRect(QPoint(0, 0), up.deviceIndependentSize().toSize());
   const int flags = Qt::AlignCenter | Qt::TextSingleLine;
   p.setFont(font());
-  if (m_state == Disabled) {
+  if (state_ == Disabled) {
     p.setPen(QColor(255, 255, 255));
-    p.drawText(r.translated(1, 1), flags, m_caption);
+    p.drawText(r.translated(1, 1), flags, caption_);
     p.setPen(QColor(128, 128, 128));
-    p.drawText(r, flags, m_caption);
+    p.drawText(r, flags, caption_);
   } else {
-    p.setPen(m_fontColor);
-    p.drawText(r, flags, m_caption);
+    p.setPen(fontColor_);
+    p.drawText(r, flags, caption_);
   }
 }
 
 void TOrvikBtn98::enterEvent(QEnterEvent* event) {
   QWidget::enterEvent(event);
-  if (m_state == Disabled || m_latched) return;
+  if (state_ == Disabled || latched_) return;
   enterHover();
   startHint();
 }
@@ -138,28 +138,28 @@ void TOrvikBtn98::enterEvent(QEnterEvent* event) {
 void TOrvikBtn98::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
   cancelHint();
-  if (m_state == Disabled || m_latched) return;
+  if (state_ == Disabled || latched_) return;
   leaveHover();
 }
 
 // The two halves of a crossing; each fires its signal only once per crossing.
 void TOrvikBtn98::enterHover() {
-  if (!m_entered) {
-    m_entered = true;
-    m_left = false;
-    m_state = Hover;
+  if (!entered_) {
+    entered_ = true;
+    left_ = false;
+    state_ = Hover;
     update();
     emit mouseEntered();
   }
 }
 
 void TOrvikBtn98::leaveHover() {
-  if (!m_left) {
-    m_left = true;
-    m_entered = false;
+  if (!left_) {
+    left_ = true;
+    entered_ = false;
     emit mouseLeft();
   }
-  m_state = Normal;
+  state_ = Normal;
   update();
 }
 
@@ -179,51 +179,51 @@ bool TOrvikBtn98::pointerOver() const {
 }
 
 void TOrvikBtn98::followPointer() {
-  if (m_state == Disabled || m_latched || m_state == Pressed) return;
+  if (state_ == Disabled || latched_ || state_ == Pressed) return;
   if (pointerOver()) {
     enterHover();
-  } else if (m_state == Hover || m_entered) {
+  } else if (state_ == Hover || entered_) {
     cancelHint();
     leaveHover();
   }
 }
 
 void TOrvikBtn98::startHint() {
-  if (m_hintName.isEmpty()) return;
-  m_showTimer->start();
+  if (hintName_.isEmpty()) return;
+  showTimer_->start();
 }
 
 void TOrvikBtn98::cancelHint() {
-  m_showTimer->stop();
-  m_hintWindow->releaseHint();
+  showTimer_->stop();
+  hintWindow_->releaseHint();
 }
 
 void TOrvikBtn98::showHintNow() {
-  m_showTimer->stop();
-  if (m_hintName.isEmpty()) return;
-  if (!m_hideTimer) {
-    m_hideTimer = new QTimer(this);
-    connect(m_hideTimer, &QTimer::timeout, this, &TOrvikBtn98::hideHintNow);
+  showTimer_->stop();
+  if (hintName_.isEmpty()) return;
+  if (!hideTimer_) {
+    hideTimer_ = new QTimer(this);
+    connect(hideTimer_, &QTimer::timeout, this, &TOrvikBtn98::hideHintNow);
   }
-  m_hideTimer->setInterval(kHintLifeMs);
-  m_hideTimer->start();
+  hideTimer_->setInterval(kHintLifeMs);
+  hideTimer_->start();
   const QPoint topLeft = mapToGlobal(QPoint(0, height() + kHintGapPx));
-  m_hintWindow->activateHint(m_hintWindow->hintRect(m_hintName, topLeft), m_hintName);
+  hintWindow_->activateHint(hintWindow_->hintRect(hintName_, topLeft), hintName_);
 }
 
 void TOrvikBtn98::hideHintNow() {
-  m_hintWindow->releaseHint();
-  if (m_hideTimer) m_hideTimer->stop();
+  hintWindow_->releaseHint();
+  if (hideTimer_) hideTimer_->stop();
 }
 
 void TOrvikBtn98::mousePressEvent(QMouseEvent* event) {
   emit mousePressed(event->button(), event->modifiers(), event->position().toPoint());
   cancelHint();
-  if (m_state == Disabled || !isEnabled()) return;
-  if (event->button() == Qt::LeftButton) m_leftHeld = true;
-  if (m_allowDown) setLatched(!m_latched);
+  if (state_ == Disabled || !isEnabled()) return;
+  if (event->button() == Qt::LeftButton) leftHeld_ = true;
+  if (allowDown_) setLatched(!latched_);
   // The pressed picture shows during every press, latching or not.
-  m_state = Pressed;
+  state_ = Pressed;
   update();
 }
 
@@ -232,23 +232,23 @@ void TOrvikBtn98::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TOrvikBtn98::mouseReleaseEvent(QMouseEvent* event) {
-  const bool wasHeld = m_leftHeld;
-  if (event->button() == Qt::LeftButton) m_leftHeld = false;
+  const bool wasHeld = leftHeld_;
+  if (event->button() == Qt::LeftButton) leftHeld_ = false;
   QPointer<TOrvikBtn98> self(this);
   emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
   if (!self) return;
   if (event->button() == Qt::LeftButton && wasHeld && rect().contains(event->position().toPoint()))
     emit clicked();
   // The click handler may have disabled or even destroyed the button.
-  if (!self || m_state == Disabled || !isEnabled()) return;
-  if (m_allowDown && m_latched) {
-    m_state = Pressed;
+  if (!self || state_ == Disabled || !isEnabled()) return;
+  if (allowDown_ && latched_) {
+    state_ = Pressed;
     update();
     return;
   }
   // The handler may have run a modal window meanwhile, and the pointer may be elsewhere now
   // without the system reporting a crossing: the hover picture shows only where it is.
-  m_state = Hover;
+  state_ = Hover;
   followPointer();
   update();
 }
@@ -257,7 +257,7 @@ void TOrvikBtn98::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   cancelHint();
   // A hidden button is under no pointer; shown again, it starts from its normal picture.
-  if (m_state != Disabled && !m_latched && !m_leftHeld && m_state != Normal) leaveHover();
+  if (state_ != Disabled && !latched_ && !leftHeld_ && state_ != Normal) leaveHover();
 }
 
 void TOrvikBtn98::showEvent(QShowEvent* event) {
@@ -272,7 +272,7 @@ bool TOrvikBtn98::event(QEvent* event) {
     // crossing being reported: look where the pointer is.
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
-      if (!m_leftHeld) followPointer();
+      if (!leftHeld_) followPointer();
       break;
     default:
       break;
@@ -284,9 +284,9 @@ void TOrvikBtn98::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   switch (event->type()) {
     case QEvent::EnabledChange:
-      m_state = isEnabled() ? Normal : Disabled;
+      state_ = isEnabled() ? Normal : Disabled;
       if (!isEnabled()) {
-        m_leftHeld = false;
+        leftHeld_ = false;
         cancelHint();
       }
       update();

@@ -43,54 +43,54 @@ class TOrvikBtn98 : public QWidget {
   ~TOrvikBtn98() override;
 
   // The four pictures; each assignment copies the picture and repaints.
-  QPixmap btnNormal() const { return m_pictures[Normal]; }
+  QPixmap btnNormal() const { return pictures_[Normal]; }
   void setBtnNormal(const QPixmap& picture);
-  QPixmap btnUp() const { return m_pictures[Hover]; }
+  QPixmap btnUp() const { return pictures_[Hover]; }
   void setBtnUp(const QPixmap& picture);
-  QPixmap btnDown() const { return m_pictures[Pressed]; }
+  QPixmap btnDown() const { return pictures_[Pressed]; }
   void setBtnDown(const QPixmap& picture);
-  QPixmap btnDeasble() const { return m_pictures[Disabled]; }
+  QPixmap btnDeasble() const { return pictures_[Disabled]; }
   void setBtnDeasble(const QPixmap& picture);
   // All four at once, from the skin (see controls/skin.h).
   void setPictures(const orvik::ButtonPictures& pictures);
 
   // Latching (toggle) mode; off by default.
-  bool AllowDown() const { return m_allowDown; }
-  void setAllowDown(bool allow) { m_allowDown = allow; }
+  bool AllowDown() const { return allowDown_; }
+  void setAllowDown(bool allow) { allowDown_ = allow; }
 
   // Text of the button's own hint; empty means no hint. A change of text repaints a showing
   // hint window.
-  QString HintName() const { return m_hintName; }
+  QString HintName() const { return hintName_; }
   void setHintName(const QString& hint);
 
   // Caption drawn over the picture, a single line centred in the hover picture's rectangle.
   // The caption's font is the widget's font (setFont); a change of either repaints.
-  QString Caption() const { return m_caption; }
+  QString Caption() const { return caption_; }
   void setCaption(const QString& caption);
 
   // Colour of the caption in the normal, hover and pressed states; (110,92,34) by default.
-  QColor fontColor() const { return m_fontColor; }
+  QColor fontColor() const { return fontColor_; }
   void setFontColor(const QColor& color);
 
   // The brush colour while drawing; kept for the windows' designs, it paints nothing itself.
-  QColor Color() const { return m_color; }
-  void setColor(const QColor& color) { m_color = color; }
+  QColor Color() const { return color_; }
+  void setColor(const QColor& color) { color_ = color; }
 
   // Visual state (State). setState changes it without repainting.
-  int state() const { return m_state; }
+  int state() const { return state_; }
   void setState(int state);
 
   // Latched flag. setLatched(true) gives the pressed state, false the normal one, and
   // repaints.
-  bool latched() const { return m_latched; }
+  bool latched() const { return latched_; }
   void setLatched(bool latched);
 
   // The hint window (owned, created with the button) and its timers. The show timer waits
   // the 500 ms after entry; the hide timer (2000 ms) exists from the first hint on and is
   // null before. Tests tick them through showHintNow() and hideHintNow().
-  TOBtnHintWindow* hintWindow() const { return m_hintWindow; }
-  QTimer* hintShowTimer() const { return m_showTimer; }
-  QTimer* hintHideTimer() const { return m_hideTimer; }
+  TOBtnHintWindow* hintWindow() const { return hintWindow_; }
+  QTimer* hintShowTimer() const { return showTimer_; }
+  QTimer* hintHideTimer() const { return hideTimer_; }
   // What the show timer's tick does: show the hint now (nothing when HintName is empty).
   void showHintNow();
   // What the hide timer's tick does: hide the hint window and stop the hide timer.
@@ -126,7 +126,7 @@ class TOrvikBtn98 : public QWidget {
   bool event(QEvent* event) override;
 
   // True between a left press and its release: the button holds the mouse.
-  bool holdsMouse() const { return m_leftHeld; }
+  bool holdsMouse() const { return leftHeld_; }
 
  private:
   void setPicture(State which, const QPixmap& picture);
@@ -135,18 +135,18 @@ class TOrvikBtn98 : public QWidget {
   void enterHover();
   void leaveHover();
 
-  QPixmap m_pictures[4];
-  bool m_allowDown = false;
-  QString m_hintName;
-  QString m_caption;
-  QColor m_fontColor{110, 92, 34};
-  QColor m_color{238, 230, 201};
-  int m_state = Normal;
-  bool m_latched = false;
-  bool m_entered = false;
-  bool m_left = true;
-  bool m_leftHeld = false;
-  TOBtnHintWindow* m_hintWindow = nullptr;
-  QTimer* m_showTimer = nullptr;
-  QTimer* m_hideTimer = nullptr;
+  QPixmap pictures_[4];
+  bool allowDown_ = false;
+  QString hintName_;
+  QString caption_;
+  QColor fontColor_{110, 92, 34};
+  QColor color_{238, 230, 201};
+  int state_ = Normal;
+  bool latched_ = false;
+  bool entered_ = false;
+  bool left_ = true;
+  bool leftHeld_ = false;
+  TOBtnHintWindow* hintWindow_ = nullptr;
+  QTimer* showTimer_ = nullptr;
+  QTimer* hideTimer_ = nullptr;
 };

@@ -16,40 +16,39 @@ void TOrvikBtnNav::mousePressEvent(QMouseEvent* event) {
   QPointer<TOrvikBtnNav> self(this);
   TOrvikBtn98::mousePressEvent(event);
   if (!self || !isEnabled()) return;
-  if (!m_repeatTimer) {
-    m_repeatTimer = new QTimer(this);
-    connect(m_repeatTimer, &QTimer::timeout, this, &TOrvikBtnNav::repeatTick);
+  if (!repeatTimer_) {
+    repeatTimer_ = new QTimer(this);
+    connect(repeatTimer_, &QTimer::timeout, this, &TOrvikBtnNav::repeatTick);
   }
-  m_repeatTimer->setInterval(kFirstRepeatMs);
-  m_repeatTimer->start();
+  repeatTimer_->setInterval(kFirstRepeatMs);
+  repeatTimer_->start();
 }
 
 void TOrvikBtnNav::mouseReleaseEvent(QMouseEvent* event) {
   QPointer<TOrvikBtnNav> self(this);
   TOrvikBtn98::mouseReleaseEvent(event);
-  if (self && m_repeatTimer) m_repeatTimer->stop();
+  if (self && repeatTimer_) repeatTimer_->stop();
 }
 
 void TOrvikBtnNav::changeEvent(QEvent* event) {
   TOrvikBtn98::changeEvent(event);
   // A disabled button gets no release, so its repetition ends here.
-  if (event->type() == QEvent::EnabledChange && !isEnabled() && m_repeatTimer)
-    m_repeatTimer->stop();
+  if (event->type() == QEvent::EnabledChange && !isEnabled() && repeatTimer_) repeatTimer_->stop();
 }
 
 void TOrvikBtnNav::repeatTick() {
-  if (!m_repeatTimer) return;
-  m_repeatTimer->setInterval(kNextRepeatMs);
+  if (!repeatTimer_) return;
+  repeatTimer_->setInterval(kNextRepeatMs);
   if (state() != Pressed || !holdsMouse()) return;
   // The click handlers route their own failures; one that still escapes must not cross the
   // event loop from this timer: the repetition ends here and the failure is logged.
   try {
     emit clicked();
   } catch (const std::exception& e) {
-    if (m_repeatTimer) m_repeatTimer->stop();
+    if (repeatTimer_) repeatTimer_->stop();
     qWarning("TOrvikBtnNav: a repeated click failed: %s", e.what());
   } catch (...) {
-    if (m_repeatTimer) m_repeatTimer->stop();
+    if (repeatTimer_) repeatTimer_->stop();
     qWarning("TOrvikBtnNav: a repeated click failed");
   }
 }

@@ -12,7 +12,7 @@ class TOrvikBtnNav : public TOrvikBtn98 {
   explicit TOrvikBtnNav(QWidget* parent = nullptr);
 
   // The repeat timer: null until the first press. Tests tick it through repeatTick().
-  QTimer* repeatTimer() const { return m_repeatTimer; }
+  QTimer* repeatTimer() const { return repeatTimer_; }
   // What a tick of the repeat timer does: switch to the 100 ms rhythm and, while the button
   // is pressed and holds the mouse, click. An exception from a click handler stops the timer
   // and passes on.
@@ -24,5 +24,5 @@ class TOrvikBtnNav : public TOrvikBtn98 {
   void changeEvent(QEvent* event) override;
 
  private:
-  QTimer* m_repeatTimer = nullptr;
+  QTimer* repeatTimer_ = nullptr;
 };

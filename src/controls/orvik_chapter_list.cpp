@@ -15,18 +15,18 @@ TOrvikChapterList::TOrvikChapterList(QWidget* parent) : QWidget(parent) {
 }
 
 void TOrvikChapterList::setLines(const QStringList& lines) {
-  m_lines = lines;
+  lines_ = lines;
   update();
 }
 
 void TOrvikChapterList::clear() {
-  m_lines.clear();
+  lines_.clear();
   update();
 }
 
 void TOrvikChapterList::highlight(int line) {
-  if (line < 0 || line >= m_lines.size()) return;
-  m_highlighted = line + 1;
+  if (line < 0 || line >= lines_.size()) return;
+  highlighted_ = line + 1;
   update();
 }
 
@@ -41,19 +41,19 @@ int TOrvikChapterList::fontHeight() const {
 }
 
 int TOrvikChapterList::lineAt(int y) const {
-  if (m_itemHeight <= 0) return 0;
+  if (itemHeight_ <= 0) return 0;
   // C++ division truncates toward zero, as the hit test requires.
-  return (fontHeight() + y + m_itemHeight / 2) / m_itemHeight + 1;
+  return (fontHeight() + y + itemHeight_ / 2) / itemHeight_ + 1;
 }
 
 void TOrvikChapterList::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setFont(font());
   const int w = width();
-  for (int i = 0; i < m_lines.size(); ++i) {
-    p.setPen(i + 1 == m_highlighted ? QColor(255, 0, 0) : QColor(0, 0, 0));
-    const QRect r(0, i * m_itemHeight, w, m_itemHeight);
-    p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, m_lines[i]);
+  for (int i = 0; i < lines_.size(); ++i) {
+    p.setPen(i + 1 == highlighted_ ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    const QRect r(0, i * itemHeight_, w, itemHeight_);
+    p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, lines_[i]);
   }
 }
 
@@ -61,9 +61,9 @@ void TOrvikChapterList::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   emit mouseMoved(event->buttons(), event->modifiers(), pos);
   const int n = lineAt(pos.y());
-  if (n < 1 || n > m_lines.size()) return;
-  m_selected = n;
-  if (n == m_highlighted) return;
+  if (n < 1 || n > lines_.size()) return;
+  selected_ = n;
+  if (n == highlighted_) return;
   highlight(n - 1);
   emit OnNoSelectedChange();
 }

@@ -24,19 +24,19 @@ class TOrvikChapterList : public QWidget {
   explicit TOrvikChapterList(QWidget* parent = nullptr);
 
   // The lines, one per item. Setting copies them and repaints.
-  const QStringList& Lines() const { return m_lines; }
+  const QStringList& Lines() const { return lines_; }
   void setLines(const QStringList& lines);
   // Empties the lines and repaints.
   void clear();
 
   // Height of one line in pixels (32 unless set); setting stores the value only.
-  int ItemHeight() const { return m_itemHeight; }
-  void setItemHeight(int height) { m_itemHeight = height; }
+  int ItemHeight() const { return itemHeight_; }
+  void setItemHeight(int height) { itemHeight_ = height; }
 
   // The line under the mouse at the last move (1-based; 1 at creation).
-  int selectedNumber() const { return m_selected; }
+  int selectedNumber() const { return selected_; }
   // The line drawn in red (1-based; 1 at creation).
-  int highlightedNumber() const { return m_highlighted; }
+  int highlightedNumber() const { return highlighted_; }
 
   // Draws line `line` (0-based) in red and the previously highlighted line in black, and
   // makes `line + 1` the highlighted number. Lines outside 0 .. count-1 are ignored.
@@ -63,8 +63,8 @@ class TOrvikChapterList : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
-  QStringList m_lines;
-  int m_itemHeight = 32;
-  int m_selected = 1;
-  int m_highlighted = 1;
+  QStringList lines_;
+  int itemHeight_ = 32;
+  int selected_ = 1;
+  int highlighted_ = 1;
 };

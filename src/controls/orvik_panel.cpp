@@ -24,47 +24,47 @@ TOrvikPanel::TOrvikPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void TOrvikPanel::setPicture(const QPixmap& picture) {
-  m_picture = picture;
+  picture_ = picture;
   update();
 }
 
 void TOrvikPanel::setColor(const QColor& color) {
-  m_color = color;
+  color_ = color;
   update();
 }
 
 void TOrvikPanel::setBevelOuter(Bevel bevel) {
-  m_bevelOuter = bevel;
+  bevelOuter_ = bevel;
   update();
 }
 
 void TOrvikPanel::setBevelInner(Bevel bevel) {
-  m_bevelInner = bevel;
+  bevelInner_ = bevel;
   update();
 }
 
 void TOrvikPanel::setBevelWidth(int width) {
-  m_bevelWidth = std::max(1, width);
+  bevelWidth_ = std::max(1, width);
   update();
 }
 
 void TOrvikPanel::setBorderWidth(int width) {
-  m_borderWidth = std::max(0, width);
+  borderWidth_ = std::max(0, width);
   update();
 }
 
 void TOrvikPanel::setCaption(const QString& caption) {
-  m_caption = caption;
+  caption_ = caption;
   update();
 }
 
 void TOrvikPanel::setAlignment(Qt::Alignment alignment) {
-  m_alignment = alignment;
+  alignment_ = alignment;
   update();
 }
 
 void TOrvikPanel::setFontColor(const QColor& color) {
-  m_fontColor = color;
+  fontColor_ = color;
   update();
 }
 
@@ -74,25 +74,25 @@ void TOrvikPanel::paintEvent(QPaintEvent*) {
   auto bevel = [&](Bevel b) {
     if (b == bvNone) return;
     if (b == bvRaised)
-      frame3D(p, r, m_highlight, m_shadow, m_bevelWidth);
+      frame3D(p, r, highlight_, shadow_, bevelWidth_);
     else
-      frame3D(p, r, m_shadow, m_highlight, m_bevelWidth);
+      frame3D(p, r, shadow_, highlight_, bevelWidth_);
   };
-  bevel(m_bevelOuter);
-  frame3D(p, r, m_color, m_color, m_borderWidth);
-  bevel(m_bevelInner);
-  p.fillRect(r, m_color);
-  if (!m_picture.isNull()) p.drawPixmap(r.topLeft(), m_picture);
-  if (m_caption.isEmpty()) return;
+  bevel(bevelOuter_);
+  frame3D(p, r, color_, color_, borderWidth_);
+  bevel(bevelInner_);
+  p.fillRect(r, color_);
+  if (!picture_.isNull()) p.drawPixmap(r.topLeft(), picture_);
+  if (caption_.isEmpty()) return;
   p.setFont(font());
-  p.setPen(m_fontColor);
+  p.setPen(fontColor_);
   // The caption line is as high as the font's text height (ascent plus descent), the height
   // a "W" measures, not the ink of the letter.
   const int th = QFontMetrics(font()).height();
   const int top = (r.top() + r.bottom() + 1 - th) / 2;
   const QRect textRect(r.left(), top, r.width(), th);
-  Qt::Alignment across = m_alignment & Qt::AlignHorizontal_Mask;
+  Qt::Alignment across = alignment_ & Qt::AlignHorizontal_Mask;
   if (!across) across = Qt::AlignHCenter;
   p.drawText(textRect, across | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextExpandTabs,
-             m_caption);
+             caption_);
 }

@@ -20,51 +20,51 @@ class TOrvikPanel : public QWidget {
 
   // The background picture, owned by the panel. Setting it copies and repaints; windows that
   // draw on it use picture() and call update().
-  const QPixmap& Picture() const { return m_picture; }
-  QPixmap& picture() { return m_picture; }
+  const QPixmap& Picture() const { return picture_; }
+  QPixmap& picture() { return picture_; }
   void setPicture(const QPixmap& picture);
 
   // Bevel colours; setting only stores (they show at the next repaint).
-  QColor clShadow() const { return m_shadow; }
-  void setClShadow(const QColor& color) { m_shadow = color; }
-  QColor clHighlight() const { return m_highlight; }
-  void setClHighlight(const QColor& color) { m_highlight = color; }
+  QColor clShadow() const { return shadow_; }
+  void setClShadow(const QColor& color) { shadow_ = color; }
+  QColor clHighlight() const { return highlight_; }
+  void setClHighlight(const QColor& color) { highlight_ = color; }
 
   // Panel colour, (238,230,201) at first.
-  QColor Color() const { return m_color; }
+  QColor Color() const { return color_; }
   void setColor(const QColor& color);
 
-  Bevel BevelOuter() const { return m_bevelOuter; }
+  Bevel BevelOuter() const { return bevelOuter_; }
   void setBevelOuter(Bevel bevel);
-  Bevel BevelInner() const { return m_bevelInner; }
+  Bevel BevelInner() const { return bevelInner_; }
   void setBevelInner(Bevel bevel);
-  int BevelWidth() const { return m_bevelWidth; }
+  int BevelWidth() const { return bevelWidth_; }
   void setBevelWidth(int width);
-  int BorderWidth() const { return m_borderWidth; }
+  int BorderWidth() const { return borderWidth_; }
   void setBorderWidth(int width);
 
   // The caption, vertically centred, placed across by Alignment (left, right or centre);
   // the caption's colour is fontColor, its font the widget's font.
-  QString Caption() const { return m_caption; }
+  QString Caption() const { return caption_; }
   void setCaption(const QString& caption);
-  Qt::Alignment Alignment() const { return m_alignment; }
+  Qt::Alignment Alignment() const { return alignment_; }
   void setAlignment(Qt::Alignment alignment);
-  QColor fontColor() const { return m_fontColor; }
+  QColor fontColor() const { return fontColor_; }
   void setFontColor(const QColor& color);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QPixmap m_picture;
-  QColor m_shadow{123, 115, 92};
-  QColor m_highlight{252, 248, 232};
-  QColor m_color{238, 230, 201};
-  Bevel m_bevelOuter = bvRaised;
-  Bevel m_bevelInner = bvNone;
-  int m_bevelWidth = 1;
-  int m_borderWidth = 0;
-  QString m_caption;
-  Qt::Alignment m_alignment = Qt::AlignHCenter;
-  QColor m_fontColor{0, 0, 0};
+  QPixmap picture_;
+  QColor shadow_{123, 115, 92};
+  QColor highlight_{252, 248, 232};
+  QColor color_{238, 230, 201};
+  Bevel bevelOuter_ = bvRaised;
+  Bevel bevelInner_ = bvNone;
+  int bevelWidth_ = 1;
+  int borderWidth_ = 0;
+  QString caption_;
+  Qt::Alignment alignment_ = Qt::AlignHCenter;
+  QColor fontColor_{0, 0, 0};
 };

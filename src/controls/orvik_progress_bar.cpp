@@ -15,12 +15,12 @@ QRect TOrvikProgressBar::squareRect(int k) {
 }
 
 void TOrvikProgressBar::drawSquare(int k) {
-  if (!m_drawn.contains(k)) m_drawn.append(k);
+  if (!drawn_.contains(k)) drawn_.append(k);
   repaint(squareRect(k));
 }
 
 void TOrvikProgressBar::clearSquares() {
-  m_drawn.clear();
+  drawn_.clear();
   update();
 }
 
@@ -31,5 +31,5 @@ void TOrvikProgressBar::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), QColor(230, 222, 191));
   orvik::gdiPolyline(p, QColor(117, 109, 70), {{0, h}, {0, 0}, {w, 0}});
   orvik::gdiPolyline(p, QColor(255, 255, 255), {{w - 1, 1}, {w - 1, h - 1}, {0, h - 1}});
-  for (int k : m_drawn) p.fillRect(squareRect(k), QColor(181, 171, 132));
+  for (int k : drawn_) p.fillRect(squareRect(k), QColor(181, 171, 132));
 }

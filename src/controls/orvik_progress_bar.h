@@ -11,11 +11,11 @@ class TOrvikProgressBar : public QWidget {
   explicit TOrvikProgressBar(QWidget* parent = nullptr);  // 50 by 15
 
   // The number of squares the owner intends to draw; only stored.
-  int NKvadr() const { return m_squareCount; }
-  void setNKvadr(int count) { m_squareCount = count; }
+  int NKvadr() const { return squareCount_; }
+  void setNKvadr(int count) { squareCount_ = count; }
   // Only stored.
-  int Position() const { return m_position; }
-  void setPosition(int position) { m_position = position; }
+  int Position() const { return position_; }
+  void setPosition(int position) { position_ = position; }
 
   // Draws square k (1-based); squares are drawn as asked, in any order.
   void drawSquare(int k);
@@ -28,7 +28,7 @@ class TOrvikProgressBar : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  int m_squareCount = 0;
-  int m_position = 0;
-  QList<int> m_drawn;
+  int squareCount_ = 0;
+  int position_ = 0;
+  QList<int> drawn_;
 };

@@ -14,56 +14,56 @@ constexpr int kNextRepeatMs = 50;
 }  // namespace
 
 TOrvikScrollBar::TOrvikScrollBar(QWidget* parent) : QWidget(parent) {
-  m_up = new TOSBButton(this);
-  m_down = new TOSBButton(this);
-  m_thumbButton = new TOSBButton(this);
-  m_timer = new QTimer(this);
-  m_timer->setInterval(kFirstRepeatMs);
-  connect(m_timer, &QTimer::timeout, this, &TOrvikScrollBar::repeatTick);
+  up_ = new TOSBButton(this);
+  down_ = new TOSBButton(this);
+  thumbButton_ = new TOSBButton(this);
+  timer_ = new QTimer(this);
+  timer_->setInterval(kFirstRepeatMs);
+  connect(timer_, &QTimer::timeout, this, &TOrvikScrollBar::repeatTick);
 
-  connect(m_up, &TOSBButton::mousePressed, this,
+  connect(up_, &TOSBButton::mousePressed, this,
           [this](Qt::MouseButton b, Qt::MouseButtons, QPoint) { arrowPressed(true, b); });
-  connect(m_down, &TOSBButton::mousePressed, this,
+  connect(down_, &TOSBButton::mousePressed, this,
           [this](Qt::MouseButton b, Qt::MouseButtons, QPoint) { arrowPressed(false, b); });
-  connect(m_up, &TOSBButton::mouseReleased, this, &TOrvikScrollBar::stopTimer);
-  connect(m_down, &TOSBButton::mouseReleased, this, &TOrvikScrollBar::stopTimer);
+  connect(up_, &TOSBButton::mouseReleased, this, &TOrvikScrollBar::stopTimer);
+  connect(down_, &TOSBButton::mouseReleased, this, &TOrvikScrollBar::stopTimer);
   // The bar takes over the mouse once the thumb is pressed: the thumb's moves and release
   // are the bar's.
-  connect(m_thumbButton, &TOSBButton::mousePressed, this,
+  connect(thumbButton_, &TOSBButton::mousePressed, this,
           [this](Qt::MouseButton, Qt::MouseButtons, QPoint pos) { thumbPressed(pos); });
-  connect(m_thumbButton, &TOSBButton::mouseMoved, this,
-          [this](Qt::MouseButtons b, QPoint pos) { dragTo(b, m_thumbButton->mapTo(this, pos)); });
-  connect(m_thumbButton, &TOSBButton::mouseReleased, this, &TOrvikScrollBar::releasedOverBar);
+  connect(thumbButton_, &TOSBButton::mouseMoved, this,
+          [this](Qt::MouseButtons b, QPoint pos) { dragTo(b, thumbButton_->mapTo(this, pos)); });
+  connect(thumbButton_, &TOSBButton::mouseReleased, this, &TOrvikScrollBar::releasedOverBar);
 
   resize(15, 250);
   setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Standard, false));
 }
 
 void TOrvikScrollBar::setBtnLineUp(const QPixmap& picture) {
-  m_lineUp = picture;
-  m_up->setBtnUp(picture);
+  lineUp_ = picture;
+  up_->setBtnUp(picture);
   placeArrows();
 }
 void TOrvikScrollBar::setBtnLineUp_Down(const QPixmap& picture) {
-  m_lineUpDown = picture;
-  m_up->setBtnDown(picture);
+  lineUpDown_ = picture;
+  up_->setBtnDown(picture);
 }
 void TOrvikScrollBar::setBtnLineDown(const QPixmap& picture) {
-  m_lineDown = picture;
-  m_down->setBtnUp(picture);
+  lineDown_ = picture;
+  down_->setBtnUp(picture);
   placeArrows();
 }
 void TOrvikScrollBar::setBtnLineDown_Down(const QPixmap& picture) {
-  m_lineDownDown = picture;
-  m_down->setBtnDown(picture);
+  lineDownDown_ = picture;
+  down_->setBtnDown(picture);
 }
 void TOrvikScrollBar::setBegunok(const QPixmap& picture) {
-  m_thumb = picture;
-  m_thumbButton->setBtnUp(picture);
+  thumb_ = picture;
+  thumbButton_->setBtnUp(picture);
 }
 void TOrvikScrollBar::setBegunokDown(const QPixmap& picture) {
-  m_thumbDown = picture;
-  m_thumbButton->setBtnDown(picture);
+  thumbDown_ = picture;
+  thumbButton_->setBtnDown(picture);
 }
 
 void TOrvikScrollBar::setPictures(const orvik::ScrollBarPictures& pictures) {
@@ -73,54 +73,54 @@ void TOrvikScrollBar::setPictures(const orvik::ScrollBarPictures& pictures) {
   setBtnLineDown_Down(pictures.lineDownDown);
   setBegunok(pictures.thumb);
   setBegunokDown(pictures.thumbDown);
-  moveThumbTo(positionToPixel(m_position));
+  moveThumbTo(positionToPixel(position_));
   update();
 }
 
 void TOrvikScrollBar::setMin(int min) {
-  m_min = min;
-  m_position = std::clamp(m_position, m_min, std::max(m_min, m_max));
+  min_ = min;
+  position_ = std::clamp(position_, min_, std::max(min_, max_));
 }
 
 void TOrvikScrollBar::setMax(int max) {
-  m_max = max;
-  m_position = std::clamp(m_position, std::min(m_min, m_max), m_max);
+  max_ = max;
+  position_ = std::clamp(position_, std::min(min_, max_), max_);
 }
 
 void TOrvikScrollBar::setPosition(int position) {
-  m_position = std::clamp(position, m_min, std::max(m_min, m_max));
-  moveThumbTo(positionToPixel(m_position));
+  position_ = std::clamp(position, min_, std::max(min_, max_));
+  moveThumbTo(positionToPixel(position_));
 }
 
 void TOrvikScrollBar::setSmallChange(int step) {
-  m_smallChange = std::clamp(step, 1, 32767);
+  smallChange_ = std::clamp(step, 1, 32767);
 }
 void TOrvikScrollBar::setLargeChange(int step) {
-  m_largeChange = std::clamp(step, 1, 32767);
+  largeChange_ = std::clamp(step, 1, 32767);
 }
 
 int TOrvikScrollBar::along(const QWidget* w) const {
-  return m_kind == osbVertical ? w->height() : w->width();
+  return kind_ == osbVertical ? w->height() : w->width();
 }
 
 int TOrvikScrollBar::alongCoord(QPoint p) const {
-  return m_kind == osbVertical ? p.y() : p.x();
+  return kind_ == osbVertical ? p.y() : p.x();
 }
 
 int TOrvikScrollBar::positionToPixel(int v) const {
-  const int u = along(m_up);
-  const int d = along(m_down);
-  const int t = along(m_thumbButton);
+  const int u = along(up_);
+  const int d = along(down_);
+  const int t = along(thumbButton_);
   const int length = along(this);
   const int travel = length - u - d - t;
   const int end = length - d - t;
-  if (v <= m_min) return u;
-  if (v >= m_max) return end;
+  if (v <= min_) return u;
+  if (v >= max_) return end;
   // A bar too short for its thumb has no travel: everything sits at the start.
   if (travel <= 0) return u;
-  const int n = m_max - m_min + 1;
-  const int range = m_max - m_min;
-  const int i = v - m_min;
+  const int n = max_ - min_ + 1;
+  const int range = max_ - min_;
+  const int i = v - min_;
   if (n == 1 || travel < n) {
     // More positions than pixels: the first r pixels hold q + 1 positions, the rest q.
     const int q = n / travel;
@@ -137,68 +137,68 @@ int TOrvikScrollBar::positionToPixel(int v) const {
 }
 
 int TOrvikScrollBar::pixelToPosition(int x) const {
-  const int u = along(m_up);
-  const int d = along(m_down);
-  const int t = along(m_thumbButton);
+  const int u = along(up_);
+  const int d = along(down_);
+  const int t = along(thumbButton_);
   const int length = along(this);
   const int travel = length - u - d - t;
-  if (travel <= 0 || m_max <= m_min) return m_min;
-  const int n = m_max - m_min + 1;
-  const int range = m_max - m_min;
+  if (travel <= 0 || max_ <= min_) return min_;
+  const int n = max_ - min_ + 1;
+  const int range = max_ - min_;
   const int j = x - u;
   int v;
   if (n == 1 || travel < n) {
     const int q = n / travel;
     const int r = n % travel;
-    v = j <= r ? m_min + j * (q + 1) : m_min + r * (q + 1) + (j - r) * q;
+    v = j <= r ? min_ + j * (q + 1) : min_ + r * (q + 1) + (j - r) * q;
   } else {
     const int s = travel / range;
     const int e = travel % range;
     if (e == 0)
-      v = m_min + j / s;
+      v = min_ + j / s;
     else if (j <= (s + 1) * e)
-      v = m_min + j / (s + 1);
+      v = min_ + j / (s + 1);
     else
-      v = m_min + e + (j - (s + 1) * e) / s;
+      v = min_ + e + (j - (s + 1) * e) / s;
   }
-  return std::clamp(v, m_min, m_max);
+  return std::clamp(v, min_, max_);
 }
 
 void TOrvikScrollBar::placeArrows() {
-  m_up->move(0, 0);
-  if (m_kind == osbVertical)
-    m_down->move(0, height() - m_down->height());
+  up_->move(0, 0);
+  if (kind_ == osbVertical)
+    down_->move(0, height() - down_->height());
   else
-    m_down->move(width() - m_down->width(), 0);
+    down_->move(width() - down_->width(), 0);
 }
 
 void TOrvikScrollBar::moveThumbTo(int pixel) {
-  if (m_kind == osbVertical)
-    m_thumbButton->move(0, pixel);
+  if (kind_ == osbVertical)
+    thumbButton_->move(0, pixel);
   else
-    m_thumbButton->move(pixel, 0);
+    thumbButton_->move(pixel, 0);
 }
 
 void TOrvikScrollBar::resizeEvent(QResizeEvent*) {
   placeArrows();
-  moveThumbTo(positionToPixel(m_position));
+  moveThumbTo(positionToPixel(position_));
 }
 
 void TOrvikScrollBar::paintEvent(QPaintEvent*) {
   placeArrows();
   // Until the user first scrolls, the thumb follows the position at every paint; afterwards
   // only the scrolling actions and setPosition move it.
-  if (m_action == NoAction) moveThumbTo(positionToPixel(m_position));
+  if (action_ == NoAction) moveThumbTo(positionToPixel(position_));
   QPainter p(this);
-  p.fillRect(rect(), m_color);
-  if (!m_paging) return;
-  const int start = along(m_up);
-  const int thumbStart = alongCoord(m_thumbButton->pos());
-  const int thumbEnd = thumbStart + along(m_thumbButton);
-  const int end = along(this) - along(m_down);
-  const QColor before = m_action == PageUp ? m_darkColor : m_color;
-  const QColor after = m_action == PageDown ? m_darkColor : m_color;
-  if (m_kind == osbVertical) {
+  p.fillRect(rect(), color_);
+  if (!paging_) return;
+  const int start = along(up_);
+  const int thumbStart = alongCoord(thumbButton_->pos());
+  const int thumbEnd = thumbStart + along(thumbButton_);
+  const int end = along(this) - along(down_);
+  const QColor before = action_ == PageUp ? darkColor_ : color_;
+  const QColor after = action_ == PageDown ? darkColor_ : color_;
+  if (kind_ == osbVertical) {
     p.fillRect(QRect(0, start, width(), thumbStart - start), before);
     p.fillRect(QRect(0, thumbEnd, width(), end - thumbEnd), after);
   } else {
@@ -208,54 +208,54 @@ void TOrvikScrollBar::paintEvent(QPaintEvent*) {
 }
 
 void TOrvikScrollBar::trackRepaint() {
-  m_paging = false;
+  paging_ = false;
   update();
 }
 
 void TOrvikScrollBar::pagingRepaint() {
-  m_paging = true;
+  paging_ = true;
   update();
 }
 
 void TOrvikScrollBar::fire(int code) {
-  emit scrolled(code, m_position);
+  emit scrolled(code, position_);
 }
 
 void TOrvikScrollBar::stopTimer() {
-  m_timer->stop();
-  m_timer->setInterval(kFirstRepeatMs);
+  timer_->stop();
+  timer_->setInterval(kFirstRepeatMs);
 }
 
 void TOrvikScrollBar::armTimer() {
-  m_timer->setInterval(kFirstRepeatMs);
-  m_timer->start();
+  timer_->setInterval(kFirstRepeatMs);
+  timer_->start();
 }
 
 bool TOrvikScrollBar::lineStep(bool up) {
-  m_action = up ? LineUp : LineDown;
-  if (m_position == (up ? m_min : m_max)) {
+  action_ = up ? LineUp : LineDown;
+  if (position_ == (up ? min_ : max_)) {
     stopTimer();
     return false;
   }
-  m_position = up ? std::max(m_min, m_position - m_smallChange)
-                  : std::min(m_max, m_position + m_smallChange);
-  moveThumbTo(positionToPixel(m_position));
+  position_ =
+      up ? std::max(min_, position_ - smallChange_) : std::min(max_, position_ + smallChange_);
+  moveThumbTo(positionToPixel(position_));
   fire(up ? scLineUp : scLineDown);
   return true;
 }
 
 bool TOrvikScrollBar::pageUpStep() {
-  m_action = PageUp;
-  if (m_position == m_min) {
+  action_ = PageUp;
+  if (position_ == min_) {
     stopTimer();
     fire(scPageUp);
     trackRepaint();
     return false;
   }
-  m_timer->setInterval(kNextRepeatMs);
-  m_position = std::max(m_min, m_position - m_largeChange);
-  moveThumbTo(positionToPixel(m_position));
-  if (alongCoord(m_thumbButton->pos()) > m_pressCoord) {
+  timer_->setInterval(kNextRepeatMs);
+  position_ = std::max(min_, position_ - largeChange_);
+  moveThumbTo(positionToPixel(position_));
+  if (alongCoord(thumbButton_->pos()) > pressCoord_) {
     pagingRepaint();
     fire(scPageUp);
     return true;
@@ -267,16 +267,16 @@ bool TOrvikScrollBar::pageUpStep() {
 }
 
 bool TOrvikScrollBar::pageDownStep() {
-  m_action = PageDown;
-  if (m_position == m_max) {
+  action_ = PageDown;
+  if (position_ == max_) {
     stopTimer();
     trackRepaint();
     return false;
   }
-  m_timer->setInterval(kNextRepeatMs);
-  m_position = std::min(m_max, m_position + m_largeChange);
-  moveThumbTo(positionToPixel(m_position));
-  if (alongCoord(m_thumbButton->pos()) < m_pressCoord) {
+  timer_->setInterval(kNextRepeatMs);
+  position_ = std::min(max_, position_ + largeChange_);
+  moveThumbTo(positionToPixel(position_));
+  if (alongCoord(thumbButton_->pos()) < pressCoord_) {
     pagingRepaint();
     fire(scPageDown);
     return true;
@@ -288,11 +288,11 @@ bool TOrvikScrollBar::pageDownStep() {
 }
 
 void TOrvikScrollBar::repeatTick() {
-  switch (m_action) {
+  switch (action_) {
     case LineUp:
     case LineDown:
-      if (m_position != (m_action == LineUp ? m_min : m_max)) m_timer->setInterval(kNextRepeatMs);
-      lineStep(m_action == LineUp);
+      if (position_ != (action_ == LineUp ? min_ : max_)) timer_->setInterval(kNextRepeatMs);
+      lineStep(action_ == LineUp);
       break;
     case PageUp:
       pageUpStep();
@@ -301,7 +301,7 @@ void TOrvikScrollBar::repeatTick() {
       pageDownStep();
       break;
     default:
-      m_timer->stop();
+      timer_->stop();
       break;
   }
 }
@@ -316,10 +316,10 @@ void TOrvikScrollBar::arrowPressed(bool up, Qt::MouseButton) {
 void TOrvikScrollBar::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const int coord = alongCoord(event->position().toPoint());
-  const int thumbStart = alongCoord(m_thumbButton->pos());
-  const int thumbEnd = thumbStart + along(m_thumbButton);
-  m_dragAllowed = false;
-  m_pressCoord = coord;
+  const int thumbStart = alongCoord(thumbButton_->pos());
+  const int thumbEnd = thumbStart + along(thumbButton_);
+  dragAllowed_ = false;
+  pressCoord_ = coord;
   QPointer<TOrvikScrollBar> self(this);
   // The first step happens at once; only when it leaves the thumb short of the pointer does
   // the repetition start, so a held press never pages past the pointer.
@@ -331,8 +331,8 @@ void TOrvikScrollBar::mousePressEvent(QMouseEvent* event) {
 }
 
 void TOrvikScrollBar::thumbPressed(QPoint posInThumb) {
-  m_grabOffset = alongCoord(posInThumb);
-  m_dragAllowed = true;
+  grabOffset_ = alongCoord(posInThumb);
+  dragAllowed_ = true;
 }
 
 void TOrvikScrollBar::mouseMoveEvent(QMouseEvent* event) {
@@ -340,19 +340,19 @@ void TOrvikScrollBar::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TOrvikScrollBar::dragTo(Qt::MouseButtons buttons, QPoint posInBar) {
-  if (!m_dragAllowed || buttons != Qt::LeftButton) return;
-  m_action = Drag;
-  const int g = alongCoord(posInBar) - m_grabOffset;
-  const int first = positionToPixel(m_min);
-  const int last = positionToPixel(m_max);
+  if (!dragAllowed_ || buttons != Qt::LeftButton) return;
+  action_ = Drag;
+  const int g = alongCoord(posInBar) - grabOffset_;
+  const int first = positionToPixel(min_);
+  const int last = positionToPixel(max_);
   if (first < g && g < last) {
     moveThumbTo(g);
-    m_position = pixelToPosition(g);
+    position_ = pixelToPosition(g);
   } else if (g >= last) {
-    m_position = m_max;
+    position_ = max_;
     moveThumbTo(last);
   } else {
-    m_position = m_min;
+    position_ = min_;
     moveThumbTo(first);
   }
   fire(scTrack);
@@ -364,9 +364,9 @@ void TOrvikScrollBar::mouseReleaseEvent(QMouseEvent*) {
 
 void TOrvikScrollBar::releasedOverBar() {
   trackRepaint();
-  m_timer->stop();
-  m_dragAllowed = true;
+  timer_->stop();
+  dragAllowed_ = true;
   // The thumb keeps its pressed look until it next sees a release of its own.
-  m_thumbButton->setPressed(true);
-  m_thumbButton->repaint();
+  thumbButton_->setPressed(true);
+  thumbButton_->repaint();
 }

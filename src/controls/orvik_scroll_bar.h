@@ -36,45 +36,45 @@ class TOrvikScrollBar : public QWidget {
   explicit TOrvikScrollBar(QWidget* parent = nullptr);
 
   // Orientation; setting it only stores it (give the matching pictures too).
-  TOScrollBarKind Kind() const { return m_kind; }
-  void setKind(TOScrollBarKind kind) { m_kind = kind; }
+  TOScrollBarKind Kind() const { return kind_; }
+  void setKind(TOScrollBarKind kind) { kind_ = kind; }
 
   // The six pictures. Each assignment copies the picture and hands it to its child, which
   // takes the picture's size.
-  QPixmap btnLineUp() const { return m_lineUp; }
+  QPixmap btnLineUp() const { return lineUp_; }
   void setBtnLineUp(const QPixmap& picture);
-  QPixmap btnLineUp_Down() const { return m_lineUpDown; }
+  QPixmap btnLineUp_Down() const { return lineUpDown_; }
   void setBtnLineUp_Down(const QPixmap& picture);
-  QPixmap btnLineDown() const { return m_lineDown; }
+  QPixmap btnLineDown() const { return lineDown_; }
   void setBtnLineDown(const QPixmap& picture);
-  QPixmap btnLineDown_Down() const { return m_lineDownDown; }
+  QPixmap btnLineDown_Down() const { return lineDownDown_; }
   void setBtnLineDown_Down(const QPixmap& picture);
-  QPixmap Begunok() const { return m_thumb; }
+  QPixmap Begunok() const { return thumb_; }
   void setBegunok(const QPixmap& picture);
-  QPixmap BegunokDown() const { return m_thumbDown; }
+  QPixmap BegunokDown() const { return thumbDown_; }
   void setBegunokDown(const QPixmap& picture);
   // All six from the skin; also places the children again.
   void setPictures(const orvik::ScrollBarPictures& pictures);
 
   // Track colour and the colour of the part being paged over; setting only stores.
-  QColor Color() const { return m_color; }
-  void setColor(const QColor& color) { m_color = color; }
-  QColor DarkColor() const { return m_darkColor; }
-  void setDarkColor(const QColor& color) { m_darkColor = color; }
+  QColor Color() const { return color_; }
+  void setColor(const QColor& color) { color_ = color; }
+  QColor DarkColor() const { return darkColor_; }
+  void setDarkColor(const QColor& color) { darkColor_ = color; }
 
   // Range. Setting Min or Max clamps Position into the new range without moving the thumb or
   // repainting: owners set Max, then Position.
-  int Min() const { return m_min; }
+  int Min() const { return min_; }
   void setMin(int min);
-  int Max() const { return m_max; }
+  int Max() const { return max_; }
   void setMax(int max);
   // Setting Position clamps it to [Min, Max] and moves the thumb.
-  int Position() const { return m_position; }
+  int Position() const { return position_; }
   void setPosition(int position);
   // Line and page steps, 1..32767 (other values are brought into that range).
-  int SmallChange() const { return m_smallChange; }
+  int SmallChange() const { return smallChange_; }
   void setSmallChange(int step);
-  int LargeChange() const { return m_largeChange; }
+  int LargeChange() const { return largeChange_; }
   void setLargeChange(int step);
 
   // The thumb's top (or left) for a position, and the position for a thumb top (or left)
@@ -83,13 +83,13 @@ class TOrvikScrollBar : public QWidget {
   int pixelToPosition(int pixel) const;
 
   // Children and internal state, for the owning window's layout and for tests.
-  TOSBButton* upButton() const { return m_up; }
-  TOSBButton* downButton() const { return m_down; }
-  TOSBButton* thumb() const { return m_thumbButton; }
-  int scrollAction() const { return m_action; }
-  bool dragAllowed() const { return m_dragAllowed; }
+  TOSBButton* upButton() const { return up_; }
+  TOSBButton* downButton() const { return down_; }
+  TOSBButton* thumb() const { return thumbButton_; }
+  int scrollAction() const { return action_; }
+  bool dragAllowed() const { return dragAllowed_; }
   // The repeat timer (300 ms at first, 50 ms while repeating) and what its tick does.
-  QTimer* repeatTimer() const { return m_timer; }
+  QTimer* repeatTimer() const { return timer_; }
   void repeatTick();
 
  signals:
@@ -122,22 +122,22 @@ class TOrvikScrollBar : public QWidget {
   void trackRepaint();
   void pagingRepaint();
 
-  TOScrollBarKind m_kind = osbVertical;
-  QPixmap m_lineUp, m_lineUpDown, m_lineDown, m_lineDownDown, m_thumb, m_thumbDown;
-  QColor m_color{238, 230, 201};
-  QColor m_darkColor{148, 139, 110};
-  int m_min = 0;
-  int m_max = 10;
-  int m_position = 0;
-  int m_smallChange = 1;
-  int m_largeChange = 2;
-  TOSBButton* m_up = nullptr;
-  TOSBButton* m_down = nullptr;
-  TOSBButton* m_thumbButton = nullptr;
-  QTimer* m_timer = nullptr;
-  int m_action = NoAction;
-  bool m_dragAllowed = false;
-  bool m_paging = false;  // the paged-over part is darkened
-  int m_pressCoord = 0;
-  int m_grabOffset = 0;
+  TOScrollBarKind kind_ = osbVertical;
+  QPixmap lineUp_, lineUpDown_, lineDown_, lineDownDown_, thumb_, thumbDown_;
+  QColor color_{238, 230, 201};
+  QColor darkColor_{148, 139, 110};
+  int min_ = 0;
+  int max_ = 10;
+  int position_ = 0;
+  int smallChange_ = 1;
+  int largeChange_ = 2;
+  TOSBButton* up_ = nullptr;
+  TOSBButton* down_ = nullptr;
+  TOSBButton* thumbButton_ = nullptr;
+  QTimer* timer_ = nullptr;
+  int action_ = NoAction;
+  bool dragAllowed_ = false;
+  bool paging_ = false;  // the paged-over part is darkened
+  int pressCoord_ = 0;
+  int grabOffset_ = 0;
 };

@@ -18,18 +18,18 @@ constexpr int kRepeatMs = 200;
 TOrvikTrackBar::TOrvikTrackBar(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
-  m_thumb = new TOSBButton(this);
-  m_thumb->setGeometry(0, 0, 11, 24);
-  m_thumb->setMouseTracking(true);
-  m_timer = new QTimer(this);
-  m_timer->setInterval(kRepeatMs);
-  connect(m_timer, &QTimer::timeout, this, &TOrvikTrackBar::repeatTick);
-  connect(m_thumb, &TOSBButton::mousePressed, this,
-          [this](Qt::MouseButton, Qt::MouseButtons, QPoint) { m_dragAllowed = true; });
-  connect(m_thumb, &TOSBButton::mouseMoved, this, [this](Qt::MouseButtons b, QPoint pos) {
-    pointerMoved(b, m_thumb->mapTo(this, pos).x());
+  thumb_ = new TOSBButton(this);
+  thumb_->setGeometry(0, 0, 11, 24);
+  thumb_->setMouseTracking(true);
+  timer_ = new QTimer(this);
+  timer_->setInterval(kRepeatMs);
+  connect(timer_, &QTimer::timeout, this, &TOrvikTrackBar::repeatTick);
+  connect(thumb_, &TOSBButton::mousePressed, this,
+          [this](Qt::MouseButton, Qt::MouseButtons, QPoint) { dragAllowed_ = true; });
+  connect(thumb_, &TOSBButton::mouseMoved, this, [this](Qt::MouseButtons b, QPoint pos) {
+    pointerMoved(b, thumb_->mapTo(this, pos).x());
   });
-  connect(m_thumb, &TOSBButton::mouseReleased, this, &TOrvikTrackBar::released);
+  connect(thumb_, &TOSBButton::mouseReleased, this, &TOrvikTrackBar::released);
   resize(200, 27);
   const orvik::TrackBarPictures pictures = orvik::trackBarPictures();
   setBegunok(pictures.thumb);
@@ -37,88 +37,88 @@ TOrvikTrackBar::TOrvikTrackBar(QWidget* parent) : QWidget(parent) {
 }
 
 void TOrvikTrackBar::setBegunok(const QPixmap& picture) {
-  m_thumbPicture = picture;
-  m_thumb->setBtnUp(picture);
+  thumbPicture_ = picture;
+  thumb_->setBtnUp(picture);
   rebuildTicks();
   placeThumb();
 }
 
 void TOrvikTrackBar::setBegunokDown(const QPixmap& picture) {
-  m_thumbDownPicture = picture;
-  m_thumb->setBtnDown(picture);
+  thumbDownPicture_ = picture;
+  thumb_->setBtnDown(picture);
 }
 
 void TOrvikTrackBar::setColor(const QColor& color) {
-  m_color = color;
+  color_ = color;
   update();
 }
 
 void TOrvikTrackBar::setColorTicks(const QColor& color) {
-  m_colorTicks = color;
+  colorTicks_ = color;
   update();
 }
 
 void TOrvikTrackBar::setMinPos(int minPos) {
-  m_minPos = std::max(1, minPos);
+  minPos_ = std::max(1, minPos);
   rebuildTicks();
   update();
 }
 
 void TOrvikTrackBar::setMaxPos(int maxPos) {
-  m_maxPos = maxPos;
+  maxPos_ = maxPos;
   rebuildTicks();
   update();
 }
 
 void TOrvikTrackBar::setPosition(int position) {
-  if (position < m_minPos || position > m_maxPos)
-    qWarning("TOrvikTrackBar::setPosition: %d outside %d..%d", position, m_minPos, m_maxPos);
-  m_position = position;
+  if (position < minPos_ || position > maxPos_)
+    qWarning("TOrvikTrackBar::setPosition: %d outside %d..%d", position, minPos_, maxPos_);
+  position_ = position;
   placeThumb();
 }
 
 void TOrvikTrackBar::setFirstBarPos(int x) {
-  m_firstBarPos = x;
+  firstBarPos_ = x;
   rebuildTicks();
   placeThumb();
   update();
 }
 
 int TOrvikTrackBar::tick(int position) const {
-  if (m_ticks.isEmpty()) return m_firstBarPos;
-  const int i = std::clamp(position - m_minPos, 0, static_cast<int>(m_ticks.size()) - 1);
-  return m_ticks[i];
+  if (ticks_.isEmpty()) return firstBarPos_;
+  const int i = std::clamp(position - minPos_, 0, static_cast<int>(ticks_.size()) - 1);
+  return ticks_[i];
 }
 
 void TOrvikTrackBar::rebuildTicks() {
-  const int n = m_maxPos - m_minPos + 1;
-  const int f = m_firstBarPos;
+  const int n = maxPos_ - minPos_ + 1;
+  const int f = firstBarPos_;
   if (n < 1) {
-    m_ticks = {f};
+    ticks_ = {f};
     return;
   }
-  m_ticks = QVector<int>(n, f);
+  ticks_ = QVector<int>(n, f);
   if (n == 1) return;
-  const int travel = width() - m_thumb->width();
+  const int travel = width() - thumb_->width();
   const int s = travel / (n - 1);
-  auto at = [&](int position) -> int& { return m_ticks[position - m_minPos]; };
+  auto at = [&](int position) -> int& { return ticks_[position - minPos_]; };
   if (s <= 1) {
     // Too many positions for two pixels each: spread them evenly over the travel.
-    for (int i = 0; i < n; ++i) m_ticks[i] = f + static_cast<int>((qint64(i) * travel) / (n - 1));
+    for (int i = 0; i < n; ++i) ticks_[i] = f + static_cast<int>((qint64(i) * travel) / (n - 1));
     return;
   }
-  at(m_minPos) = f;
-  at(m_maxPos) = travel + f;
-  for (int i = m_minPos + 1; i < m_maxPos; ++i) at(i) = (i - m_minPos) * s + f;
+  at(minPos_) = f;
+  at(maxPos_) = travel + f;
+  for (int i = minPos_ + 1; i < maxPos_; ++i) at(i) = (i - minPos_) * s + f;
   // The division leaves an excess before the last tick; widen every q-th gap by one pixel.
-  int excess = at(m_maxPos) - at(m_maxPos - 1) - s;
+  int excess = at(maxPos_) - at(maxPos_ - 1) - s;
   if (excess <= 0) return;
   const int interior = n - 2;
   const int q = interior / excess;
   const int rr = interior % excess;
   if (q <= 0) return;
-  for (int j = m_minPos + 1 + rr / 2; j <= m_maxPos - 2; ++j) {
-    if (excess > 0 && (j - m_minPos) % q == 0) {
+  for (int j = minPos_ + 1 + rr / 2; j <= maxPos_ - 2; ++j) {
+    if (excess > 0 && (j - minPos_) % q == 0) {
       --excess;
       // The extra pixel that would use up the excess is left out: that gap stays s wide.
       at(j + 1) = at(j) + s + (excess > 0 ? 1 : 0);
@@ -129,7 +129,7 @@ void TOrvikTrackBar::rebuildTicks() {
 }
 
 void TOrvikTrackBar::placeThumb() {
-  m_thumb->move(tick(m_position) - m_firstBarPos, 0);
+  thumb_->move(tick(position_) - firstBarPos_, 0);
 }
 
 void TOrvikTrackBar::resizeEvent(QResizeEvent*) {
@@ -140,39 +140,39 @@ void TOrvikTrackBar::resizeEvent(QResizeEvent*) {
 void TOrvikTrackBar::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const int w = width();
-  p.fillRect(rect(), m_color);
+  p.fillRect(rect(), color_);
   p.fillRect(QRect(QPoint(0, 8), QPoint(w - 1, 12)), QColor(161, 154, 123));
   orvik::gdiPolyline(p, QColor(255, 255, 255), {{0, 13}, {0, 8}, {w, 8}});
   orvik::gdiPolyline(p, QColor(66, 61, 48), {{0, 13}, {w - 1, 13}, {w - 1, 7}});
-  for (int i = m_minPos; i <= m_maxPos; ++i)
-    orvik::gdiPolyline(p, m_colorTicks, {{tick(i), 22}, {tick(i), 27}});
+  for (int i = minPos_; i <= maxPos_; ++i)
+    orvik::gdiPolyline(p, colorTicks_, {{tick(i), 22}, {tick(i), 27}});
 }
 
 void TOrvikTrackBar::stepUp(int n) {
-  m_position = std::min(m_maxPos, m_position + n);
+  position_ = std::min(maxPos_, position_ + n);
   placeThumb();
 }
 
 void TOrvikTrackBar::stepDown(int n) {
-  m_position = std::max(m_minPos, m_position - n);
+  position_ = std::max(minPos_, position_ - n);
   placeThumb();
 }
 
 void TOrvikTrackBar::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_PageUp:
-      stepUp(m_pageSize);
+      stepUp(pageSize_);
       break;
     case Qt::Key_PageDown:
-      stepDown(m_pageSize);
+      stepDown(pageSize_);
       break;
     case Qt::Key_Left:
     case Qt::Key_Down:
-      stepDown(m_lineSize);
+      stepDown(lineSize_);
       break;
     case Qt::Key_Up:
     case Qt::Key_Right:
-      stepUp(m_lineSize);
+      stepUp(lineSize_);
       break;
     default:
       QWidget::keyPressEvent(event);
@@ -185,29 +185,29 @@ void TOrvikTrackBar::mousePressEvent(QMouseEvent* event) {
   QPointer<TOrvikTrackBar> self(this);
   emit mousePressed(event->button(), event->modifiers(), event->position().toPoint());
   if (!self) return;
-  if (event->button() == Qt::LeftButton) m_leftHeld = true;
+  if (event->button() == Qt::LeftButton) leftHeld_ = true;
   setFocus(Qt::MouseFocusReason);
-  m_dragAllowed = false;
-  m_timer->start();
-  m_pressX = event->position().toPoint().x();
-  m_steppingUp = m_pressX >= m_thumb->x() + m_thumb->width();
-  if (m_steppingUp)
-    stepUp(m_lineSize);
+  dragAllowed_ = false;
+  timer_->start();
+  pressX_ = event->position().toPoint().x();
+  steppingUp_ = pressX_ >= thumb_->x() + thumb_->width();
+  if (steppingUp_)
+    stepUp(lineSize_);
   else
-    stepDown(m_lineSize);
+    stepDown(lineSize_);
 }
 
 void TOrvikTrackBar::repeatTick() {
-  if (m_steppingUp) {
-    if (m_thumb->x() + m_thumb->width() < m_pressX)
-      stepUp(m_lineSize);
+  if (steppingUp_) {
+    if (thumb_->x() + thumb_->width() < pressX_)
+      stepUp(lineSize_);
     else
-      m_timer->stop();
+      timer_->stop();
   } else {
-    if (m_pressX < m_thumb->x() + m_firstBarPos)
-      stepDown(m_lineSize);
+    if (pressX_ < thumb_->x() + firstBarPos_)
+      stepDown(lineSize_);
     else
-      m_timer->stop();
+      timer_->stop();
   }
 }
 
@@ -216,35 +216,35 @@ void TOrvikTrackBar::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TOrvikTrackBar::pointerMoved(Qt::MouseButtons buttons, int x) {
-  if (buttons == Qt::LeftButton && m_dragAllowed && m_maxPos > m_minPos) {
-    const int f = m_firstBarPos;
-    for (int i = m_minPos; i < m_maxPos; ++i) {
+  if (buttons == Qt::LeftButton && dragAllowed_ && maxPos_ > minPos_) {
+    const int f = firstBarPos_;
+    for (int i = minPos_; i < maxPos_; ++i) {
       if (tick(i) <= x && x < tick(i + 1) - f) {
-        m_thumb->move(tick(i) - f, 0);
-        m_position = i;
+        thumb_->move(tick(i) - f, 0);
+        position_ = i;
         break;
       }
       if (tick(i + 1) - f <= x && x <= tick(i + 1)) {
-        m_thumb->move(tick(i + 1) - f, 0);
-        m_position = i + 1;
+        thumb_->move(tick(i + 1) - f, 0);
+        position_ = i + 1;
         break;
       }
     }
-    if (x < tick(m_minPos)) {
-      m_thumb->move(0, 0);
-      m_position = m_minPos;
+    if (x < tick(minPos_)) {
+      thumb_->move(0, 0);
+      position_ = minPos_;
     }
-    if (x >= tick(m_maxPos)) {
-      m_thumb->move(width() - m_thumb->width(), 0);
-      m_position = m_maxPos;
+    if (x >= tick(maxPos_)) {
+      thumb_->move(width() - thumb_->width(), 0);
+      position_ = maxPos_;
     }
   }
   emit changed();
 }
 
 void TOrvikTrackBar::mouseReleaseEvent(QMouseEvent* event) {
-  const bool wasHeld = m_leftHeld;
-  if (event->button() == Qt::LeftButton) m_leftHeld = false;
+  const bool wasHeld = leftHeld_;
+  if (event->button() == Qt::LeftButton) leftHeld_ = false;
   QPointer<TOrvikTrackBar> self(this);
   released();
   emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
@@ -254,8 +254,8 @@ void TOrvikTrackBar::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TOrvikTrackBar::released() {
-  m_timer->stop();
-  m_dragAllowed = true;
-  m_thumb->setPressed(false);
-  m_thumb->repaint();
+  timer_->stop();
+  dragAllowed_ = true;
+  thumb_->setPressed(false);
+  thumb_->repaint();
 }

@@ -24,41 +24,41 @@ class TOrvikTrackBar : public QWidget {
   explicit TOrvikTrackBar(QWidget* parent = nullptr);
 
   // Thumb pictures; the thumb takes the size of Begunok.
-  QPixmap Begunok() const { return m_thumbPicture; }
+  QPixmap Begunok() const { return thumbPicture_; }
   void setBegunok(const QPixmap& picture);
-  QPixmap BegunokDown() const { return m_thumbDownPicture; }
+  QPixmap BegunokDown() const { return thumbDownPicture_; }
   void setBegunokDown(const QPixmap& picture);
 
   // Background and tick colours; setting repaints.
-  QColor Color() const { return m_color; }
+  QColor Color() const { return color_; }
   void setColor(const QColor& color);
-  QColor ColorTicks() const { return m_colorTicks; }
+  QColor ColorTicks() const { return colorTicks_; }
   void setColorTicks(const QColor& color);
 
   // Range (MinPos never below 1); setting either rebuilds the ticks and repaints.
-  int MinPos() const { return m_minPos; }
+  int MinPos() const { return minPos_; }
   void setMinPos(int minPos);
-  int MaxPos() const { return m_maxPos; }
+  int MaxPos() const { return maxPos_; }
   void setMaxPos(int maxPos);
   // Stores the position and moves the thumb to its tick. Callers pass a position within
   // [MinPos, MaxPos]; one outside is kept but the thumb goes to the nearest end.
-  int Position() const { return m_position; }
+  int Position() const { return position_; }
   void setPosition(int position);
-  int PageSize() const { return m_pageSize; }
-  void setPageSize(int size) { m_pageSize = size; }
-  int LineSize() const { return m_lineSize; }
-  void setLineSize(int size) { m_lineSize = size; }
+  int PageSize() const { return pageSize_; }
+  void setPageSize(int size) { pageSize_ = size; }
+  int LineSize() const { return lineSize_; }
+  void setLineSize(int size) { lineSize_ = size; }
   // The x of the first tick; the thumb's left is a tick's x minus this.
-  int FirstBarPos() const { return m_firstBarPos; }
+  int FirstBarPos() const { return firstBarPos_; }
   void setFirstBarPos(int x);
 
   // The x of the tick of a position in [MinPos, MaxPos], from the table built for the
   // current width and thumb.
   int tick(int position) const;
-  TOSBButton* thumb() const { return m_thumb; }
-  bool dragAllowed() const { return m_dragAllowed; }
+  TOSBButton* thumb() const { return thumb_; }
+  bool dragAllowed() const { return dragAllowed_; }
   // The 200 ms repeat timer of a press on the groove, and what its tick does.
-  QTimer* repeatTimer() const { return m_timer; }
+  QTimer* repeatTimer() const { return timer_; }
   void repeatTick();
 
  signals:
@@ -84,20 +84,20 @@ class TOrvikTrackBar : public QWidget {
   void pointerMoved(Qt::MouseButtons buttons, int x);
   void released();
 
-  QPixmap m_thumbPicture, m_thumbDownPicture;
-  QColor m_color{238, 230, 201};
-  QColor m_colorTicks{66, 61, 48};
-  int m_minPos = 1;
-  int m_maxPos = 10;
-  int m_position = 1;
-  int m_pageSize = 1;
-  int m_lineSize = 1;
-  int m_firstBarPos = 5;
-  QVector<int> m_ticks;  // m_ticks[i - MinPos] is the x of position i's tick
-  TOSBButton* m_thumb = nullptr;
-  QTimer* m_timer = nullptr;
-  bool m_dragAllowed = false;
-  bool m_steppingUp = false;
-  int m_pressX = 0;
-  bool m_leftHeld = false;
+  QPixmap thumbPicture_, thumbDownPicture_;
+  QColor color_{238, 230, 201};
+  QColor colorTicks_{66, 61, 48};
+  int minPos_ = 1;
+  int maxPos_ = 10;
+  int position_ = 1;
+  int pageSize_ = 1;
+  int lineSize_ = 1;
+  int firstBarPos_ = 5;
+  QVector<int> ticks_;  // ticks_[i - MinPos] is the x of position i's tick
+  TOSBButton* thumb_ = nullptr;
+  QTimer* timer_ = nullptr;
+  bool dragAllowed_ = false;
+  bool steppingUp_ = false;
+  int pressX_ = 0;
+  bool leftHeld_ = false;
 };

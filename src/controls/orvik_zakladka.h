@@ -35,7 +35,7 @@ class TOrvikZakladka : public QWidget {
   ~TOrvikZakladka() override;
 
   // Background with all tabs at rest; a change repaints the strip.
-  QPixmap MainPicture() const { return m_main; }
+  QPixmap MainPicture() const { return main_; }
   void setMainPicture(const QPixmap& picture);
   // Hover look of tab i (1 to 15).
   QPixmap chap(int i) const;
@@ -47,7 +47,7 @@ class TOrvikZakladka : public QWidget {
   void setPictures(const orvik::TabStripPictures& pictures);
 
   // Text of the hint; a different value repaints the hint window and fires OnChapterName.
-  QString ChapterName() const { return m_chapterName; }
+  QString ChapterName() const { return chapterName_; }
   void setChapterName(const QString& name);
 
   // Set by the owner on every highlight change: true only while it wants chapter names.
@@ -56,10 +56,10 @@ class TOrvikZakladka : public QWidget {
   bool sticky = false;
 
   // Tab states: 0 none; the selected tab starts at -1 (none).
-  int pointerTab() const { return m_pointer; }
-  int highlightedTab() const { return m_highlighted; }
-  int selectedTab() const { return m_selected; }
-  int lastSelectedTab() const { return m_lastSelected; }
+  int pointerTab() const { return pointer_; }
+  int highlightedTab() const { return highlighted_; }
+  int selectedTab() const { return selected_; }
+  int lastSelectedTab() const { return lastSelected_; }
 
   // Restores the last selected tab's 35-pixel area; selected := 0.
   void clearSelection();
@@ -73,8 +73,8 @@ class TOrvikZakladka : public QWidget {
   void Refresh();
 
   // The hint window (owned) and its hide timer (null before the first hint).
-  TOrvikHintWindow* hintWindow() const { return m_hint; }
-  QTimer* hintHideTimer() const { return m_hideTimer; }
+  TOrvikHintWindow* hintWindow() const { return hint_; }
+  QTimer* hintHideTimer() const { return hideTimer_; }
   // What the hide timer's tick does: hide the hint window and stop the timer.
   void hideHintNow();
 
@@ -110,16 +110,16 @@ class TOrvikZakladka : public QWidget {
   void hintStep();
   static bool isTab(int i) { return i >= 1 && i <= 15; }
 
-  QPixmap m_main;
-  QPixmap m_chap[15];
-  QPixmap m_chapSel[15];
-  QString m_chapterName;
-  QImage* m_surface;
-  int m_pointer = 0;
-  int m_highlighted = 0;
-  int m_selected = -1;
-  int m_lastSelected = 0;
-  bool m_pressedOnTab = false;
-  TOrvikHintWindow* m_hint = nullptr;
-  QTimer* m_hideTimer = nullptr;
+  QPixmap main_;
+  QPixmap chap_[15];
+  QPixmap chapSel_[15];
+  QString chapterName_;
+  QImage* surface_;
+  int pointer_ = 0;
+  int highlighted_ = 0;
+  int selected_ = -1;
+  int lastSelected_ = 0;
+  bool pressedOnTab_ = false;
+  TOrvikHintWindow* hint_ = nullptr;
+  QTimer* hideTimer_ = nullptr;
 };

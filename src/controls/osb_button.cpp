@@ -9,29 +9,29 @@ TOSBButton::TOSBButton(QWidget* parent) : QWidget(parent) {
 }
 
 void TOSBButton::setBtnUp(const QPixmap& picture) {
-  m_up = picture;
+  up_ = picture;
   const QSize size = picture.deviceIndependentSize().toSize();
   if (size.width() > 0 && size.height() > 0) resize(size);
   update();
 }
 
 void TOSBButton::setBtnDown(const QPixmap& picture) {
-  m_down = picture;
+  down_ = picture;
   update();
 }
 
 void TOSBButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const QPixmap& source = m_pressed ? m_down : m_up;
+  const QPixmap& source = pressed_ ? down_ : up_;
   if (source.isNull()) return;
-  const QRect r(QPoint(0, 0), m_up.isNull() ? source.size() : m_up.size());
+  const QRect r(QPoint(0, 0), up_.isNull() ? source.size() : up_.size());
   p.drawPixmap(r, source, r);
 }
 
 void TOSBButton::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    m_leftHeld = true;
-    m_pressed = true;
+    leftHeld_ = true;
+    pressed_ = true;
     repaint();
   }
   emit mousePressed(event->button(), event->buttons(), event->position().toPoint());
@@ -42,9 +42,9 @@ void TOSBButton::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TOSBButton::mouseReleaseEvent(QMouseEvent* event) {
-  const bool wasHeld = m_leftHeld;
-  if (event->button() == Qt::LeftButton) m_leftHeld = false;
-  m_pressed = false;
+  const bool wasHeld = leftHeld_;
+  if (event->button() == Qt::LeftButton) leftHeld_ = false;
+  pressed_ = false;
   repaint();
   QPointer<TOSBButton> self(this);
   if (event->button() == Qt::LeftButton && wasHeld && rect().contains(event->position().toPoint()))

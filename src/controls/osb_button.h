@@ -13,15 +13,15 @@ class TOSBButton : public QWidget {
  public:
   explicit TOSBButton(QWidget* parent = nullptr);
 
-  QPixmap btnUp() const { return m_up; }
+  QPixmap btnUp() const { return up_; }
   // Copies the picture; a non-empty one resizes the button to it (same top-left). Repaints.
   void setBtnUp(const QPixmap& picture);
-  QPixmap btnDown() const { return m_down; }
+  QPixmap btnDown() const { return down_; }
   void setBtnDown(const QPixmap& picture);
 
-  bool pressed() const { return m_pressed; }
+  bool pressed() const { return pressed_; }
   // Sets the pressed flag without repainting; the owner repaints when it wants.
-  void setPressed(bool pressed) { m_pressed = pressed; }
+  void setPressed(bool pressed) { pressed_ = pressed; }
 
  signals:
   void clicked();
@@ -36,8 +36,8 @@ class TOSBButton : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  QPixmap m_up;
-  QPixmap m_down;
-  bool m_pressed = false;
-  bool m_leftHeld = false;
+  QPixmap up_;
+  QPixmap down_;
+  bool pressed_ = false;
+  bool leftHeld_ = false;
 };

@@ -7,16 +7,16 @@ TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent) {}
 
 QStringList TRadioGroup::Items() const {
   QStringList items;
-  for (const QRadioButton* b : m_buttons) items << b->text();
+  for (const QRadioButton* b : buttons_) items << b->text();
   return items;
 }
 
 void TRadioGroup::setItems(const QStringList& items) {
-  const int keep = m_itemIndex;
-  while (m_buttons.size() > items.size()) delete m_buttons.takeLast();
+  const int keep = itemIndex_;
+  while (buttons_.size() > items.size()) delete buttons_.takeLast();
   for (int i = 0; i < items.size(); ++i) {
-    if (i < m_buttons.size())
-      m_buttons[i]->setText(items[i]);
+    if (i < buttons_.size())
+      buttons_[i]->setText(items[i]);
     else
       addItem(items[i]);
   }
@@ -25,18 +25,18 @@ void TRadioGroup::setItems(const QStringList& items) {
 }
 
 QString TRadioGroup::item(int index) const {
-  return index >= 0 && index < count() ? m_buttons[index]->text() : QString();
+  return index >= 0 && index < count() ? buttons_[index]->text() : QString();
 }
 
 void TRadioGroup::setItem(int index, const QString& text) {
-  if (index >= 0 && index < count()) m_buttons[index]->setText(text);
+  if (index >= 0 && index < count()) buttons_[index]->setText(text);
 }
 
 void TRadioGroup::addItem(const QString& text) {
   auto* b = new QRadioButton(text, this);
   b->setAutoExclusive(false);  // the group keeps the one checked item itself
   const int index = count();
-  m_buttons << b;
+  buttons_ << b;
   connect(b, &QRadioButton::clicked, this, [this, index] {
     setItemIndex(index);
     emit clicked();
@@ -46,19 +46,19 @@ void TRadioGroup::addItem(const QString& text) {
 }
 
 void TRadioGroup::clearItems() {
-  qDeleteAll(m_buttons);
-  m_buttons.clear();
-  m_itemIndex = -1;
+  qDeleteAll(buttons_);
+  buttons_.clear();
+  itemIndex_ = -1;
 }
 
 void TRadioGroup::setItemIndex(int index) {
   if (index < -1 || index >= count()) index = -1;
-  m_itemIndex = index;
-  for (int i = 0; i < count(); ++i) m_buttons[i]->setChecked(i == index);
+  itemIndex_ = index;
+  for (int i = 0; i < count(); ++i) buttons_[i]->setChecked(i == index);
 }
 
 void TRadioGroup::setColumns(int columns) {
-  m_columns = std::max(1, columns);
+  columns_ = std::max(1, columns);
   layoutButtons();
 }
 
@@ -68,14 +68,14 @@ void TRadioGroup::resizeEvent(QResizeEvent* event) {
 }
 
 void TRadioGroup::layoutButtons() {
-  if (m_buttons.isEmpty()) return;
+  if (buttons_.isEmpty()) return;
   // Items run down the first column, then the next, as many per column as needed.
   const int top = QFontMetrics(font()).height();
-  const int rows = (count() + m_columns - 1) / m_columns;
-  const int columnWidth = (width() - 8) / m_columns;
+  const int rows = (count() + columns_ - 1) / columns_;
+  const int columnWidth = (width() - 8) / columns_;
   const int rowHeight = std::max(1, (height() - top - 4) / std::max(1, rows));
   for (int i = 0; i < count(); ++i) {
     const int c = i / rows, r = i % rows;
-    m_buttons[i]->setGeometry(4 + c * columnWidth, top + r * rowHeight, columnWidth, rowHeight);
+    buttons_[i]->setGeometry(4 + c * columnWidth, top + r * rowHeight, columnWidth, rowHeight);
   }
 }

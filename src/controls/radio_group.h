@@ -27,19 +27,19 @@ class TRadioGroup : public QGroupBox {
 
   QStringList Items() const;
   void setItems(const QStringList& items);
-  int count() const { return int(m_buttons.size()); }
+  int count() const { return int(buttons_.size()); }
   QString item(int index) const;
   void setItem(int index, const QString& text);
   void addItem(const QString& text);
   void clearItems();
 
-  int ItemIndex() const { return m_itemIndex; }
+  int ItemIndex() const { return itemIndex_; }
   void setItemIndex(int index);
 
-  int Columns() const { return m_columns; }
+  int Columns() const { return columns_; }
   void setColumns(int columns);
 
-  QRadioButton* button(int index) const { return m_buttons.value(index); }
+  QRadioButton* button(int index) const { return buttons_.value(index); }
 
  signals:
   // The user checked an item.
@@ -50,7 +50,7 @@ class TRadioGroup : public QGroupBox {
 
  private:
   void layoutButtons();
-  QList<QRadioButton*> m_buttons;
-  int m_itemIndex = -1;
-  int m_columns = 1;
+  QList<QRadioButton*> buttons_;
+  int itemIndex_ = -1;
+  int columns_ = 1;
 };

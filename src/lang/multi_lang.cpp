@@ -84,7 +84,7 @@ bool isStringListKind(const QObject* o) {
 
 // ---- TBaseMultiLang ----
 
-TBaseMultiLang::TBaseMultiLang(QWidget* owner) : QObject(owner), m_owner(owner) {
+TBaseMultiLang::TBaseMultiLang(QWidget* owner) : QObject(owner), owner_(owner) {
   liveComponents().append(this);
 }
 
@@ -119,19 +119,19 @@ void TBaseMultiLang::showOutOfRange() {
 }
 
 void TBaseMultiLang::setDefaultLanguage(quint8 index) {
-  if (index >= m_languages) {
+  if (index >= languages_) {
     showOutOfRange();
     return;
   }
-  if (index == m_defaultLanguage) return;
-  m_defaultLanguage = index;
-  setActiveLanguage(m_activeLanguage);
+  if (index == defaultLanguage_) return;
+  defaultLanguage_ = index;
+  setActiveLanguage(activeLanguage_);
 }
 
 void TBaseMultiLang::setDefaultEnabled(bool enabled) {
-  if (enabled == m_defaultEnabled) return;
-  m_defaultEnabled = enabled;
-  setActiveLanguage(m_activeLanguage);
+  if (enabled == defaultEnabled_) return;
+  defaultEnabled_ = enabled;
+  setActiveLanguage(activeLanguage_);
 }
 
 void TBaseMultiLang::setLanguages(quint8 count) {
@@ -139,20 +139,20 @@ void TBaseMultiLang::setLanguages(quint8 count) {
     qWarning("TBaseMultiLang: Languages must be at least 1");
     return;
   }
-  m_languages = count;
+  languages_ = count;
 }
 
 void TBaseMultiLang::setActiveLanguage(quint8 index) {
-  if (index >= m_languages) {
+  if (index >= languages_) {
     showOutOfRange();
     return;
   }
   bool allowIt = true;
   emit BeforeLanguageChange(this, index, allowIt);
   if (!allowIt) return;
-  m_activeLanguage = index;
+  activeLanguage_ = index;
   applyWalk();
-  emit AfterLanguageChanged(this, m_activeLanguage);
+  emit AfterLanguageChanged(this, activeLanguage_);
 }
 
 void TBaseMultiLang::Loaded() {
@@ -160,37 +160,37 @@ void TBaseMultiLang::Loaded() {
 }
 
 QString TBaseMultiLang::resolvedText(int p) const {
-  const int own = p + m_activeLanguage + 1;
-  QString text = own < m_words.size() ? m_words[own] : QString();
-  if (text.isEmpty() && m_defaultEnabled) {
-    const int fallback = p + m_defaultLanguage + 1;
-    if (fallback < m_words.size()) text = m_words[fallback];
+  const int own = p + activeLanguage_ + 1;
+  QString text = own < words_.size() ? words_[own] : QString();
+  if (text.isEmpty() && defaultEnabled_) {
+    const int fallback = p + defaultLanguage_ + 1;
+    if (fallback < words_.size()) text = words_[fallback];
   }
   return text;
 }
 
 bool TBaseMultiLang::takeGroup(int& p, QString* text) const {
-  if (p + m_activeLanguage + 1 >= m_words.size()) return false;
+  if (p + activeLanguage_ + 1 >= words_.size()) return false;
   if (text) *text = resolvedText(p);
   p += groupSize();
   return true;
 }
 
 void TBaseMultiLang::applyWalk() {
-  if (!m_owner) return;
+  if (!owner_) return;
   // The window's components by name, compared without regard to case; the first of a name
   // wins, as a lookup in creation order would.
   QHash<QString, QObject*> byName;
-  const QList<QObject*> children = m_owner->findChildren<QObject*>();
+  const QList<QObject*> children = owner_->findChildren<QObject*>();
   for (QObject* child : children) {
     const QString name = child->objectName().toLower();
     if (!name.isEmpty() && !byName.contains(name)) byName.insert(name, child);
   }
   int p = 0;
-  while (p < m_words.size()) {
-    const QString& key = m_words[p];
+  while (p < words_.size()) {
+    const QString& key = words_[p];
     if (key == kFormKey) {
-      m_owner->setWindowTitle(resolvedText(p));
+      owner_->setWindowTitle(resolvedText(p));
       p += groupSize();
       continue;
     }

@@ -31,27 +31,27 @@ class TBaseMultiLang : public QObject {
   explicit TBaseMultiLang(QWidget* owner);
   ~TBaseMultiLang() override;
 
-  QWidget* ownerWindow() const { return m_owner; }
+  QWidget* ownerWindow() const { return owner_; }
 
   // Translation index used for empty texts while DefaultEnabled; default 0. A value not
   // below Languages shows the out-of-range message and changes nothing; a different valid
   // value re-applies ActiveLanguage.
-  quint8 DefaultLanguage() const { return m_defaultLanguage; }
+  quint8 DefaultLanguage() const { return defaultLanguage_; }
   void setDefaultLanguage(quint8 index);
   // Whether empty texts fall back to DefaultLanguage; default false. A change re-applies.
-  bool DefaultEnabled() const { return m_defaultEnabled; }
+  bool DefaultEnabled() const { return defaultEnabled_; }
   void setDefaultEnabled(bool enabled);
   // Number of languages per group: 2 for a new component, 4 in every window; at least 1.
-  quint8 Languages() const { return m_languages; }
+  quint8 Languages() const { return languages_; }
   void setLanguages(quint8 count);
   // The translation index in force. Assigning runs the whole walk (see the class comment).
-  quint8 ActiveLanguage() const { return m_activeLanguage; }
+  quint8 ActiveLanguage() const { return activeLanguage_; }
   void setActiveLanguage(quint8 index);
 
   // The translation groups (owned).
-  const QStringList& Words() const { return m_words; }
-  QStringList& Words() { return m_words; }
-  void setWords(const QStringList& words) { m_words = words; }
+  const QStringList& Words() const { return words_; }
+  QStringList& Words() { return words_; }
+  void setWords(const QStringList& words) { words_ = words; }
 
   // The after-load step: once the window has built its controls and given the component its
   // Languages and Words, it calls this to come up in the current interface language.
@@ -84,18 +84,18 @@ class TBaseMultiLang : public QObject {
   // Takes the group at p: false when p + ActiveLanguage + 1 is past the end (p unchanged),
   // else its resolved text and p advanced by Languages + 1.
   bool takeGroup(int& p, QString* text) const;
-  int groupSize() const { return m_languages + 1; }
+  int groupSize() const { return languages_ + 1; }
 
  private:
   void applyWalk();
   static void showOutOfRange();
 
-  QWidget* m_owner;
-  quint8 m_defaultLanguage = 0;
-  bool m_defaultEnabled = false;
-  quint8 m_languages = 2;
-  quint8 m_activeLanguage = 0;
-  QStringList m_words;
+  QWidget* owner_;
+  quint8 defaultLanguage_ = 0;
+  bool defaultEnabled_ = false;
+  quint8 languages_ = 2;
+  quint8 activeLanguage_ = 0;
+  QStringList words_;
 };
 
 // The component every window uses: it knows radio groups, list boxes, memos, tab bars and tab

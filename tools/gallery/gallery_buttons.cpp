@@ -41,14 +41,14 @@ QFont captionFont() {
 class Sheet {
  public:
   void row(const QString& label, const QVector<QImage>& cells, const QStringList& notes = {}) {
-    m_rows.append({label, cells, notes});
+    rows_.append({label, cells, notes});
   }
   QImage render() const {
     const int labelWidth = 170;
     const int gap = 10;
     int width = 0;
     int height = gap;
-    for (const Row& r : m_rows) {
+    for (const Row& r : rows_) {
       int w = labelWidth;
       int h = 14;
       for (const QImage& c : r.cells) {
@@ -63,7 +63,7 @@ class Sheet {
     QPainter p(&sheet);
     p.setFont(labelFont());
     int y = gap;
-    for (const Row& r : m_rows) {
+    for (const Row& r : rows_) {
       int h = 14;
       for (const QImage& c : r.cells) h = std::max(h, c.height() + (r.notes.isEmpty() ? 0 : 13));
       p.setPen(colors::kButtonText);
@@ -90,7 +90,7 @@ class Sheet {
     QVector<QImage> cells;
     QStringList notes;
   };
-  QVector<Row> m_rows;
+  QVector<Row> rows_;
 };
 
 // A host widget with the main background, so that what is transparent in a control shows
