@@ -515,10 +515,12 @@ void TForm1::FormCreate() {
   paneLayoutCount_ = 4;
 
   // 5. The palette, and the window in the main background.
-  palette_ = {QColor(238, 230, 201), QColor(110, 92, 34),   QColor(180, 169, 135),
-              QColor(152, 144, 117), QColor(128, 0, 0),     QColor(243, 238, 217),
-              QColor(252, 248, 232), QColor(250, 244, 211), QColor(123, 115, 92),
-              QColor(82, 91, 27),    QColor(201, 194, 164)};
+  // The palette every window uses: the skin's colours, slot by slot.
+  namespace colors = orvik::colors;
+  palette_ = {colors::kMainBackground, colors::kButtonText,     colors::kShadow,
+              colors::kDarkFace,       colors::kHeadingText,    colors::kLightFace,
+              colors::kScrollBar,      colors::kList,           colors::kDeepShadow,
+              colors::kPopUpLabel,     colors::kDialogScrollBar};
   const QPalette pal = paletteColourSet();
   setPalette(pal);
   setAutoFillBackground(true);
