@@ -231,6 +231,28 @@ void TForm1::hideSayIn() {
   PopUpPct->hide();
 }
 
+void TForm1::fitSayIn() {
+  // 140 wide, wider when a line ("Английском   Shift+E") or the title would not fit in its
+  // font; the two bottom lines are drawn again at the new width.
+  const QFontMetrics lineMetrics(PopUpPctList->font());
+  int widest = QFontMetrics(lblPopUpPct->font()).horizontalAdvance(lblPopUpPct->text());
+  for (const QString& line : PopUpPctList->Lines())
+    widest = std::max(widest, lineMetrics.horizontalAdvance(line) + 6);
+  const int width = std::max(140, 8 + widest + 6);
+  if (width == PopUpPct->width()) return;
+  const int height = PopUpPct->height();
+  PopUpPct->resize(width, height);
+  PopUpPctList->resize(width - 12, PopUpPctList->height());
+  lblPopUpPct->resize(width - 12, lblPopUpPct->height());
+  QPixmap picture = orvik::panelPicture(QSize(width, height));
+  QPainter p(&picture);
+  p.setPen(QColor(140, 125, 67));
+  p.drawLine(1, height - 2, width - 1, height - 2);
+  p.drawLine(0, height - 1, width - 1, height - 1);
+  p.end();
+  PopUpPct->setPicture(picture);
+}
+
 void TForm1::openSayIn(QPoint pos) {
   // One corner at the clicked point; the pop-up opens to the left of points right of the
   // picture's middle and upwards from points below it, so it stays over the picture.
@@ -587,6 +609,7 @@ void TForm1::FormCreate() {
     const int column = data_->settings().interfaceLanguage();
     orvik::RelabelLanguageItems(PopUpPctList, PopUpPctList->Lines().size(),
                                 orvik::shiftCaptionTable(), column);
+    fitSayIn();
     data_->settings().deriveShownLanguages();
   }
 

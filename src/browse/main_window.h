@@ -351,6 +351,8 @@ class TForm1 : public orvik::BorderlessForm {
   bool sayInShowing() const;
   void hideSayIn();
   void openSayIn(QPoint pointOnPicture);
+  // Widens the "Say in" pop-up to its lines in the interface language's font.
+  void fitSayIn();
 
   // Wraps a table operation: a failure goes to the database failure routine.
   bool guard(const std::function<void()>& op);

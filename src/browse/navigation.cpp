@@ -681,6 +681,7 @@ void TForm1::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage)
   static const char* const kSayIn[4] = {"Say in", "Prononcer en", "Произнести на",
                                         "Pronunciar en "};
   lblPopUpPct->setText(QString::fromUtf8(kSayIn[number - 1]));
+  fitSayIn();
   // Hover hints of the buttons, by language number (English, French, Russian, Spanish).
   struct Hint {
     QList<TOrvikBtn98*> buttons;

@@ -95,6 +95,22 @@ TEST_F(CommandsTest, SayInOpensAwayFromTheCornerAndPronouncesTheChosenLine) {
   EXPECT_EQ(QCursor::pos(), before);
 }
 
+TEST_F(CommandsTest, SayInLinesFitInEveryInterfaceLanguage) {
+  startOnBedroom();
+  for (int language : {1, 2, 3, 4}) {
+    if (!data()->settings().installed(language)) continue;
+    data()->settings().setValue(Settings::InterfaceLanguage, language);
+    w->ReloadLanguageNames(language);
+    const QFontMetrics metrics(w->PopUpPctList->font());
+    for (const QString& line : w->PopUpPctList->Lines())
+      EXPECT_LE(metrics.horizontalAdvance(line), w->PopUpPctList->width())
+          << language << " " << line.toStdString();
+    EXPECT_LE(w->PopUpPctList->geometry().right(), w->PopUpPct->width() - 1);
+  }
+  data()->settings().setValue(Settings::InterfaceLanguage, 1);
+  w->ReloadLanguageNames(1);
+}
+
 TEST_F(CommandsTest, SayInClosesOnEscapeAndOnPressesOutsideThePicture) {
   startOnBedroom();
   click(w->ImgPages, QPoint(40, 40), Qt::RightButton);
