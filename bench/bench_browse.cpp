@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "app/data_module.h"
+#include "bench_installation.h"
 #include "browse/main_window.h"
 #include "browse/picture_box.h"
 #include "controls/orvik_btn_nav.h"
@@ -26,27 +27,6 @@
 #include "schema/schema.h"
 
 namespace {
-
-QString sourceInstallation() {
-  const QString chosen = qEnvironmentVariable("ORVIK_BENCH_INSTALLATION");
-  if (!chosen.isEmpty()) return chosen;
-  const QString dist = QStringLiteral(ORVIK_DIST_DIR);
-  if (QFile::exists(dist + QStringLiteral("/ODataBase/PctInfo.ort"))) return dist;
-  return QStringLiteral(ORVIK_FIXTURE_SMALL);
-}
-
-void copyWithoutSounds(const QString& from, const QString& to) {
-  QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString path = it.next();
-    const QString rel = path.mid(from.size());
-    if (rel.startsWith(QStringLiteral("/Sound"))) continue;
-    if (it.fileInfo().isDir())
-      QDir().mkpath(to + rel);
-    else
-      QFile::copy(path, to + rel);
-  }
-}
 
 // The program started once for all benchmarks, showing the page with the most entries.
 struct Browser {

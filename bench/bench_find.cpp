@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "app/data_module.h"
+#include "bench_installation.h"
 #include "browse/main_window.h"
 #include "controls/orvik_list_box.h"
 #include "controls/radio_group.h"
@@ -35,20 +36,6 @@ QString largeInstallation() {
                     {"generate-large", source, "--pages", "1485", "--entries", "29700"});
   QProcess::execute(QStringLiteral(ORVIK_BUILDDICT), {"build", source, root, "--no-sounds"});
   return root;
-}
-
-void copyWithoutSounds(const QString& from, const QString& to) {
-  QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString path = it.next();
-    const QString rel = path.mid(from.size());
-    if (rel.startsWith(QStringLiteral("/Sound")) || rel == QStringLiteral("/Settings.orv"))
-      continue;
-    if (it.fileInfo().isDir())
-      QDir().mkpath(to + rel);
-    else
-      QFile::copy(path, to + rel);
-  }
 }
 
 // The program started on a copy of an installation of all four languages.

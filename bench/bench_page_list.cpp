@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "app/data_module.h"
+#include "bench_installation.h"
 #include "browse/main_window.h"
 #include "controls/orvik_list_box.h"
 #include "lang/font_sets.h"
@@ -38,19 +39,6 @@ QString largeInstallation() {
                      QString::number(kPages)});
   QProcess::execute(QStringLiteral(ORVIK_BUILDDICT), {"build", source, root, "--no-sounds"});
   return root;
-}
-
-void copyWithoutSounds(const QString& from, const QString& to) {
-  QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString path = it.next();
-    const QString rel = path.mid(from.size());
-    if (rel.startsWith(QStringLiteral("/Sound"))) continue;
-    if (it.fileInfo().isDir())
-      QDir().mkpath(to + rel);
-    else
-      QFile::copy(path, to + rel);
-  }
 }
 
 // The program started once for all benchmarks on a copy of the installation.

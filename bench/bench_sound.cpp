@@ -25,6 +25,7 @@
 
 #include "app/data_module.h"
 #include "app/settings_file.h"
+#include "bench_installation.h"
 #include "browse/entry_panes.h"
 #include "browse/main_window.h"
 #include "controls/orvik_btn98.h"
@@ -46,25 +47,8 @@ constexpr int kRate = 8000;  // the monitor's recording
 constexpr int kLoud = 300;   // a sample above this is sound, not silence
 constexpr int kGapMs = 300;  // quiet this long parts two entries (words pause less)
 
-QString sourceInstallation() {
-  const QString chosen = qEnvironmentVariable("ORVIK_BENCH_INSTALLATION");
-  if (!chosen.isEmpty()) return chosen;
-  const QString dist = QStringLiteral(ORVIK_DIST_DIR);
-  if (QFile::exists(dist + QStringLiteral("/ODataBase/PctInfo.ort"))) return dist;
-  return QStringLiteral(ORVIK_FIXTURE_SMALL);
-}
-
 void copyLinkingSounds(const QString& from, const QString& to) {
-  QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString path = it.next();
-    const QString rel = path.mid(from.size());
-    if (rel.startsWith(QStringLiteral("/Sound"))) continue;
-    if (it.fileInfo().isDir())
-      QDir().mkpath(to + rel);
-    else
-      QFile::copy(path, to + rel);
-  }
+  copyWithoutSounds(from, to);
   QFile::link(from + QStringLiteral("/Sound"), to + QStringLiteral("/Sound"));
 }
 

@@ -15,34 +15,10 @@
 
 namespace {
 
-// English, French and Russian installed, sounds in English and Russian only, English and
-// Russian shown.
-void writeSettings(TestInstallation& inst) {
-  QByteArray bytes(32, '\0');
-  bytes[Settings::ShownEn] = 1;
-  bytes[Settings::ShownRu] = 1;
-  bytes[Settings::InterfaceLanguage] = 1;
-  bytes[Settings::PronunciationLanguage] = 1;
-  bytes[Settings::AutoPlayLanguage] = 1;
-  bytes[Settings::AutoPlayPause] = 2;
-  bytes[Settings::FontSize] = 4;
-  bytes[Settings::InstalledCount] = 3;
-  bytes[Settings::InstalledEn] = 1;
-  bytes[Settings::InstalledFr] = 1;
-  bytes[Settings::InstalledRu] = 1;
-  bytes[Settings::SoundCount] = 2;
-  bytes[Settings::SoundEn] = 1;
-  bytes[Settings::SoundRu] = 1;
-  bytes[Settings::OnClickFlag] = 1;
-  QFile file(inst.filePath(QStringLiteral("Settings.orv")));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
 class CommandsTest : public BrowseTest {
  protected:
   void startOnBedroom() {
-    start(writeSettings);
+    start(writeThreeLanguageSettings);
     openBedroom();
     moveTo(w->ImgPages, spotOf(2));
     ASSERT_EQ(currentOrder(), 2);
@@ -132,7 +108,7 @@ TEST_F(CommandsTest, SayInClosesOnEscapeAndOnPressesOutsideThePicture) {
 }
 
 TEST_F(CommandsTest, AltZTogglesTheEyeInTheChapterViewOnly) {
-  start(writeSettings);
+  start(writeThreeLanguageSettings);
   ASSERT_TRUE(w->imgEyeClosed->isHidden());
   key(Qt::Key_Z, Qt::AltModifier);
   EXPECT_FALSE(w->imgEyeClosed->isHidden());

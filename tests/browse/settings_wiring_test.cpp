@@ -20,31 +20,6 @@
 
 namespace {
 
-// A settings file of an installation of English, French and Russian (sounds in English and
-// Russian) that shows English and Russian.
-void writeThreeLanguageSettings(TestInstallation& inst) {
-  QByteArray bytes(32, '\0');
-  bytes[Settings::ShownEn] = 1;
-  bytes[Settings::ShownRu] = 1;
-  bytes[Settings::InterfaceLanguage] = 1;
-  bytes[Settings::PronunciationLanguage] = 1;
-  bytes[Settings::AutoPlayLanguage] = 1;
-  bytes[Settings::AutoPlayPause] = 2;
-  bytes[Settings::FontSize] = 4;
-  bytes[Settings::InstalledCount] = 3;
-  bytes[Settings::InstalledEn] = 1;
-  bytes[Settings::InstalledFr] = 1;
-  bytes[Settings::InstalledRu] = 1;
-  bytes[Settings::SoundCount] = 2;
-  bytes[Settings::SoundEn] = 1;
-  bytes[Settings::SoundRu] = 1;
-  bytes[Settings::OnClickFlag] = 1;
-  bytes[Settings::AutoFlag] = 1;
-  QFile file(inst.filePath(QStringLiteral("Settings.orv")));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
 QByteArray fileBytes(const TestInstallation& inst) {
   QFile file(inst.filePath(QStringLiteral("Settings.orv")));
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
