@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/data_module.h"
+#include "browse/button_hints.h"
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
 #include "browse/hand_over.h"
@@ -682,65 +683,5 @@ void TForm1::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage)
                                         "Pronunciar en "};
   lblPopUpPct->setText(QString::fromUtf8(kSayIn[number - 1]));
   fitSayIn();
-  // Hover hints of the buttons, by language number (English, French, Russian, Spanish).
-  struct Hint {
-    QList<TOrvikBtn98*> buttons;
-    const char* text[4];
-  };
-  QList<TOrvikBtn98*> soundWords, lists, prints;
-  if (panes_)
-    for (int lang = 1; lang <= 4; ++lang) {
-      soundWords << panes_->soundButton(lang);
-      lists << panes_->listButton(lang);
-      prints << panes_->printButton(lang);
-    }
-  const Hint hints[] = {
-      {{btnSoundChapter},
-       {"Pronounce Chapter Name", "Prononcer le nom du chapitre", "Произнести название главы",
-        "Pronunciar el nombre del capítulo"}},
-      {{btnSoundPage},
-       {"Pronounce Page Name", "Prononcer le nom de la page", "Произнести название страницы",
-        "Pronunciar el nombre de la página"}},
-      {soundWords,
-       {"Pronounce Word Entry", "Prononcer l'entrée du dictionnaire", "Произнести словарную статью",
-        "Pronunciar entrada de diccionario"}},
-      {lists,
-       {"Show Head Entries for Page", "Afficher la liste des entrées",
-        "Показать список слов для страницы", "Mostrar lista de entradas de la página"}},
-      {prints,
-       {"Print Entries for Page", "Imprimer les entrées", "Печать словарных статей",
-        "Imprimir entradas"}},
-      {{btnBackToPages},
-       {"List of Pages", "Liste des pages", "Список страниц", "Indice de páginas"}},
-      {{btnBackToChapters},
-       {"List of Chapters", "Liste des chapitres", "Список глав", "Indice de capítulos"}},
-      {{btnPageList},
-       {"Browse Pages", "Affichage des pages", "Просмотр страниц по алфавиту",
-        "Ver paginas por alfabeto"}},
-      {{btnNumberLang}, {"Settings", "Options", "Настройки", "Opciones"}},
-      {{btnFind},
-       {"Find in Selected Language", "Recherche en langue choisie", "Поиск на выбранном языке",
-        "Buscar en idioma seleccionado"}},
-      {{btnHelp},
-       {"Learn more about Orvik Dictionary", "Plus d'informations sur le dictionnaire Orvik",
-        "Узнайте больше о «Словаре Орвик»", "Conozca mejor el diccionario Orvik"}},
-      {{btnNextPage}, {"NextPage", "Page suivante", "Следущая страница", "Página siguiente"}},
-      {{btnPrevPage},
-       {"Previous Page", "Page précédente", "Предыдущая страница", "Página anterior"}},
-      {{btnPrintPct}, {"Print Picture", "Imprimer l'image", "Печать картинки", "Imprimir cuadros"}},
-      {{btnRegime},
-       {"Activate Pointer Cursor", "Bloquer la souris", "Активировать курсор-указку",
-        "Bloquear el ratón"}},
-      {{btnNextWord}, {"Next Entry", "Entrée suivante", "Следующее слово", "Entrada siguiente"}},
-      {{btnPrevWord},
-       {"Previous Entry", "Entrée précédente", "Предыдущее слово", "Entrada anterior"}},
-      {{btnAutoPlayPanel},
-       {"Autoplay Control Panel", "Control de la lecture automatique", "Панель Автопроигрывания",
-        "Control del autoplay"}},
-      {{btnExitNew},
-       {"Close Application", "Fermer l'application", "Закончить приложение", "Salir del programa"}},
-  };
-  for (const Hint& h : hints)
-    for (TOrvikBtn98* b : h.buttons)
-      if (b) b->setHintName(QString::fromUtf8(h.text[number - 1]));
+  orvik::applyButtonHints(this, number);
 }

@@ -140,6 +140,10 @@ TEST_F(CommandsTest, NameSoundButtonsFollowTheInterfaceLanguageInThePageView) {
   EXPECT_FALSE(w->btnSoundChapter->isVisible());
   data()->settings().setValue(Settings::InterfaceLanguage, 3);
   w->ReloadLanguageNames(3);
+  // The hints follow the language too, the pane buttons' included.
+  EXPECT_EQ(w->btnFind->HintName(), QStringLiteral("Поиск на выбранном языке"));
+  EXPECT_EQ(w->entryPanes()->listButton(4)->HintName(),
+            QStringLiteral("Показать список слов для страницы"));
   EXPECT_TRUE(w->btnSoundPage->isVisible());
   EXPECT_TRUE(w->btnSoundChapter->isVisible());
   // In the page list the chapter's button alone.
