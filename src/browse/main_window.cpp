@@ -17,6 +17,7 @@
 #include "browse/hand_over.h"
 #include "browse/name_label.h"
 #include "browse/orvik_word.h"
+#include "browse/page_list_view.h"
 #include "browse/page_picture.h"
 #include "browse/picture_box.h"
 #include "browse/window_frame.h"
@@ -186,6 +187,14 @@ void TForm1::setAutoPlayRunning(bool running) {
 
 void TForm1::announceCurrentEntry() {
   emit currentEntryChanged();
+}
+
+int TForm1::hotRow() const {
+  return pageList_->hotRow();
+}
+
+int TForm1::visibleRowCount() const {
+  return pageList_->visibleRowCount();
 }
 
 int TForm1::blinkPhase() const {
@@ -379,6 +388,9 @@ void TForm1::createControls() {
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kBlinkMs);
+  pageList_ = std::make_unique<PageListView>(
+      data_, PageListView::Controls{NewListBoxPages, OSBarPages, ImgLittle, PanelForImgLittle,
+                                    orvik::colors::kList, orvik::colors::kHeadingText});
   picture_ = std::make_unique<PagePicture>(
       data_, PagePicture::Controls{ImgPages, ImgTimer, ImgSound, DBImgPages, DBImgPage16,
                                    PanelForImg, Timer1});
@@ -530,10 +542,8 @@ void TForm1::FormCreate() {
   PhonChapters->show();
 
   // 4. Browsing state.
-  hotRow_ = -1;
-  prevHotRow_ = -1;
   lastEntry_ = -1;
-  rowPictures_.clear();
+  pageList_->clear();
   paneLayoutCount_ = 4;
 
   // 5. The palette, and the window in the main background.
@@ -672,7 +682,7 @@ void TForm1::FormClose() {
 
 void TForm1::FormDestroy() {
   Timer1->stop();
-  rowPictures_.clear();
+  pageList_->clear();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -830,8 +840,7 @@ void TForm1::hidePageView() {
 }
 
 void TForm1::setVisibleRowCount() {
-  visibleRows_ = std::min(NewListBoxPages->height() / NewListBoxPages->ItemHeight(),
-                          NewListBoxPages->Items().Count());
+  pageList_->countVisibleRows();
 }
 
 TForm1::View TForm1::view() const {

@@ -48,6 +48,7 @@ class EntryPanes;
 class NameLabel;
 class WindowFrame;
 class PagePicture;
+class PageListView;
 namespace orvik {
 class Table;
 }
@@ -149,8 +150,8 @@ class TForm1 : public orvik::BorderlessForm {
   bool mouseLocked() const { return mouseLock_; }
   void setMouseLock(bool locked) { mouseLock_ = locked; }
   int blinkPhase() const;
-  int hotRow() const { return hotRow_; }
-  int visibleRowCount() const { return visibleRows_; }
+  int hotRow() const;
+  int visibleRowCount() const;
   // The small picture of a page-list row (null for headings).
   QImage rowPicture(int row) const;
   int paneLayoutCount() const { return paneLayoutCount_; }
@@ -316,7 +317,6 @@ class TForm1 : public orvik::BorderlessForm {
   void positionChapterPictures(int chapterCode);
   void stepPage(bool forward);
   void stepEntry(bool forward);
-  void moveImgLittleToHotRow();
   bool isPageRow(int row) const;
   // The chapter code of a 1-based chapter-list row and the row of a chapter code (0 when the
   // dictionary lacks that chapter). In a full dictionary both are the identity; a dictionary
@@ -369,6 +369,7 @@ class TForm1 : public orvik::BorderlessForm {
   EntryPanes* panes_ = nullptr;
   WindowFrame* frame_ = nullptr;
   std::unique_ptr<PagePicture> picture_;
+  std::unique_ptr<PageListView> pageList_;
 
   // Browsing state.
   int currentPageCode_ = 0;
@@ -376,11 +377,7 @@ class TForm1 : public orvik::BorderlessForm {
   int lastEntry_ = -1;
   bool entrySelected_ = true;
   bool mouseLock_ = false;
-  int hotRow_ = -1;
-  int prevHotRow_ = -1;
-  int visibleRows_ = 0;
   int paneLayoutCount_ = 4;
   int lastSelectedTab_ = 0;
-  QList<QImage> rowPictures_;
   QList<int> chapterCodes_;  // the chapter code of each chapter-list row
 };

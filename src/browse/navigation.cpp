@@ -13,6 +13,7 @@
 #include "browse/hand_over.h"
 #include "browse/main_window.h"
 #include "browse/name_label.h"
+#include "browse/page_list_view.h"
 #include "browse/picture_box.h"
 #include "controls/cursors.h"
 #include "controls/new_list_box.h"
@@ -77,8 +78,7 @@ void TForm1::positionChapterPictures(int chapterCode) {
 }
 
 bool TForm1::isPageRow(int row) const {
-  if (row < 0 || row >= NewListBoxPages->Items().Count()) return false;
-  return NewListBoxPages->itemText(row).startsWith(QLatin1Char(' '));
+  return pageList_->isPageRow(row);
 }
 
 int TForm1::chapterOfRow(int row) const {
@@ -91,7 +91,7 @@ int TForm1::rowOfChapter(int chapterCode) const {
 }
 
 QImage TForm1::rowPicture(int row) const {
-  return row >= 0 && row < rowPictures_.size() ? rowPictures_[row] : QImage();
+  return pageList_->rowPicture(row);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -127,53 +127,22 @@ void TForm1::ShowPageName(orvik::Table* pageNames, int pageCode) {
 // Appends the rows of a chapter from the page-name table's current row on, with the small
 // pictures of its pages from tblPctLittle's current row on. Throws orvik::DbError.
 void TForm1::fillPageRows(orvik::Table* pageNames, int chapterCode) {
-  orvik::Table* little = data_->tblPctLittle;
-  little->setIndexName(schema::PctLittle::kIndChapter);
-  bool littleOnChapter = little->active() && little->findKey({chapterCode});
   pageListChapter_ = chapterCode;
-  QStringList rows;
-  while (!pageNames->eof() && pageNames->intValue(kChapterCode) == chapterCode) {
-    if (pageNames->intValue(kPageCode) == 0) {
-      rows << pageNames->textValue(kPageName);
-      rowPictures_ << QImage();
-    } else {
-      rows << QStringLiteral("  ") + pageNames->textValue(schema::PageName::kPageNamePosition);
-      // The small pictures follow the chapter's pages one for one; a chapter with more pages
-      // than pictures (or past the list's room) gets empty ones.
-      if (littleOnChapter && rowPictures_.size() < kMaxPageRows &&
-          little->intValue(schema::PctLittle::kChapterCodePosition) == chapterCode) {
-        rowPictures_ << little->image(schema::kLittlePagePicture);
-        const int moved = little->moveBy(1);
-        if (moved == 0) littleOnChapter = false;
-      } else {
-        rowPictures_ << QImage();
-      }
-    }
-    if (pageNames->moveBy(1) == 0) break;
-  }
-  NewListBoxPages->setItems(rows);
+  pageList_->fillRows(pageNames, chapterCode);
 }
 
 void TForm1::BuildPageList(orvik::Table* chapters, orvik::Table* pageNames,
                            const QString& chapterName) {
   if (!data_ || !chapters || !pageNames) return;
   guard([&] {
-    rowPictures_.clear();
-    NewListBoxPages->Items().Clear();
+    pageList_->clear();
     chapters->setIndexName(schema::Chapter::kIndChapter);
     if (!chapters->findKey({chapterName})) return;
     const int code = chapters->intValue(kChapterCode);
     pageNames->setIndexName(schema::PageName::kIndChptCode);
     if (!pageNames->findKey({code})) return;
     fillPageRows(pageNames, code);
-    const int rows = NewListBoxPages->Items().Count();
-    if (rows > kPageListRows) {
-      OSBarPages->setMax(rows - kPageListRows);
-      OSBarPages->setPosition(0);
-      OSBarPages->show();
-    } else {
-      OSBarPages->hide();
-    }
+    pageList_->fitScrollBar(0, true);
   });
 }
 
@@ -188,17 +157,11 @@ void TForm1::RebuildPageList(orvik::Table* pageNames) {
     const qint64 namesRow = pageNames->isEmpty() ? 0 : pageNames->bookmark();
     const qint64 pageRow = pages->active() && !pages->isEmpty() ? pages->bookmark() : 0;
     const int top = NewListBoxPages->TopIndex();
-    rowPictures_.clear();
-    NewListBoxPages->Items().Clear();
+    pageList_->clear();
     pageNames->setIndexName(schema::PageName::kIndChptCode);
     if (pageNames->findKey({code})) fillPageRows(pageNames, code);
     NewListBoxPages->setTopIndex(top);
-    const int rows = NewListBoxPages->Items().Count();
-    if (rows > kPageListRows) {
-      OSBarPages->setMax(rows - kPageListRows);
-      OSBarPages->setPosition(NewListBoxPages->TopIndex());
-    }
-    OSBarPages->setVisible(!PanelForImgLittle->isHidden() && rows > kPageListRows);
+    pageList_->fitScrollBar(NewListBoxPages->TopIndex(), !PanelForImgLittle->isHidden());
     if (namesRow) pageNames->gotoBookmark(namesRow);
     if (pageRow) pages->gotoBookmark(pageRow);
     pageListChapter_ = code;
@@ -255,11 +218,7 @@ void TForm1::UpdatePageButtons() {
 }
 
 void TForm1::ResetPageRowHover() {
-  hotRow_ = -1;
-  if (prevHotRow_ >= 0) NewListBoxPages->update(NewListBoxPages->itemRect(prevHotRow_));
-  prevHotRow_ = -1;
-  ImgLittle->move(ImgLittle->x(), 2);
-  ImgLittle->setPicture(rowPicture(0));
+  pageList_->resetHover();
 }
 
 void TForm1::ReloadLanguageNames(int languageNumber) {
@@ -465,67 +424,22 @@ void TForm1::ZakladkiClick() {
 // Page-list view
 
 void TForm1::NewListBoxPagesDrawItem(SkinnedListBox* control, int index, QRect rect, int) {
-  ListCanvas& canvas = control->Canvas();
-  canvas.brushColor = paletteColour(ListColour);
-  canvas.fillRect(rect);
-  if (!isPageRow(index))
-    canvas.fontColor = paletteColour(ListHeading);
-  else
-    canvas.fontColor = index == hotRow_ ? QColor(255, 0, 0) : QColor(0, 0, 0);
-  // A row too long for the list is shortened at a word with an ellipsis.
-  const QString text = NewListBoxPages->itemText(index);
-  const QFontMetrics metrics(NewListBoxPages->font());
-  canvas.textOut(rect.left() + 2, rect.top(),
-                 NameLabel::fittedText(text, metrics, rect.width() - 4));
+  pageList_->drawItem(control, index, rect);
 }
 
 void TForm1::NewListBoxPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) {
   emit pointerMovedOverWindow();
-  const int rowHeight = NewListBoxPages->ItemHeight();
-  const int count = NewListBoxPages->Items().Count();
-  if (count == 0 || pos.y() < 0 || pos.x() < 0) return;
-  if (pos.y() >= visibleRows_ * rowHeight || pos.x() >= NewListBoxPages->width()) return;
-  const int row = std::min(NewListBoxPages->TopIndex() + pos.y() / rowHeight, count - 1);
-  if (row == prevHotRow_) return;
-  hotRow_ = row;
-  if (prevHotRow_ >= 0) NewListBoxPages->update(NewListBoxPages->itemRect(prevHotRow_));
-  NewListBoxPages->update(NewListBoxPages->itemRect(row));
-  NewListBoxPages->setCursor(isPageRow(row) ? orvik::orvikCursor(orvik::O_FOREFINGER)
-                                            : QCursor(Qt::ArrowCursor));
-  prevHotRow_ = row;
-  moveImgLittleToHotRow();
-}
-
-void TForm1::moveImgLittleToHotRow() {
-  if (hotRow_ < 0) return;
-  const int top = (hotRow_ - NewListBoxPages->TopIndex()) * NewListBoxPages->ItemHeight() + 2;
-  ImgLittle->move(ImgLittle->x(), top);
-  ImgLittle->setPicture(rowPicture(hotRow_));
+  pageList_->mouseMove(pos);
 }
 
 void TForm1::OSBarPagesScroll(int scrollCode, int& scrollPos) {
-  const int top = NewListBoxPages->TopIndex();
-  switch (scrollCode) {
-    case TOrvikScrollBar::scLineUp:
-    case TOrvikScrollBar::scPageUp:
-      if (top > 0) NewListBoxPages->setTopIndex(scrollPos);
-      break;
-    case TOrvikScrollBar::scTrack:
-      NewListBoxPages->setTopIndex(scrollPos);
-      break;
-    case TOrvikScrollBar::scLineDown:
-    case TOrvikScrollBar::scPageDown:
-      if (OSBarPages->Max() >= top) NewListBoxPages->setTopIndex(scrollPos);
-      break;
-    default:
-      return;
-  }
-  moveImgLittleToHotRow();
+  pageList_->scroll(scrollCode, scrollPos);
 }
 
 void TForm1::NewListBoxPagesClick() {
-  if (hotRow_ < 0 || hotRow_ >= NewListBoxPages->Items().Count()) return;
-  const QString text = NewListBoxPages->itemText(hotRow_);
+  const int hot = pageList_->hotRow();
+  if (hot < 0 || hot >= NewListBoxPages->Items().Count()) return;
+  const QString text = NewListBoxPages->itemText(hot);
   int row = -1;
   for (int i = 0; i < NewListBoxPages->Items().Count(); ++i)
     if (NewListBoxPages->itemText(i) == text) {
