@@ -3,6 +3,8 @@
 // program-wide press filter closing the pop-ups.
 #include <QCursor>
 #include <QFile>
+#include <QTimer>
+#include <utility>
 
 #include "app/settings_file.h"
 #include "browse/browse_fixture.h"
@@ -11,7 +13,11 @@
 #include "browse/picture_box.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
+#include "lang/font_sets.h"
+#include "platform/application.h"
+#include "platform/borderless_form.h"
 #include "platform/pop_ups.h"
+#include "search/find_window.h"
 
 namespace {
 
@@ -173,6 +179,49 @@ TEST_F(CommandsTest, LongNamesAreShortenedAtAWordWithTheWholeNameAsHint) {
   w->lblChapterName->setText(QStringLiteral("Home"));
   w->lblChapterName->grab();
   EXPECT_TRUE(w->lblChapterName->toolTip().isEmpty());
+}
+
+TEST_F(CommandsTest, EachChooserOpensFromItsButtonAndClosesWhenThePointerMovesOverTheWindow) {
+  start(writeThreeLanguageSettings);
+  const std::pair<TOrvikBtn98*, const char*> cases[] = {{w->btnFind, "frmLangForFind"},
+                                                        {w->btnPageList, "frmLangForPageList"},
+                                                        {w->btnHelp, "frmOptForHelp"}};
+  for (const auto& [button, name] : cases) {
+    QWidget* chooser = orvik::findWindow(QString::fromLatin1(name));
+    ASSERT_NE(chooser, nullptr) << name;
+    click(button, QPoint(10, 10));
+    EXPECT_TRUE(chooser->isVisible()) << name;
+    moveTo(w, QPoint(400, 12));
+    EXPECT_FALSE(chooser->isVisible()) << name;
+  }
+}
+
+TEST_F(CommandsTest, CtrlROpensTheRussianFindWindowThoughRussianIsNotShown) {
+  start([](TestInstallation& inst) {
+    writeThreeLanguageSettings(inst);
+    QFile file(inst.filePath(QStringLiteral("Settings.orv")));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    bytes[Settings::ShownRu] = 0;
+    bytes[Settings::ShownFr] = 1;
+    file.seek(0);
+    file.write(bytes);
+  });
+  ASSERT_FALSE(data()->settings().value(Settings::ShownRu));
+  auto* russian = qobject_cast<TFrmFind*>(orvik::findWindow("frmFindRu"));
+  ASSERT_NE(russian, nullptr);
+  bool opened = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (!russian->isShowingModal()) return;
+    opened = true;
+    russian->btnCancelClick();
+  });
+  poll.start(10);
+  QTest::keyClick(w, Qt::Key_R, Qt::ControlModifier);
+  poll.stop();
+  EXPECT_TRUE(opened);
+  EXPECT_FALSE(russian->isVisible());
 }
 
 }  // namespace
