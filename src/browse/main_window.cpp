@@ -12,6 +12,7 @@
 
 #include "app/data_module.h"
 #include "app/scrambled_picture.h"
+#include "browse/chapter_view.h"
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
 #include "browse/hand_over.h"
@@ -209,6 +210,8 @@ void TForm1::createControls() {
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kBlinkMs);
+  chapters_ = std::make_unique<ChapterView>(
+      data_, ChapterView::Controls{ListBoxChapter, Zakladki, ImgChapter});
   pageList_ = std::make_unique<PageListView>(
       data_, PageListView::Controls{NewListBoxPages, OSBarPages, ImgLittle, PanelForImgLittle,
                                     orvik::colors::kList, orvik::colors::kHeadingText});
@@ -608,13 +611,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 // Views
 
 void TForm1::applyChapterPicture(bool pagePicture) {
-  if (!data_ || !data_->tblChptPct->active()) return;
-  guard([&] {
-    orvik::Table* t = data_->tblChptPct;
-    ImgChapter->setPicture(t->isEmpty() ? QImage()
-                                        : t->image(pagePicture ? orvik::schema::kPagePicture
-                                                               : orvik::schema::kChapterPicture));
-  });
+  guard([&] { chapters_->showPicture(pagePicture); });
 }
 
 void TForm1::showChapterView() {

@@ -49,6 +49,7 @@ class NameLabel;
 class WindowFrame;
 class PagePicture;
 class PageListView;
+class ChapterView;
 namespace orvik {
 class Table;
 }
@@ -370,6 +371,7 @@ class TForm1 : public orvik::BorderlessForm {
   WindowFrame* frame_ = nullptr;
   std::unique_ptr<PagePicture> picture_;
   std::unique_ptr<PageListView> pageList_;
+  std::unique_ptr<ChapterView> chapters_;
 
   // Browsing state.
   int currentPageCode_ = 0;
@@ -378,6 +380,4 @@ class TForm1 : public orvik::BorderlessForm {
   bool entrySelected_ = true;
   bool mouseLock_ = false;
   int paneLayoutCount_ = 4;
-  int lastSelectedTab_ = 0;
-  QList<int> chapterCodes_;  // the chapter code of each chapter-list row
 };

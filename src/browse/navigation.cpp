@@ -8,6 +8,7 @@
 
 #include "app/data_module.h"
 #include "browse/button_hints.h"
+#include "browse/chapter_view.h"
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
 #include "browse/hand_over.h"
@@ -60,21 +61,15 @@ orvik::Table* TForm1::pageNameTable() const {
   return data_ ? data_->tblPageName(interfaceLanguage()) : nullptr;
 }
 
-// The chapter's name in the interface language (index IndChptCode, second field); empty when
-// the chapter is not in the table. Throws orvik::DbError.
+// The chapter's name in the interface language; empty when the chapter is not in the table.
+// Throws orvik::DbError.
 QString TForm1::chapterNameOfCode(int chapterCode) {
-  orvik::Table* chapters = chapterTable();
-  if (!chapters || !chapters->active()) return {};
-  chapters->setIndexName(schema::Chapter::kIndChptCode);
-  if (!chapters->findKey({chapterCode})) return {};
-  return chapters->textValue(schema::Chapter::kChapterNamePosition);
+  return ChapterView::nameOfCode(chapterTable(), chapterCode);
 }
 
 // Throws orvik::DbError.
 void TForm1::positionChapterPictures(int chapterCode) {
-  if (!data_ || !data_->tblChptPct->active()) return;
-  data_->tblChptPct->setIndexName(schema::ChptPct::kIndChapterCode);
-  data_->tblChptPct->findKey({chapterCode});
+  chapters_->positionPictures(chapterCode);
 }
 
 bool TForm1::isPageRow(int row) const {
@@ -82,12 +77,11 @@ bool TForm1::isPageRow(int row) const {
 }
 
 int TForm1::chapterOfRow(int row) const {
-  return row >= 1 && row <= chapterCodes_.size() ? chapterCodes_[row - 1] : row;
+  return chapters_->chapterOfRow(row);
 }
 
 int TForm1::rowOfChapter(int chapterCode) const {
-  if (chapterCodes_.isEmpty()) return chapterCode;
-  return int(chapterCodes_.indexOf(chapterCode)) + 1;
+  return chapters_->rowOfChapter(chapterCode);
 }
 
 QImage TForm1::rowPicture(int row) const {
@@ -99,21 +93,7 @@ QImage TForm1::rowPicture(int row) const {
 
 void TForm1::FillChapterList(orvik::Table* chapters) {
   if (!chapters || !chapters->active()) return;
-  guard([&] {
-    chapters->setIndexName(schema::Chapter::kIndChptCode);
-    if (!chapters->findKey({1})) return;
-    QStringList lines;
-    QList<int> codes;
-    chapters->first();
-    const int count = chapters->recordCount();
-    for (int i = 0; i < count; ++i) {
-      lines << chapters->textValue(schema::Chapter::kChapterNamePosition);
-      codes << chapters->intValue(schema::Chapter::kChapterCodePosition);
-      chapters->next();
-    }
-    chapterCodes_ = codes;
-    ListBoxChapter->setLines(lines);
-  });
+  guard([&] { chapters_->fill(chapters); });
 }
 
 void TForm1::ShowPageName(orvik::Table* pageNames, int pageCode) {
@@ -335,9 +315,7 @@ void TForm1::EnterPageView() {
 // Chapter view and tab strip
 
 void TForm1::ListBoxChapterNoSelectedChange() {
-  const int chapter = chapterOfRow(ListBoxChapter->selectedNumber());
-  Zakladki->highlightTab(chapter);
-  guard([&] { positionChapterPictures(chapter); });
+  guard([&] { chapters_->listHighlightChanged(); });
 }
 
 void TForm1::ListBoxChapterMouseMove() {
@@ -345,12 +323,7 @@ void TForm1::ListBoxChapterMouseMove() {
 }
 
 void TForm1::ZakladkiSelectedChange() {
-  if (ListBoxChapter->isHidden()) return;
-  const int n = Zakladki->pointerTab();
-  if (n == lastSelectedTab_ || n < 1 || n > 15) return;
-  lastSelectedTab_ = n;
-  ListBoxChapter->highlight(rowOfChapter(n) - 1);
-  guard([&] { positionChapterPictures(n); });
+  guard([&] { chapters_->tabsPointerChanged(); });
 }
 
 void TForm1::ZakladkiHighlightedChange() {
