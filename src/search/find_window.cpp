@@ -237,6 +237,10 @@ void TFrmFind::createControls() {
 
   lblResults = makeLabel(this, "lblResults", QPoint(138, 252));
   lblResults->setText(QStringLiteral("Search Results:"));
+  // The word list, while it shows, covers the result label below it.
+  ListBoxFind->raise();
+  ScrollListBox->raise();
+
   RadioGroup1 = new TRadioGroup(this);
   RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
   RadioGroup1->setGeometry(130, 274, 439, 34);
