@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include "app/data_module.h"
-#include "bench_installation.h"
+#include "bench_support.h"
 #include "browse/main_window.h"
 #include "browse/picture_box.h"
 #include "controls/orvik_btn_nav.h"
@@ -67,17 +67,7 @@ struct Browser {
     w->ZakladkiClick();
     shot("demo-pagelist");
     // The page with the most entries.
-    orvik::Table* words = dm->tblWrdPicture;
-    words->setIndexName(orvik::schema::WrdPicture::kIndPageOrder);
-    words->first();
-    int bestPage = 0, bestCount = 0;
-    for (int i = 0; i < words->recordCount(); ++i) {
-      if (words->intValue(orvik::schema::kNumberWord) > bestCount) {
-        bestCount = words->intValue(orvik::schema::kNumberWord);
-        bestPage = words->intValue(orvik::schema::kPageCode);
-      }
-      words->next();
-    }
+    const int bestPage = busiestPageCode(dm);
     // Enter it as the page list does.
     w->OpenPageByName(dm->tblPageName(1), dm->pageNameByCode(dm->tblPageName(1), bestPage));
     w->EnterPageView();
@@ -165,11 +155,5 @@ BENCHMARK(BM_HitMapLookup)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  theBrowser.reset();
-  benchmark::Shutdown();
-  return 0;
+  return runBenchmarks(argc, argv, [] { theBrowser.reset(); });
 }

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "app/data_module.h"
-#include "bench_installation.h"
+#include "bench_support.h"
 #include "browse/main_window.h"
 #include "controls/orvik_list_box.h"
 #include "controls/radio_group.h"

@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "app/data_module.h"
-#include "bench_installation.h"
+#include "bench_support.h"
 #include "browse/main_window.h"
 #include "controls/orvik_list_box.h"
 #include "lang/font_sets.h"
@@ -122,11 +122,5 @@ BENCHMARK(BM_MoveSelectionOneLine)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  theProgram.reset();
-  benchmark::Shutdown();
-  return 0;
+  return runBenchmarks(argc, argv, [] { theProgram.reset(); });
 }

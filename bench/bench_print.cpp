@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "app/data_module.h"
-#include "bench_installation.h"
+#include "bench_support.h"
 #include "browse/main_window.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
@@ -60,17 +60,7 @@ struct Printout {
     w->show();
     if (!QTest::qWaitForWindowExposed(w)) return;
     TDMOrvik* dm = program->dataModule();
-    orvik::Table* words = dm->tblWrdPicture;
-    words->setIndexName(orvik::schema::WrdPicture::kIndPageOrder);
-    words->first();
-    int bestPage = 0;
-    for (int i = 0; i < words->recordCount(); ++i) {
-      if (words->intValue(orvik::schema::kNumberWord) > entries) {
-        entries = words->intValue(orvik::schema::kNumberWord);
-        bestPage = words->intValue(orvik::schema::kPageCode);
-      }
-      words->next();
-    }
+    const int bestPage = busiestPageCode(dm, &entries);
     w->OpenPageByName(dm->tblPageName(1), dm->pageNameByCode(dm->tblPageName(1), bestPage));
     w->EnterPageView();
     QApplication::processEvents();
@@ -134,11 +124,5 @@ BENCHMARK(BM_RenderGathered)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  thePrintout.reset();
-  benchmark::Shutdown();
-  return 0;
+  return runBenchmarks(argc, argv, [] { thePrintout.reset(); });
 }

@@ -25,7 +25,7 @@
 
 #include "app/data_module.h"
 #include "app/settings_file.h"
-#include "bench_installation.h"
+#include "bench_support.h"
 #include "browse/entry_panes.h"
 #include "browse/main_window.h"
 #include "controls/orvik_btn98.h"
@@ -133,17 +133,8 @@ struct SoundBench {
     player = program->parts().sound->entryPlayer();
     program->parts().settingsDialog->TrackBarPause->setPosition(1);
     // The page with the most entries, in English.
-    orvik::Table* words = dm->tblWrdPicture;
-    words->setIndexName(orvik::schema::WrdPicture::kIndPageOrder);
-    words->first();
-    int bestPage = 0, bestCount = 0;
-    for (int i = 0; i < words->recordCount(); ++i) {
-      if (words->intValue(orvik::schema::kNumberWord) > bestCount) {
-        bestCount = words->intValue(orvik::schema::kNumberWord);
-        bestPage = words->intValue(orvik::schema::kPageCode);
-      }
-      words->next();
-    }
+    int bestCount = 0;
+    const int bestPage = busiestPageCode(dm, &bestCount);
     w->OpenPageByName(dm->tblPageName(1), dm->pageNameByCode(dm->tblPageName(1), bestPage));
     w->EnterPageView();
     panel->showPanel();
@@ -290,11 +281,5 @@ BENCHMARK(BM_AutoPlayGapAtOneSecond)
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  theBench.reset();
-  benchmark::Shutdown();
-  return 0;
+  return runBenchmarks(argc, argv, [] { theBench.reset(); });
 }

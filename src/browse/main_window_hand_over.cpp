@@ -15,6 +15,7 @@
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_panel.h"
 #include "controls/skin.h"
+#include "lang/language_captions.h"
 
 namespace {
 
@@ -158,7 +159,7 @@ void TForm1::hideSayIn() {
 
 void TForm1::fitSayIn() {
   // 140 wide, wider when a line ("Английском   Shift+E") or the title would not fit in its
-  // font; the two bottom lines are drawn again at the new width.
+  // font; the bottom lines are drawn again at the new width.
   const QFontMetrics lineMetrics(PopUpPctList->font());
   int widest = QFontMetrics(lblPopUpPct->font()).horizontalAdvance(lblPopUpPct->text());
   for (const QString& line : PopUpPctList->Lines())
@@ -169,13 +170,8 @@ void TForm1::fitSayIn() {
   PopUpPct->resize(width, height);
   PopUpPctList->resize(width - 12, PopUpPctList->height());
   lblPopUpPct->resize(width - 12, lblPopUpPct->height());
-  QPixmap picture = orvik::panelPicture(QSize(width, height));
-  QPainter p(&picture);
-  p.setPen(QColor(140, 125, 67));
-  p.drawLine(1, height - 2, width - 1, height - 2);
-  p.drawLine(0, height - 1, width - 1, height - 1);
-  p.end();
-  PopUpPct->setPicture(picture);
+  PopUpPct->setPicture(orvik::panelPicture(QSize(width, height)));
+  orvik::drawSayInEdge(PopUpPct);
 }
 
 void TForm1::openSayIn(QPoint pos) {

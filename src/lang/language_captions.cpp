@@ -175,6 +175,10 @@ void setUpSayInList(TOrvikPanel* panel, TOrvikChapterList* list,
   const int k = std::min(languages, 4) - 1;
   panel->resize(panel->width(), kPanelHeights[k]);
   list->resize(list->width(), kListHeights[k]);
+  drawSayInEdge(panel);
+}
+
+void drawSayInEdge(TOrvikPanel* panel) {
   const int w = panel->width(), h = panel->height();
   QPixmap picture = panel->Picture();
   if (picture.width() < w || picture.height() < h) {

@@ -66,5 +66,8 @@ int SelectLanguageItem(QObject* radioGroup, int n, int languageNumber);
 // in (140,125,67) on the panel's picture (widened to the panel first when it is smaller).
 void setUpSayInList(TOrvikPanel* panel, TOrvikChapterList* list,
                     const std::array<int, 4>& soundSlots);
+// Draws the "Say in" pop-up's two bottom lines on its picture at its present size (the picture
+// grown to it first when smaller).
+void drawSayInEdge(TOrvikPanel* panel);
 
 }  // namespace orvik

@@ -79,8 +79,8 @@ int textWidth(const QWidget* w, const QString& text) {
 // off the widget's font cell, keeping its face, weight and character set, while `tooWide`
 // holds and the cell is above the smallest readable one.
 void shrinkWhile(QWidget* w, const std::function<bool()>& tooWide) {
-  orvik::FontSpec spec = orvik::fontSpecOf(w);
-  if (spec.cellHeight == 0) {
+  orvik::FontSpec font = orvik::fontSpecOf(w);
+  if (font.cellHeight == 0) {
     // Still the design's font: shrink it as it is.
     QFont f = w->font();
     while (tooWide() && f.pixelSize() > kSmallestCell) {
@@ -89,13 +89,13 @@ void shrinkWhile(QWidget* w, const std::function<bool()>& tooWide) {
     }
     return;
   }
-  if (spec.cellHeight != kFontSetCell) {
-    spec.cellHeight = kFontSetCell;
-    orvik::applyFont(w, spec);
+  if (font.cellHeight != kFontSetCell) {
+    font.cellHeight = kFontSetCell;
+    orvik::applyFont(w, font);
   }
-  while (tooWide() && spec.cellHeight > kSmallestCell) {
-    --spec.cellHeight;
-    orvik::applyFont(w, spec);
+  while (tooWide() && font.cellHeight > kSmallestCell) {
+    --font.cellHeight;
+    orvik::applyFont(w, font);
   }
 }
 
@@ -107,10 +107,10 @@ void sameSmallestFont(const QList<QWidget*>& controls) {
     if (cell > 0 && (smallest == 0 || cell < smallest)) smallest = cell;
   }
   for (QWidget* w : controls) {
-    orvik::FontSpec spec = orvik::fontSpecOf(w);
-    if (spec.cellHeight > smallest) {
-      spec.cellHeight = smallest;
-      orvik::applyFont(w, spec);
+    orvik::FontSpec font = orvik::fontSpecOf(w);
+    if (font.cellHeight > smallest) {
+      font.cellHeight = smallest;
+      orvik::applyFont(w, font);
     }
   }
 }

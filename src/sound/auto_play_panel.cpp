@@ -321,8 +321,8 @@ void TfrmTrackAutoPlay::layoutTexts() {
   const auto fitPair = [](QLabel* first, QLabel* second, int secondLeft, int right) {
     for (QLabel* l : {first, second}) {
       // Each time from the designed size, which a smaller interface language may not need.
-      const orvik::FontSpec spec = orvik::fontSpecOf(l);
-      if (spec.cellHeight > 0) l->setFont(orvik::makeFont(spec));
+      const orvik::FontSpec font = orvik::fontSpecOf(l);
+      if (font.cellHeight > 0) l->setFont(orvik::makeFont(font));
       l->adjustSize();
     }
     while (true) {

@@ -1,0 +1,70 @@
+#pragma once
+// What the benchmarks share: the installation they start the program on (the demo in build/dist
+// when it is built, or the one ORVIK_BENCH_INSTALLATION names, else the small test
+// installation), a copy of it without its sound folder so each benchmark works on files nobody
+// else touches, the page with the most entries, and the main() that runs them on Qt.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QString>
+
+#include "app/data_module.h"
+#include "platform/table.h"
+#include "schema/schema.h"
+
+#if defined(ORVIK_DIST_DIR) && defined(ORVIK_FIXTURE_SMALL)
+inline QString sourceInstallation() {
+  const QString chosen = qEnvironmentVariable("ORVIK_BENCH_INSTALLATION");
+  if (!chosen.isEmpty()) return chosen;
+  const QString dist = QStringLiteral(ORVIK_DIST_DIR);
+  if (QFile::exists(dist + QStringLiteral("/ODataBase/PctInfo.ort"))) return dist;
+  return QStringLiteral(ORVIK_FIXTURE_SMALL);
+}
+#endif
+
+inline void copyWithoutSounds(const QString& from, const QString& to) {
+  QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = it.next();
+    const QString rel = path.mid(from.size());
+    if (rel.startsWith(QStringLiteral("/Sound"))) continue;
+    if (it.fileInfo().isDir())
+      QDir().mkpath(to + rel);
+    else
+      QFile::copy(path, to + rel);
+  }
+}
+
+// The code of the page with the most entries (their number in `entries`); 0 for none.
+inline int busiestPageCode(TDMOrvik* dm, int* entries = nullptr) {
+  orvik::Table* words = dm->tblWrdPicture;
+  words->setIndexName(orvik::schema::WrdPicture::kIndPageOrder);
+  words->first();
+  int bestPage = 0, bestCount = 0;
+  for (int i = 0; i < words->recordCount(); ++i) {
+    if (words->intValue(orvik::schema::kNumberWord) > bestCount) {
+      bestCount = words->intValue(orvik::schema::kNumberWord);
+      bestPage = words->intValue(orvik::schema::kPageCode);
+    }
+    words->next();
+  }
+  if (entries) *entries = bestCount;
+  return bestPage;
+}
+
+// Runs the registered benchmarks on the offscreen platform (unless another is chosen), then
+// `release` (what the benchmarks built, ended while the application still stands).
+template <typename Release>
+int runBenchmarks(int argc, char** argv, Release release) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  release();
+  benchmark::Shutdown();
+  return 0;
+}
