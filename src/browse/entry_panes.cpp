@@ -21,7 +21,6 @@
 
 namespace {
 
-const char* const kCodes[] = {"En", "Fr", "Ru", "Sp"};
 constexpr int kSoundSize = 20;
 // The list button stands 2 pixels lower than its neighbours; one pixel less keeps it clear of
 // the frame line above the pane.
@@ -50,8 +49,8 @@ constexpr int kStack[4][4][2] = {
 
 // The language number of a slot of the shown-language order, 0 for an empty place.
 int languageOfSlot(int slot) {
-  const int number = orvik::lang::numberOfSlot(slot);
-  return number >= 1 && number <= 4 ? number : 0;
+  const auto language = orvik::Language::fromSlot(slot);
+  return language ? language->number() : 0;
 }
 
 void fill(QWidget* widget, const QColor& colour) {
@@ -121,7 +120,7 @@ EntryPanes::~EntryPanes() {
 void EntryPanes::build(int language) {
   auto* s = new Set;
   sets_[language - 1] = s;
-  const QString code = QLatin1String(kCodes[language - 1]);
+  const QString code = languageCode(language);
   const auto [top, height] = paneGeometry(4, language);
 
   s->pane = new TOrvikWord(parent_);
@@ -228,7 +227,7 @@ QWidget* EntryPanes::shadow(int number) const {
 }
 
 QString EntryPanes::languageCode(int language) {
-  return language >= 1 && language <= 4 ? QLatin1String(kCodes[language - 1]) : QString();
+  return orvik::codeOfNumber(language).toString();
 }
 
 std::pair<int, int> EntryPanes::paneGeometry(int n, int k) {

@@ -91,30 +91,15 @@ class TForm1 : public orvik::BorderlessForm {
   ~TForm1() override;
 
   QColor paletteColour(PaletteSlot slot) const { return palette_[slot]; }
-  // A widget palette whose window colour is the main background.
-  QPalette paletteColourSet() const;
   // The window's frame: border, dragging, minimise, maximise, restore, system menu.
   WindowFrame* frame() const { return frame_; }
   TDMOrvik* data() const { return data_; }
 
   // --- Navigation operations (other windows call these after positioning the tables) ---
-  // Fills ListBoxChapter from a chapter-name table (when it holds chapter 1).
-  void FillChapterList(orvik::Table* chapters);
-  // Puts the PageName of a page code into lblPageName.
-  void ShowPageName(orvik::Table* pageNames, int pageCode);
-  // Fills the page list with the headings and pages of the named chapter.
-  void BuildPageList(orvik::Table* chapters, orvik::Table* pageNames, const QString& chapterName);
-  // Fills the page list again for the page-list chapter from another language's table.
-  void RebuildPageList(orvik::Table* pageNames);
   // Makes the named page current and shows it with its first entry; false when the name or
   // its page is not found (nothing changed).
   bool OpenPageByName(orvik::Table* pageNames, const QString& name);
-  // Puts the current page's picture on screen and highlights entry 1; false when the page has
-  // no entry 1 or no hit map (the picture then shows without highlight).
-  bool ShowPageFirstEntry();
   void UpdateEntryButtons();
-  void UpdatePageButtons();
-  void ResetPageRowHover();
   // The language command (1 English, 2 French, 3 Russian, 4 Spanish): texts of every window,
   // then chapter and page names from that language's tables.
   void ReloadLanguageNames(int languageNumber);
@@ -155,7 +140,6 @@ class TForm1 : public orvik::BorderlessForm {
   int visibleRowCount() const;
   // The small picture of a page-list row (null for headings).
   QImage rowPicture(int row) const;
-  int paneLayoutCount() const { return paneLayoutCount_; }
 
   // --- The hand-over ---
   // Installs the roles other subsystems play for the window (not owned; they outlive it or are
@@ -179,8 +163,6 @@ class TForm1 : public orvik::BorderlessForm {
   // An entry sound button, Shift+letter and the "Say in" pop-up: the current entry in a
   // language, when its pane holds text and auto-play does not run.
   void PronounceEntry(int language);
-  void btnSoundPageClick();
-  void btnSoundChapterClick();
   // The entry panes (null until the panes are built).
   EntryPanes* entryPanes() const { return panes_; }
 
@@ -189,55 +171,18 @@ class TForm1 : public orvik::BorderlessForm {
   // first step goes to the entry after the one on screen).
   void setEntrySelected(bool selected);
 
-  // --- Handlers, bound by name ---
-  void FormCreate();
-  void FormShow();
-  void FormClose();
-  void FormDestroy();
-  void ListBoxChapterMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos);
-  void ListBoxChapterNoSelectedChange();
-  void ListBoxChapterMouseMove();
+  // --- Handlers other windows and the tests reach (the rest are private, bound by name) ---
   void ZakladkiClick();
-  void ZakladkiSelectedChange();
-  void ZakladkiHighlightedChange();
-  void NewListBoxPagesMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint pos);
-  void NewListBoxPagesClick();
-  void NewListBoxPagesDrawItem(SkinnedListBox* control, int index, QRect rect, int state);
   void OSBarPagesScroll(int scrollCode, int& scrollPos);
-  void btnBackToChaptersClick();
-  void btnBackToPagesClick();
   void btnNextPageClick();
   void btnPrevPageClick();
   void btnNextWordClick();
-  void btnPrevWordClick();
-  void ImgPagesMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint pos);
-  void ImgPagesMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos);
-  void btnRegimeClick();
   void Timer1Timer();
-  void btnPrintPctClick();
-  void MultiLang1AfterLanguageChanged(TBaseMultiLang* sender, quint8 newLanguage);
-  // btnExitNew and btnClose: the click sound, then, unless auto-play runs, the exit
-  // confirmation.
-  void btnExitNewClick();
-  // Shows the exit confirmation modally; on Yes silences every sound and closes the window
-  // (which writes the settings and ends the program). Nothing changes on No.
-  void ExitConfirm();
-  // btnHelp: the click sound and the help menu above the button.
-  void btnHelpClick();
   // A line of the help menu was pressed: the click sound; auto-play stops.
   void HelpLinePressed(int line);
-  // The bottom row's buttons that open other windows (commands.cpp).
-  void btnFindClick();
-  void btnPageListClick();
-  void btnAutoPlayPanelClick();
   // The hidden diagnostic button: the current English entry's page, order and sound name in
   // the title.
   void btnVerifyClick();
-  // A line of the "Say in" pop-up: the entry in that line's language, the pointer put back.
-  void PopUpPctListMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos);
-  // The key map for the whole program (every key of the window's controls and of the auto-play
-  // panel passes here first). Returns true when the key was a command and goes no further.
-  bool FormKeyDown(QKeyEvent* event);
 
   // --- Controls (system names) ---
   PictureBox* Image1;  // the drawn title strip
@@ -296,6 +241,72 @@ class TForm1 : public orvik::BorderlessForm {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The window's parts, split out of it, work on its controls and call its handlers.
+  friend class WindowFrame;
+  friend class PagePicture;
+  friend class PageListView;
+  friend class ChapterView;
+
+  // Handlers bound by name to the window's own controls (main_window.cpp binds them).
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void FormDestroy();
+  void ListBoxChapterMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos);
+  void ListBoxChapterNoSelectedChange();
+  void ListBoxChapterMouseMove();
+  void ZakladkiSelectedChange();
+  void ZakladkiHighlightedChange();
+  void NewListBoxPagesMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint pos);
+  void NewListBoxPagesClick();
+  void NewListBoxPagesDrawItem(SkinnedListBox* control, int index, QRect rect, int state);
+  void btnBackToChaptersClick();
+  void btnBackToPagesClick();
+  void btnPrevWordClick();
+  void ImgPagesMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint pos);
+  void ImgPagesMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos);
+  void btnRegimeClick();
+  void btnPrintPctClick();
+  void btnSoundPageClick();
+  void btnSoundChapterClick();
+  void MultiLang1AfterLanguageChanged(TBaseMultiLang* sender, quint8 newLanguage);
+  // btnExitNew and btnClose: the click sound, then, unless auto-play runs, the exit
+  // confirmation.
+  void btnExitNewClick();
+  // Shows the exit confirmation modally; on Yes silences every sound and closes the window
+  // (which writes the settings and ends the program). Nothing changes on No.
+  void ExitConfirm();
+  // btnHelp: the click sound and the help menu above the button.
+  void btnHelpClick();
+  // The bottom row's buttons that open other windows (commands.cpp).
+  void btnFindClick();
+  void btnPageListClick();
+  void btnAutoPlayPanelClick();
+  // A line of the "Say in" pop-up: the entry in that line's language, the pointer put back.
+  void PopUpPctListMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos);
+  // The key map for the whole program (every key of the window's controls and of the auto-play
+  // panel passes here first). Returns true when the key was a command and goes no further.
+  bool FormKeyDown(QKeyEvent* event);
+
+  // Navigation the window does for itself (navigation.cpp).
+  // Fills ListBoxChapter from a chapter-name table (when it holds chapter 1).
+  void FillChapterList(orvik::Table* chapters);
+  // Puts the PageName of a page code into lblPageName.
+  void ShowPageName(orvik::Table* pageNames, int pageCode);
+  // Fills the page list with the headings and pages of the named chapter.
+  void BuildPageList(orvik::Table* chapters, orvik::Table* pageNames, const QString& chapterName);
+  // Fills the page list again for the page-list chapter from another language's table.
+  void RebuildPageList(orvik::Table* pageNames);
+  // Puts the current page's picture on screen and highlights entry 1; false when the page has
+  // no entry 1 or no hit map (the picture then shows without highlight).
+  bool ShowPageFirstEntry();
+  void UpdatePageButtons();
+  void ResetPageRowHover();
+
+  // A widget palette whose window colour is the main background.
+  QPalette paletteColourSet() const;
+  int paneLayoutCount() const { return paneLayoutCount_; }
+
   // Building (main_window.cpp).
   void createControls();
   void createButtons();

@@ -1,6 +1,8 @@
 # Bitmap buttons, panels, hint windows, scroll bar, track bar, progress bar, the dialog frame
 # and the skin they are drawn with.
 target_sources(orvik_controls PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/button_fit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/button_fit.h
   ${CMAKE_CURRENT_LIST_DIR}/cursors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cursors.h
   ${CMAKE_CURRENT_LIST_DIR}/dialog_frame.cpp

@@ -48,7 +48,7 @@ TfrmExit::TfrmExit(QWidget* parent) : orvik::BorderlessForm(parent) {
   connect(btnNo, &TOrvikBtn98::clicked, this, &TfrmExit::btnNoClick);
 
   // The fonts of the interface language in force (the window pass of the font sets).
-  const int number = orvik::languageNumberOfIndex(TBaseMultiLang::currentTranslationIndex());
+  const int number = TBaseMultiLang::interfaceLanguage().number();
   if (const int charset = orvik::charsetOfLanguageNumber(number))
     orvik::applyWindowPass(this, charset);
   for (QLabel* l : {Label1, Label2}) l->adjustSize();

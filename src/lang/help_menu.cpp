@@ -54,7 +54,7 @@ TfrmOptForHelp::TfrmOptForHelp(QWidget* parent)
   HelpList->setGeometry(kLines[0].left, 4, kWidth - kLines[0].left, 2 * 16 + 4);
   HelpList->setLines({QString::fromUtf8(kLines[0].help), QString::fromUtf8(kLines[0].about)});
   HelpList->setCursor(orvik::orvikCursor(orvik::O_FOREFINGER));
-  const int number = orvik::languageNumberOfIndex(TBaseMultiLang::currentTranslationIndex());
+  const int number = TBaseMultiLang::interfaceLanguage().number();
   if (const int charset = orvik::charsetOfLanguageNumber(number))
     orvik::applyFont(HelpList, orvik::timesBoldSpec(16, charset));
   connect(HelpList, &TOrvikChapterList::mousePressed, this, &TfrmOptForHelp::HelpListMouseDown);

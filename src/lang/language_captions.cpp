@@ -76,36 +76,6 @@ void buildLanguageTables() {
   altCaptionTable();
 }
 
-int languageNumberOfIndex(int index) {
-  static constexpr int kNumbers[4] = {1, 3, 2, 4};
-  return index >= 0 && index < 4 ? kNumbers[index] : -1;
-}
-
-int translationIndexOfNumber(int number) {
-  static constexpr int kIndexes[4] = {0, 2, 1, 3};
-  return number >= 1 && number <= 4 ? kIndexes[number - 1] : -1;
-}
-
-int slotOfNumber(int number) {
-  static constexpr int kSlots[4] = {0, 1, 5, 6};
-  return number >= 1 && number <= 4 ? kSlots[number - 1] : -1;
-}
-
-int numberOfSlot(int slot) {
-  switch (slot) {
-    case 0:
-      return 1;
-    case 1:
-      return 2;
-    case 5:
-      return 3;
-    case 6:
-      return 4;
-    default:
-      return -1;
-  }
-}
-
 QStringList languageItems(const std::array<int, 4>& slotList, const CaptionTable& table) {
   QStringList lines;
   for (int slot : slotList) {

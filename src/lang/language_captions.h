@@ -3,13 +3,14 @@
 // operations that fill, relabel, recognise and select list lines by them. A displayed line is
 // linked to the language it names only through these tables: a line must hold one cell of
 // its table exactly, spaces included.
-// Also the fixed conversions between the three numberings of the languages: translation
-// index (0 English, 1 Russian, 2 French, 3 Spanish), language number (1 English, 2 French,
-// 3 Russian, 4 Spanish) and language slot (0 English, 1 French, 5 Russian, 6 Spanish).
+// Rows and columns are language numbers; the conversions between the three numberings of the
+// languages are the Language type's (schema/language.h).
 
 #include <QString>
 #include <QStringList>
 #include <array>
+
+#include "schema/language.h"
 
 class QObject;
 class TOrvikChapterList;
@@ -30,12 +31,6 @@ const CaptionTable& ctrlCaptionTable();
 const CaptionTable& altCaptionTable();
 // Builds the four tables (they are also built at their first use).
 void buildLanguageTables();
-
-// Conversions by fixed tables; -1 for a value outside its numbering.
-int languageNumberOfIndex(int translationIndex);   // 0→1, 1→3, 2→2, 3→4
-int translationIndexOfNumber(int languageNumber);  // 1→0, 2→2, 3→1, 4→3
-int slotOfNumber(int languageNumber);              // 1→0, 2→1, 3→5, 4→6
-int numberOfSlot(int slot);                        // 0→1, 1→2, 5→3, 6→4
 
 // The column-1 (English) cells of the languages of a four-place slot list, in order;
 // places holding -1 (or any value that is not a slot) add nothing.

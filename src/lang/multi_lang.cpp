@@ -100,6 +100,10 @@ quint8 TBaseMultiLang::currentTranslationIndex() {
   return g_currentIndex;
 }
 
+orvik::Language TBaseMultiLang::interfaceLanguage() {
+  return orvik::Language::fromTranslationIndex(g_currentIndex).value_or(orvik::Language::English);
+}
+
 void TBaseMultiLang::setMessageBoxes(orvik::MessageBoxes* boxes) {
   g_messageBoxes = boxes;
 }

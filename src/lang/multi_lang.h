@@ -17,6 +17,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include "schema/language.h"
+
 class QWidget;
 
 namespace orvik {
@@ -65,6 +67,8 @@ class TBaseMultiLang : public QObject {
   static const QList<TBaseMultiLang*>& registry();
   // The current translation index (0 until the first switch).
   static quint8 currentTranslationIndex();
+  // The interface language the current translation index stands for.
+  static orvik::Language interfaceLanguage();
   // Where the out-of-range message goes: null (the default) shows a modal information box
   // with a single Cancel button; tests install a recording sink.
   static void setMessageBoxes(orvik::MessageBoxes* boxes);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "controls/button_fit.h"
 #include "controls/dialog_frame.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_track_bar.h"
@@ -116,12 +117,6 @@ void sameSmallestFont(const QList<QWidget*>& controls) {
 }
 
 // A button as wide as its design or its caption with a margin, whichever is more.
-void fitButton(TOrvikBtn98* b, int designWidth) {
-  const int width = std::max(designWidth, textWidth(b, b->Caption()) + 10);
-  if (width == b->width()) return;
-  b->setPictures(orvik::plainButtonPictures(QSize(width, b->height())));
-  b->resize(width, b->height());
-}
 
 }  // namespace
 
@@ -332,8 +327,8 @@ void TfrmNumbLang::setUp(const Installation& installation) {
 // names and the larger cells of the font set do not all fit the design's room.
 void TfrmNumbLang::fitTexts() {
   // OK and Cancel widen to their captions, keeping their order and the gap between them.
-  fitButton(btnOK, kOkWidth);
-  fitButton(btnCancel, kCancelWidth);
+  orvik::fitPlainButtonToCaption(btnOK, kOkWidth, 10);
+  orvik::fitPlainButtonToCaption(btnCancel, kCancelWidth, 10);
   btnOK->move(kOkLeft, btnOK->y());
   btnCancel->move(std::max(kCancelLeft, kOkLeft + btnOK->width() + kButtonGap), btnCancel->y());
 

@@ -39,7 +39,7 @@ T* named(QWidget* parent, const char* name) {
 }
 
 int interfaceCharset() {
-  const int number = orvik::languageNumberOfIndex(TBaseMultiLang::currentTranslationIndex());
+  const int number = TBaseMultiLang::interfaceLanguage().number();
   const int charset = orvik::charsetOfLanguageNumber(number);
   return charset ? charset : orvik::kWesternCharset;
 }

@@ -19,7 +19,7 @@ constexpr int kRussianLeft = 8;
 constexpr int kWesternLeft = 20;
 
 int currentLanguageNumber() {
-  return orvik::languageNumberOfIndex(TBaseMultiLang::currentTranslationIndex());
+  return TBaseMultiLang::interfaceLanguage().number();
 }
 
 }  // namespace

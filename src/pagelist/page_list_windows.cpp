@@ -10,6 +10,7 @@
 #include "browse/hand_over.h"
 #include "browse/main_window.h"
 #include "browse/picture_box.h"
+#include "controls/button_fit.h"
 #include "controls/cursors.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
@@ -46,7 +47,7 @@ QStringList group(const char* key, const char* const (&texts)[4]) {
 
 // The character set of the interface language in force.
 int interfaceCharset() {
-  const int number = orvik::languageNumberOfIndex(TBaseMultiLang::currentTranslationIndex());
+  const int number = TBaseMultiLang::interfaceLanguage().number();
   const int charset = orvik::charsetOfLanguageNumber(number);
   return charset ? charset : orvik::kWesternCharset;
 }
@@ -62,14 +63,6 @@ class BusyCursor {
 
 // Go and Cancel are 60 wide; a caption that would not fit in the button's font (the Russian
 // ones in Times bold 16) widens it to the right, into the free space beside the list.
-void fitCaption(TOrvikBtn98* button) {
-  const int needed = QFontMetrics(button->font()).horizontalAdvance(button->Caption()) + 8;
-  const int width = std::max(60, needed);
-  if (width == button->width()) return;
-  button->resize(width, button->height());
-  button->setPictures(orvik::plainButtonPictures(button->size()));
-}
-
 template <typename T>
 T* named(QWidget* parent, const char* name) {
   T* w = new T(parent);
@@ -191,8 +184,8 @@ void TfrmPageList::build() {
   MultiLang1->setLanguages(4);
   MultiLang1->setWords(group("btnGo", kGo) + group("btnCancel", kCancel));
   connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this, [this] {
-    fitCaption(btnGo);
-    fitCaption(btnCancel);
+    orvik::fitPlainButtonToCaption(btnGo, 60, 8);
+    orvik::fitPlainButtonToCaption(btnCancel, 60, 8);
   });
   hide();
 }

@@ -45,7 +45,7 @@ int indexOf(int languageNumber) {
 }
 
 int interfaceLanguage() {
-  const int number = orvik::languageNumberOfIndex(TBaseMultiLang::currentTranslationIndex());
+  const int number = TBaseMultiLang::interfaceLanguage().number();
   return number >= 1 ? number : 1;
 }
 

@@ -235,7 +235,7 @@ void Printing::printPicture() {
 }
 
 void Printing::reportPrinterFailure() {
-  const int number = orvik::languageNumberOfIndex(TBaseMultiLang::currentTranslationIndex());
+  const int number = TBaseMultiLang::interfaceLanguage().number();
   const QString text = QString::fromUtf8(kPrinterFailed[number >= 1 ? number - 1 : 0]);
   if (orvik::MessageBoxes* boxes = data_->environment().messages) {
     boxes->show(orvik::MessageKind::Warning, text);

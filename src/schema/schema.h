@@ -20,6 +20,8 @@
 #include <array>
 #include <cstddef>
 
+#include "schema/language.h"
+
 namespace orvik::schema {
 
 // One name of the schema, a string literal fixed at compile time.
@@ -49,17 +51,14 @@ inline constexpr Name kDataFolder = u"ODataBase";
 inline constexpr Name kPictureFolder = u"Data";
 
 // ---------------------------------------------------------------------------------------------
-// Languages: numbered 1 to 4 in the program (English, French, Russian, Spanish); each language
-// table's file name carries the two-letter code.
+// Languages: numbered 1 to 4 in the program (English, French, Russian, Spanish, see
+// language.h); each language table's file name carries the two-letter code.
 
 inline constexpr int kLanguageCount = 4;
-inline constexpr std::array<Name, kLanguageCount> kLanguageCodes = {u"En", u"Fr", u"Ru", u"Sp"};
 
 // The two-letter code of language number 1..4; an empty view for any other number.
 constexpr QStringView languageCode(int languageNumber) {
-  return languageNumber >= 1 && languageNumber <= kLanguageCount
-             ? kLanguageCodes[std::size_t(languageNumber - 1)].view()
-             : QStringView();
+  return codeOfNumber(languageNumber);
 }
 
 // The file of a language table: prefix, code, ".ort" ("ChptNm" + "Ru" gives "ChptNmRu.ort").

@@ -60,7 +60,7 @@ void TfrmLangForFind::setUp(const std::array<int, 4>& installedSlots, QWidget* m
   setClientSize(kWidth, heightFor(qMax(1, lineCount_)));
   Image1->resize(kWidth, height());
   SevenLangList->setLines(lines);
-  relabel(orvik::languageNumberOfIndex(TBaseMultiLang::currentTranslationIndex()));
+  relabel(TBaseMultiLang::interfaceLanguage().number());
 }
 
 void TfrmLangForFind::relabel(int interface) {

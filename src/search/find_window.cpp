@@ -11,6 +11,7 @@
 #include "app/data_module.h"
 #include "app/table_positions.h"
 #include "browse/main_window.h"
+#include "controls/button_fit.h"
 #include "controls/cursors.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
@@ -334,7 +335,7 @@ int TFrmFind::execute() {
 }
 
 int TFrmFind::interfaceLanguage() const {
-  return orvik::languageNumberOfIndex(TBaseMultiLang::currentTranslationIndex());
+  return TBaseMultiLang::interfaceLanguage().number();
 }
 
 void TFrmFind::applyInterfaceFonts(int languageNumber) {
@@ -989,11 +990,8 @@ void TFrmFind::MLFindAfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage) {
   // The buttons are 60 wide; a caption that would not fit in its font (the Russian "Отменить")
   // widens its button about the same centre.
   for (TOrvikBtn98* button : {btnFind, btnGo, btnCancel}) {
-    const int needed = QFontMetrics(button->font()).horizontalAdvance(button->Caption()) + 8;
-    const int width = std::max(60, needed);
-    if (width == button->width()) continue;
+    if (!orvik::fitPlainButtonToCaption(button, 60, 8)) continue;
     const int centre = 22 + 30;
-    button->setGeometry(centre - width / 2, button->y(), width, button->height());
-    button->setPictures(orvik::plainButtonPictures(button->size()));
+    button->move(centre - button->width() / 2, button->y());
   }
 }

@@ -56,7 +56,7 @@ QString SoundPlayback::entryName(int pageCode, int order) {
 }
 
 QString SoundPlayback::languageFolder(int language) {
-  return orvik::lang::codeOfNumber(language);
+  return orvik::codeOfNumber(language).toString();
 }
 
 QString SoundPlayback::findSoundFile(const QString& currentDir, const orvik::OpticalDiscs* discs,
