@@ -2,9 +2,9 @@
 // An entry's picture source: one emoji, or a composition of several drawn parts. The first part
 // is the base and fills the object's whole box; every later part is drawn on top, centred at a
 // place given as fractions of the base box, at a size given as a fraction of the box's side.
-// Written `🌳 + 🍐@0.35,0.30,0.30 + 🧑‍🍳!` (`!` mirrors a part; a part without `@` stands
-// at the bottom right at about half size). The source also gives the key by which two entries'
-// pictures are compared: the same drawing gives the same key however it is spelled.
+// Written `🌳 + 🍐@0.35,0.30,0.30 + 🧑‍🍳!` (`!` mirrors a part; a part without `@`
+// stands at the bottom right at about half size). The source also gives the key by which two
+// entries' pictures are compared: the same drawing gives the same key however it is spelled.
 
 #include <QList>
 #include <QString>
