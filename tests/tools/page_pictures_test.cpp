@@ -140,3 +140,46 @@ TEST(InterfaceArtist, DrawsEveryPictureAtItsSize) {
   }
   EXPECT_NE(artist.languageFrame(2), artist.languageFrame(3));
 }
+
+TEST(EmojiPainter, ComposesPartsWhereTheSourcePlacesThem) {
+  ASSERT_TRUE(EmojiPainter::fontAvailable());
+  EmojiPainter emoji;
+  // A blue square as the base and a red square half its size centred on its bottom-right
+  // corner: the picture grows by a quarter, blue at the top left, red at the bottom right.
+  const QImage base = emoji.sprite(QStringLiteral("🟦"));
+  const QImage composed = emoji.sprite(QStringLiteral("🟦 + 🟥@1,1,0.5"));
+  ASSERT_FALSE(base.isNull());
+  ASSERT_FALSE(composed.isNull());
+  const int side = std::max(base.width(), base.height());
+  EXPECT_NEAR(composed.width(), side * 1.25, 3);
+  EXPECT_NEAR(composed.height(), side * 1.25, 3);
+  auto isBlue = [](QRgb c) { return qBlue(c) > 150 && qRed(c) < 120; };
+  auto isRed = [](QRgb c) { return qRed(c) > 150 && qBlue(c) < 120; };
+  const int w = composed.width(), h = composed.height();
+  EXPECT_TRUE(isBlue(composed.pixel(w / 5, h / 5)));
+  EXPECT_TRUE(isRed(composed.pixel(w * 9 / 10, h * 9 / 10)));
+  EXPECT_EQ(qAlpha(composed.pixel(w - 3, 3)), 0);  // nothing drawn beside the base's corner
+  // A part without a place stands at the bottom right, smaller than the base.
+  const QImage placed = emoji.sprite(QStringLiteral("🟦 + 🟥"));
+  EXPECT_NEAR(placed.width(), side, 3);
+  EXPECT_TRUE(isRed(placed.pixel(placed.width() * 3 / 4, placed.height() * 3 / 4)));
+  EXPECT_TRUE(isBlue(placed.pixel(placed.width() / 4, placed.height() * 3 / 4)));
+  // `!` mirrors: a hand pointing right drawn mirrored points left.
+  const QImage right = emoji.sprite(QStringLiteral("👉"));
+  const QImage left = emoji.sprite(QStringLiteral("👉!"));
+  ASSERT_EQ(left.size(), right.size());
+  EXPECT_EQ(left, right.mirrored(true, false));
+  // A part that draws nothing makes the whole picture draw nothing (the build reports it).
+  EXPECT_TRUE(emoji.sprite(QStringLiteral("🟦 + \u0378")).isNull());
+
+  // On a page, the hit map covers the whole composition: the part beyond the base too.
+  SourcePage page = pageOf(6);
+  page.entries[2].emoji = QStringLiteral("🟦 + 🟥@1,1,0.5");
+  PageArtist artist(&emoji);
+  const PageArt art = artist.draw(page, QColor(217, 232, 176));
+  const QRect o = art.objectRects[2];
+  EXPECT_NEAR(double(o.width()) / o.height(), 1.0, 0.05);
+  EXPECT_EQ(art.hitMap.entryAt(o.topLeft() + QPoint(o.width() / 5, o.height() / 5)), 3);
+  EXPECT_EQ(art.hitMap.entryAt(o.topLeft() + QPoint(o.width() * 9 / 10, o.height() * 9 / 10)), 3);
+  EXPECT_NE(art.hitMap.entryAt(o.topLeft() + QPoint(o.width() - 3, 3)), 3);
+}

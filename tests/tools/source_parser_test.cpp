@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "picture_source.h"
+
 using namespace builddict;
 
 namespace {
@@ -163,4 +165,92 @@ TEST(SourceParser, ReadsTheFixtureFolder) {
       smallest = std::min(smallest, int(p.entries.size()));
   EXPECT_EQ(smallest, 1);
   EXPECT_GE(largest, 18);
+}
+
+TEST(SourceParser, ReadsComposedPicturesAndRefusesSharedOnes) {
+  // The syntax: a base, parts placed on it, mirrored parts, parts at their default place.
+  QString error;
+  const QList<PicturePart> parts = PictureSource::parse(
+      QStringLiteral("🌳 + 🍐@0.35,0.30,0.30 + 🧑‍🍳! + 🍐@0.6,0.4,0.28!"), &error);
+  ASSERT_EQ(parts.size(), 4) << error.toStdString();
+  EXPECT_EQ(parts[0].emoji, QStringLiteral("🌳"));
+  EXPECT_EQ(parts[0].size, 1.0);
+  EXPECT_DOUBLE_EQ(parts[1].x, 0.35);
+  EXPECT_DOUBLE_EQ(parts[1].size, 0.30);
+  EXPECT_EQ(parts[2].emoji, QStringLiteral("🧑‍🍳"));
+  EXPECT_TRUE(parts[2].mirrored);
+  EXPECT_DOUBLE_EQ(parts[2].x, PictureSource::kDefaultX);
+  EXPECT_DOUBLE_EQ(parts[2].size, PictureSource::kDefaultSize);
+  EXPECT_TRUE(parts[3].mirrored);
+  EXPECT_FALSE(parts[1].mirrored);
+  for (const char* bad : {"🌳@0.5,0.5,0.5 + 🍐", "🌳 + 🍐@1.2,0.5,0.3", "🌳 + 🍐@0.5,0.5", "🌳 + ",
+                          "🌳 + pear", "🌳 + 🍐@0.5,0.5,0.01"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_TRUE(PictureSource::parse(QString::fromUtf8(bad)).isEmpty());
+  }
+  // The same drawing however it is spelled; a mirrored picture is still the same picture.
+  EXPECT_EQ(PictureSource::key(QStringLiteral("⚖️")), PictureSource::key(QStringLiteral("⚖")));
+  EXPECT_EQ(PictureSource::key(QStringLiteral("🌳+🍐@0.35,0.3,0.3")),
+            PictureSource::key(QStringLiteral("🌳 + 🍐!@0.350,0.30,0.30")));
+  EXPECT_NE(PictureSource::key(QStringLiteral("🌳 + 🍐@0.35,0.3,0.3")),
+            PictureSource::key(QStringLiteral("🌳 + 🍐@0.35,0.3,0.4")));
+
+  // A bad composition is reported on its entry's line.
+  const QString head = QString::fromUtf8(kHeader);
+  const int entryLine = (head + page(401, "Fruit")).count(u'\n') + 1;
+  EXPECT_EQ(firstError(head + page(401, "Fruit") + entry(QStringLiteral("🌳 + 🍐@2,0,0.3"))),
+            QStringLiteral("04.txt:%1: part 2 of the picture '🌳 + 🍐@2,0,0.3' has the place "
+                           "'@2,0,0.3'; write @x,y,size with x and y from 0 to 1 and size from "
+                           "0.05 to 1.5")
+                .arg(entryLine));
+
+  // Two entries with one picture (one spelled with a variation selector, in another chapter):
+  // refused, naming both entries where they stand, until one of them says why.
+  auto dictionaryWith = [&](SourceParser& parser, const QString& sharedLine) {
+    SourceDictionary d;
+    d.chapters << *parser.parseChapter(
+        head + page(401, "Fruit") + entry(QStringLiteral("⚖️")) + entry(QStringLiteral("🍐")),
+        QStringLiteral("04.txt"));
+    QString other = head;
+    other.replace(QStringLiteral("chapter 4"), QStringLiteral("chapter 5"));
+    other.replace(QStringLiteral("en: Food"), QStringLiteral("en: Law"));
+    other.replace(QStringLiteral("fr: La nourriture"), QStringLiteral("fr: Le droit"));
+    other.replace(QStringLiteral("ru: Еда"), QStringLiteral("ru: Право"));
+    other.replace(QStringLiteral("sp: La comida"), QStringLiteral("sp: El derecho"));
+    QString lawyer = entry(QStringLiteral("⚖"))
+                         .replace(QStringLiteral("en: apple"), QStringLiteral("en: lawyer"));
+    lawyer.insert(lawyer.indexOf(u'\n') + 1, sharedLine);
+    d.chapters << *parser.parseChapter(other + page(501, "Court") + lawyer,
+                                       QStringLiteral("05.txt"));
+    return d;
+  };
+  {
+    SourceParser parser;
+    const SourceDictionary d = dictionaryWith(parser, QString());
+    ASSERT_TRUE(parser.errors().isEmpty()) << parser.errors().join(u'\n').toStdString();
+    EXPECT_FALSE(parser.validate(d));
+    ASSERT_EQ(parser.errors().size(), 1) << parser.errors().join(u'\n').toStdString();
+    EXPECT_TRUE(parser.errors()[0].startsWith(
+        QStringLiteral("05.txt:%1: the entry 'lawyer' has the same picture '⚖' as the entry "
+                       "'apple' at 04.txt:%2")
+            .arg(entryLine)
+            .arg(entryLine)))
+        << parser.errors()[0].toStdString();
+    // The previews draw such a dictionary and list the problem apart.
+    SourceParser lenient;
+    lenient.setSharedPicturesAllowed(true);
+    EXPECT_TRUE(lenient.validate(dictionaryWith(lenient, QString())));
+    EXPECT_EQ(lenient.warnings().size(), 1);
+  }
+  {
+    SourceParser parser;
+    const SourceDictionary d =
+        dictionaryWith(parser, QStringLiteral("shared: the scales stand for the law\n"));
+    ASSERT_TRUE(parser.errors().isEmpty()) << parser.errors().join(u'\n').toStdString();
+    EXPECT_EQ(d.chapters[1].pages[0].entries[0].shared,
+              QStringLiteral("the scales stand for the law"));
+    EXPECT_TRUE(parser.validate(d)) << parser.errors().join(u'\n').toStdString();
+  }
+  EXPECT_TRUE(firstError(head + page(401, "F") + "shared: why\n" + entry())
+                  .contains(QStringLiteral("'shared:' belongs to an entry")));
 }

@@ -104,7 +104,8 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
     for (const SourcePage& page : chapter.pages)
       for (const SourceEntry& entry : page.entries)
         if (emoji.sprite(entry.emoji).isNull())
-          return fail(QStringLiteral("%1: the emoji '%2' draws nothing in the emoji font")
+          return fail(QStringLiteral("%1: the picture '%2' (or one of its parts) draws nothing in "
+                                     "the emoji font")
                           .arg(entry.place.toString(), entry.emoji));
   }
 

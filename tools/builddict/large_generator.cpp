@@ -90,6 +90,8 @@ bool LargeGenerator::generate(const QString& folder, int pages, int entries, QSt
       text += QStringLiteral("scene: %1\n\n").arg(QLatin1String(kScenes[(code * 7) % 15]));
       for (int e = 0; e < pageEntries; ++e) {
         text += QStringLiteral("entry %1\n").arg(QString::fromUtf8(kEmoji[entryNumber++ % 64]));
+        // The made-up words take their objects in turn from a short list.
+        if (entryNumber > 64) text += QStringLiteral("shared: made-up words for measurements\n");
         // Every 25th entry also carries the planted word, so a search in any language can give
         // more than a thousand results on a full-size dictionary.
         const bool planted = entryNumber % 25 == 0;

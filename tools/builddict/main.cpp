@@ -88,11 +88,13 @@ int check(const QStringList& args) {
 int preview(const QStringList& args) {
   if (args.size() < 2) return usage();
   builddict::SourceParser parser;
+  parser.setSharedPicturesAllowed(true);
   const auto dictionary = parser.parseFolder(args[0]);
   if (!dictionary) {
     for (const QString& e : parser.errors()) err(e);
     return 1;
   }
+  for (const QString& w : parser.warnings()) err(QStringLiteral("warning: %1").arg(w));
   QDir().mkpath(args[1]);
   const QStringList only = args.mid(2);
   builddict::EmojiPainter emoji;
@@ -113,6 +115,29 @@ int preview(const QStringList& args) {
         p.drawImage(art.highlightAt[i], art.highlights[i]);
       p.end();
       all.save(QStringLiteral("%1/page%2-highlights.png").arg(args[1]).arg(page.code));
+      // The page twice as large with each object's English word under it, to check at a glance
+      // that every picture shows its own word.
+      QImage words = art.picture.scaled(art.picture.size() * 2, Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation);
+      QPainter w(&words);
+      w.setRenderHint(QPainter::Antialiasing);
+      QFont font = w.font();
+      font.setPixelSize(15);
+      font.setBold(true);
+      w.setFont(font);
+      for (int i = 0; i < art.objectRects.size(); ++i) {
+        const QRect o = art.objectRects[i];
+        const QRect label(o.left() * 2 - 40, o.bottom() * 2 - 4, o.width() * 2 + 80, 20);
+        w.setPen(Qt::NoPen);
+        w.setBrush(QColor(255, 255, 255, 210));
+        const QString text = page.entries[i].text[builddict::En].headWord;
+        const int tw = w.fontMetrics().horizontalAdvance(text) + 8;
+        w.drawRoundedRect(QRect(label.center().x() - tw / 2, label.top(), tw, 20), 4, 4);
+        w.setPen(Qt::black);
+        w.drawText(label, Qt::AlignCenter, text);
+      }
+      w.end();
+      words.save(QStringLiteral("%1/page%2-words.png").arg(args[1]).arg(page.code));
     }
   }
   interface.splash(*dictionary).save(args[1] + QStringLiteral("/splash.png"));

@@ -39,7 +39,8 @@ struct EntryText {
 };
 
 struct SourceEntry {
-  QString emoji;  // the object drawn on the page picture
+  QString emoji;   // the object drawn on the page picture: its picture source (PictureSource)
+  QString shared;  // why it may share its picture with another entry; empty when it may not
   std::array<EntryText, kLanguageCount> text;
   SourcePlace place;
 };

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include "picture_source.h"
 #include "sound_names.h"
 
 namespace builddict {
@@ -125,6 +126,7 @@ std::optional<SourceChapter> SourceParser::parseChapter(const QString& text,
   QSet<QString> keysSeen;
   LanguageTexts texts;
   QString emoji;
+  QString shared;
   std::array<EntryText, kLanguageCount> entryTexts;
   int subchapter = 0;
   int lastPageCode = -1;
@@ -159,6 +161,7 @@ std::optional<SourceChapter> SourceParser::parseChapter(const QString& text,
       case Block::Entry: {
         SourceEntry entry;
         entry.emoji = emoji;
+        entry.shared = shared;
         entry.text = entryTexts;
         entry.place = blockPlace;
         if (currentPage) currentPage->entries << entry;
@@ -242,6 +245,16 @@ std::optional<SourceChapter> SourceParser::parseChapter(const QString& text,
         }
         if (value.isEmpty()) error(place, QStringLiteral("empty 'icon:'"));
         chapter.icon = value;
+      } else if (key == u"shared") {
+        if (block != Block::Entry) {
+          error(place, QStringLiteral("'shared:' belongs to an entry"));
+          continue;
+        }
+        if (value.isEmpty()) {
+          error(place, QStringLiteral("'shared:' gives the reason the picture is shared"));
+          continue;
+        }
+        shared = value;
       } else if (key == u"scene") {
         if (block != Block::Page) {
           error(place, QStringLiteral("'scene:' belongs to a page"));
@@ -322,7 +335,10 @@ std::optional<SourceChapter> SourceParser::parseChapter(const QString& text,
         error(place, QStringLiteral("'entry' takes the emoji of its object"));
         continue;
       }
+      QString pictureError;
+      if (PictureSource::parse(argument, &pictureError).isEmpty()) error(place, pictureError);
       emoji = argument;
+      shared.clear();
       entryTexts = {};
     } else {
       error(place, QStringLiteral("unknown line '%1'").arg(content));
@@ -394,6 +410,27 @@ bool SourceParser::validate(const SourceDictionary& dictionary) {
                                     pageNames[l][row.text[l].toCaseFolded()].toString()));
     }
   }
+  // A learner goes by the picture: two entries drawn alike teach one of the words wrong, unless
+  // one scene truly shows both and a 'shared:' line says so.
+  QHash<QString, QList<const SourceEntry*>> pictures;
+  for (const SourceChapter& chapter : dictionary.chapters)
+    for (const SourcePage& page : chapter.pages)
+      for (const SourceEntry& entry : page.entries) {
+        QList<const SourceEntry*>& alike = pictures[PictureSource::key(entry.emoji)];
+        for (const SourceEntry* other : std::as_const(alike))
+          if (other->shared.isEmpty() && entry.shared.isEmpty()) {
+            const QString problem =
+                QStringLiteral(
+                    "%1: the entry '%2' has the same picture '%3' as the entry '%4' at %5; give "
+                    "each entry a picture of its own, or one of them a 'shared:' line saying "
+                    "why one picture shows both")
+                    .arg(entry.place.toString(), entry.text[En].headWord, entry.emoji,
+                         other->text[En].headWord, other->place.toString());
+            (sharedPicturesAllowed_ ? warnings_ : errors_) << problem;
+            break;
+          }
+        alike << &entry;
+      }
   return errors_.size() == errorsBefore;
 }
 

@@ -22,6 +22,10 @@ class SourceParser {
   bool validate(const SourceDictionary& dictionary);
 
   const QStringList& errors() const { return errors_; }
+  // Pictures shared without a 'shared:' note are an error unless allowed (the previews draw
+  // them while the pictures are being made); allowed, they are listed here instead.
+  void setSharedPicturesAllowed(bool allowed) { sharedPicturesAllowed_ = allowed; }
+  const QStringList& warnings() const { return warnings_; }
 
   // The backdrops a page may name with "scene:".
   static const QStringList& sceneNames();
@@ -31,6 +35,8 @@ class SourceParser {
  private:
   void error(const SourcePlace& place, const QString& message);
   QStringList errors_;
+  QStringList warnings_;
+  bool sharedPicturesAllowed_ = false;
 };
 
 }  // namespace builddict
