@@ -178,40 +178,42 @@ void Settings::bringIntoRange() {
 }
 
 QString Settings::noLanguageMessage(int interfaceLanguage, const QString& filePath) {
+  const char* text = nullptr;
   switch (interfaceLanguage) {
     case 2:
-      return QStringLiteral(
-                 "Le fichier de réglages\r%1\rne désigne aucune langue installée.\r\r"
-                 "Installez les langues en lançant une fois le programme avec la ligne de "
-                 "commande d'installation :\run argument par langue (0 anglais, 1 français, "
-                 "5 russe, 6 espagnol),\rsuivi de « s » quand ses sons sont installés.\r\r"
-                 "Par exemple, l'anglais avec ses sons et le russe sans :\r    orvik 0s 5")
-          .arg(filePath);
+      text =
+          "Le fichier de réglages\r%1\rne désigne aucune langue installée.\r\r"
+          "Installez les langues en lançant une fois le programme\ravec la ligne de commande "
+          "d'installation : un argument par langue,\r0 anglais, 1 français, 5 russe, "
+          "6 espagnol,\rsuivi de « s » quand ses sons sont installés.\r\r"
+          "Par exemple, l'anglais avec ses sons et le russe sans :\r    orvik 0s 5";
+      break;
     case 3:
-      return QStringLiteral(
-                 "В файле настроек\r%1\rне указан ни один установленный язык.\r\r"
-                 "Установите языки, запустив программу один раз с командной строкой "
-                 "установки:\rпо одному аргументу на язык (0 английский, 1 французский, "
-                 "5 русский, 6 испанский),\rс буквой «s», если установлены его звуки.\r\r"
-                 "Например, английский со звуками и русский без звуков:\r    orvik 0s 5")
-          .arg(filePath);
+      text =
+          "В файле настроек\r%1\rне указан ни один установленный язык.\r\r"
+          "Установите языки, запустив программу один раз\rс командной строкой установки: "
+          "по одному аргументу на язык,\r0 английский, 1 французский, 5 русский, "
+          "6 испанский,\rс буквой «s», если установлены его звуки.\r\r"
+          "Например, английский со звуками и русский без звуков:\r    orvik 0s 5";
+      break;
     case 4:
-      return QStringLiteral(
-                 "El archivo de configuración\r%1\rno indica ningún idioma instalado.\r\r"
-                 "Instale los idiomas iniciando el programa una vez con la línea de órdenes "
-                 "de instalación:\run argumento por idioma (0 inglés, 1 francés, 5 ruso, "
-                 "6 español),\rseguido de «s» si sus sonidos están instalados.\r\r"
-                 "Por ejemplo, inglés con sonidos y ruso sin ellos:\r    orvik 0s 5")
-          .arg(filePath);
+      text =
+          "El archivo de configuración\r%1\rno indica ningún idioma instalado.\r\r"
+          "Instale los idiomas iniciando el programa una vez\rcon la línea de órdenes de "
+          "instalación: un argumento por idioma,\r0 inglés, 1 francés, 5 ruso, 6 español,\r"
+          "seguido de «s» si sus sonidos están instalados.\r\r"
+          "Por ejemplo, inglés con sonidos y ruso sin ellos:\r    orvik 0s 5";
+      break;
     default:
-      return QStringLiteral(
-                 "The settings file\r%1\rnames no installed language.\r\r"
-                 "Install the languages by starting the program once with the installation "
-                 "command line:\rone argument per language (0 English, 1 French, 5 Russian, "
-                 "6 Spanish),\rfollowed by \"s\" when its sounds are installed.\r\r"
-                 "For example, English with sounds and Russian without:\r    orvik 0s 5")
-          .arg(filePath);
+      text =
+          "The settings file\r%1\rnames no installed language.\r\r"
+          "Install the languages by starting the program once\rwith the installation command "
+          "line: one argument per language,\r0 English, 1 French, 5 Russian, 6 Spanish,\r"
+          "followed by \"s\" when its sounds are installed.\r\r"
+          "For example, English with sounds and Russian without:\r    orvik 0s 5";
+      break;
   }
+  return QString::fromUtf8(text).arg(filePath);
 }
 
 bool Settings::writeDefaults() {
