@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
+#include "app/settings_file.h"
 #include "schema/installation_keys.h"
 
 namespace orvik {
@@ -51,8 +53,13 @@ QImage loadScrambledPicture(const QString& path, std::uint8_t key, int headerKin
     data.replace(0, 16, bitmapHeader(headerKind));
     QByteArray scrambled = data.left(16);
     xorBytes(scrambled, key, 0, 15);
-    writeScrambledHeader(path, scrambled);  // a read-only installation still starts
+    // A read-only installation still starts, and is never written.
+    if (Settings::folderWritable(QFileInfo(path).absolutePath()))
+      writeScrambledHeader(path, scrambled);
   }
+  // A file cut short would load as half a picture: shorter than its header says, it cannot be
+  // loaded.
+  if (data.size() < qint64(qFromLittleEndian<quint32>(data.constData() + 2))) return {};
   QImage image;
   if (!image.loadFromData(data, "BMP")) return {};
   return image;

@@ -1,7 +1,11 @@
 #include "app/settings_file.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <algorithm>
 
 #include "lang/language_captions.h"
@@ -63,10 +67,28 @@ std::array<int, 4> listFromFlags(const Settings& s, int firstByte) {
 }  // namespace
 
 Settings::Settings(QString folder, orvik::MessageBoxes* messages)
-    : folder_(std::move(folder)), messages_(messages) {}
+    : folder_(std::move(folder)), messages_(messages) {
+  relocated_ = !folderWritable(folder_);
+  fileFolder_ = relocated_ ? configFolder() : folder_;
+}
 
 QString Settings::filePath() const {
-  return QDir(folder_).filePath(QString::fromLatin1(kFileName));
+  return QDir(fileFolder_).filePath(QString::fromLatin1(kFileName));
+}
+
+QString Settings::configFolder() {
+  // Relative paths in the variable are to be ignored, as for every XDG base directory.
+  QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+  if (base.isEmpty() || QDir::isRelativePath(base))
+    base = QDir::homePath() + QStringLiteral("/.config");
+  return QDir(base).filePath(QStringLiteral("orvik"));
+}
+
+bool Settings::folderWritable(const QString& folder) {
+  const QByteArray path = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
+  struct stat st {};
+  if (::stat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  return ::access(path.constData(), W_OK) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH));
 }
 
 int Settings::value(int n) const {
@@ -83,43 +105,151 @@ bool Settings::fail() {
   return false;
 }
 
-bool Settings::read() {
-  QFile file(filePath());
-  if (!file.exists()) return writeDefaults();
+bool Settings::readFrom(const QString& path, QByteArray* data) {
+  QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return fail();
-  const QByteArray data = file.read(kCount + 1);
+  *data = file.read(kCount + 1);
   if (file.error() != QFileDevice::NoError) return fail();
-  for (int n = 1; n <= kCount && n < data.size(); ++n)
-    bytes_[n] = static_cast<unsigned char>(data[n]);
+  for (int n = 1; n <= kCount && n < data->size(); ++n)
+    bytes_[n] = static_cast<unsigned char>((*data)[n]);
   return true;
+}
+
+bool Settings::read() {
+  // After the configuration folder failed, the settings of this run are the ones in memory.
+  if (!canWrite_) return true;
+  QString path = filePath();
+  // A relocated installation starts its user's file from the installation's own, which names
+  // the languages installed there.
+  const QString installationFile = QDir(folder_).filePath(QString::fromLatin1(kFileName));
+  const bool seed = relocated_ && !QFile::exists(path) && QFile::exists(installationFile);
+  if (seed) path = installationFile;
+  if (!QFile::exists(path)) return writeDefaults();
+  QByteArray data;
+  if (!readFrom(path, &data)) return false;
+  if (!checkInstalledLanguages(path)) return false;
+  bringIntoRange();
+  return !seed || writeFile(true);
+}
+
+bool Settings::checkInstalledLanguages(const QString& path) {
+  for (int n = InstalledEn; n <= InstalledSp; ++n)
+    if (flag(n)) return true;
+  // Without a language there are no chapters to show and nothing to write back: say how the
+  // languages are installed, in the stored interface language when the file names one.
+  if (messages_)
+    messages_->show(orvik::MessageKind::Warning, noLanguageMessage(value(InterfaceLanguage), path));
+  orvik::Application::terminate(10);
+  return false;
+}
+
+void Settings::bringIntoRange() {
+  constexpr int kShown[4] = {ShownEn, ShownFr, ShownRu, ShownSp};
+  int firstInstalled = 0, firstSound = 0;
+  bool anyShown = false;
+  for (int language = 1; language <= 4; ++language) {
+    const bool installed = flag(InstalledEn + language - 1);
+    // A sound flag of a language that is not installed has no table to pronounce from.
+    const bool sounds = installed && flag(SoundEn + language - 1);
+    bytes_[InstalledEn + language - 1] = installed ? 1 : 0;
+    bytes_[SoundEn + language - 1] = sounds ? 1 : 0;
+    const bool shown = installed && bytes_[kShown[language - 1]] == 1;
+    bytes_[kShown[language - 1]] = shown ? 1 : 0;
+    anyShown = anyShown || shown;
+    if (installed && !firstInstalled) firstInstalled = language;
+    if (sounds && !firstSound) firstSound = language;
+  }
+  for (int n = 3; n <= 5; ++n) bytes_[n] = 0;
+  // At least one pane is shown: with none, every installed language is, as after installing.
+  if (!anyShown)
+    for (int language = 1; language <= 4; ++language)
+      if (flag(InstalledEn + language - 1)) bytes_[kShown[language - 1]] = 1;
+  bytes_[InstalledCount] = 0;
+  bytes_[SoundCount] = 0;
+  for (int language = 1; language <= 4; ++language) {
+    bytes_[InstalledCount] += bytes_[InstalledEn + language - 1];
+    bytes_[SoundCount] += bytes_[SoundEn + language - 1];
+  }
+  if (!installed(value(InterfaceLanguage))) bytes_[InterfaceLanguage] = firstInstalled;
+  for (int n : {PronunciationLanguage, AutoPlayLanguage})
+    if (!hasSounds(value(n))) bytes_[n] = firstSound ? firstSound : 255;
+  bytes_[AutoPlayPause] = std::clamp(bytes_[AutoPlayPause], kMinPause, kMaxPause);
+  bytes_[FontSize] = std::clamp(bytes_[FontSize], kMinFontSize, kMaxFontSize);
+}
+
+QString Settings::noLanguageMessage(int interfaceLanguage, const QString& filePath) {
+  const char* text = nullptr;
+  switch (interfaceLanguage) {
+    case 2:
+      text =
+          "Le fichier de réglages\r%1\rne désigne aucune langue installée.\r\r"
+          "Installez les langues en lançant une fois le programme\ravec la ligne de commande "
+          "d'installation : un argument par langue,\r0 anglais, 1 français, 5 russe, "
+          "6 espagnol,\rsuivi de « s » quand ses sons sont installés.\r\r"
+          "Par exemple, l'anglais avec ses sons et le russe sans :\r    orvik 0s 5";
+      break;
+    case 3:
+      text =
+          "В файле настроек\r%1\rне указан ни один установленный язык.\r\r"
+          "Установите языки, запустив программу один раз\rс командной строкой установки: "
+          "по одному аргументу на язык,\r0 английский, 1 французский, 5 русский, "
+          "6 испанский,\rс буквой «s», если установлены его звуки.\r\r"
+          "Например, английский со звуками и русский без звуков:\r    orvik 0s 5";
+      break;
+    case 4:
+      text =
+          "El archivo de configuración\r%1\rno indica ningún idioma instalado.\r\r"
+          "Instale los idiomas iniciando el programa una vez\rcon la línea de órdenes de "
+          "instalación: un argumento por idioma,\r0 inglés, 1 francés, 5 ruso, 6 español,\r"
+          "seguido de «s» si sus sonidos están instalados.\r\r"
+          "Por ejemplo, inglés con sonidos y ruso sin ellos:\r    orvik 0s 5";
+      break;
+    default:
+      text =
+          "The settings file\r%1\rnames no installed language.\r\r"
+          "Install the languages by starting the program once\rwith the installation command "
+          "line: one argument per language,\r0 English, 1 French, 5 Russian, 6 Spanish,\r"
+          "followed by \"s\" when its sounds are installed.\r\r"
+          "For example, English with sounds and Russian without:\r    orvik 0s 5";
+      break;
+  }
+  return QString::fromUtf8(text).arg(filePath);
 }
 
 bool Settings::writeDefaults() {
   bytes_ = kDefaults;
-  QList<int> all;
-  for (int n = 1; n <= kCount; ++n) all << n;
-  return writeBytes(all, true);
+  return writeFile(true);
 }
 
 bool Settings::save() {
   if (controls_) controls_->copyControlsToSettings();
-  QList<int> all;
-  for (int n = 1; n <= kCount; ++n) all << n;
-  return writeBytes(all, false);
+  bringIntoRange();
+  return writeFile(false);
 }
 
-// Writes the given bytes at their offsets, keeping the others as the file has them. A new file
-// is created; bytes between are zero.
-bool Settings::writeBytes(const QList<int>& numbers, bool truncate) {
-  QFile file(filePath());
-  QIODevice::OpenMode mode = QIODevice::ReadWrite;
-  if (truncate) mode |= QIODevice::Truncate;
-  if (!file.open(mode)) return fail();
-  for (int n : numbers) {
-    const char byte = static_cast<char>(bytes_[n]);
-    if (!file.seek(n) || file.write(&byte, 1) != 1) return fail();
+bool Settings::writeFile(bool fresh) {
+  if (!canWrite_) return true;
+  if (relocated_ && (!QDir().mkpath(fileFolder_) || !folderWritable(fileFolder_))) {
+    // Nowhere to keep the settings: say so once and go on with them in memory.
+    canWrite_ = false;
+    if (messages_) messages_->show(orvik::MessageKind::Warning, QString::fromLatin1(kFileError));
+    return true;
   }
-  if (!file.flush()) return fail();
+  QByteArray data(kCount + 1, '\0');
+  if (!fresh && QFile::exists(filePath())) {
+    QFile old(filePath());
+    if (!old.open(QIODevice::ReadOnly)) return fail();
+    data = old.readAll();
+    if (old.error() != QFileDevice::NoError) return fail();
+    if (data.size() < kCount + 1) data.append(QByteArray(kCount + 1 - data.size(), '\0'));
+  }
+  for (int n = 1; n <= kCount; ++n) data[n] = static_cast<char>(bytes_[n]);
+  // Unbuffered, so that a failed write is seen by the write itself: the save file would commit
+  // after a failure that only its closing flush met.
+  QSaveFile file(filePath());
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(data) != data.size() ||
+      !file.commit())
+    return fail();
   return true;
 }
 
@@ -178,14 +308,15 @@ bool Settings::applyCommandLine(const QStringList& arguments) {
 
   // Rewrite the installation bytes; the others keep what the file has. A new file takes the
   // defaults for the user's bytes, so that a fresh installation does not start with a pause of 0
-  // seconds and 5-point articles, outside what the settings dialog offers.
-  const bool freshFile = !QFile::exists(filePath());
+  // seconds and 5-point articles, outside what the settings dialog offers. A relocated
+  // installation starts from the installation's own file when its user has none yet.
+  QString existing = filePath();
+  if (relocated_ && !QFile::exists(existing))
+    existing = QDir(folder_).filePath(QString::fromLatin1(kFileName));
+  const bool freshFile = !QFile::exists(existing);
   if (!freshFile) {
-    QFile file(filePath());
-    if (!file.open(QIODevice::ReadOnly)) return fail();
-    const QByteArray data = file.read(kCount + 1);
-    for (int n = 1; n <= kCount && n < data.size(); ++n)
-      bytes_[n] = static_cast<unsigned char>(data[n]);
+    QByteArray data;
+    if (!readFrom(existing, &data)) return false;
   } else {
     bytes_ = kDefaults;
   }
@@ -237,11 +368,9 @@ bool Settings::applyCommandLine(const QStringList& arguments) {
   }
   bytes_[SoundCount] = sounds;
   bytes_[OnClickFlag] = bytes_[AutoFlag] = 1;
-  QList<int> written{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 14, 15, 16, 17, 18, 22, 23, 24, 25, 26, 30, 31};
-  if (freshFile)
-    for (int n = 1; n <= kCount; ++n)
-      if (!written.contains(n)) written << n;
-  if (!writeBytes(written, false)) return false;
+  // The user's bytes the old file held are brought into range before they are written back.
+  bringIntoRange();
+  if (!writeFile(freshFile || existing != filePath())) return false;
   return read() && ok;
 }
 

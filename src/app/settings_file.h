@@ -2,6 +2,17 @@
 // The user settings and installation facts, kept in memory as 31 bytes numbered 1 to 31 and in
 // the file "Settings.orv" (32 bytes; byte n of the file is setting n, byte 0 unused). Every
 // window reads the settings from here; only this class reads or writes the file.
+//
+// It promises:
+//  - every byte read is brought into the range the program accepts (pause 1 to 10, font size 1
+//    to 15, shown, interface and sound languages among the installed ones), so a damaged file
+//    never reaches a window and is never written back;
+//  - a file that names no installed language is refused with a message saying how to install
+//    the languages, the program is asked to end and nothing is written;
+//  - the file is replaced whole through a temporary file renamed over it, so a failed or
+//    interrupted write leaves the previous file as it was;
+//  - when the installation folder cannot be written, the file lives in the user's configuration
+//    folder (configFolder()) and nothing is ever written into the installation folder.
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +35,9 @@ class Settings {
  public:
   static constexpr int kCount = 31;
   static constexpr const char* kFileName = "Settings.orv";
+  // The ranges of the two track bars' positions.
+  static constexpr int kMinPause = 1, kMaxPause = 10;
+  static constexpr int kMinFontSize = 1, kMaxFontSize = 15;
 
   // Byte numbers of the settings.
   enum Byte : int {
@@ -51,19 +65,31 @@ class Settings {
     AutoFlag = 31,
   };
 
-  // folder: where "Settings.orv" lives (the current directory of the program).
+  // folder: the installation folder (the current directory of the program). "Settings.orv"
+  // lives there when it can be written, otherwise in configFolder().
   Settings(QString folder, orvik::MessageBoxes* messages);
 
+  // The file the settings are read from and written to.
   QString filePath() const;
+  // True when the installation folder cannot be written and the file lives in configFolder().
+  bool relocated() const { return relocated_; }
+  // "$XDG_CONFIG_HOME/orvik", else "~/.config/orvik".
+  static QString configFolder();
+  // True when the program may write into the folder: the system grants it (a read-only mount or
+  // another owner refuses) and its mode has a write bit. The mode is asked too because the
+  // superuser is granted every folder: a folder made read-only (chmod a-w) counts as read-only
+  // for everybody, as its owner meant.
+  static bool folderWritable(const QString& folder);
 
   // Setting n (1..31); out-of-range numbers read 0 and ignore writes.
   int value(int n) const;
   void setValue(int n, int v);
   bool flag(int n) const { return value(n) == 1; }
 
-  // Fills the bytes from the file, creating it with defaults when it is missing. A byte beyond
-  // the end of a short file keeps its value. Returns false after a file failure (message shown,
-  // program asked to end).
+  // Fills the bytes from the file, creating it with defaults when it is missing (in a relocated
+  // installation, from the installation's own file when it has one), then brings them into
+  // range. A byte beyond the end of a short file keeps its value. Returns false after a file
+  // failure or a file naming no installed language (message shown, program asked to end).
   bool read();
   // Sets the defaults and creates the file from them.
   bool writeDefaults();
@@ -93,11 +119,27 @@ class Settings {
   bool hasSounds(int languageNumber) const;
   int interfaceLanguage() const { return value(InterfaceLanguage); }
 
+  // The message for a file that names no installed language, in an interface language number
+  // (English for any other value).
+  static QString noLanguageMessage(int interfaceLanguage, const QString& filePath);
+
  private:
   bool fail();
-  bool writeBytes(const QList<int>& numbers, bool truncate);
+  // Reads up to 32 bytes of a file into the settings; false after a failure (message shown).
+  bool readFrom(const QString& path, QByteArray* data);
+  // Ends the start when the file read from path installs no language; true when it does.
+  bool checkInstalledLanguages(const QString& path);
+  void bringIntoRange();
+  // Writes bytes 1 to 31 over the file's (a fresh file: 32 bytes, byte 0 zero), keeping its
+  // other bytes, through a temporary file renamed over it.
+  bool writeFile(bool fresh);
 
   QString folder_;
+  QString fileFolder_;
+  bool relocated_ = false;
+  // Cleared when the configuration folder cannot be made or written: the settings then live in
+  // memory for this run.
+  bool canWrite_ = true;
   orvik::MessageBoxes* messages_;
   std::array<int, kCount + 1> bytes_{};
   std::array<bool, 5> shownFlags_{};

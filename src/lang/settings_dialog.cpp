@@ -18,6 +18,11 @@
 #include "lang/multi_lang.h"
 
 namespace {
+// A track bar keeps a position set outside its range (its thumb stands at the nearest end);
+// what the dialog hands on is the position the user sees.
+int shownPosition(const TOrvikTrackBar* bar) {
+  return std::clamp(bar->Position(), bar->MinPos(), bar->MaxPos());
+}
 
 const QColor kHeadingColour{82, 91, 27};
 const QColor kTicks{66, 61, 48};
@@ -447,8 +452,8 @@ TfrmNumbLang::Snapshot TfrmNumbLang::current() const {
   for (int i = 0; i < 4; ++i) s.boxes[i] = boxes[i]->isChecked();
   s.languages = {selectedLanguage(RadioGroup1), selectedLanguage(RadioGroup2),
                  selectedLanguage(RadioGroup3)};
-  s.fonts = TrackBarFonts->Position();
-  s.pause = TrackBarPause->Position();
+  s.fonts = shownPosition(TrackBarFonts);
+  s.pause = shownPosition(TrackBarPause);
   s.sound = chBoxSound->isChecked();
   s.onClick = chBoxOnClick->isChecked();
   s.autoPlay = chBoxAuto->isChecked();
@@ -489,7 +494,7 @@ void TfrmNumbLang::btnOKClick() {
   if (owner_) owner_->relayoutPanes();
   QApplication::restoreOverrideCursor();
   if (owner_) owner_->store();
-  if (owner_) owner_->setPaneFontSize(TrackBarFonts->Position() + 5);
+  if (owner_) owner_->setPaneFontSize(shownPosition(TrackBarFonts) + 5);
   if (owner_) owner_->refreshEntryViews();
 }
 

@@ -1,6 +1,7 @@
 #include "program/settings_binding.h"
 
 #include <QCheckBox>
+#include <algorithm>
 
 #include "app/scrambled_picture.h"
 #include "browse/entry_panes.h"
@@ -76,16 +77,21 @@ void SettingsBinding::copyControlsToSettings() {
   const std::array<QCheckBox*, 4> boxes = dialog_->languageBoxes();
   for (int i = 0; i < 4; ++i) settings_.setValue(kShownBytes[i], boxes[i]->isChecked() ? 1 : 0);
   for (int n = 3; n <= 5; ++n) settings_.setValue(n, 0);
-  const auto language = [](const TRadioGroup* group) {
+  // A group without a language selected keeps the byte; the settings bring every byte into
+  // range before they are written, so nothing the program would refuse is stored.
+  const auto language = [this](const TRadioGroup* group, int byte) {
     const int number = TfrmNumbLang::selectedLanguage(group);
-    return number >= 1 && number <= 4 ? number : 255;
+    settings_.setValue(byte, number >= 1 && number <= 4 ? number : settings_.value(byte));
   };
-  settings_.setValue(Settings::InterfaceLanguage, language(dialog_->RadioGroup1));
-  settings_.setValue(Settings::PronunciationLanguage, language(dialog_->RadioGroup2));
-  settings_.setValue(Settings::AutoPlayLanguage, language(dialog_->RadioGroup3));
-  settings_.setValue(Settings::AutoPlayPause, dialog_->TrackBarPause->Position());
+  language(dialog_->RadioGroup1, Settings::InterfaceLanguage);
+  language(dialog_->RadioGroup2, Settings::PronunciationLanguage);
+  language(dialog_->RadioGroup3, Settings::AutoPlayLanguage);
+  const auto position = [](const TOrvikTrackBar* bar) {
+    return std::clamp(bar->Position(), bar->MinPos(), bar->MaxPos());
+  };
+  settings_.setValue(Settings::AutoPlayPause, position(dialog_->TrackBarPause));
   settings_.setValue(Settings::SoundEffects, dialog_->chBoxSound->isChecked() ? 1 : 0);
-  settings_.setValue(Settings::FontSize, dialog_->TrackBarFonts->Position());
+  settings_.setValue(Settings::FontSize, position(dialog_->TrackBarFonts));
   settings_.setValue(Settings::OnClickFlag, dialog_->chBoxOnClick->isChecked() ? 1 : 0);
   settings_.setValue(Settings::AutoFlag, dialog_->chBoxAuto->isChecked() ? 1 : 0);
 }

@@ -4,9 +4,9 @@
 // copies the dialog's controls first.
 //
 // It promises: the controls and bytes 1, 2, 6, 7 (language boxes; 3 to 5 always 0), 8 to 10
-// (radio groups, by the language their selected item names; 255 for none), 11 (pause), 12
-// (sound effects), 13 (font size), 30 and 31 (single-language boxes) map both ways; the
-// installation bytes are never written.
+// (radio groups, by the language their selected item names; unchanged for none), 11 (pause), 12
+// (sound effects), 13 (font size; both track-bar positions as far as the bars reach), 30 and
+// 31 (single-language boxes) map both ways; the installation bytes are never written.
 
 #include "app/settings_file.h"
 #include "lang/settings_dialog.h"

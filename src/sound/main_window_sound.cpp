@@ -40,7 +40,8 @@ void MainWindowSound::pronounceEntry(int language) {
   if (!data_) return;
   // The auto-play panel shows the sound button's entry as playing, with its progress.
   if (SoundPlayback::Follower* follower = sound_->follower()) follower->setPlaying();
-  sound_->playEntrySound(language);
+  // The user asked for this recording: one that is damaged says so.
+  sound_->playEntrySound(language, true);
 }
 
 void MainWindowSound::pronouncePageName() {

@@ -103,6 +103,43 @@ QString SoundPlayback::discMessage(int interfaceLanguage) {
   }
 }
 
+QString SoundPlayback::damagedMessage(int interfaceLanguage, const QString& file) {
+  switch (interfaceLanguage) {
+    case 2:
+      return QStringLiteral(
+                 "L'enregistrement\r%1\rest endommagé et ne peut pas être lu.\rVeuillez "
+                 "réinstaller le programme ou contacter votre revendeur.")
+          .arg(file);
+    case 3:
+      return QStringLiteral(
+                 "Запись\r%1\rповреждена, и её нельзя воспроизвести.\rПожалуйста, "
+                 "переустановите программу или обратитесь к продавцу.")
+          .arg(file);
+    case 4:
+      return QStringLiteral(
+                 "La grabación\r%1\restá dañada y no se puede reproducir.\rVuelva a instalar "
+                 "el programa o póngase en contacto con su proveedor.")
+          .arg(file);
+    default:
+      return QStringLiteral(
+                 "The recording\r%1\ris damaged and cannot be played.\rPlease reinstall the "
+                 "program or contact your vendor.")
+          .arg(file);
+  }
+}
+
+bool SoundPlayback::reportDamaged(const QString& file) {
+  // A recording that decodes but did not play (no sound output) is not damaged.
+  const std::optional<orvik::WaveData> wave = orvik::readWave(file, false);
+  if (wave && wave->frames > 0) return false;
+  const StartupEnvironment& env = data_->environment();
+  if (env.messages)
+    env.messages->show(
+        orvik::MessageKind::Warning,
+        damagedMessage(data_->settings().interfaceLanguage(), QDir::toNativeSeparators(file)));
+  return true;
+}
+
 void SoundPlayback::soundMissing() {
   const StartupEnvironment& env = data_->environment();
   // Only an installation on disk expects its sounds on the disc.
@@ -139,6 +176,7 @@ SoundPlayback::EntrySound SoundPlayback::playEntrySound(orvik::Table* wordNames,
   // decode at all.
   if (!entryPlayer_->open(file) || entryPlayer_->length() <= 0) {
     entryPlayer_->close();
+    unplayable_ = file;
     // The file is there, so the disc message would mislead; the panel goes on without it.
     if (follower_) follower_->soundUnplayable();
     return EntrySound::Unplayable;
@@ -149,10 +187,12 @@ SoundPlayback::EntrySound SoundPlayback::playEntrySound(orvik::Table* wordNames,
   return EntrySound::Played;
 }
 
-SoundPlayback::EntrySound SoundPlayback::playEntrySound(int language) {
+SoundPlayback::EntrySound SoundPlayback::playEntrySound(int language, bool reportDamage) {
   const QString folder = languageFolder(language);
   if (folder.isEmpty()) return EntrySound::NoTable;
-  return playEntrySound(data_->tblWordName(language), folder);
+  const EntrySound result = playEntrySound(data_->tblWordName(language), folder);
+  if (result == EntrySound::Unplayable && reportDamage) reportDamaged(unplayable_);
+  return result;
 }
 
 bool SoundPlayback::playName(const QString& languageFolder, const QString& name) {
@@ -162,8 +202,9 @@ bool SoundPlayback::playName(const QString& languageFolder, const QString& name)
     soundMissing();
     return false;
   }
-  // A name recording that does not decode is passed over in silence.
-  return wavePlayer_->playWave(file, orvik::WavePlayer::Mode::Asynchronous);
+  if (wavePlayer_->playWave(file, orvik::WavePlayer::Mode::Asynchronous)) return true;
+  reportDamaged(file);
+  return false;
 }
 
 bool SoundPlayback::playPageNameSound() {

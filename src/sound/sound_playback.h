@@ -15,7 +15,8 @@
 //  - a missing recording shows the disc message in the interface language (only when the
 //    dictionary's data folder is installed under the current directory, since only then are
 //    the sounds expected on a disc) and is reported as Missing; a recording that is there but
-//    cannot be decoded says nothing and is reported as Unplayable, so auto-play can go on;
+//    cannot be decoded is reported as Unplayable, and says that it is damaged when the user
+//    asked for it (a sound button, a click, a name), while auto-play goes on in silence;
 //    the interface sounds play only while sound effects are on, and a missing interface sound
 //    beeps without a message;
 //  - a table-engine failure goes to the data module's failure routine.
@@ -91,8 +92,9 @@ class SoundPlayback {
   // message; an unplayable one only tells the follower.
   EntrySound playEntrySound(orvik::Table* wordNames, const QString& languageFolder);
   // The same for a language number 1..4 with that language's article table; NoTable, and
-  // nothing shown, for a language that is not installed.
-  EntrySound playEntrySound(int language);
+  // nothing shown, for a language that is not installed. With reportDamage, a recording that
+  // does not decode shows the damaged-recording message.
+  EntrySound playEntrySound(int language, bool reportDamage = false);
   // The name of the current page of the interface language's page-name table.
   bool playPageNameSound();
   // The name of the chapter called `chapterCaption` (blanks around it ignored) in the interface
@@ -109,15 +111,21 @@ class SoundPlayback {
   // The disc message of an interface language number 1..4 ("\r" between lines); empty for
   // others.
   static QString discMessage(int interfaceLanguage);
+  // The message for a recording that is there but cannot be decoded, naming the file, in an
+  // interface language number 1..4 (English for others).
+  static QString damagedMessage(int interfaceLanguage, const QString& file);
 
  private:
   QString findFile(const QString& languageFolder, const QString& rest) const;
   bool playName(const QString& languageFolder, const QString& name);
   void soundMissing();
+  // Shows the damaged-recording message when the file does not decode; false when it does.
+  bool reportDamaged(const QString& file);
   void playInterfaceSound(const QString& file);
 
   TDMOrvik* data_;
   orvik::WaveDevice* entryPlayer_;
   orvik::WavePlayer* wavePlayer_;
   Follower* follower_ = nullptr;
+  QString unplayable_;  // the file of the last entry sound reported Unplayable
 };

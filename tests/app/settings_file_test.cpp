@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -30,6 +31,14 @@ class SettingsFileTest : public ::testing::Test {
     f.write(bytes);
   }
   Settings make() { return Settings(dir.path(), &messages); }
+  // The file a first start creates: English and Russian installed, sounds in English.
+  static QByteArray defaultFile() {
+    const int bytes[32] = {0, 1, 0, 0, 0, 0, 1, 0, 1, 1, 1, 1, 0, 4, 2, 1,
+                           0, 1, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 1, 1};
+    QByteArray file(32, '\0');
+    for (int n = 0; n < 32; ++n) file[n] = static_cast<char>(bytes[n]);
+    return file;
+  }
 
   QTemporaryDir dir;
   orvik::RecordingMessageBoxes messages;
@@ -50,20 +59,23 @@ TEST_F(SettingsFileTest, MissingFileIsCreatedWithTheDefaults) {
 
 TEST_F(SettingsFileTest, ShortFileLeavesTheLaterSettingsAsTheyWere) {
   Settings s = make();
-  for (int n = 1; n <= 31; ++n) s.setValue(n, 100 + n);
+  // What an earlier read left in bytes 20 to 31 (sounds in English and French).
+  const int earlier[12] = {7, 9, 2, 1, 1, 0, 0, 5, 6, 8, 1, 0};
+  for (int n = 20; n <= 31; ++n) s.setValue(n, earlier[n - 20]);
+  // Bytes 1 to 19: English and French installed and shown, French interface, pause 3, font 6.
+  const int first[20] = {0, 1, 1, 0, 0, 0, 0, 0, 2, 2, 1, 3, 1, 6, 2, 1, 1, 0, 0, 4};
   QByteArray twenty(20, '\0');
-  for (int n = 1; n < 20; ++n) twenty[n] = static_cast<char>(n);
+  for (int n = 1; n < 20; ++n) twenty[n] = static_cast<char>(first[n]);
   writeFile(twenty);
   ASSERT_TRUE(s.read());
-  for (int n = 1; n < 20; ++n) EXPECT_EQ(s.value(n), n);
-  for (int n = 20; n <= 31; ++n) EXPECT_EQ(s.value(n), 100 + n) << "setting " << n;
+  for (int n = 1; n < 20; ++n) EXPECT_EQ(s.value(n), first[n]) << "setting " << n;
+  for (int n = 20; n <= 31; ++n) EXPECT_EQ(s.value(n), earlier[n - 20]) << "setting " << n;
   EXPECT_EQ(fileBytes(), twenty) << "reading never writes";
 }
 
 TEST_F(SettingsFileTest, LongFileIsReadUpToByte31) {
-  QByteArray forty(40, '\x07');
+  QByteArray forty = defaultFile() + QByteArray(8, '\x07');
   forty[31] = 9;
-  forty[32] = 42;
   writeFile(forty);
   Settings s = make();
   ASSERT_TRUE(s.read());
@@ -77,7 +89,7 @@ TEST_F(SettingsFileTest, SaveCopiesTheControlsFirstAndKeepsByteZero) {
     void copyControlsToSettings() override { s->setValue(Settings::FontSize, 9); }
     void copySettingsToControls() override {}
   } controls;
-  QByteArray bytes(32, '\0');
+  QByteArray bytes = defaultFile();
   bytes[0] = 77;
   writeFile(bytes);
   Settings s = make();
@@ -219,6 +231,128 @@ TEST_F(SettingsFileTest, WithoutArgumentsTheListsComeFromTheFile) {
   ASSERT_TRUE(s.applyCommandLine({}));
   EXPECT_EQ(s.installedList, (std::array<int, 4>{0, 5, -1, -1}));
   EXPECT_EQ(s.soundList, (std::array<int, 4>{0, -1, -1, -1}));
+}
+
+TEST_F(SettingsFileTest, EveryByteIsReadIntoRangeAndSavedInRange) {
+  struct Case {
+    QList<std::pair<int, int>> bytes;  // over the default file
+    QList<std::pair<int, int>> read;   // what the settings then hold
+  };
+  const QList<Case> cases = {
+      // A font size of 200 and a pause of 200; an interface language of 9.
+      {{{13, 200}, {11, 200}, {8, 9}}, {{13, 15}, {11, 10}, {8, 1}}},
+      // Both at 0; French chosen but not installed; Russian pronounced but without sounds;
+      // auto-play in no language.
+      {{{13, 0}, {11, 0}, {8, 2}, {9, 3}, {10, 255}}, {{13, 1}, {11, 1}, {8, 1}, {9, 1}, {10, 1}}},
+      // Russian is the interface language and is kept; panes shown for French (not installed)
+      // and in the unused places; a Spanish sound flag without Spanish; a count of 9.
+      {{{8, 3}, {2, 1}, {4, 1}, {26, 1}, {14, 9}}, {{8, 3}, {2, 0}, {4, 0}, {26, 0}, {14, 2}}},
+      // No pane shown (byte 1 is 7, not 1): every installed language is.
+      {{{1, 7}, {6, 0}}, {{1, 1}, {6, 1}}},
+      // English is no longer installed: Russian takes the interface, nothing is pronounced.
+      {{{15, 0}, {14, 1}}, {{8, 3}, {9, 255}, {10, 255}, {1, 0}, {6, 1}, {22, 0}, {23, 0}}},
+  };
+  for (const Case& c : cases) {
+    QByteArray bytes = defaultFile();
+    for (auto [n, v] : c.bytes) bytes[n] = static_cast<char>(v);
+    writeFile(bytes);
+    Settings s = make();
+    ASSERT_TRUE(s.applyCommandLine({}));
+    for (auto [n, v] : c.read) EXPECT_EQ(s.value(n), v) << "byte " << n;
+    // The settings dialog's controls may hold a value outside the bars' range too.
+    s.setValue(Settings::FontSize, 99);
+    ASSERT_TRUE(s.save());
+    const QByteArray saved = fileBytes();
+    EXPECT_EQ(int(saved[Settings::FontSize]), 15);
+    for (auto [n, v] : c.read) {
+      if (n == Settings::FontSize) continue;
+      EXPECT_EQ(int(static_cast<unsigned char>(saved[n])), v) << n;
+    }
+  }
+  EXPECT_TRUE(messages.messages.isEmpty());
+}
+
+TEST_F(SettingsFileTest, FileNamingNoInstalledLanguageEndsTheStartAndWritesNothing) {
+  QByteArray random(32, '\0');
+  for (int n = 0; n < 32; ++n) random[n] = static_cast<char>((n * 77 + 13) % 256);
+  random[Settings::InterfaceLanguage] = 2;  // French: the message is in French
+  const QList<QByteArray> files{QByteArray(), defaultFile().left(5), random};
+  for (const QByteArray& file : files) {
+    orvik::Application::reset();
+    messages.messages.clear();
+    writeFile(file);
+    Settings s = make();
+    EXPECT_FALSE(s.applyCommandLine({}));
+    EXPECT_TRUE(orvik::Application::terminated());
+    EXPECT_NE(orvik::Application::exitCode(), 0);
+    ASSERT_EQ(messages.messages.size(), 1);
+    const QString text = messages.messages[0].text;
+    EXPECT_TRUE(text.contains(s.filePath())) << text.toStdString();
+    EXPECT_TRUE(text.contains("\r    orvik 0s 5")) << "an example of the installation command";
+    EXPECT_TRUE(text.startsWith(file == random ? "Le fichier de réglages" : "The settings file"))
+        << text.toStdString();
+    EXPECT_EQ(fileBytes(), file) << "nothing is written";
+  }
+}
+
+TEST_F(SettingsFileTest, ReadOnlyInstallationKeepsItsSettingsInTheConfigurationFolder) {
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  const QString userFile = config.filePath("orvik/Settings.orv");
+  QByteArray installed = defaultFile();
+  installed[Settings::FontSize] = 7;
+  writeFile(installed);
+  const auto readOnly = QFile::ReadOwner | QFile::ExeOwner;
+  const auto writable = readOnly | QFile::WriteOwner;
+  ASSERT_TRUE(QFile::setPermissions(dir.path(), readOnly));
+  {
+    // The first start begins from the installation's file.
+    Settings s = make();
+    EXPECT_TRUE(s.relocated()) << "a folder without write bits is read-only, also for root";
+    EXPECT_EQ(s.filePath(), userFile);
+    ASSERT_TRUE(s.applyCommandLine({}));
+    EXPECT_EQ(s.value(Settings::FontSize), 7);
+    QFile f(userFile);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), installed);
+    s.setValue(Settings::FontSize, 9);
+    ASSERT_TRUE(s.save());
+  }
+  {
+    // A later start reads the user's file; the installation command line writes there too.
+    Settings s = make();
+    ASSERT_TRUE(s.applyCommandLine({}));
+    EXPECT_EQ(s.value(Settings::FontSize), 9);
+    ASSERT_TRUE(s.applyCommandLine({"1s", "6"}));
+    EXPECT_TRUE(s.installed(2));
+    EXPECT_TRUE(s.installed(4));
+    EXPECT_EQ(s.value(Settings::FontSize), 9);
+  }
+  EXPECT_EQ(fileBytes(), installed) << "the installation is never written";
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Settings.orv"});
+  EXPECT_TRUE(messages.messages.isEmpty());
+
+  // A configuration folder that cannot be written: the settings message once, and the start goes
+  // on with the settings in memory, writing nothing.
+  ASSERT_TRUE(QFile::remove(userFile));
+  ASSERT_TRUE(QFile::setPermissions(config.filePath("orvik"), readOnly));
+  {
+    Settings s = make();
+    ASSERT_TRUE(s.applyCommandLine({}));
+    EXPECT_EQ(s.value(Settings::FontSize), 7);
+    ASSERT_TRUE(s.read());
+    ASSERT_TRUE(s.save());
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].text.startsWith("An error occurred while trying to access"));
+    EXPECT_FALSE(orvik::Application::terminated());
+  }
+  EXPECT_FALSE(QFile::exists(userFile));
+  QFile::setPermissions(config.filePath("orvik"), writable);
+  QFile::setPermissions(dir.path(), writable);
+  // A writable installation keeps its file where it is.
+  EXPECT_FALSE(make().relocated());
+  qunsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(Settings::configFolder(), QDir::homePath() + "/.config/orvik");
 }
 
 TEST(LanguageNumbering, FixedTablesBetweenSlotsNumbersAndCodes) {

@@ -266,7 +266,7 @@ TEST_F(SoundPlaybackTest, ClickAndPageTurnSoundOnlyWithSoundEffectsOn) {
   EXPECT_TRUE(messages.messages.isEmpty());
 }
 
-TEST_F(SoundPlaybackTest, ARecordingThatDoesNotDecodeSaysNothingAndLeavesThePanelIdle) {
+TEST_F(SoundPlaybackTest, ARecordingThatDoesNotDecodeSaysItIsDamagedAndLeavesThePanelIdle) {
   startWithSound([](TestInstallation& inst) {
     // Entry 1 cut off inside its header, entry 2 cut off right after it.
     for (const char* name : {"Sound/En/1/A0201.wav", "Sound/En/1/A0202.wav"}) {
@@ -282,8 +282,15 @@ TEST_F(SoundPlaybackTest, ARecordingThatDoesNotDecodeSaysNothingAndLeavesThePane
   EXPECT_FALSE(entryDevice->isOpen());
   EXPECT_TRUE(panel->btnPlay->isEnabled()) << "the panel does not wait for a sound";
   EXPECT_FALSE(panel->TrackTimer->isActive());
+  // The user asked for it: the recording is damaged, not on a disc to insert.
+  ASSERT_EQ(messages.messages.size(), 1);
+  EXPECT_EQ(messages.messages[0].text,
+            SoundPlayback::damagedMessage(
+                1, QDir::toNativeSeparators(dir.filePath("Sound/En/1/A0201.wav"))));
+  EXPECT_TRUE(messages.messages[0].text.startsWith("The recording\r"));
+  // Auto-play's way of asking goes on in silence.
   w->btnNextWordClick();
   EXPECT_EQ(ps->playback()->playEntrySound(1), SoundPlayback::EntrySound::Unplayable);
   EXPECT_FALSE(entryDevice->isOpen());
-  EXPECT_TRUE(messages.messages.isEmpty());
+  EXPECT_EQ(messages.messages.size(), 1);
 }
