@@ -8,35 +8,17 @@
 #include <QSaveFile>
 #include <algorithm>
 
-#include "lang/language_captions.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
+#include "schema/language.h"
 
-namespace orvik::lang {
-// The language numbering tables live with the translation component; the settings store a
-// number that matches no language as 255.
-int numberOfSlot(int slot) {
-  const int number = orvik::numberOfSlot(slot);
-  return number < 0 ? 255 : number;
+namespace {
+// The language byte the settings store for a slot: its language number, 255 for no language.
+int languageByteOfSlot(int slot) {
+  const auto language = orvik::Language::fromSlot(slot);
+  return language ? language->number() : 255;
 }
-int slotOfNumber(int number) {
-  return orvik::slotOfNumber(number);
-}
-QString codeOfNumber(int number) {
-  switch (number) {
-    case 1:
-      return QStringLiteral("En");
-    case 2:
-      return QStringLiteral("Fr");
-    case 3:
-      return QStringLiteral("Ru");
-    case 4:
-      return QStringLiteral("Sp");
-    default:
-      return {};
-  }
-}
-}  // namespace orvik::lang
+}  // namespace
 
 namespace {
 constexpr std::array<int, Settings::kCount + 1> kDefaults = {
@@ -275,7 +257,7 @@ bool Settings::applyCommandLine(const QStringList& arguments) {
     QString fault;
     if (arg.isEmpty() || !arg[0].isDigit() || arg[0].unicode() > '9')
       fault = QStringLiteral("Invalid installation argument \"%1\".").arg(arg);
-    else if (orvik::lang::numberOfSlot(arg[0].digitValue()) == 255)
+    else if (languageByteOfSlot(arg[0].digitValue()) == 255)
       fault = QStringLiteral("Installation argument \"%1\" names no language.").arg(arg);
     else if (named.contains(arg[0].digitValue()))
       fault =
@@ -340,14 +322,14 @@ bool Settings::applyCommandLine(const QStringList& arguments) {
     }
   }
   bytes_[InstalledCount] = installed;
-  bytes_[InterfaceLanguage] = orvik::lang::numberOfSlot(installedList[0]);
+  bytes_[InterfaceLanguage] = languageByteOfSlot(installedList[0]);
   int firstSound = -1;
   for (int code : soundList)
     if (code != -1) {
       firstSound = code;
       break;
     }
-  bytes_[PronunciationLanguage] = bytes_[AutoPlayLanguage] = orvik::lang::numberOfSlot(firstSound);
+  bytes_[PronunciationLanguage] = bytes_[AutoPlayLanguage] = languageByteOfSlot(firstSound);
   for (int code : soundList) {
     switch (code) {
       case 0:

@@ -145,13 +145,3 @@ class Settings {
   std::array<bool, 5> shownFlags_{};
   SettingsControls* controls_ = nullptr;
 };
-
-// Conversions between the program's three language numberings (fixed tables, not arithmetic).
-namespace orvik::lang {
-// Language number 1..4 of a slot (0, 1, 5, 6); 255 for anything else.
-int numberOfSlot(int slot);
-// Slot of a language number 1..4; -1 for anything else.
-int slotOfNumber(int number);
-// Two-letter code "En", "Fr", "Ru", "Sp" of a language number; empty for anything else.
-QString codeOfNumber(int number);
-}  // namespace orvik::lang

@@ -10,6 +10,7 @@
 
 #include "platform/application.h"
 #include "platform/message_boxes.h"
+#include "schema/language.h"
 
 namespace {
 
@@ -356,11 +357,14 @@ TEST_F(SettingsFileTest, ReadOnlyInstallationKeepsItsSettingsInTheConfigurationF
 }
 
 TEST(LanguageNumbering, FixedTablesBetweenSlotsNumbersAndCodes) {
-  EXPECT_EQ(orvik::lang::numberOfSlot(5), 3);
-  EXPECT_EQ(orvik::lang::numberOfSlot(6), 4);
-  EXPECT_EQ(orvik::lang::numberOfSlot(2), 255);
-  EXPECT_EQ(orvik::lang::slotOfNumber(2), 1);
-  EXPECT_EQ(orvik::lang::codeOfNumber(4), QString("Sp"));
+  EXPECT_EQ(orvik::Language::fromSlot(5)->number(), 3);
+  EXPECT_EQ(orvik::Language::fromSlot(6)->number(), 4);
+  EXPECT_FALSE(orvik::Language::fromSlot(2).has_value());
+  EXPECT_EQ(orvik::Language::fromNumber(2)->slot(), 1);
+  EXPECT_EQ(orvik::Language::fromNumber(4)->code(), QStringView(u"Sp"));
+  EXPECT_EQ(orvik::Language::fromTranslationIndex(1), orvik::Language(orvik::Language::Russian));
+  EXPECT_EQ(orvik::translationIndexOfNumber(2), 2);
+  EXPECT_EQ(orvik::languageNumberOfIndex(4), -1);
 }
 
 }  // namespace
