@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+
+#include "controls/skin.h"
 
 namespace orvik {
 
@@ -46,8 +49,9 @@ void drawHand(QPainter& p, double tipX, const QColor& fill, const QColor& line) 
   p.drawLine(QPointF(x + 13, 11), QPointF(x + 13, 14.5));
 }
 
-QImage drawCursor(int number) {
-  QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+QImage drawCursor(int number, qreal ratio) {
+  QImage image(qRound(32 * ratio), qRound(32 * ratio), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -95,13 +99,17 @@ QImage drawCursor(int number) {
 
 }  // namespace
 
-QPixmap cursorPixmap(int number) {
-  static QHash<int, QPixmap> cache;
-  auto it = cache.constFind(number);
+QPixmap cursorPixmap(int number, qreal ratio) {
+  static QHash<QPair<int, int>, QPixmap> cache;
+  if (ratio <= 0) ratio = skinRatio();
+  ratio = std::clamp(ratio, 1.0, 16.0);
+  // Ratios are told apart to a hundredth.
+  const QPair<int, int> key(number, qRound(ratio * 100));
+  auto it = cache.constFind(key);
   if (it != cache.constEnd()) return *it;
-  const QImage image = drawCursor(number);
+  const QImage image = drawCursor(number, ratio);
   QPixmap pixmap = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
-  cache.insert(number, pixmap);
+  cache.insert(key, pixmap);
   return pixmap;
 }
 
