@@ -1,5 +1,6 @@
 #include "controls/cursors.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
@@ -128,7 +129,12 @@ QPoint cursorHotSpot(int number) {
 QCursor orvikCursor(int number) {
   const QPixmap pixmap = cursorPixmap(number);
   if (pixmap.isNull()) return QCursor(Qt::ArrowCursor);
-  const QPoint hot = cursorHotSpot(number);
+  QPoint hot = cursorHotSpot(number);
+  // The X11 platform of Qt 6.4 puts the hot spot on the picture's own pixels, not on its
+  // logical ones (checked on Xvfb with QT_SCALE_FACTOR=2: the fingertip of the 64 by 64 hand
+  // sits at pixel (18, 2)); the other platforms take logical pixels.
+  if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    hot = (QPointF(hot) * pixmap.devicePixelRatio()).toPoint();
   return QCursor(pixmap, hot.x(), hot.y());
 }
 
