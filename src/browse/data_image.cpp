@@ -49,5 +49,8 @@ void DataImage::paintEvent(QPaintEvent*) {
   const QImage shown = valid_ ? picture_ : QImage();
   if (shown.isNull()) return;
   QPainter p(this);
+  // On a HiDPI screen the picture is scaled smoothly, like the page picture.
+  p.setRenderHint(QPainter::SmoothPixmapTransform,
+                  shown.devicePixelRatio() != p.device()->devicePixelRatioF());
   p.drawImage(0, 0, shown);
 }

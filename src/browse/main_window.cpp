@@ -51,17 +51,24 @@ constexpr int kLittleLeft = 3;
 constexpr int kLittleSize[2] = {66, 100};
 constexpr int kListLeft = kLittleLeft + 66 + 4;
 
+// A picture of w by h logical pixels at the skin's device pixel ratio.
+QImage skinImage(int w, int h, QImage::Format format) {
+  const qreal ratio = orvik::skinRatio();
+  QImage img(qRound(w * ratio), qRound(h * ratio), format);
+  img.setDevicePixelRatio(ratio);
+  return img;
+}
+
 // The title strip: a band of the shadow colours with the window's emblem in its corner (the
 // system menu opens there).
 QImage titleStripPicture() {
-  QImage img(748, 20, QImage::Format_RGB32);
+  QImage img = skinImage(748, 20, QImage::Format_RGB32);
   QPainter p(&img);
   QLinearGradient g(0, 0, 0, 20);
   g.setColorAt(0, QColor(214, 204, 172));
   g.setColorAt(1, orvik::colors::kShadow);
-  p.fillRect(img.rect(), g);
-  p.setPen(orvik::colors::kDeepShadow);
-  p.drawLine(0, 19, 747, 19);
+  p.fillRect(QRect(0, 0, 748, 20), g);
+  p.fillRect(QRect(0, 19, 748, 1), orvik::colors::kDeepShadow);
   p.setRenderHint(QPainter::Antialiasing);
   p.setBrush(orvik::colors::kHeadingText);
   p.setPen(QPen(orvik::colors::kLightFace, 1.2));
@@ -75,7 +82,7 @@ QImage titleStripPicture() {
 
 // The hidden picture of Alt+Z: a closed eye.
 QImage closedEyePicture() {
-  QImage img(44, 27, QImage::Format_ARGB32_Premultiplied);
+  QImage img = skinImage(44, 27, QImage::Format_ARGB32_Premultiplied);
   img.fill(Qt::transparent);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);

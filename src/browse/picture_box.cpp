@@ -28,6 +28,10 @@ QImage& PictureBox::canvas() {
 void PictureBox::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;
   QPainter p(this);
+  // A picture of fewer pixels than the screen shows (a page picture on a HiDPI screen) is
+  // scaled smoothly; one pixel to one it is copied as it is.
+  p.setRenderHint(QPainter::SmoothPixmapTransform,
+                  picture_.devicePixelRatio() != p.device()->devicePixelRatioF());
   p.drawImage(0, 0, picture_);
 }
 

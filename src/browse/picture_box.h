@@ -3,7 +3,9 @@
 // (never stretched or centred) and reports mouse presses and movements in its own coordinates,
 // with mouse tracking on, so the owner sees movements without a button held. Owners draw on the
 // picture through canvas() and call update(); a null picture paints nothing, so the parent
-// shows through.
+// shows through. Positions and the canvas are in logical pixels; a picture that carries a
+// device pixel ratio shows at its logical size, and a 1x picture on a HiDPI screen is scaled
+// smoothly.
 
 #include <QImage>
 #include <QWidget>

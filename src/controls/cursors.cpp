@@ -1,9 +1,13 @@
 #include "controls/cursors.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+
+#include "controls/skin.h"
 
 namespace orvik {
 
@@ -46,8 +50,9 @@ void drawHand(QPainter& p, double tipX, const QColor& fill, const QColor& line) 
   p.drawLine(QPointF(x + 13, 11), QPointF(x + 13, 14.5));
 }
 
-QImage drawCursor(int number) {
-  QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+QImage drawCursor(int number, qreal ratio) {
+  QImage image(qRound(32 * ratio), qRound(32 * ratio), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -95,13 +100,17 @@ QImage drawCursor(int number) {
 
 }  // namespace
 
-QPixmap cursorPixmap(int number) {
-  static QHash<int, QPixmap> cache;
-  auto it = cache.constFind(number);
+QPixmap cursorPixmap(int number, qreal ratio) {
+  static QHash<QPair<int, int>, QPixmap> cache;
+  if (ratio <= 0) ratio = skinRatio();
+  ratio = std::clamp(ratio, 1.0, 16.0);
+  // Ratios are told apart to a hundredth.
+  const QPair<int, int> key(number, qRound(ratio * 100));
+  auto it = cache.constFind(key);
   if (it != cache.constEnd()) return *it;
-  const QImage image = drawCursor(number);
+  const QImage image = drawCursor(number, ratio);
   QPixmap pixmap = image.isNull() ? QPixmap() : QPixmap::fromImage(image);
-  cache.insert(number, pixmap);
+  cache.insert(key, pixmap);
   return pixmap;
 }
 
@@ -120,7 +129,12 @@ QPoint cursorHotSpot(int number) {
 QCursor orvikCursor(int number) {
   const QPixmap pixmap = cursorPixmap(number);
   if (pixmap.isNull()) return QCursor(Qt::ArrowCursor);
-  const QPoint hot = cursorHotSpot(number);
+  QPoint hot = cursorHotSpot(number);
+  // The X11 platform of Qt 6.4 puts the hot spot on the picture's own pixels, not on its
+  // logical ones (checked on Xvfb with QT_SCALE_FACTOR=2: the fingertip of the 64 by 64 hand
+  // sits at pixel (18, 2)); the other platforms take logical pixels.
+  if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    hot = (QPointF(hot) * pixmap.devicePixelRatio()).toPoint();
   return QCursor(pixmap, hot.x(), hot.y());
 }
 

@@ -13,11 +13,13 @@ inline constexpr int O_FOREFINGER = 11;
 inline constexpr int O_NAVIGATORL = 12;
 inline constexpr int O_FIXPAGE = 13;
 
-// The cursor of that number; any other number gives the standard arrow.
+// The cursor of that number; any other number gives the standard arrow. Its picture is drawn
+// at the skin's device pixel ratio (see skin.h).
 QCursor orvikCursor(int number);
-// The cursor's picture (32 by 32, transparent) and hot spot, for reviews and tests; a null
+// The cursor's picture (32 by 32 logical pixels, transparent, drawn at `ratio` and carrying it;
+// by default the skin's ratio) and hot spot in logical pixels, for reviews and tests; a null
 // pixmap for an unknown number.
-QPixmap cursorPixmap(int number);
+QPixmap cursorPixmap(int number, qreal ratio = 0);
 QPoint cursorHotSpot(int number);
 
 }  // namespace orvik

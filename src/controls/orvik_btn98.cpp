@@ -100,7 +100,7 @@ void TOrvikBtn98::paintEvent(QPaintEvent*) {
   const bool bare = pictures_[Normal].isNull() && pictures_[Hover].isNull() &&
                     pictures_[Pressed].isNull() && pictures_[Disabled].isNull();
   orvik::ButtonPictures plate;
-  if (bare) plate = orvik::plainButtonPictures(size());
+  if (bare) plate = orvik::plainButtonPictures(size(), devicePixelRatioF());
   const QPixmap* pictures[4] = {&pictures_[Normal], &pictures_[Hover], &pictures_[Pressed],
                                 &pictures_[Disabled]};
   if (bare) {

@@ -67,11 +67,14 @@ void TOrvikZakladka::setChapterName(const QString& name) {
 
 void TOrvikZakladka::restoreArea(int tab, int height) {
   if (!isTab(tab) || main_.isNull()) return;
-  const QRect area(0, tabTop(tab), main_.width(), height);
+  const QRect area(0, tabTop(tab), main_.deviceIndependentSize().toSize().width(), height);
+  // The source of a pixmap is given in its own device pixels.
+  const qreal ratio = main_.devicePixelRatio();
+  const QRectF source(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio);
   QPainter p(surface_);
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.fillRect(area, Qt::transparent);
-  p.drawPixmap(area.topLeft(), main_, area);
+  p.drawPixmap(QRectF(area), main_, source);
   update(area);
 }
 
@@ -79,12 +82,19 @@ void TOrvikZakladka::drawPicture(int tab, const QPixmap& picture) {
   if (!isTab(tab) || picture.isNull()) return;
   QPainter p(surface_);
   p.drawPixmap(0, tabTop(tab), picture);
-  update(QRect(QPoint(0, tabTop(tab)), picture.size()));
+  update(QRect(QPoint(0, tabTop(tab)), picture.deviceIndependentSize().toSize()));
 }
 
 void TOrvikZakladka::Refresh() {
+  // The surface has the strip's logical size at the strip's device pixel ratio, so the tabs'
+  // pictures land on it one device pixel to one.
   const QSize size = this->size().expandedTo(QSize(1, 1));
-  if (surface_->size() != size) *surface_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
+  if (surface_->size() != pixels || surface_->devicePixelRatio() != ratio) {
+    *surface_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    surface_->setDevicePixelRatio(ratio);
+  }
   surface_->fill(Qt::transparent);
   if (!main_.isNull()) {
     QPainter p(surface_);
@@ -137,6 +147,8 @@ void TOrvikZakladka::setSelectedTab(int k) {
 }
 
 void TOrvikZakladka::paintEvent(QPaintEvent* event) {
+  // Moved to a screen of another device pixel ratio: the surface is drawn again at the new one.
+  if (surface_->devicePixelRatio() != devicePixelRatioF()) Refresh();
   QPainter p(this);
   p.drawImage(0, 0, *surface_);
 }

@@ -78,7 +78,8 @@ class TOrvikZakladka : public QWidget {
   // What the hide timer's tick does: hide the hint window and stop the timer.
   void hideHintNow();
 
-  // The strip's current surface (what it shows over its parent).
+  // The strip's current surface (what it shows over its parent), at the strip's device pixel
+  // ratio: pixel (x, y) of a 1x surface is logical point (x, y).
   const QImage& surface() const;
 
   // Top of tab i's band.

@@ -24,8 +24,11 @@ void TOSBButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QPixmap& source = pressed_ ? down_ : up_;
   if (source.isNull()) return;
-  const QRect r(QPoint(0, 0), up_.isNull() ? source.size() : up_.size());
-  p.drawPixmap(r, source, r);
+  // The up picture's logical rectangle shows; the source is given in the picture's own pixels.
+  const QPixmap& frame = up_.isNull() ? source : up_;
+  const QSizeF logical = frame.deviceIndependentSize();
+  p.drawPixmap(QRectF(QPointF(0, 0), logical), source,
+               QRectF(QPointF(0, 0), logical * source.devicePixelRatio()));
 }
 
 void TOSBButton::mousePressEvent(QMouseEvent* event) {

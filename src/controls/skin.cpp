@@ -1,5 +1,6 @@
 #include "controls/skin.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QLinearGradient>
@@ -13,17 +14,23 @@ namespace orvik {
 
 namespace {
 
-// The cache key of a picture set: kind, sign and size.
-QString cacheKey(const char* kind, int variant, QSize size) {
-  return QStringLiteral("%1/%2/%3x%4")
+// The cache key of a picture set: kind, sign, size and device pixel ratio.
+QString cacheKey(const char* kind, int variant, QSize size, qreal ratio) {
+  return QStringLiteral("%1/%2/%3x%4@%5")
       .arg(QLatin1String(kind))
       .arg(variant)
       .arg(size.width())
-      .arg(size.height());
+      .arg(size.height())
+      .arg(ratio);
 }
 
-QPixmap buttonPicture(ButtonGlyph glyph, QSize size, int state) {
-  QImage image = skin::newImage(size);
+// Ratios below 1 would lose pixels of the 1x design; a nonsense ratio draws at 1.
+qreal usableRatio(qreal ratio) {
+  return ratio >= 1 && ratio <= 16 ? ratio : 1;
+}
+
+QPixmap buttonPicture(ButtonGlyph glyph, QSize size, int state, qreal ratio) {
+  QImage image = skin::newImage(size, ratio);
   QPainter p(&image);
   const skin::PlateStyle style = skin::plateStyle(state);
   skin::drawPlate(p, size, style);
@@ -44,23 +51,30 @@ QPixmap buttonPicture(ButtonGlyph glyph, QSize size, int state) {
 
 }  // namespace
 
-ButtonPictures buttonPictures(ButtonGlyph glyph, QSize size) {
+qreal skinRatio() {
+  return qGuiApp ? usableRatio(qGuiApp->devicePixelRatio()) : 1.0;
+}
+
+ButtonPictures buttonPictures(ButtonGlyph glyph, QSize size, qreal ratio) {
   static QHash<QString, ButtonPictures> cache;
   size = size.expandedTo(QSize(8, 8));
-  const QString key = cacheKey("button", static_cast<int>(glyph), size);
+  ratio = usableRatio(ratio);
+  const QString key = cacheKey("button", static_cast<int>(glyph), size, ratio);
   auto it = cache.constFind(key);
   if (it != cache.constEnd()) return *it;
-  ButtonPictures pictures{
-      buttonPicture(glyph, size, skin::kNormal), buttonPicture(glyph, size, skin::kHover),
-      buttonPicture(glyph, size, skin::kPressed), buttonPicture(glyph, size, skin::kDisabled)};
+  ButtonPictures pictures{buttonPicture(glyph, size, skin::kNormal, ratio),
+                          buttonPicture(glyph, size, skin::kHover, ratio),
+                          buttonPicture(glyph, size, skin::kPressed, ratio),
+                          buttonPicture(glyph, size, skin::kDisabled, ratio)};
   cache.insert(key, pictures);
   return pictures;
 }
 
-ScrollBarPictures scrollBarPictures(ScrollSkin skinKind, bool horizontal) {
+ScrollBarPictures scrollBarPictures(ScrollSkin skinKind, bool horizontal, qreal ratio) {
   static QHash<QString, ScrollBarPictures> cache;
+  ratio = usableRatio(ratio);
   const QString key =
-      cacheKey("scroll", static_cast<int>(skinKind) * 2 + (horizontal ? 1 : 0), QSize(0, 0));
+      cacheKey("scroll", static_cast<int>(skinKind) * 2 + (horizontal ? 1 : 0), QSize(0, 0), ratio);
   auto it = cache.constFind(key);
   if (it != cache.constEnd()) return *it;
   const bool pane = skinKind == ScrollSkin::Pane;
@@ -75,26 +89,36 @@ ScrollBarPictures scrollBarPictures(ScrollSkin skinKind, bool horizontal) {
   using skin::ArrowDirection;
   const ArrowDirection first = horizontal ? ArrowDirection::Left : ArrowDirection::Up;
   const ArrowDirection second = horizontal ? ArrowDirection::Right : ArrowDirection::Down;
-  ScrollBarPictures pictures{
-      skin::arrowPicture(arrow, first, false),      skin::arrowPicture(arrow, first, true),
-      skin::arrowPicture(arrow, second, false),     skin::arrowPicture(arrow, second, true),
-      skin::thumbPicture(thumb, horizontal, false), skin::thumbPicture(thumb, horizontal, true)};
+  ScrollBarPictures pictures{skin::arrowPicture(arrow, first, false, ratio),
+                             skin::arrowPicture(arrow, first, true, ratio),
+                             skin::arrowPicture(arrow, second, false, ratio),
+                             skin::arrowPicture(arrow, second, true, ratio),
+                             skin::thumbPicture(thumb, horizontal, false, ratio),
+                             skin::thumbPicture(thumb, horizontal, true, ratio)};
   cache.insert(key, pictures);
   return pictures;
 }
 
-TrackBarPictures trackBarPictures() {
-  static const TrackBarPictures pictures{skin::trackThumbPicture(false),
-                                         skin::trackThumbPicture(true)};
+TrackBarPictures trackBarPictures(qreal ratio) {
+  static QHash<QString, TrackBarPictures> cache;
+  ratio = usableRatio(ratio);
+  const QString key = cacheKey("track", 0, QSize(11, 24), ratio);
+  auto it = cache.constFind(key);
+  if (it != cache.constEnd()) return *it;
+  const TrackBarPictures pictures{skin::trackThumbPicture(false, ratio),
+                                  skin::trackThumbPicture(true, ratio)};
+  cache.insert(key, pictures);
   return pictures;
 }
 
-QPixmap panelPicture(QSize size, const QColor& base) {
+QPixmap panelPicture(QSize size, const QColor& base, qreal ratio) {
   static QHash<QString, QPixmap> cache;
-  const QString key = cacheKey("panel", static_cast<int>(base.rgb()), size);
+  ratio = usableRatio(ratio);
+  const QString key = cacheKey("panel", static_cast<int>(base.rgb()), size, ratio);
   auto it = cache.constFind(key);
   if (it != cache.constEnd()) return *it;
-  QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  // The grain is one speck per device pixel: finer on a denser screen, never upscaled.
+  QImage image(skin::devicePixels(size.expandedTo(QSize(1, 1)), ratio), QImage::Format_RGB32);
   // A fixed seed keeps the grain identical from run to run.
   QRandomGenerator grain(0x0b1e5eedu);
   for (int y = 0; y < image.height(); ++y) {
@@ -105,6 +129,7 @@ QPixmap panelPicture(QSize size, const QColor& base) {
                      qBound(0, base.blue() + d - (d > 1 ? 1 : 0), 255));
     }
   }
+  image.setDevicePixelRatio(ratio);
   QPixmap pixmap = QPixmap::fromImage(image);
   cache.insert(key, pixmap);
   return pixmap;

@@ -3,6 +3,11 @@
 // parchment palette of the interface and cached, so the same request always returns the same
 // pixels. Windows take their button, scroll-bar and track-bar pictures from here and hand
 // them to the controls; nothing is read from disk.
+//
+// Every size here is in logical pixels. Each picture is drawn at a device pixel ratio (by
+// default the highest of the screens') and carries that ratio, so on a HiDPI screen its edges
+// and signs are drawn at device resolution rather than upscaled; at ratio 1 the pixels are
+// exactly those of a plain 1x picture. The caches keep one set per ratio.
 
 #include <QColor>
 #include <QPixmap>
@@ -70,11 +75,15 @@ enum class ButtonGlyph {
   Exit,
 };
 
+// The device pixel ratio the skin draws at unless told otherwise: the highest ratio of the
+// screens, so a picture is never upscaled on any of them (1 without a GUI application).
+qreal skinRatio();
+
 // The four pictures of a button of the given sign and size (any size from 8 by 8 up).
-ButtonPictures buttonPictures(ButtonGlyph glyph, QSize size);
+ButtonPictures buttonPictures(ButtonGlyph glyph, QSize size, qreal ratio = skinRatio());
 // Plain plates for captioned buttons, e.g. 50 by 20, 60 by 20, 72 by 20, 80 by 20.
-inline ButtonPictures plainButtonPictures(QSize size) {
-  return buttonPictures(ButtonGlyph::None, size);
+inline ButtonPictures plainButtonPictures(QSize size, qreal ratio = skinRatio()) {
+  return buttonPictures(ButtonGlyph::None, size, ratio);
 }
 
 // The two scroll-bar skins: arrows 15 by 15 with a 15 by 28 thumb (lists and windows; a
@@ -87,16 +96,17 @@ struct ScrollBarPictures {
   QPixmap lineDown, lineDownDown;  // down (or right) arrow, normal and pressed
   QPixmap thumb, thumbDown;        // Begunok, BegunokDown
 };
-ScrollBarPictures scrollBarPictures(ScrollSkin skin, bool horizontal);
+ScrollBarPictures scrollBarPictures(ScrollSkin skin, bool horizontal, qreal ratio = skinRatio());
 
 // The track bar's thumb, 11 by 24, normal and pressed.
 struct TrackBarPictures {
   QPixmap thumb, thumbDown;
 };
-TrackBarPictures trackBarPictures();
+TrackBarPictures trackBarPictures(qreal ratio = skinRatio());
 
 // A background picture for a skinned panel or pop-up of the given size: parchment with a
 // faint grain, in `base` colour.
-QPixmap panelPicture(QSize size, const QColor& base = colors::kMainBackground);
+QPixmap panelPicture(QSize size, const QColor& base = colors::kMainBackground,
+                     qreal ratio = skinRatio());
 
 }  // namespace orvik

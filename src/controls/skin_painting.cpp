@@ -92,8 +92,13 @@ PlateStyle plateStyle(int state) {
   }
 }
 
-QImage newImage(QSize size) {
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+QSize devicePixels(QSize size, qreal ratio) {
+  return {qRound(size.width() * ratio), qRound(size.height() * ratio)};
+}
+
+QImage newImage(QSize size, qreal ratio) {
+  QImage image(devicePixels(size, ratio), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   return image;
 }
@@ -295,8 +300,8 @@ void paintGlyph(QPainter& p, ButtonGlyph glyph, const QRectF& box, const QColor&
   p.restore();
 }
 
-QPixmap arrowPicture(QSize size, ArrowDirection direction, bool pressed) {
-  QImage image = newImage(size);
+QPixmap arrowPicture(QSize size, ArrowDirection direction, bool pressed, qreal ratio) {
+  QImage image = newImage(size, ratio);
   QPainter p(&image);
   const PlateStyle s = plateStyle(pressed ? kPressed : kNormal);
   drawPlate(p, size, s);
@@ -334,8 +339,8 @@ QPixmap arrowPicture(QSize size, ArrowDirection direction, bool pressed) {
   return QPixmap::fromImage(image);
 }
 
-QPixmap thumbPicture(QSize size, bool horizontal, bool pressed) {
-  QImage image = newImage(size);
+QPixmap thumbPicture(QSize size, bool horizontal, bool pressed, qreal ratio) {
+  QImage image = newImage(size, ratio);
   QPainter p(&image);
   PlateStyle s = plateStyle(pressed ? kHover : kNormal);
   // The thumb stays raised when pressed; it only warms up.
@@ -364,9 +369,9 @@ QPixmap thumbPicture(QSize size, bool horizontal, bool pressed) {
   return QPixmap::fromImage(image);
 }
 
-QPixmap trackThumbPicture(bool pressed) {
+QPixmap trackThumbPicture(bool pressed, qreal ratio) {
   const QSize size(11, 24);
-  QImage image = newImage(size);
+  QImage image = newImage(size, ratio);
   QPainter p(&image);
   const PlateStyle s = plateStyle(pressed ? kHover : kNormal);
   // A plate on top, tapering to a point at the bottom that points at the ticks.

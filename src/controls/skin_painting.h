@@ -26,7 +26,11 @@ struct PlateStyle {
 };
 
 PlateStyle plateStyle(int state);
-QImage newImage(QSize size);
+// A transparent picture of `size` logical pixels at device pixel ratio `ratio`: a painter on it
+// draws in logical pixels.
+QImage newImage(QSize size, qreal ratio = 1);
+// The device pixels a picture of `size` logical pixels needs at `ratio`.
+QSize devicePixels(QSize size, qreal ratio);
 // A rounded, bevelled plate filling the image.
 void drawPlate(QPainter& painter, QSize size, const PlateStyle& style);
 // The side of the square a sign occupies on a plate of that size.
@@ -36,9 +40,9 @@ void paintGlyph(QPainter& painter, ButtonGlyph glyph, const QRectF& box, const Q
                 const QColor& face);
 
 enum class ArrowDirection { Up, Down, Left, Right };
-QPixmap arrowPicture(QSize size, ArrowDirection direction, bool pressed);
-QPixmap thumbPicture(QSize size, bool horizontal, bool pressed);
+QPixmap arrowPicture(QSize size, ArrowDirection direction, bool pressed, qreal ratio = 1);
+QPixmap thumbPicture(QSize size, bool horizontal, bool pressed, qreal ratio = 1);
 // The track bar's 11 by 24 pointer-shaped thumb.
-QPixmap trackThumbPicture(bool pressed);
+QPixmap trackThumbPicture(bool pressed, qreal ratio = 1);
 
 }  // namespace orvik::skin

@@ -4,6 +4,8 @@
 // 488), a hover picture per tab (13 by 32) and a selected picture per tab (15 by 35, three
 // pixels taller than the tab pitch, so it overlaps the band below). Each tab carries its
 // chapter number, 1 to 15, in a small built-in pixel font that needs no installed face.
+// Sizes are logical pixels; the pictures are drawn at a device pixel ratio and carry it (see
+// skin.h), one cached set per ratio.
 
 #include <QPixmap>
 
@@ -15,8 +17,9 @@ struct TabStripPictures {
   QPixmap chapSel[15];  // chapSel1 .. chapSel15: selected looks
 };
 
-// The cached pictures (built at the first call; needs a GUI application).
-const TabStripPictures& tabStripPictures();
+// The cached pictures at `ratio` (built at the first call; needs a GUI application). The
+// default is the skin's ratio, the highest of the screens'.
+const TabStripPictures& tabStripPictures(qreal ratio = 0);
 
 // Geometry of the strip's artwork.
 inline constexpr int kTabPitch = 32;

@@ -11,6 +11,7 @@ int QtScreenMetrics::colourDepth() const {
 }
 
 int QtScreenMetrics::workAreaWidth() const {
+  // QScreen's geometry is in device-independent pixels already, whatever the ratio.
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry().width() : 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The display check run before anything is created: the program needs a work area at least 800
-// pixels wide at 16 bits per pixel or more.
+// logical pixels wide (device pixels divided by the screen's device pixel ratio, the units its
+// windows are laid out in) at 16 bits per pixel or more.
 
 namespace orvik {
 class MessageBoxes;
