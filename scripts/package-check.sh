@@ -38,9 +38,11 @@ cleanup() {
   wait 2>/dev/null
   if [ "$installed" = 1 ]; then
     say "removing the packages"
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get purge -y -qq orvik orvik-data >/dev/null
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get purge -y -qq -o DPkg::Lock::Timeout=120 orvik orvik-data \
+      >/dev/null
   fi
   rm -rf "$work"
+  say "done in $(($(date +%s) - start_time)) s"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -64,7 +66,10 @@ say "orvik depends on: $(dpkg-deb -f "${debs[0]}" Depends)"
 
 # 2. Installed through apt, which brings what the dependencies name.
 if dpkg-query -W -f='${Status}' orvik 2>/dev/null | grep -q "install ok installed"; then
-  say "orvik is installed already: it is replaced, and removed at the end"
+  # apt would keep an installed package of the same version: this build's must be the one tried.
+  say "orvik is installed already: it is removed first"
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get purge -y -qq -o DPkg::Lock::Timeout=120 \
+    orvik orvik-data >/dev/null
 fi
 installed=1
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=120 \
