@@ -52,6 +52,10 @@ if [ ! -f "$build/build.ninja" ]; then
   say "no build in build/: run scripts/test.sh (or scripts/build.sh) first"
   exit 1
 fi
+if ! grep -q '^ORVIK_BUILD_DEMO:BOOL=ON' "$build/CMakeCache.txt"; then
+  say "build/ is configured without the demo dictionary: configure it with -DORVIK_BUILD_DEMO=ON"
+  exit 1
+fi
 cmake --build "$build" --target orvik orvik_icon demo_dictionary -j"$(nproc)" >/dev/null
 rm -rf "$out"
 mkdir -p "$out"
@@ -108,10 +112,11 @@ display=$(head -n1 "$work/display")
 export DISPLAY=":$display"
 
 # The start from the menu entry: its command, from a folder the user cannot write to.
-exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/orvik.desktop)
+# (The entry's field codes, such as %U for files to open, stand for nothing here.)
+read -r -a exec_command <<<"$(sed -n '/^Exec=/{s/^Exec=//; s/ %[a-zA-Z]//g; p}' /usr/share/applications/orvik.desktop)"
 # In a process group of its own, so that the clean-up ends the program with whatever started it.
 (cd "$work/here" && exec setsid "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" \
-  DISPLAY="$DISPLAY" LANG=C.UTF-8 $exec_line >"$out/program.log" 2>&1) &
+  DISPLAY="$DISPLAY" LANG=C.UTF-8 "${exec_command[@]}" >"$out/program.log" 2>&1) &
 program_pid=$!
 
 # The program's visible windows (X class "orvik"), one a line: id, width, height, title.
@@ -123,16 +128,25 @@ orvik_windows() {
 }
 
 # Waits up to $1 seconds for a visible window of the program of size $2 (WIDTHxHEIGHT); prints
-# its id. Gives up when the program ends.
+# its id. Gives up when the program ends, or when a window of none of the sizes $3 (the splash)
+# has stayed for two seconds: a message that waits for the user.
 wait_window() {
-  local deadline=$(($(date +%s) + $1)) id width height title
+  local deadline=$(($(date +%s) + $1)) id width height other since=""
   while [ "$(date +%s)" -lt "$deadline" ]; do
-    while read -r id width height title; do
+    other=""
+    while read -r id width height _; do
       if [ "${width}x$height" = "$2" ]; then
         echo "$id"
         return 0
       fi
+      case " ${3:-} " in *" ${width}x$height "*) ;; *) other=$id ;; esac
     done < <(orvik_windows)
+    if [ -n "${3:-}" ] && [ -n "$other" ]; then
+      since=${since:-$(date +%s)}
+      [ $(($(date +%s) - since)) -ge 2 ] && return 1
+    else
+      since=""
+    fi
     kill -0 "$program_pid" 2>/dev/null || return 1
     sleep 0.2
   done
@@ -141,11 +155,11 @@ wait_window() {
 
 # 5. The main window (757 x 564) shows, with a picture drawn in it.
 main=""
-main=$(wait_window 60 757x564) || true
+main=$(wait_window 60 757x564 400x267) || true
 import -window root "$out/screen.png" 2>/dev/null || true
 if [ -z "$main" ]; then
   if [ -n "$(orvik_windows)" ]; then
-    fail "no main window; a message shows instead ($(orvik_windows | cut -d' ' -f2-3 | head -1)) (see $out/screen.png). A message about\
+    fail "no main window; a message shows instead ($(orvik_windows | awk '{print $2 "x" $3; exit}')) (see $out/screen.png). A message about\
  Settings.orv means the program tried to write its settings into the read-only installation\
  instead of the user's configuration folder."
   else
