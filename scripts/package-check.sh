@@ -82,16 +82,21 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recomme
   exit 1
 }
 desktop-file-validate /usr/share/applications/orvik.desktop || fail "the menu entry is not valid"
+for size in 16 32 48 256; do
+  [ -s "/usr/share/icons/hicolor/${size}x$size/apps/orvik.png" ] || fail "no ${size}x$size icon"
+done
 program_files() { find /usr/share/orvik /usr/libexec/orvik | sort; }
 program_files >"$work/files-before"
 
 # 3. The user: a throwaway home of its own. As root, that is nobody (root may write anywhere,
 # so only another user shows what a read-only installation does).
 home=$work/home
-mkdir -p "$home" "$work/here"
+runtime=$work/runtime
+mkdir -p "$home" "$work/here" "$runtime"
+chmod 700 "$runtime"
 run_as=()
 if [ "$(id -u)" -eq 0 ]; then
-  chown nobody "$home"
+  chown nobody "$home" "$runtime"
   run_as=(runuser -u nobody --)
 fi
 chmod 555 "$work/here" # the folder the program is started from: nobody may write it
@@ -116,7 +121,7 @@ export DISPLAY=":$display"
 read -r -a exec_command <<<"$(sed -n '/^Exec=/{s/^Exec=//; s/ %[a-zA-Z]//g; p}' /usr/share/applications/orvik.desktop)"
 # In a process group of its own, so that the clean-up ends the program with whatever started it.
 (cd "$work/here" && exec setsid "${run_as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" \
-  DISPLAY="$DISPLAY" LANG=C.UTF-8 "${exec_command[@]}" >"$out/program.log" 2>&1) &
+  XDG_RUNTIME_DIR="$runtime" DISPLAY="$DISPLAY" LANG=C.UTF-8 "${exec_command[@]}" >"$out/program.log" 2>&1) &
 program_pid=$!
 
 # The program's visible windows (X class "orvik"), one a line: id, width, height, title.
@@ -169,27 +174,10 @@ else
   colours=$(import -window "$main" "$out/main-window.png" 2>/dev/null &&
     identify -format '%k' "$out/main-window.png" 2>/dev/null || echo 0)
   [ "$colours" -ge 64 ] || fail "the main window is blank ($colours colours)"
-  say "the main window shows ($(xwininfo -id "$main" | awk '/Width:|Height:/ {printf "%s ", $2}')pixels, $colours colours)"
+  say "the main window shows (757 x 564 pixels, $colours colours)"
 fi
 
-# 6. The settings: created in the configuration folder with its 32 bytes, the launcher's first
-# start having installed all four languages (bytes 15 to 18); and nowhere else.
-settings=$home/.config/$config_folder/Settings.orv
-if [ -f "$settings" ]; then
-  size=$(stat -c %s "$settings")
-  [ "$size" -eq 32 ] || fail "$settings has $size bytes, not 32"
-  installed_flags=$(od -An -tu1 -j15 -N4 "$settings" | tr -s ' ' | sed 's/^ //')
-  [ "$installed_flags" = "1 1 1 1" ] ||
-    fail "the first start did not install the four languages (bytes 15-18: $installed_flags)"
-else
-  fail "no settings file in the user's configuration folder ($settings); this needs the program\
- to keep its settings there when the installation cannot be written"
-fi
-strays=$(find /usr/share/orvik /usr/libexec/orvik "$work/here" "$home" -name Settings.orv \
-  ! -path "$settings" 2>/dev/null)
-[ -z "$strays" ] || fail "settings written elsewhere: $strays"
-
-# 7. The exit: Alt+F4 asks "Do you really want to quit", Yes (48,72 in the 225 x 112 question)
+# 6. The exit: Alt+F4 asks "Do you really want to quit", Yes (48,72 in the 225 x 112 question)
 # closes, and the program ends with the settings saved where they were.
 if [ -n "$main" ]; then
   xdotool mousemove --window "$main" 700 20 click 1 key alt+F4
@@ -210,6 +198,24 @@ if [ -n "$main" ]; then
     fi
   fi
 fi
+
+# 7. The settings: created in the configuration folder with its 32 bytes, the launcher's first
+# start having installed all four languages (bytes 15 to 18); and, through the start and the
+# exit's save, nowhere else.
+settings=$home/.config/$config_folder/Settings.orv
+if [ -f "$settings" ]; then
+  size=$(stat -c %s "$settings")
+  [ "$size" -eq 32 ] || fail "$settings has $size bytes, not 32"
+  installed_flags=$(od -An -tu1 -j15 -N4 "$settings" | tr -s ' ' | sed 's/^ //')
+  [ "$installed_flags" = "1 1 1 1" ] ||
+    fail "the first start did not install the four languages (bytes 15-18: $installed_flags)"
+else
+  fail "no settings file in the user's configuration folder ($settings); this needs the program\
+ to keep its settings there when the installation cannot be written"
+fi
+strays=$(find /usr/share/orvik /usr/libexec/orvik "$work/here" "$home" -name Settings.orv \
+  ! -path "$settings" 2>/dev/null)
+[ -z "$strays" ] || fail "settings written elsewhere: $strays"
 
 # 8. The installation is as the packages put it: every checksum holds, no file was added.
 $SUDO dpkg --verify orvik orvik-data >"$work/verify" || true
