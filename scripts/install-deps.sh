@@ -8,6 +8,7 @@ pkgs=(
   fonts-liberation fonts-noto-color-emoji espeak-ng
   libgtest-dev libbenchmark-dev xvfb xauth poppler-utils clang-format
   pulseaudio pulseaudio-utils
+  dpkg-dev desktop-file-utils xdotool
 )
 missing=()
 for p in "${pkgs[@]}"; do
