@@ -5,7 +5,8 @@ file(GLOB_RECURSE files
   ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.h
   ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tests/*.h
   ${SOURCE_DIR}/tools/*.cpp ${SOURCE_DIR}/tools/*.h
-  ${SOURCE_DIR}/bench/*.cpp ${SOURCE_DIR}/bench/*.h)
+  ${SOURCE_DIR}/bench/*.cpp ${SOURCE_DIR}/bench/*.h
+  ${SOURCE_DIR}/packaging/*.cpp)
 execute_process(COMMAND ${CLANG_FORMAT} --dry-run --Werror ${files}
   WORKING_DIRECTORY ${SOURCE_DIR} RESULT_VARIABLE result ERROR_VARIABLE errors)
 if(NOT result EQUAL 0)
