@@ -35,13 +35,17 @@ std::array<int, Settings::kCount + 1> readBack(const QString& folder) {
   return values;
 }
 
+// The installed and sound lists name languages; the shown list may also hold the file's unused
+// slots 2 to 4 (the panes pass over them). No list names a slot twice.
 void checkLists(const Settings& s) {
   for (const auto* list : {&s.installedList, &s.soundList, &s.shownList})
     for (int i = 0; i < 4; ++i) {
       const int slot = (*list)[i];
-      if (slot != -1 && orvik::lang::numberOfSlot(slot) == 255) finding("a list names no slot");
+      if (slot < -1 || slot > 6) finding("a list holds no slot");
+      if (list != &s.shownList && slot != -1 && orvik::lang::numberOfSlot(slot) == 255)
+        finding("a list names no language");
       for (int j = i + 1; j < 4; ++j)
-        if (slot != -1 && (*list)[j] == slot) finding("a list names a language twice");
+        if (slot != -1 && (*list)[j] == slot) finding("a list names a slot twice");
     }
   for (int n = -1; n <= 6; ++n) {
     s.shown(n);
