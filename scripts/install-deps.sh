@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the project builds, runs and tests with.
+# clang and its runtime (libFuzzer, the sanitizers) are for fuzzing by hand (tests/fuzz/README.md).
 # Only what is missing is installed; uses sudo when not run as root.
 set -euo pipefail
 pkgs=(
@@ -9,6 +10,7 @@ pkgs=(
   libgtest-dev libbenchmark-dev xvfb xauth poppler-utils clang-format
   pulseaudio pulseaudio-utils
   dpkg-dev desktop-file-utils xdotool
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${pkgs[@]}"; do

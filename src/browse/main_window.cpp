@@ -103,6 +103,9 @@ TForm1::TForm1(TDMOrvik* data, QWidget* parent) : orvik::BorderlessForm(parent),
 
 TForm1::~TForm1() {
   FormDestroy();
+  // QWidget's destructor, which runs after this one, closes the window; the hover then moves to
+  // the button under the pointer, whose signals must not reach this half-destroyed window.
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
 bool TForm1::guard(const std::function<void()>& op) {

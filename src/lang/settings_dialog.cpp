@@ -340,7 +340,10 @@ void TfrmNumbLang::fitTexts() {
   // The number scales stand under their track bars and are no wider than them.
   for (auto [scale, bar] :
        {std::pair{lblFontSizeNumbers, TrackBarFonts}, std::pair{lblPauseNumbers, TrackBarPause}}) {
-    shrinkWhile(scale, [scale, bar] { return textWidth(scale, scale->text()) > bar->width(); });
+    // Copied by name: clang 14 (the fuzz build's compiler) cannot capture a structured binding.
+    shrinkWhile(scale, [scale = scale, bar = bar] {
+      return textWidth(scale, scale->text()) > bar->width();
+    });
   }
 
   // Headings and language names stay within their column of the window.

@@ -7,6 +7,3 @@ add_executable(platform_richtext_tests
 target_link_libraries(platform_richtext_tests PRIVATE orvik_platform GTest::gtest Qt6::Test)
 gtest_discover_tests(platform_richtext_tests PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
   DISCOVERY_TIMEOUT 60)
-if(ORVIK_FUZZ)
-  add_subdirectory(${CMAKE_SOURCE_DIR}/tests/fuzz ${CMAKE_BINARY_DIR}/tests/fuzz)
-endif()
