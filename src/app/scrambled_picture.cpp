@@ -40,6 +40,26 @@ bool writeScrambledHeader(const QString& path, const QByteArray& scrambledHeader
                                           QFile::WriteOther)));
   return ok;
 }
+// Whether the file holds every pixel row its information header promises. Qt's reader fills the
+// rows a file lacks with whatever memory held, so a file cut short (its size field too) would
+// show a different damaged picture on every load. Compressed pixels have no fixed length and
+// are left to the reader, which stops at the end of their data.
+bool pixelsComplete(const QByteArray& data) {
+  if (data.size() < 14 + 40) return true;  // too short for an information header: Qt refuses it
+  const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+  const quint32 infoSize = qFromLittleEndian<quint32>(bytes + 14);
+  if (infoSize < 40) return true;
+  const qint64 width = qFromLittleEndian<qint32>(bytes + 18);
+  const qint64 height = qFromLittleEndian<qint32>(bytes + 22);
+  const quint16 bitCount = qFromLittleEndian<quint16>(bytes + 28);
+  const quint32 compression = qFromLittleEndian<quint32>(bytes + 30);
+  constexpr quint32 kUncompressed = 0, kBitFields = 3;
+  if (compression != kUncompressed && compression != kBitFields) return true;
+  if (width <= 0 || bitCount == 0) return false;
+  const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
+  const qint64 pixelOffset = qFromLittleEndian<quint32>(bytes + 10);
+  return pixelOffset + rowBytes * (height < 0 ? -height : height) <= data.size();
+}
 }  // namespace
 
 QImage loadScrambledPicture(const QString& path, std::uint8_t key, int headerKind) {
@@ -60,6 +80,7 @@ QImage loadScrambledPicture(const QString& path, std::uint8_t key, int headerKin
   // A file cut short would load as half a picture: shorter than its header says, it cannot be
   // loaded.
   if (data.size() < qint64(qFromLittleEndian<quint32>(data.constData() + 2))) return {};
+  if (!pixelsComplete(data)) return {};
   QImage image;
   if (!image.loadFromData(data, "BMP")) return {};
   return image;

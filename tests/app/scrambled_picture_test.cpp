@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 namespace {
 
@@ -40,6 +41,13 @@ TEST(ScrambledPictureFaults, AFileShorterThanItsHeaderSaysCannotBeLoaded) {
     write(path, whole.left(size));
     EXPECT_TRUE(orvik::loadScrambledPicture(path, 0x5A, 3).isNull()) << size;
   }
+  // Cut short with its size field cut to match: the rows it lacks make it unloadable too.
+  QByteArray cut = whole.left(whole.size() - 40 * 3);
+  orvik::xorBytes(cut, 0x5A, 0, 15);
+  qToLittleEndian<quint32>(quint32(cut.size()), cut.data() + 2);
+  orvik::xorBytes(cut, 0x5A, 0, 15);
+  write(path, cut);
+  EXPECT_TRUE(orvik::loadScrambledPicture(path, 0x5A, 3).isNull());
   // Longer than its header says is still the picture.
   write(path, whole + QByteArray(10, 'x'));
   EXPECT_FALSE(orvik::loadScrambledPicture(path, 0x5A, 3).isNull());

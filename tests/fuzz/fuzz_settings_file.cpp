@@ -14,6 +14,7 @@
 #include "app/settings_file.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
+#include "schema/language.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ void checkLists(const Settings& s) {
     for (int i = 0; i < 4; ++i) {
       const int slot = (*list)[i];
       if (slot < -1 || slot > 6) finding("a list holds no slot");
-      if (list != &s.shownList && slot != -1 && orvik::lang::numberOfSlot(slot) == 255)
+      if (list != &s.shownList && slot != -1 && !orvik::Language::fromSlot(slot))
         finding("a list names no language");
       for (int j = i + 1; j < 4; ++j)
         if (slot != -1 && (*list)[j] == slot) finding("a list names a slot twice");
@@ -51,8 +52,8 @@ void checkLists(const Settings& s) {
     s.shown(n);
     s.installed(n);
     s.hasSounds(n);
-    orvik::lang::slotOfNumber(n);
-    orvik::lang::codeOfNumber(n);
+    orvik::slotOfNumber(n);
+    orvik::codeOfNumber(n);
   }
 }
 
