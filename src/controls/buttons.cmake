@@ -1,10 +1,14 @@
 # Bitmap buttons, panels, hint windows, scroll bar, track bar, progress bar, the dialog frame
 # and the skin they are drawn with.
 target_sources(orvik_controls PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/accessibility.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/accessibility.h
   ${CMAKE_CURRENT_LIST_DIR}/cursors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cursors.h
   ${CMAKE_CURRENT_LIST_DIR}/dialog_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_frame.h
+  ${CMAKE_CURRENT_LIST_DIR}/focus_frame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/focus_frame.h
   ${CMAKE_CURRENT_LIST_DIR}/hint_windows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hint_windows.h
   ${CMAKE_CURRENT_LIST_DIR}/orvik_btn98.cpp
