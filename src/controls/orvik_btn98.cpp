@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEnterEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -278,6 +279,24 @@ void TOrvikBtn98::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+void TOrvikBtn98::focusInEvent(QFocusEvent* event) {
+  // A window being activated gives its first button the focus when no control had it; the
+  // button gives it back, so the keys go on reaching the window as before.
+  if (event->reason() == Qt::ActiveWindowFocusReason && !focusChosen_) {
+    clearFocus();
+    return;
+  }
+  focusChosen_ = true;
+  QWidget::focusInEvent(event);
+}
+
+void TOrvikBtn98::focusOutEvent(QFocusEvent* event) {
+  // Leaving the window keeps the choice, for the focus to come back here.
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    focusChosen_ = false;
+  QWidget::focusOutEvent(event);
 }
 
 void TOrvikBtn98::hideEvent(QHideEvent* event) {
