@@ -445,6 +445,8 @@ void EntryPanes::setInterfaceLanguage(int languageNumber) {
   for (int language = 1; language <= 4; ++language) {
     QLabel* label = set(language).heading;
     label->setText(orvik::languageNameTable()[language - 1][languageNumber - 1]);
+    // A screen reader names the pane by its language, as the heading above it reads.
+    set(language).pane->setAccessibleName(label->text());
   }
   popUpList_->setLines(menuLines(languageNumber));
 }

@@ -3,10 +3,14 @@
 target_sources(orvik_controls PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/button_fit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/button_fit.h
+  ${CMAKE_CURRENT_LIST_DIR}/accessibility.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/accessibility.h
   ${CMAKE_CURRENT_LIST_DIR}/cursors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cursors.h
   ${CMAKE_CURRENT_LIST_DIR}/dialog_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_frame.h
+  ${CMAKE_CURRENT_LIST_DIR}/focus_frame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/focus_frame.h
   ${CMAKE_CURRENT_LIST_DIR}/hint_windows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hint_windows.h
   ${CMAKE_CURRENT_LIST_DIR}/orvik_btn98.cpp

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "controls/accessibility.h"
+
 namespace {
 // The platform reads an item's text back through a 4096-byte buffer.
 constexpr int kMaxItemText = 4095;
@@ -138,10 +140,13 @@ void SkinnedListBox::setItemIndex(int index) {
     for (auto& item : items_) item.selected = false;
     if (index >= 0) items_[index].selected = true;
   }
+  const bool changed = itemIndex_ != index;
   itemIndex_ = index;
   anchor_ = index;
   ensureVisible(index);
   update();
+  // The list is named by its current line.
+  if (changed) orvik::notifyNameChanged(this);
 }
 
 bool SkinnedListBox::Selected(int index) const {
@@ -189,6 +194,7 @@ void SkinnedListBox::selectByUser(int index, Qt::KeyboardModifiers modifiers) {
   }
   ensureVisible(index);
   update();
+  orvik::notifyNameChanged(this);
 }
 
 // ---- Items ----

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEnterEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
 
+#include "controls/accessibility.h"
 #include "controls/hint_windows.h"
 
 namespace {
@@ -19,6 +22,9 @@ constexpr int kHintGapPx = 5;
 TOrvikBtn98::TOrvikBtn98(QWidget* parent) : QWidget(parent) {
   resize(20, 20);
   setAttribute(Qt::WA_Hover, false);
+  // Reachable from the keyboard, but a click must not take the focus from an entry pane, which
+  // the pane commands act on.
+  setFocusPolicy(Qt::TabFocus);
   // Only the hint window is created with the button; the hide timer comes with the first hint.
   hintWindow_ = new TOBtnHintWindow(this);
   showTimer_ = new QTimer(this);
@@ -58,6 +64,7 @@ void TOrvikBtn98::setPictures(const orvik::ButtonPictures& pictures) {
 void TOrvikBtn98::setHintName(const QString& hint) {
   if (hint == hintName_) return;
   hintName_ = hint;
+  orvik::notifyNameChanged(this);
   if (hintWindow_->isVisible()) {
     if (hint.isEmpty()) {
       hintWindow_->releaseHint();
@@ -71,6 +78,7 @@ void TOrvikBtn98::setHintName(const QString& hint) {
 void TOrvikBtn98::setCaption(const QString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
+  if (hintName_.isEmpty()) orvik::notifyNameChanged(this);
   update();
 }
 
@@ -251,6 +259,44 @@ void TOrvikBtn98::mouseReleaseEvent(QMouseEvent* event) {
   state_ = Hover;
   followPointer();
   update();
+}
+
+void TOrvikBtn98::click() {
+  if (state_ == Disabled || !isEnabled()) return;
+  QPointer<TOrvikBtn98> self(this);
+  if (allowDown_) setLatched(!latched_);
+  emit clicked();
+  if (self && !allowDown_) followPointer();
+}
+
+void TOrvikBtn98::keyPressEvent(QKeyEvent* event) {
+  const bool activates = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                         event->key() == Qt::Key_Enter;
+  if (activates && !event->isAutoRepeat() &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    event->accept();
+    click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TOrvikBtn98::focusInEvent(QFocusEvent* event) {
+  // A window being activated gives its first button the focus when no control had it; the
+  // button gives it back, so the keys go on reaching the window as before.
+  if (event->reason() == Qt::ActiveWindowFocusReason && !focusChosen_) {
+    clearFocus();
+    return;
+  }
+  focusChosen_ = true;
+  QWidget::focusInEvent(event);
+}
+
+void TOrvikBtn98::focusOutEvent(QFocusEvent* event) {
+  // Leaving the window keeps the choice, for the focus to come back here.
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    focusChosen_ = false;
+  QWidget::focusOutEvent(event);
 }
 
 void TOrvikBtn98::hideEvent(QHideEvent* event) {

@@ -8,6 +8,9 @@
 //  - with AllowDown the button latches: a press toggles the latch, and while latched it shows
 //    the pressed picture and ignores hovering;
 //  - a disabled button shows its disabled picture and ignores hover, press and hint;
+//  - it takes the keyboard focus by Tab only (a mouse press leaves the focus where it is), and
+//    Space or Enter clicks it while it has the focus; a window coming up does not hand its
+//    focus to a button the user never went to, so its keys stay the window's own;
 //  - a non-empty HintName pops up in the button's own hint window 500 ms after the pointer
 //    arrives, 5 pixels below the button, and disappears after 2 s, on leaving or on a press;
 //  - the hover picture follows the pointer even where the system reports no crossing: after a
@@ -96,6 +99,10 @@ class TOrvikBtn98 : public QWidget {
   // What the hide timer's tick does: hide the hint window and stop the hide timer.
   void hideHintNow();
 
+  // What a left press and release inside the button do, without the mouse: toggles the latch
+  // of a latching button and fires clicked(). Nothing for a disabled button.
+  void click();
+
   // True when the pointer is over the button and reaches it: the button is shown and enabled,
   // the window under the pointer is the button's own, and no modal window blocks that window.
   bool pointerOver() const;
@@ -120,6 +127,9 @@ class TOrvikBtn98 : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -146,6 +156,7 @@ class TOrvikBtn98 : public QWidget {
   bool entered_ = false;
   bool left_ = true;
   bool leftHeld_ = false;
+  bool focusChosen_ = false;  // the focus came here by the keyboard or the program
   TOBtnHintWindow* hintWindow_ = nullptr;
   QTimer* showTimer_ = nullptr;
   QTimer* hideTimer_ = nullptr;

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "controls/accessibility.h"
+
 TOrvikChapterList::TOrvikChapterList(QWidget* parent) : QWidget(parent) {
   resize(100, 100);
   setMouseTracking(true);
@@ -26,8 +28,11 @@ void TOrvikChapterList::clear() {
 
 void TOrvikChapterList::highlight(int line) {
   if (line < 0 || line >= lines_.size()) return;
+  const bool changed = highlighted_ != line + 1;
   highlighted_ = line + 1;
   update();
+  // The list is named by its red line.
+  if (changed) orvik::notifyNameChanged(this);
 }
 
 int TOrvikChapterList::fontHeight() const {

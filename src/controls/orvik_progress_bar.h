@@ -19,6 +19,8 @@ class TOrvikProgressBar : public QWidget {
 
   // Draws square k (1-based); squares are drawn as asked, in any order.
   void drawSquare(int k);
+  // How many squares are drawn.
+  int drawnCount() const { return int(drawn_.size()); }
   // Removes the drawn squares.
   void clearSquares();
   // The rectangle square k covers.

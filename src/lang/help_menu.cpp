@@ -8,6 +8,7 @@
 #include "controls/skin.h"
 #include "lang/about_box.h"
 #include "lang/font_sets.h"
+#include "lang/help_window.h"
 #include "lang/language_captions.h"
 #include "lang/multi_lang.h"
 
@@ -90,6 +91,14 @@ QPoint TfrmOptForHelp::popUpPosition() const {
   return {g.left() + buttonLeft - 25, g.top() + g.height() - kHeight - 33};
 }
 
+void TfrmOptForHelp::setHelpWindow(HelpWindow* help) {
+  help_ = help;
+}
+
+HelpWindow* TfrmOptForHelp::helpWindow() const {
+  return help_;
+}
+
 void TfrmOptForHelp::popUp() {
   move(popUpPosition());
   show();
@@ -100,6 +109,7 @@ void TfrmOptForHelp::HelpListMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, Q
   const int line = HelpList->selectedNumber();
   emit linePressed(line);
   hide();
+  if (line == 1 && help_) help_->execute(mainWindow_);
   if (line == 2 && about_) about_->execute(mainWindow_);
 }
 

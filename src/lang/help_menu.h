@@ -1,8 +1,8 @@
 #pragma once
 // TfrmOptForHelp, the help menu: a small stay-on-top window of 115 by 40 above the main
 // window's help button, holding the two-line hover list HelpList ("Help", "About..." in the
-// interface language). A press on a line closes the menu; the second line then opens the
-// about box modally. The first line opens nothing.
+// interface language). A press on a line closes the menu; the first line then opens the help
+// window, the second the about box, both modally.
 // The menu knows the main window only as a window with the controls "pnlMain" and "btnHelp"
 // (found by name), so it stands where the main window puts its help button.
 
@@ -15,6 +15,7 @@ class TOrvikChapterList;
 class TMultiLang;
 class TBaseMultiLang;
 class TfrmAbout;
+class HelpWindow;
 
 class TfrmOptForHelp : public orvik::BorderlessForm {
   Q_OBJECT
@@ -30,6 +31,9 @@ class TfrmOptForHelp : public orvik::BorderlessForm {
   // 30 pixels above the window's bottom.
   void setAnchors(QWidget* mainWindow, const QWidget* panel, const QWidget* button,
                   TfrmAbout* about);
+  // The help window the first line opens (none: the line only closes the menu).
+  void setHelpWindow(HelpWindow* help);
+  HelpWindow* helpWindow() const;
   // Shows the menu (not modally) above the help button: in the normal state 25 pixels left of
   // the button's left and 33 above the window's bottom; maximised, placed by the centred panel
   // instead.
@@ -54,4 +58,5 @@ class TfrmOptForHelp : public orvik::BorderlessForm {
   QPointer<const QWidget> panel_;
   QPointer<const QWidget> button_;
   QPointer<TfrmAbout> about_;
+  QPointer<HelpWindow> help_;
 };

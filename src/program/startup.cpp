@@ -3,10 +3,12 @@
 #include <QApplication>
 
 #include "browse/main_window.h"
+#include "controls/accessibility.h"
 #include "lang/about_box.h"
 #include "lang/exit_dialog.h"
 #include "lang/help_menu.h"
 #include "lang/locate_dialog.h"
+#include "lang/multi_lang.h"
 #include "lang/settings_dialog.h"
 #include "pagelist/page_entry_lists.h"
 #include "pagelist/page_list_windows.h"
@@ -62,6 +64,8 @@ bool OrvikProgram::start() {
   };
   // Every press passes the pop-up filter first.
   orvik::PopUps::install();
+  // Screen readers learn the skinned controls' roles and names in the interface language.
+  orvik::installAccessibility([] { return int(TBaseMultiLang::currentTranslationIndex()); });
   ProgramParts& p = parts_;
   p.data = data_.get();
   p.env = &env_;

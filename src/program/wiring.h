@@ -22,6 +22,7 @@ class TfrmNumbLang;
 class TMsgChecked;
 class TfrmOptForHelp;
 class TfrmAbout;
+class HelpWindow;
 class TfrmExit;
 class TLangList;
 class TFrmFind;
@@ -50,6 +51,7 @@ struct ProgramParts {
   TMsgChecked* checkedMessage = nullptr;
   TfrmOptForHelp* helpMenu = nullptr;
   TfrmAbout* about = nullptr;
+  HelpWindow* helpWindow = nullptr;  // made by the dialogs' wiring
   TfrmExit* exitDialog = nullptr;
   std::array<TLangList*, 4> entryLists{};
   std::array<TFrmFind*, 4> findWindows{};
