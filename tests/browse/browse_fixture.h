@@ -223,10 +223,12 @@ class BrowseTest : public ::testing::Test {
       return edit(row) ? QList<QVariantList>{row} : QList<QVariantList>{};
     });
   }
-  // The same, each row becoming the rows `expand` returns (given the field names).
+  // The same, each row becoming the rows `expand` returns (given the field names); written with
+  // `password` when one is given, else with the table's own.
   static void expandTable(
       TestInstallation& inst, const QString& file,
-      const std::function<QList<QVariantList>(QVariantList, const QStringList&)>& expand) {
+      const std::function<QList<QVariantList>(QVariantList, const QStringList&)>& expand,
+      const QString& password = {}) {
     const QString path = inst.filePath(QStringLiteral("ODataBase/") + file);
     orvik::Database db;
     for (auto pw : orvik::keys::kDataPasswords)
@@ -250,9 +252,10 @@ class BrowseTest : public ::testing::Test {
     }
     inst.makeWritable(QStringLiteral("ODataBase/") + file);
     QFile::remove(path);
-    const std::string_view pw = orvik::keys::dataPasswordFor(file.toStdString());
-    orvik::TableWriter writer(path, QString::fromLatin1(pw.data(), int(pw.size())), fields,
-                              indexes);
+    const std::string_view own = orvik::keys::dataPasswordFor(file.toStdString());
+    orvik::TableWriter writer(
+        path, password.isEmpty() ? QString::fromLatin1(own.data(), int(own.size())) : password,
+        fields, indexes);
     for (const QVariantList& row : rows) writer.append(row);
     writer.finish();
   }

@@ -174,31 +174,9 @@ class FaultTable : public BrowseTest, public ::testing::WithParamInterface<Fault
 
   // A data table written again with a password the program does not know.
   void rewriteWithWrongPassword(const QString& file) {
-    const QString path = dir.filePath(QStringLiteral("ODataBase/") + file);
-    orvik::Database db;
-    for (auto pw : orvik::keys::kDataPasswords)
-      db.addPassword(QString::fromLatin1(pw.data(), int(pw.size())));
-    QList<orvik::FieldDef> fields;
-    QList<orvik::IndexDef> indexes;
-    QList<QVariantList> rows;
-    {
-      orvik::Table t(&db);
-      t.setTableName(path);
-      t.open();
-      for (int i = 0; i < t.fieldCount(); ++i) fields.append({t.fieldNames()[i], t.fieldType(i)});
-      for (const QString& name : t.indexNames()) indexes.append({name, t.indexFields(name)});
-      for (t.first(); !t.isEmpty();) {
-        QVariantList row;
-        for (int i = 0; i < t.fieldCount(); ++i) row << t.value(i);
-        rows << row;
-        if (t.moveBy(1) != 1) break;
-      }
-    }
-    dir.makeWritable(QStringLiteral("ODataBase/") + file);
-    QFile::remove(path);
-    orvik::TableWriter writer(path, QStringLiteral("not the password"), fields, indexes);
-    for (const QVariantList& row : rows) writer.append(row);
-    writer.finish();
+    expandTable(
+        dir, file, [](QVariantList row, const QStringList&) { return QList<QVariantList>{row}; },
+        QStringLiteral("not the password"));
   }
 
   QTemporaryDir config;
