@@ -120,15 +120,8 @@ class BrowseTest : public ::testing::Test {
                                               .arg(order, 2, 10, QLatin1Char('0')));
         if (!QFile::exists(file)) writeTestWave(file, 40);
       }
-    StartupEnvironment e;
-    e.currentDir = dir.path();
-    e.discs = &discs;
-    e.messages = &messages;
-    e.splashMs = 20;
-    e.waitMs = 10;
-    e.makeWaveDevice = waveDevices ? waveDevices : [this]() -> std::unique_ptr<orvik::WaveDevice> {
-      return std::make_unique<HeardWaveDevice>(&heard);
-    };
+    StartupEnvironment e = testEnvironment();
+    if (waveDevices) e.makeWaveDevice = waveDevices;
     program = std::make_unique<OrvikProgram>(std::move(e));
     ASSERT_TRUE(program->start());
     w = program->mainWindow();
@@ -261,6 +254,22 @@ class BrowseTest : public ::testing::Test {
   }
 
  protected:
+  // The start-up environment of the tests: the copied installation, the fixed discs, the
+  // recording message boxes, short splash and waits, and silent devices that record what is
+  // heard.
+  StartupEnvironment testEnvironment() {
+    StartupEnvironment e;
+    e.currentDir = dir.path();
+    e.discs = &discs;
+    e.messages = &messages;
+    e.splashMs = 20;
+    e.waitMs = 10;
+    e.makeWaveDevice = [this]() -> std::unique_ptr<orvik::WaveDevice> {
+      return std::make_unique<HeardWaveDevice>(&heard);
+    };
+    return e;
+  }
+
   TestInstallation dir{QStringLiteral(ORVIK_FIXTURE_SMALL)};
   orvik::RecordingMessageBoxes messages;
   orvik::FixedDiscs discs;

@@ -134,15 +134,7 @@ class FaultTable : public BrowseTest, public ::testing::WithParamInterface<Fault
   // Starts the program as its main() does and, when the main window comes up, runs `act` and
   // closes the window as the exit dialog's Yes does. Returns the exit status.
   int launch(const std::function<void(FaultTable&)>& act) {
-    StartupEnvironment e;
-    e.currentDir = dir.path();
-    e.discs = &discs;
-    e.messages = &messages;
-    e.splashMs = 20;
-    e.waitMs = 10;
-    e.makeWaveDevice = [this]() -> std::unique_ptr<orvik::WaveDevice> {
-      return std::make_unique<HeardWaveDevice>(&heard);
-    };
+    StartupEnvironment e = testEnvironment();
     program = std::make_unique<OrvikProgram>(std::move(e));
     if (!program->start())
       return orvik::Application::exitCode() ? orvik::Application::exitCode() : 1;

@@ -91,15 +91,7 @@ class PrintTest : public BrowseTest {
     for (const char* language : {"En", "Fr", "Ru", "Sp"})
       QDir().mkpath(dir.filePath(QStringLiteral("Sound/%1/1").arg(QLatin1String(language))));
     if (prepare) prepare(dir);
-    StartupEnvironment e;
-    e.currentDir = dir.path();
-    e.discs = &discs;
-    e.messages = &messages;
-    e.splashMs = 20;
-    e.waitMs = 10;
-    e.makeWaveDevice = [this]() -> std::unique_ptr<orvik::WaveDevice> {
-      return std::make_unique<HeardWaveDevice>(&heard);
-    };
+    StartupEnvironment e = testEnvironment();
     e.makePrintService = [this]() -> std::unique_ptr<orvik::PrintService> {
       auto service = std::make_unique<orvik::PdfPrintService>(out.path());
       pdf = service.get();
