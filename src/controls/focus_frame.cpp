@@ -85,9 +85,10 @@ void FocusFrame::detach() {
 bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::FocusIn: {
+      // Windows (QWindow) get focus events too: only widgets are looked at.
+      if (!watched->isWidgetType()) break;
       auto* control = static_cast<QWidget*>(watched);
-      if (watched->isWidgetType() && frames(control) &&
-          byKeyboard(static_cast<QFocusEvent*>(event)->reason()))
+      if (frames(control) && byKeyboard(static_cast<QFocusEvent*>(event)->reason()))
         attach(control);
       break;
     }
