@@ -41,17 +41,8 @@ struct Browser {
   Browser() {
     const QString source = sourceInstallation();
     copyWithoutSounds(source, dir.path());
-    StartupEnvironment env;
-    env.currentDir = dir.path();
-    env.discs = &discs;
-    env.messages = &messages;
-    env.splashMs = 0;
-    env.waitMs = 0;
-    program = std::make_unique<OrvikProgram>(std::move(env));
-    if (!program->start()) return;
-    w = program->mainWindow();
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w)) return;
+    w = startShown(program, benchEnvironment(dir.path(), &discs, &messages));
+    if (!w) return;
     TDMOrvik* dm = program->dataModule();
     // With ORVIK_BENCH_SHOTS set to a folder, the three views on this installation go there as
     // pictures, for looking at.

@@ -63,12 +63,7 @@ struct Finder {
     QFile settings(dir.filePath(QStringLiteral("Settings.orv")));
     if (settings.open(QIODevice::WriteOnly)) settings.write(bytes);
     settings.close();
-    StartupEnvironment env;
-    env.currentDir = dir.path();
-    env.discs = &discs;
-    env.messages = &messages;
-    env.splashMs = 0;
-    env.waitMs = 0;
+    StartupEnvironment env = benchEnvironment(dir.path(), &discs, &messages);
     orvik::Application::reset();
     program = std::make_unique<OrvikProgram>(std::move(env));
     if (!program->start()) return;

@@ -53,17 +53,8 @@ struct Program {
 
   Program() {
     copyWithoutSounds(largeInstallation(), dir.path());
-    StartupEnvironment env;
-    env.currentDir = dir.path();
-    env.discs = &discs;
-    env.messages = &messages;
-    env.splashMs = 0;
-    env.waitMs = 0;
-    program = std::make_unique<OrvikProgram>(std::move(env));
-    if (!program->start()) return;
-    w = program->mainWindow();
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w)) return;
+    w = startShown(program, benchEnvironment(dir.path(), &discs, &messages));
+    if (!w) return;
     list = qobject_cast<TfrmPageList*>(orvik::findWindow(QStringLiteral("frmPageListEn")));
     ok = list && list->ListAllPages->Items().Count() > 0;
   }

@@ -41,12 +41,7 @@ struct Printout {
 
   Printout() {
     copyWithoutSounds(sourceInstallation(), dir.path());
-    StartupEnvironment env;
-    env.currentDir = dir.path();
-    env.discs = &discs;
-    env.messages = &messages;
-    env.splashMs = 0;
-    env.waitMs = 0;
+    StartupEnvironment env = benchEnvironment(dir.path(), &discs, &messages);
     env.makePrintService = [this]() -> std::unique_ptr<orvik::PrintService> {
       auto service = std::make_unique<orvik::PdfPrintService>(out.path());
       pdf = service.get();

@@ -116,17 +116,8 @@ struct SoundBench {
   SoundBench() {
     if (!orvik::soundServerAnswers()) return;
     copyLinkingSounds(sourceInstallation(), dir.path());
-    StartupEnvironment env;
-    env.currentDir = dir.path();
-    env.discs = &discs;
-    env.messages = &messages;
-    env.splashMs = 0;
-    env.waitMs = 0;
-    program = std::make_unique<OrvikProgram>(std::move(env));
-    if (!program->start()) return;
-    w = program->mainWindow();
-    w->show();
-    if (!QTest::qWaitForWindowExposed(w)) return;
+    w = startShown(program, benchEnvironment(dir.path(), &discs, &messages));
+    if (!w) return;
     TDMOrvik* dm = program->dataModule();
     dm->settings().setValue(Settings::SoundEffects, 0);
     panel = program->parts().autoPlayPanel;

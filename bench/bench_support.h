@@ -11,9 +11,13 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QString>
+#include <QTest>
+#include <memory>
 
 #include "app/data_module.h"
+#include "browse/main_window.h"
 #include "platform/table.h"
+#include "program/startup.h"
 #include "schema/schema.h"
 
 #if defined(ORVIK_DIST_DIR) && defined(ORVIK_FIXTURE_SMALL)
@@ -54,6 +58,27 @@ inline int busiestPageCode(TDMOrvik* dm, int* entries = nullptr) {
   }
   if (entries) *entries = bestCount;
   return bestPage;
+}
+
+// The benchmarks' start-up environment: the copied installation, no splash, no waits.
+inline StartupEnvironment benchEnvironment(const QString& folder, const orvik::OpticalDiscs* discs,
+                                           orvik::MessageBoxes* messages) {
+  StartupEnvironment env;
+  env.currentDir = folder;
+  env.discs = discs;
+  env.messages = messages;
+  env.splashMs = 0;
+  env.waitMs = 0;
+  return env;
+}
+
+// Starts the program on `env` and shows its main window; null when it did not start or show.
+inline TForm1* startShown(std::unique_ptr<OrvikProgram>& program, StartupEnvironment env) {
+  program = std::make_unique<OrvikProgram>(std::move(env));
+  if (!program->start()) return nullptr;
+  TForm1* w = program->mainWindow();
+  w->show();
+  return QTest::qWaitForWindowExposed(w) ? w : nullptr;
 }
 
 // Runs the registered benchmarks on the offscreen platform (unless another is chosen), then
