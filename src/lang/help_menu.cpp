@@ -11,6 +11,7 @@
 #include "lang/help_window.h"
 #include "lang/language_captions.h"
 #include "lang/multi_lang.h"
+#include "platform/pop_ups.h"
 
 namespace {
 
@@ -84,11 +85,7 @@ void TfrmOptForHelp::setAnchors(QWidget* mainWindow, const QWidget* panel, const
 
 QPoint TfrmOptForHelp::popUpPosition() const {
   if (!mainWindow_) return pos();
-  const int buttonLeft = button_ ? button_->x() : 0;
-  const QRect g = mainWindow_->frameGeometry();
-  if (mainWindow_->isMaximized() && panel_)
-    return {panel_->x() + buttonLeft - 35, panel_->y() + panel_->height() - kHeight - 29};
-  return {g.left() + buttonLeft - 25, g.top() + g.height() - kHeight - 33};
+  return orvik::popUpAboveButton(mainWindow_, panel_, button_, kHeight, 25, 35);
 }
 
 void TfrmOptForHelp::setHelpWindow(HelpWindow* help) {

@@ -77,4 +77,14 @@ void PopUps::install() {
   qApp->installEventFilter(filter);
 }
 
+QPoint popUpAboveButton(const QWidget* window, const QWidget* panel, const QWidget* button,
+                        int height, int shift, int maximisedShift) {
+  if (!window) return {};
+  const int buttonLeft = button ? button->x() : 0;
+  if (window->isMaximized() && panel)
+    return {panel->x() + buttonLeft - maximisedShift, panel->y() + panel->height() - height - 29};
+  const QRect g = window->frameGeometry();
+  return {g.left() + buttonLeft - shift, g.top() + g.height() - height - 33};
+}
+
 }  // namespace orvik

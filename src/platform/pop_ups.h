@@ -27,4 +27,11 @@ class PopUps {
   static void install();
 };
 
+// Where a pop-up `height` pixels high opens above a button of a window's bottom row: its left
+// edge `shift` pixels left of the button's, its bottom 33 pixels above the window's frame; in a
+// maximised window, measured from the window's central panel instead (`maximisedShift` left of
+// the button, bottom 29 pixels above the panel's). Null window: the null point.
+QPoint popUpAboveButton(const QWidget* window, const QWidget* panel, const QWidget* button,
+                        int height, int shift, int maximisedShift);
+
 }  // namespace orvik

@@ -5,6 +5,7 @@
 #include "lang/font_sets.h"
 #include "lang/language_captions.h"
 #include "lang/multi_lang.h"
+#include "platform/pop_ups.h"
 
 TfrmLangForFind::TfrmLangForFind(QWidget* parent)
     : orvik::BorderlessForm(parent, Kind::StayOnTopTool) {
@@ -86,11 +87,7 @@ void TfrmLangForFind::relabel(int interface) {
 
 QPoint TfrmLangForFind::popUpPosition() const {
   if (!mainWindow_) return pos();
-  const int buttonLeft = button_ ? button_->x() : 0;
-  if (mainWindow_->isMaximized() && panel_)
-    return {panel_->x() + buttonLeft - 25, panel_->y() + panel_->height() - height() - 29};
-  const QRect g = mainWindow_->frameGeometry();
-  return {g.left() + buttonLeft - 15, g.top() + g.height() - height() - 33};
+  return orvik::popUpAboveButton(mainWindow_, panel_, button_, height(), 15, 25);
 }
 
 void TfrmLangForFind::popUp() {
