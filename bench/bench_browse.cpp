@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "app/data_module.h"
+#include "app/dictionary_model.h"
 #include "bench_support.h"
 #include "browse/main_window.h"
 #include "browse/picture_box.h"
@@ -60,16 +61,15 @@ struct Browser {
     // The page with the most entries.
     const int bestPage = busiestPageCode(dm);
     // Enter it as the page list does.
-    w->OpenPageByName(dm->tblPageName(1), dm->pageNameByCode(dm->tblPageName(1), bestPage));
-    w->EnterPageView();
+    w->showPage(bestPage);
     // Two points on different entries.
     for (int y = 2; y < TForm1::kPictureHeight && spotB.x() < 0; y += 5)
       for (int x = 2; x < TForm1::kPictureWidth; x += 5) {
-        const int e = w->EntryAt(QPoint(x, y));
+        const int e = w->data()->dictionary().entryAt(w->currentPageCode(), QPoint(x, y)).order;
         if (e == 0) continue;
         if (spotA.x() < 0) {
           spotA = {x, y};
-        } else if (e != w->EntryAt(spotA)) {
+        } else if (e != w->data()->dictionary().entryAt(w->currentPageCode(), spotA).order) {
           spotB = {x, y};
           break;
         }
@@ -136,7 +136,8 @@ void BM_HitMapLookup(benchmark::State& state) {
   }
   int x = 0, y = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(b.w->EntryAt(QPoint(x, y)));
+    benchmark::DoNotOptimize(
+        b.w->data()->dictionary().entryAt(w->currentPageCode(), QPoint(x, y)).order);
     x = (x + 37) % TForm1::kPictureWidth;
     y = (y + 53) % TForm1::kPictureHeight;
   }

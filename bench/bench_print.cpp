@@ -56,8 +56,7 @@ struct Printout {
     if (!QTest::qWaitForWindowExposed(w)) return;
     TDMOrvik* dm = program->dataModule();
     const int bestPage = busiestPageCode(dm, &entries);
-    w->OpenPageByName(dm->tblPageName(1), dm->pageNameByCode(dm->tblPageName(1), bestPage));
-    w->EnterPageView();
+    w->showPage(bestPage);
     QApplication::processEvents();
     ok = w->currentPageCode() == bestPage;
   }

@@ -126,8 +126,7 @@ struct SoundBench {
     // The page with the most entries, in English.
     int bestCount = 0;
     const int bestPage = busiestPageCode(dm, &bestCount);
-    w->OpenPageByName(dm->tblPageName(1), dm->pageNameByCode(dm->tblPageName(1), bestPage));
-    w->EnterPageView();
+    w->showPage(bestPage);
     panel->showPanel();
     QApplication::processEvents();
     ok = bestCount >= 3 && w->paneHasText(1);

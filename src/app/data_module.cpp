@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/dictionary_model.h"
 #include "app/table_positions.h"
 #include "platform/application.h"
 #include "platform/db_error.h"
@@ -83,7 +84,12 @@ TDMOrvik::TDMOrvik(StartupEnvironment env, QObject* parent)
   tblPctLittle = makeTable("tblPctLittle", &srcPctLittle, "srcPctLittle");
 }
 
-TDMOrvik::~TDMOrvik() {}
+TDMOrvik::~TDMOrvik() = default;
+
+orvik::DictionaryModel& TDMOrvik::dictionary() {
+  if (!dictionary_) dictionary_ = std::make_unique<orvik::DictionaryModel>(this);
+  return *dictionary_;
+}
 
 orvik::Table* TDMOrvik::makeTable(const char* name, orvik::DataSource** source,
                                   const char* sourceName) {

@@ -18,6 +18,7 @@
 #include "platform/table.h"
 
 namespace orvik {
+class DictionaryModel;
 class MessageBoxes;
 class OpticalDiscs;
 class PrintService;
@@ -73,6 +74,9 @@ class TDMOrvik : public QObject {
   // PageName of a page code in a page-name table (index IndPgCd); empty when not found.
   QString pageNameByCode(orvik::Table* pageNames, int pageCode);
 
+  // The dictionary read by value (entries, pages, chapters), over cursors of its own.
+  orvik::DictionaryModel& dictionary();
+
   Settings& settings() { return settings_; }
   const StartupEnvironment& environment() const { return env_; }
   QString dataFolder() const { return dataFolder_; }
@@ -104,6 +108,7 @@ class TDMOrvik : public QObject {
 
   StartupEnvironment env_;
   Settings settings_;
+  std::unique_ptr<orvik::DictionaryModel> dictionary_;
   QString dataFolder_;
   bool failed_ = false;
 };

@@ -27,6 +27,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/dictionary_model.h"
 #include "browse/hand_over.h"
 #include "platform/borderless_form.h"
 
@@ -90,15 +91,23 @@ class TForm1 : public orvik::BorderlessForm {
   TForm1(TDMOrvik* data, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  QColor paletteColour(PaletteSlot slot) const { return palette_[slot]; }
   // The window's frame: border, dragging, minimise, maximise, restore, system menu.
   WindowFrame* frame() const { return frame_; }
   TDMOrvik* data() const { return data_; }
 
+  // --- Showing by value ---
+  // Turns to the page view on a page with its first entry highlighted, as a click on its row
+  // in the page list does; false (nothing changed) for a page the dictionary lacks.
+  bool showPage(int pageCode);
+  // Shows an entry: its page (turned to when another is on screen), the entry highlighted and
+  // blinking, the panes on it, its followers told. False (nothing changed) for an entry the
+  // dictionary lacks.
+  bool showEntry(orvik::EntryRef entry);
+  // The entry the page view shows (highlighted, its articles in the panes); an invalid
+  // EntryRef outside the page view and while the pointer rests on no spot.
+  orvik::EntryRef currentEntry() const;
+
   // --- Navigation operations (other windows call these after positioning the tables) ---
-  // Makes the named page current and shows it with its first entry; false when the name or
-  // its page is not found (nothing changed).
-  bool OpenPageByName(orvik::Table* pageNames, const QString& name);
   void UpdateEntryButtons();
   // The language command (1 English, 2 French, 3 Russian, 4 Spanish): texts of every window,
   // then chapter and page names from that language's tables.
@@ -121,9 +130,6 @@ class TForm1 : public orvik::BorderlessForm {
   void ClearEntryPanes();
 
   // --- Page picture ---
-  // The entry the hit map names at a point of the current page's picture; 0 for none, for a
-  // point outside the picture and for a page without hit map. Moves tblPctInfo only.
-  int EntryAt(QPoint pos);
   void startBlinking();
   void stopBlinking();
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/data_module.h"
+#include "app/table_positions.h"
 #include "browse/button_hints.h"
 #include "browse/chapter_view.h"
 #include "browse/data_image.h"
@@ -148,25 +149,54 @@ void TForm1::RebuildPageList(orvik::Table* pageNames) {
   });
 }
 
-bool TForm1::OpenPageByName(orvik::Table* pageNames, const QString& name) {
-  if (!data_ || !pageNames) return false;
-  bool opened = false;
+bool TForm1::showPage(int pageCode) {
+  if (!data_) return false;
+  bool found = false;
   guard([&] {
-    pageNames->setIndexName(schema::PageName::kIndPgNm);
-    if (!pageNames->findKey({name})) return;
+    // The current page is the page table's current row: put it there, then turn.
     orvik::Table* pages = data_->tblPgePicture;
+    const int chapter = data_->dictionary().chapterOfPage(pageCode);
     pages->setIndexName(schema::PgePicture::kIndexPgePct);
-    if (!pages->findKey({pageNames->intValue(kChapterCode),
-                         pageNames->intValue(schema::kSubchapter), pageNames->intValue(kPageCode)}))
-      return;
-    putCleanPicture();
-    mouseLock_ = false;
-    currentPageCode_ = pages->intValue(kPageCode);
-    ShowPageFirstEntry();
-    UpdateEntryButtons();
-    opened = true;
+    if (chapter <= 0) return;
+    for (pages->findNearest({chapter}); !pages->eof(); pages->next()) {
+      if (pages->intValue(kChapterCode) != chapter) return;
+      if (pages->intValue(kPageCode) == pageCode) {
+        found = true;
+        return;
+      }
+    }
   });
-  return opened;
+  if (!found) return false;
+  EnterPageView();
+  return true;
+}
+
+bool TForm1::showEntry(orvik::EntryRef entry) {
+  if (!data_) return false;
+  bool known = false;
+  guard([&] { known = data_->dictionary().contains(entry); });
+  if (!known) return false;
+  if (view() != View::Page || currentPageCode_ != entry.pageCode) {
+    if (!showPage(entry.pageCode)) return false;
+  }
+  bool onEntry = false;
+  guard(
+      [&] { onEntry = orvik::positionOnEntry(data_->tblWrdPicture, entry.pageCode, entry.order); });
+  if (!onEntry) return false;
+  ShowCurrentEntryOnPicture();
+  announceCurrentEntry();
+  return true;
+}
+
+orvik::EntryRef TForm1::currentEntry() const {
+  if (!data_ || view() != View::Page || lastEntry_ <= 0) return {};
+  orvik::EntryRef entry;
+  data_->guarded([&] {
+    orvik::Table* words = data_->tblWrdPicture;
+    if (words->isEmpty() || words->intValue(kPageCode) != currentPageCode_) return;
+    entry = {currentPageCode_, words->intValue(kOrder)};
+  });
+  return entry;
 }
 
 void TForm1::UpdateEntryButtons() {

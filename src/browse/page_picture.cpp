@@ -154,17 +154,6 @@ int TForm1::hitMapEntry(QPoint pos) {
   return picture_->hitMapEntry(currentPageCode_, pos);
 }
 
-int TForm1::EntryAt(QPoint pos) {
-  if (!data_) return 0;
-  int entry = 0;
-  guard([&] {
-    orvik::Table* info = data_->tblPctInfo;
-    info->setIndexName(schema::PctInfo::kIndInfo);
-    if (info->findKey({currentPageCode_, 1})) entry = hitMapEntry(pos);
-  });
-  return entry;
-}
-
 void TForm1::ImgPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) {
   ImgPages->setCursor(
       orvik::orvikCursor(btnRegime->latched() ? orvik::O_FIXPAGE : orvik::O_HANDPOINTER));

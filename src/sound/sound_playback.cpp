@@ -27,32 +27,15 @@ SoundPlayback::SoundPlayback(TDMOrvik* data, orvik::WaveDevice* entryPlayer,
     : data_(data), entryPlayer_(entryPlayer), wavePlayer_(wavePlayer) {}
 
 QString SoundPlayback::chapterLetter(int chapterCode) {
-  // Page codes of unexpected shape may give codes past the alphabet; they name no file.
-  if (chapterCode < 1 || chapterCode > 26) return {};
-  return QString(QChar(64 + chapterCode));
+  return orvik::DictionaryModel::chapterLetter(chapterCode);
 }
 
 QString SoundPlayback::pageNamePart(int pageCode) {
-  const QString s = QString::number(pageCode);
-  switch (s.size()) {
-    case 3:
-      return chapterLetter(pageCode / 100) + s.mid(1, 2);
-    case 4:
-      return chapterLetter(pageCode / 100) + s.mid(2, 2);
-    case 5: {
-      const QString letter = chapterLetter(pageCode / 1000);
-      if (s[3] == QLatin1Char('0')) return letter + QLatin1Char('A') + s[4];
-      if (s[3] == QLatin1Char('1')) return letter + QLatin1Char('B') + s[4];
-      return letter;
-    }
-    default:
-      return {};
-  }
+  return orvik::DictionaryModel::pageNamePart(pageCode);
 }
 
 QString SoundPlayback::entryName(int pageCode, int order) {
-  const QString number = QString::number(order);
-  return pageNamePart(pageCode) + (order < 10 ? QLatin1Char('0') + number : number);
+  return orvik::DictionaryModel::entryName(pageCode, order);
 }
 
 QString SoundPlayback::languageFolder(int language) {
@@ -150,20 +133,17 @@ void SoundPlayback::soundMissing() {
   if (!text.isEmpty() && env.messages) env.messages->show(orvik::MessageKind::Information, text);
 }
 
-SoundPlayback::EntrySound SoundPlayback::playEntrySound(orvik::Table* wordNames,
-                                                        const QString& languageFolder) {
-  // A language that is not installed has no open table and nothing to pronounce.
-  if (!wordNames || !wordNames->active()) return EntrySound::NoTable;
-  int pageCode = 0, order = 0, chapter = 0;
-  const bool read = data_->guarded([&] {
-    pageCode = wordNames->intValue(kPageCode);
-    order = wordNames->intValue(kOrder);
-    chapter = wordNames->intValue(kChapterCode);
-  });
-  if (!read) return EntrySound::NoTable;
-  const QString file =
-      findFile(languageFolder, QString::number(chapter) + QLatin1Char('/') +
-                                   entryName(pageCode, order) + QStringLiteral(".wav"));
+SoundPlayback::EntrySound SoundPlayback::playEntry(orvik::EntryRef entry, orvik::Language language,
+                                                   bool reportDamage) {
+  orvik::DictionaryModel& dictionary = data_->dictionary();
+  QString rest;
+  // A language that is not installed has nothing to pronounce.
+  if (!data_->guarded([&] {
+        if (dictionary.hasLanguage(language)) rest = dictionary.soundFile(entry);
+      }) ||
+      rest.isEmpty())
+    return EntrySound::NoTable;
+  const QString file = findFile(language.code().toString(), rest);
   if (file.isEmpty()) {
     if (follower_) {
       follower_->setIdle();
@@ -179,6 +159,7 @@ SoundPlayback::EntrySound SoundPlayback::playEntrySound(orvik::Table* wordNames,
     unplayable_ = file;
     // The file is there, so the disc message would mislead; the panel goes on without it.
     if (follower_) follower_->soundUnplayable();
+    if (reportDamage) reportDamaged(unplayable_);
     return EntrySound::Unplayable;
   }
   if (follower_) follower_->clearProgress();
@@ -188,11 +169,16 @@ SoundPlayback::EntrySound SoundPlayback::playEntrySound(orvik::Table* wordNames,
 }
 
 SoundPlayback::EntrySound SoundPlayback::playEntrySound(int language, bool reportDamage) {
-  const QString folder = languageFolder(language);
-  if (folder.isEmpty()) return EntrySound::NoTable;
-  const EntrySound result = playEntrySound(data_->tblWordName(language), folder);
-  if (result == EntrySound::Unplayable && reportDamage) reportDamaged(unplayable_);
-  return result;
+  const auto lang = orvik::Language::fromNumber(language);
+  orvik::Table* wordNames = data_->tblWordName(language);
+  if (!lang || !wordNames || !wordNames->active()) return EntrySound::NoTable;
+  orvik::EntryRef entry;
+  if (!data_->guarded([&] {
+        if (wordNames->isEmpty()) return;
+        entry = {wordNames->intValue(kPageCode), wordNames->intValue(kOrder)};
+      }))
+    return EntrySound::NoTable;
+  return playEntry(entry, *lang, reportDamage);
 }
 
 bool SoundPlayback::playName(const QString& languageFolder, const QString& name) {

@@ -23,6 +23,9 @@
 
 #include <QString>
 
+#include "app/dictionary_model.h"
+#include "schema/language.h"
+
 class TDMOrvik;
 
 namespace orvik {
@@ -87,13 +90,14 @@ class SoundPlayback {
                                const QString& languageFolder, const QString& rest);
 
   // --- Playing ---
-  // The entry sound of the current row of an article table (PageCode, Order, ChapterCode).
-  // A missing file makes the follower idle, stops auto-play advancing and shows the disc
-  // message; an unplayable one only tells the follower.
-  EntrySound playEntrySound(orvik::Table* wordNames, const QString& languageFolder);
-  // The same for a language number 1..4 with that language's article table; NoTable, and
-  // nothing shown, for a language that is not installed. With reportDamage, a recording that
-  // does not decode shows the damaged-recording message.
+  // The recording of an entry in a language, through the media player; nothing of the
+  // dictionary moves. A missing file makes the follower idle, stops auto-play advancing and
+  // shows the disc message; an unplayable one tells the follower and, with reportDamage, shows
+  // the damaged-recording message. NoTable, and nothing shown, for a language that is not
+  // installed or an entry the dictionary lacks.
+  EntrySound playEntry(orvik::EntryRef entry, orvik::Language language, bool reportDamage = false);
+  // The entry of the current row of a language's article table (the entry its pane shows), as
+  // playEntry() plays it.
   EntrySound playEntrySound(int language, bool reportDamage = false);
   // The name of the current page of the interface language's page-name table.
   bool playPageNameSound();

@@ -154,7 +154,7 @@ TEST_F(HidpiTest, TheHitMapAndThePagePictureStayInLogicalPixels) {
     moveTo(w->ImgPages, spot);
     EXPECT_EQ(w->lastEntryUnderMouse(), entry);
     EXPECT_EQ(currentOrder(), entry);
-    EXPECT_EQ(w->EntryAt(spot), entry);
+    EXPECT_EQ(w->data()->dictionary().entryAt(w->currentPageCode(), spot).order, entry);
   }
   // The picture on screen, highlight included, is the 1x picture scaled to the device pixels:
   // averaged back to logical pixels it matches where it stands, and not two pixels aside.
