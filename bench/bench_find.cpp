@@ -161,9 +161,8 @@ void jumpAndMark(benchmark::State& state, const QString& which) {
   FindJump* jump = w->jump();
   int marked = 0;
   for (auto _ : state) {
-    jump->jump(f.language, r.pageCode, r.order);
+    jump->jump(r.pageCode, r.order);
     jump->showPage();
-    jump->follow();
     marked = jump->markWord(f.language, w->lastSearchedWord());
   }
   state.counters["marked"] = marked;

@@ -78,7 +78,7 @@ void BM_PrintPageEntries(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    p.printing->printEntries(1);
+    p.printing->printEntries(orvik::Language::English);
     QApplication::processEvents();
   }
   if (p.pdf->files().isEmpty() || !QFile::exists(p.pdf->files().last()))

@@ -129,7 +129,7 @@ struct SoundBench {
     w->showPage(bestPage);
     panel->showPanel();
     QApplication::processEvents();
-    ok = bestCount >= 3 && w->paneHasText(1);
+    ok = bestCount >= 3 && w->paneHasText(orvik::Language::English);
   }
 };
 
@@ -182,7 +182,7 @@ void BM_SoundButtonToFirstSample(benchmark::State& state) {
     // The clock starts at the press of the English pane's sound button (what its click runs).
     QElapsedTimer t;
     t.start();
-    b.w->PronounceEntry(1);
+    b.w->PronounceEntry(orvik::Language::English);
     const QString file = b.player->fileName();
     bool heard = false;
     while (!heard && t.elapsed() < 5000) {

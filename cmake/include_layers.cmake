@@ -1,7 +1,9 @@
-# The include check: every `#include "<folder>/..."` of a source folder must name a folder whose
-# library that folder's library links (directly or through others). The allowed folders are
-# read from the targets' own link lists, so the check mirrors target_link_libraries and cannot
-# drift from it.
+# The include check: every `#include "<folder>/..."` (or `<folder/...>`, or "../<folder>/...") of
+# a source folder must name a folder whose library that folder's library links (directly or
+# through others). The allowed folders are read from the targets' own link lists, so the check
+# mirrors target_link_libraries and cannot drift from it. Test, benchmark and gallery folders
+# are checked too, against everything their programs link; a test folder may also include the
+# fixtures under tests/.
 
 # The source folders and their libraries.
 set(ORVIK_LAYER_FOLDERS
@@ -29,9 +31,36 @@ function(orvik_linked_libraries target out)
   set(${out} ${seen} PARENT_SCOPE)
 endfunction()
 
+# The folders checked against all the targets they define (programs and their helpers).
+set(ORVIK_PROGRAM_FOLDERS bench tools/gallery)
+foreach(dir platform controls lang app program tools browse sound print pagelist search shots
+            faults hidpi fuzz a11y)
+  list(APPEND ORVIK_PROGRAM_FOLDERS tests/${dir})
+endforeach()
+
 # Writes the allowed include folders of each source folder and registers the check with CTest.
 function(orvik_add_include_check)
   set(content "")
+  foreach(folder IN LISTS ORVIK_PROGRAM_FOLDERS)
+    if(NOT EXISTS ${CMAKE_SOURCE_DIR}/${folder}/CMakeLists.txt)
+      continue()
+    endif()
+    get_property(targets DIRECTORY ${CMAKE_SOURCE_DIR}/${folder} PROPERTY BUILDSYSTEM_TARGETS)
+    set(libs "")
+    foreach(target IN LISTS targets)
+      get_target_property(type ${target} TYPE)
+      if(type STREQUAL "UTILITY")
+        continue()
+      endif()
+      orvik_linked_libraries(${target} libs)
+    endforeach()
+    set(allowed "")
+    foreach(lib IN LISTS libs)
+      string(REGEX REPLACE "^orvik_" "" name "${lib}")
+      list(APPEND allowed ${name})
+    endforeach()
+    string(APPEND content "${folder}=${allowed}\n")
+  endforeach()
   foreach(pair IN LISTS ORVIK_LAYER_FOLDERS)
     string(REPLACE "=" ";" parts "${pair}")
     list(GET parts 0 folder)

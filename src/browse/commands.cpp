@@ -10,6 +10,7 @@
 #include "browse/entry_panes.h"
 #include "browse/main_window.h"
 #include "browse/picture_box.h"
+#include "controls/cursors.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_panel.h"
@@ -78,7 +79,7 @@ void TForm1::PopUpPctListMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoin
   if (line < 1 || line > PopUpPctList->Lines().size()) return;
   const int language =
       orvik::LanguageOfItem(PopUpPctList->Lines().at(line - 1), orvik::shiftCaptionTable());
-  if (language >= 1 && language <= 4) PronounceEntry(language);
+  if (const auto chosen = orvik::Language::fromNumber(language)) PronounceEntry(*chosen);
 }
 
 bool TForm1::FormKeyDown(QKeyEvent* event) {
@@ -103,7 +104,7 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
     if (installed) {
       sound()->playClickSound();
       showListButtons();
-      pageList()->openPageList(language);
+      pageList()->openPageList(*orvik::Language::fromNumber(language));
       return true;
     }
     return false;
@@ -115,22 +116,67 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
   }
   if (mods == Qt::ShiftModifier && language) {
     if (view() == View::Page && data_ && data_->settings().hasSounds(language))
-      PronounceEntry(language);
+      PronounceEntry(*orvik::Language::fromNumber(language));
     return true;
   }
   if (mods == Qt::ControlModifier) {
     if (key == Qt::Key_P) {
       // The focused pane's entry; without one, nothing.
       const int pane = panes_ ? panes_->focusedLanguage() : 0;
-      if (pane) print()->printEntry(pane);
+      if (const auto language = orvik::Language::fromNumber(pane)) print()->printEntry(*language);
       return true;
     }
     if (installed) {
       sound()->playClickSound();
       showListButtons();
-      find()->openFind(language);
+      find()->openFind(*orvik::Language::fromNumber(language));
       return true;
     }
   }
   return false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The buttons other windows anchor to
+
+const QWidget* TForm1::buttonWidget(Button button) const {
+  switch (button) {
+    case Button::Find:
+      return btnFind;
+    case Button::PageList:
+      return btnPageList;
+    case Button::Help:
+      return btnHelp;
+    case Button::SoundPage:
+      return btnSoundPage;
+    case Button::AutoPlayPanel:
+      return btnAutoPlayPanel;
+  }
+  return nullptr;
+}
+
+void TForm1::pointAtButton(Button button, QPoint offset) {
+  if (const QWidget* widget = buttonWidget(button)) QCursor::setPos(widget->mapToGlobal(offset));
+}
+
+const QWidget* TForm1::clientArea() const {
+  return pnlMain;
+}
+
+QRect TForm1::pictureArea() const {
+  return PanelForImg->geometry();
+}
+
+void TForm1::showAutoPlayButton(bool shown) {
+  btnAutoPlayPanel->setVisible(shown);
+}
+
+bool TForm1::pictureLocked() const {
+  return btnRegime->latched();
+}
+
+void TForm1::setPictureLocked(bool locked) {
+  btnRegime->setLatched(locked);
+  mouseLock_ = locked;
+  ImgPages->setCursor(orvik::orvikCursor(locked ? orvik::O_FIXPAGE : orvik::O_HANDPOINTER));
 }

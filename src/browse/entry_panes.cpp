@@ -348,7 +348,8 @@ void EntryPanes::showControls() {
     s.heading->setVisible(shown);
     s.print->setVisible(shown);
     s.sound->setVisible(shown && (!data_ || data_->settings().hasSounds(language)));
-    s.list->setVisible(shown && (!entryLists_ || !entryLists_->entryListOpen(language)));
+    s.list->setVisible(shown && (!entryLists_ || !entryLists_->entryListOpen(
+                                                     *orvik::Language::fromNumber(language))));
   }
 }
 
@@ -419,7 +420,7 @@ void EntryPanes::syncAllToEntry(int pageCode, int order) {
 
 void EntryPanes::setPaneFonts() {
   for (int language = 1; language <= 4; ++language) {
-    const int charset = language == 3 ? orvik::kCyrillicCharset : orvik::kWesternCharset;
+    const int charset = orvik::charsetOfLanguageNumber(language);
     orvik::applyFont(set(language).pane, orvik::arialSpec(10, charset));
     if (data_) set(language).pane->setFontSize(data_->settings().value(Settings::FontSize) + 5);
   }

@@ -13,6 +13,8 @@
 
 #include <QString>
 
+#include "schema/language.h"
+
 // Sounds the main window asks for.
 class SoundRole {
  public:
@@ -26,7 +28,7 @@ class SoundRole {
   virtual void stopAllSounds() = 0;
   // Pronounces the current entry in a language, as that language's entry sound button does;
   // nothing when its pane is empty or auto-play runs.
-  virtual void pronounceEntry(int language) = 0;
+  virtual void pronounceEntry(orvik::Language language) = 0;
   // The page name of the current page and a chapter name, in the interface language.
   virtual void pronouncePageName() = 0;
   virtual void pronounceChapterName(const QString& chapterName) = 0;
@@ -55,9 +57,9 @@ class EntryListsRole {
  public:
   virtual ~EntryListsRole() = default;
   // A pane's list button: fills and shows that language's entry-list window.
-  virtual void openEntryList(int language) = 0;
+  virtual void openEntryList(orvik::Language language) = 0;
   // Whether that language's window shows (its pane's list button hides meanwhile).
-  virtual bool entryListOpen(int language) const = 0;
+  virtual bool entryListOpen(orvik::Language language) const = 0;
 };
 
 // Printing.
@@ -67,9 +69,9 @@ class PrintRole {
   // btnPrintPct and Ctrl+P on the picture: the page picture.
   virtual void printPicture() = 0;
   // A pane's print button: the page's entries in that language.
-  virtual void printEntries(int language) = 0;
+  virtual void printEntries(orvik::Language language) = 0;
   // The pane menu's print line: the entry of that pane.
-  virtual void printEntry(int language) = 0;
+  virtual void printEntry(orvik::Language language) = 0;
 };
 
 // The find windows.
@@ -79,7 +81,7 @@ class FindRole {
   // btnFind: the language chooser of the find windows, anchored to the button.
   virtual void openFindChooser() = 0;
   // Ctrl+E/F/R/S: that language's find window directly.
-  virtual void openFind(int language) = 0;
+  virtual void openFind(orvik::Language language) = 0;
 };
 
 // The page-list windows.
@@ -89,7 +91,7 @@ class PageListRole {
   // btnPageList: the language chooser of the page lists, anchored to the button.
   virtual void openPageListChooser() = 0;
   // Alt+E/F/R/S: that language's page list directly.
-  virtual void openPageList(int language) = 0;
+  virtual void openPageList(orvik::Language language) = 0;
 };
 
 // The small dialogs the main window opens.
@@ -104,7 +106,6 @@ class DialogsRole {
   virtual void openSettings() = 0;
 };
 
-// Language arguments are language numbers: 1 English, 2 French, 3 Russian, 4 Spanish.
 // Every role of the main window; a null role does nothing.
 struct HandOver {
   SoundRole* sound = nullptr;

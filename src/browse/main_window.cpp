@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QSet>
 
 #include "app/data_module.h"
 #include "app/scrambled_picture.h"
@@ -39,6 +40,7 @@
 #include "platform/db_error.h"
 #include "platform/message_boxes.h"
 #include "platform/pop_ups.h"
+#include "platform/widget_helpers.h"
 #include "schema/schema.h"
 
 namespace {
@@ -122,31 +124,22 @@ bool TForm1::guard(const std::function<void()>& op) {
 // ---------------------------------------------------------------------------------------------
 // Controls
 
-namespace {
-
-template <typename T>
-T* named(QWidget* parent, const char* name) {
-  T* w = new T(parent);
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void TForm1::createControls() {
   using orvik::ButtonGlyph;
-  Image1 = named<PictureBox>(this, "Image1");
+  Image1 = orvik::named<PictureBox>(this, "Image1");
   Image1->setGeometry(5, 5, 748, 20);
   Image1->setPicture(titleStripPicture());
   // Presses on the strip are the window's own: they drag it.
   Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
-  lblMainCap = named<QLabel>(this, "lblMainCap");
+  lblMainCap = orvik::named<QLabel>(this, "lblMainCap");
   lblMainCap->setText(QStringLiteral("Orvik Dictionary"));
   lblMainCap->setGeometry(27, 7, 300, 16);
   orvik::applyFont(lblMainCap, orvik::timesBoldSpec(13, orvik::kWesternCharset));
   lblMainCap->setAttribute(Qt::WA_TransparentForMouseEvents);
   const auto windowButton = [this](const char* name, ButtonGlyph glyph, int left) {
-    auto* b = named<TOrvikBtn98>(this, name);
+    auto* b = orvik::named<TOrvikBtn98>(this, name);
     b->setPictures(orvik::buttonPictures(glyph, QSize(15, 15)));
     b->setGeometry(left, 7, 15, 15);
     return b;
@@ -157,15 +150,15 @@ void TForm1::createControls() {
   btnClose = windowButton("btnClose", ButtonGlyph::Close, 734);
   btnRestore->hide();
 
-  pnlMain = named<QWidget>(this, "pnlMain");
+  pnlMain = orvik::named<QWidget>(this, "pnlMain");
   pnlMain->setGeometry(5, 25, 748, 535);
   // Movements over the window's own background, its frame and the title strip, and over
   // pnlMain where no tracking control lies (the disabled chapter picture passes its movements
   // on), reach FormMouseMove.
   setMouseTracking(true);
   pnlMain->setMouseTracking(true);
-  PhonChapters = named<QLabel>(pnlMain, "PhonChapters");
-  Phon = named<QLabel>(pnlMain, "Phon");
+  PhonChapters = orvik::named<QLabel>(pnlMain, "PhonChapters");
+  Phon = orvik::named<QLabel>(pnlMain, "Phon");
   // The backgrounds see the mouse so that moving over them closes the choosers.
   PhonChapters->setMouseTracking(true);
   Phon->setMouseTracking(true);
@@ -173,41 +166,41 @@ void TForm1::createControls() {
   Phon->installEventFilter(this);
 
   // Chapter view.
-  ListBoxChapter = named<TOrvikChapterList>(pnlMain, "ListBoxChapter");
+  ListBoxChapter = orvik::named<TOrvikChapterList>(pnlMain, "ListBoxChapter");
   ListBoxChapter->setGeometry(30, 10, 307, 481);
-  Zakladki = named<TOrvikZakladka>(pnlMain, "Zakladki");
+  Zakladki = orvik::named<TOrvikZakladka>(pnlMain, "Zakladki");
   Zakladki->setPictures(orvik::tabStripPictures());
   Zakladki->setGeometry(365, 10, 15, 481);
-  ImgChapter = named<PictureBox>(pnlMain, "ImgChapter");
+  ImgChapter = orvik::named<PictureBox>(pnlMain, "ImgChapter");
 
   // Page-list view.
-  PanelChapName = named<TOrvikPanel>(pnlMain, "PanelChapName");
+  PanelChapName = orvik::named<TOrvikPanel>(pnlMain, "PanelChapName");
   PanelChapName->setGeometry(kLittlePanelLeft, 1, 332, 27);
   PanelChapName->setBevelOuter(TOrvikPanel::bvNone);
-  lblChapterName = named<NameLabel>(PanelChapName, "lblChapterName");
+  lblChapterName = orvik::named<NameLabel>(PanelChapName, "lblChapterName");
   lblChapterName->setGeometry(34, 1, 294, 25);
-  lblPageName = named<NameLabel>(pnlMain, "lblPageName");
+  lblPageName = orvik::named<NameLabel>(pnlMain, "lblPageName");
   lblPageName->setGeometry(55, 31, 290, 22);
-  PanelForImgLittle = named<TOrvikPanel>(pnlMain, "PanelForImgLittle");
+  PanelForImgLittle = orvik::named<TOrvikPanel>(pnlMain, "PanelForImgLittle");
   PanelForImgLittle->setBevelOuter(TOrvikPanel::bvNone);
-  ImgLittle = named<PictureBox>(PanelForImgLittle, "ImgLittle");
+  ImgLittle = orvik::named<PictureBox>(PanelForImgLittle, "ImgLittle");
   ImgLittle->setGeometry(kLittleLeft, 2, kLittleSize[0], kLittleSize[1]);
-  NewListBoxPages = named<TNewListBox>(PanelForImgLittle, "NewListBoxPages");
+  NewListBoxPages = orvik::named<TNewListBox>(PanelForImgLittle, "NewListBoxPages");
   NewListBoxPages->setStyle(SkinnedListBox::ListStyle::OwnerDrawFixed);
   NewListBoxPages->setMouseTracking(true);
-  OSBarPages = named<TOrvikScrollBar>(PanelForImgLittle, "OSBarPages");
+  OSBarPages = orvik::named<TOrvikScrollBar>(PanelForImgLittle, "OSBarPages");
   OSBarPages->setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Standard, false));
-  DBImageLittle = named<DataImage>(PanelForImgLittle, "DBImageLittle");
+  DBImageLittle = orvik::named<DataImage>(PanelForImgLittle, "DBImageLittle");
   DBImageLittle->setDataField(orvik::schema::kLittlePagePicture);
 
   // Page view.
-  PanelForImg = named<QWidget>(pnlMain, "PanelForImg");
-  ImgSound = named<PictureBox>(PanelForImg, "ImgSound");
-  ImgTimer = named<PictureBox>(PanelForImg, "ImgTimer");
-  ImgPages = named<PictureBox>(PanelForImg, "ImgPages");
-  DBImgPages = named<DataImage>(pnlMain, "DBImgPages");
+  PanelForImg = orvik::named<QWidget>(pnlMain, "PanelForImg");
+  ImgSound = orvik::named<PictureBox>(PanelForImg, "ImgSound");
+  ImgTimer = orvik::named<PictureBox>(PanelForImg, "ImgTimer");
+  ImgPages = orvik::named<PictureBox>(PanelForImg, "ImgPages");
+  DBImgPages = orvik::named<DataImage>(pnlMain, "DBImgPages");
   DBImgPages->setDataField(orvik::schema::kPagePicture);
-  DBImgPage16 = named<DataImage>(pnlMain, "DBImgPage16");
+  DBImgPage16 = orvik::named<DataImage>(pnlMain, "DBImgPage16");
   DBImgPage16->setDataField(orvik::schema::kWordPicture);
   if (data_) {
     DBImgPages->setDataSource(data_->ActiveSrcPage);
@@ -232,17 +225,17 @@ void TForm1::createControls() {
   createButtons();
 
   // The "Say in" pop-up of the picture (opened by the picture's right button).
-  PopUpPct = named<TOrvikPanel>(pnlMain, "PopUpPct");
+  PopUpPct = orvik::named<TOrvikPanel>(pnlMain, "PopUpPct");
   PopUpPct->setGeometry(0, 0, 140, 100);
   PopUpPct->setPicture(orvik::panelPicture(QSize(140, 100)));
-  lblPopUpPct = named<QLabel>(PopUpPct, "lblPopUpPct");
+  lblPopUpPct = orvik::named<QLabel>(PopUpPct, "lblPopUpPct");
   lblPopUpPct->setGeometry(8, 4, 128, 18);
   lblPopUpPct->setText(QStringLiteral("Say in"));
-  PopUpPctList = named<TOrvikChapterList>(PopUpPct, "PopUpPctList");
+  PopUpPctList = orvik::named<TOrvikChapterList>(PopUpPct, "PopUpPctList");
   PopUpPctList->setGeometry(8, 24, 128, 76);
   PopUpPctList->setItemHeight(18);
   PopUpPct->hide();
-  imgEyeClosed = named<PictureBox>(pnlMain, "imgEyeClosed");
+  imgEyeClosed = orvik::named<PictureBox>(pnlMain, "imgEyeClosed");
   imgEyeClosed->setGeometry(255, 195, 44, 27);
   imgEyeClosed->setPicture(closedEyePicture());
   imgEyeClosed->hide();
@@ -255,13 +248,13 @@ void TForm1::createControls() {
 void TForm1::createButtons() {
   using orvik::ButtonGlyph;
   const auto button = [this](const char* name, ButtonGlyph glyph, QRect r) {
-    auto* b = named<TOrvikBtn98>(pnlMain, name);
+    auto* b = orvik::named<TOrvikBtn98>(pnlMain, name);
     b->setPictures(orvik::buttonPictures(glyph, r.size()));
     b->setGeometry(r);
     return b;
   };
   const auto navButton = [this](const char* name, ButtonGlyph glyph, QRect r) {
-    auto* b = named<TOrvikBtnNav>(pnlMain, name);
+    auto* b = orvik::named<TOrvikBtnNav>(pnlMain, name);
     b->setPictures(orvik::buttonPictures(glyph, r.size()));
     b->setGeometry(r);
     return b;
@@ -463,7 +456,7 @@ void TForm1::FormCreate() {
     orvik::applyMainWindowFontSet(this, charset);
 
   // 17-18. Texts and names in the interface language; the panes of the shown languages.
-  if (language >= 1 && language <= 4) ReloadLanguageNames(language);
+  if (const auto shown = orvik::Language::fromNumber(language)) ReloadLanguageNames(*shown);
   ApplyShownLanguages();
 
   // 19-20. Pane fonts and sizes, then every installed pane loaded again at that size.
@@ -689,13 +682,19 @@ void TForm1::createPanes() {
   panes_ = new EntryPanes(pnlMain, data_, colours);
   panes_->setParent(this);
   panes_->bindInstalled();
-  connect(panes_, &EntryPanes::soundClicked, this, [this](int lang) { PronounceEntry(lang); });
-  connect(panes_, &EntryPanes::listClicked, this,
-          [this](int lang) { entryLists()->openEntryList(lang); });
-  connect(panes_, &EntryPanes::printClicked, this,
-          [this](int lang) { print()->printEntries(lang); });
-  connect(panes_, &EntryPanes::printEntryRequested, this,
-          [this](int lang) { print()->printEntry(lang); });
+  connect(panes_, &EntryPanes::soundClicked, this, [this](int lang) {
+    if (const auto language = orvik::Language::fromNumber(lang)) PronounceEntry(*language);
+  });
+  connect(panes_, &EntryPanes::listClicked, this, [this](int lang) {
+    if (const auto language = orvik::Language::fromNumber(lang))
+      entryLists()->openEntryList(*language);
+  });
+  connect(panes_, &EntryPanes::printClicked, this, [this](int lang) {
+    if (const auto language = orvik::Language::fromNumber(lang)) print()->printEntries(*language);
+  });
+  connect(panes_, &EntryPanes::printEntryRequested, this, [this](int lang) {
+    if (const auto language = orvik::Language::fromNumber(lang)) print()->printEntry(*language);
+  });
   connect(panes_, &EntryPanes::paneMouseMoved, this, [this] { emit pointerMovedOverWindow(); });
   // The picture area and the page buttons stand in front of the panes' controls.
   PanelForImg->raise();
@@ -729,4 +728,38 @@ void TForm1::SyncEntryPanes() {
     panes_->syncAllToEntry(words->intValue(orvik::schema::kPageCode),
                            words->intValue(orvik::schema::kOrder));
   });
+}
+
+void TForm1::showListButton(orvik::Language language, bool shown) {
+  if (!panes_) return;
+  if (TOrvikBtn98* button = panes_->listButton(language.number())) button->setVisible(shown);
+}
+
+void TForm1::showPaneControls() {
+  if (panes_ && view() == View::Page) panes_->showControls();
+}
+
+bool TForm1::paneShown(orvik::Language language) const {
+  return panes_ && panes_->isShown(language.number());
+}
+
+void TForm1::setPaneFontSize(int size) {
+  if (panes_) panes_->setFontSize(size);
+}
+
+int TForm1::markInArticle(orvik::Language language, const QStringList& forms,
+                          const QColor& colour) {
+  TOrvikWord* pane = panes_ ? panes_->pane(language.number()) : nullptr;
+  if (!pane) return 0;
+  pane->settleLayout();
+  int marked = 0;
+  QSet<int> starts;
+  for (const QString& form : forms)
+    for (int at : pane->findAllWholeWords(form)) {
+      if (starts.contains(at)) continue;
+      starts.insert(at);
+      pane->markRange(at, at + int(form.size()), colour);
+      ++marked;
+    }
+  return marked;
 }

@@ -103,15 +103,46 @@ class TForm1 : public orvik::BorderlessForm {
   // blinking, the panes on it, its followers told. False (nothing changed) for an entry the
   // dictionary lacks.
   bool showEntry(orvik::EntryRef entry);
-  // The entry the page view shows (highlighted, its articles in the panes); an invalid
-  // EntryRef outside the page view and while the pointer rests on no spot.
+  // The current entry of the page view (the one the entry buttons step from; highlighted and
+  // in the panes unless the pointer rests on no spot); an invalid EntryRef outside the page
+  // view.
   orvik::EntryRef currentEntry() const;
+
+  // --- Operations other windows ask of the window's own controls ---
+  // The buttons another window may anchor to or send the pointer to.
+  enum class Button { Find, PageList, Help, SoundPage, AutoPlayPanel };
+  // Puts the pointer at a point of one of those buttons (a window that sends the user here
+  // leaves the pointer where the next click is likely).
+  void pointAtButton(Button button, QPoint offset);
+  // The button's widget, for a pop-up that anchors itself above it; never written by others.
+  const QWidget* buttonWidget(Button button) const;
+  // The client area that pop-ups and dialogs are placed against (its top-left corner and
+  // height follow maximise and restore).
+  const QWidget* clientArea() const;
+  // Where the page picture's area stands in the client area.
+  QRect pictureArea() const;
+  // The auto-play panel's button, hidden while the panel shows.
+  void showAutoPlayButton(bool shown);
+  // The lock of the picture (btnRegime): latched, the pointer no longer moves the highlight
+  // and the picture shows the fixed-page cursor.
+  bool pictureLocked() const;
+  void setPictureLocked(bool locked);
+  // The entry panes as other windows need them: a language's list button (hidden while its
+  // entry list shows), the page view's pane buttons after an entry list closed, whether a
+  // language's pane is shown, the articles' font size.
+  void showListButton(orvik::Language language, bool shown);
+  void showPaneControls();
+  bool paneShown(orvik::Language language) const;
+  void setPaneFontSize(int size);
+  // Marks every whole-word, case-insensitive occurrence of each form in a language's article,
+  // one rectangle per line; returns how many were marked.
+  int markInArticle(orvik::Language language, const QStringList& forms, const QColor& colour);
 
   // --- Navigation operations (other windows call these after positioning the tables) ---
   void UpdateEntryButtons();
   // The language command (1 English, 2 French, 3 Russian, 4 Spanish): texts of every window,
   // then chapter and page names from that language's tables.
-  void ReloadLanguageNames(int languageNumber);
+  void ReloadLanguageNames(orvik::Language language);
   // Lays the panes out for the shown languages and shows what the current view needs.
   void ApplyShownLanguages();
   void LockCommands();
@@ -165,10 +196,10 @@ class TForm1 : public orvik::BorderlessForm {
   QString shownChapterName() const;
   QImage cleanPagePicture() const;
   // Whether a language's pane (1..4) holds an article.
-  bool paneHasText(int language) const;
+  bool paneHasText(orvik::Language language) const;
   // An entry sound button, Shift+letter and the "Say in" pop-up: the current entry in a
   // language, when its pane holds text and auto-play does not run.
-  void PronounceEntry(int language);
+  void PronounceEntry(orvik::Language language);
   // The entry panes (null until the panes are built).
   EntryPanes* entryPanes() const { return panes_; }
 
@@ -295,6 +326,9 @@ class TForm1 : public orvik::BorderlessForm {
   bool FormKeyDown(QKeyEvent* event);
 
   // Navigation the window does for itself (navigation.cpp).
+  // The page-list click: makes the named page current and shows it with its first entry;
+  // false when the name or its page is not found (nothing changed).
+  bool OpenPageByName(orvik::Table* pageNames, const QString& name);
   // Fills ListBoxChapter from a chapter-name table (when it holds chapter 1).
   void FillChapterList(orvik::Table* chapters);
   // Puts the PageName of a page code into lblPageName.

@@ -25,7 +25,7 @@ class NoSound final : public SoundRole {
   void playPageTurnSound() override {}
   void stopEntrySound() override {}
   void stopAllSounds() override {}
-  void pronounceEntry(int) override {}
+  void pronounceEntry(orvik::Language) override {}
   void pronouncePageName() override {}
   void pronounceChapterName(const QString&) override {}
   bool clickPronunciationOn() const override { return true; }
@@ -38,24 +38,24 @@ class NoAutoPlay final : public AutoPlayRole {
 };
 class NoEntryLists final : public EntryListsRole {
  public:
-  void openEntryList(int) override {}
-  bool entryListOpen(int) const override { return false; }
+  void openEntryList(orvik::Language) override {}
+  bool entryListOpen(orvik::Language) const override { return false; }
 };
 class NoPrint final : public PrintRole {
  public:
   void printPicture() override {}
-  void printEntries(int) override {}
-  void printEntry(int) override {}
+  void printEntries(orvik::Language) override {}
+  void printEntry(orvik::Language) override {}
 };
 class NoFind final : public FindRole {
  public:
   void openFindChooser() override {}
-  void openFind(int) override {}
+  void openFind(orvik::Language) override {}
 };
 class NoPageList final : public PageListRole {
  public:
   void openPageListChooser() override {}
-  void openPageList(int) override {}
+  void openPageList(orvik::Language) override {}
 };
 class NoDialogs final : public DialogsRole {
  public:
@@ -74,6 +74,8 @@ Role* orNull(Role* role) {
 
 void TForm1::setHandOver(const HandOver& handOver) {
   handOver_ = handOver;
+  // The panes ask the entry lists whether a list is open, so that its button hides.
+  if (panes_) panes_->setEntryLists(handOver.entryLists);
 }
 
 SoundRole* TForm1::sound() const {
@@ -130,12 +132,12 @@ QImage TForm1::cleanPagePicture() const {
   return ImgSound->picture();
 }
 
-bool TForm1::paneHasText(int language) const {
-  const TOrvikWord* pane = panes_ ? panes_->pane(language) : nullptr;
+bool TForm1::paneHasText(orvik::Language language) const {
+  const TOrvikWord* pane = panes_ ? panes_->pane(language.number()) : nullptr;
   return pane && !pane->isEmpty();
 }
 
-void TForm1::PronounceEntry(int language) {
+void TForm1::PronounceEntry(orvik::Language language) {
   // An entry sounds only from a pane that holds its article, and never over auto-play.
   if (autoPlayRunning_ || !paneHasText(language)) return;
   sound()->pronounceEntry(language);

@@ -29,6 +29,7 @@
 #include "lang/multi_lang.h"
 #include "platform/event_pump.h"
 #include "platform/table.h"
+#include "platform/widget_helpers.h"
 #include "schema/schema.h"
 
 namespace {
@@ -38,15 +39,6 @@ using orvik::schema::kChapterCode;
 using orvik::schema::kOrder;
 using orvik::schema::kPageCode;
 using orvik::schema::kPageName;
-
-// The hourglass for the length of a scope.
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 }  // namespace
 
@@ -149,6 +141,27 @@ void TForm1::RebuildPageList(orvik::Table* pageNames) {
   });
 }
 
+bool TForm1::OpenPageByName(orvik::Table* pageNames, const QString& name) {
+  if (!data_ || !pageNames) return false;
+  bool opened = false;
+  guard([&] {
+    pageNames->setIndexName(schema::PageName::kIndPgNm);
+    if (!pageNames->findKey({name})) return;
+    orvik::Table* pages = data_->tblPgePicture;
+    pages->setIndexName(schema::PgePicture::kIndexPgePct);
+    if (!pages->findKey({pageNames->intValue(kChapterCode),
+                         pageNames->intValue(schema::kSubchapter), pageNames->intValue(kPageCode)}))
+      return;
+    putCleanPicture();
+    mouseLock_ = false;
+    currentPageCode_ = pages->intValue(kPageCode);
+    ShowPageFirstEntry();
+    UpdateEntryButtons();
+    opened = true;
+  });
+  return opened;
+}
+
 bool TForm1::showPage(int pageCode) {
   if (!data_) return false;
   bool found = false;
@@ -168,6 +181,7 @@ bool TForm1::showPage(int pageCode) {
   });
   if (!found) return false;
   EnterPageView();
+  Zakladki->update();
   return true;
 }
 
@@ -189,7 +203,7 @@ bool TForm1::showEntry(orvik::EntryRef entry) {
 }
 
 orvik::EntryRef TForm1::currentEntry() const {
-  if (!data_ || view() != View::Page || lastEntry_ <= 0) return {};
+  if (!data_ || view() != View::Page) return {};
   orvik::EntryRef entry;
   data_->guarded([&] {
     orvik::Table* words = data_->tblWrdPicture;
@@ -231,10 +245,9 @@ void TForm1::ResetPageRowHover() {
   pageList_->resetHover();
 }
 
-void TForm1::ReloadLanguageNames(int languageNumber) {
-  const int index = orvik::translationIndexOfNumber(languageNumber);
-  if (index < 0) return;
-  SetInterfaceLanguage(quint8(index));
+void TForm1::ReloadLanguageNames(orvik::Language language) {
+  const int languageNumber = language.number();
+  SetInterfaceLanguage(quint8(language.translationIndex()));
   if (!data_) return;
   orvik::Table* chapters = data_->tblChapter(languageNumber);
   orvik::Table* pageNames = data_->tblPageName(languageNumber);
@@ -291,7 +304,7 @@ void TForm1::UnlockCommands() {
 }
 
 void TForm1::EnterPageView() {
-  BusyCursor busy;
+  orvik::BusyCursor busy;
   PhonChapters->hide();
   ListBoxChapter->hide();
   Phon->show();
@@ -371,7 +384,7 @@ void TForm1::ListBoxChapterMouseDown(Qt::MouseButton button, Qt::KeyboardModifie
   if (n < 1 || n > ListBoxChapter->Lines().size()) return;
   const QString name = ListBoxChapter->Lines().at(n - 1);
   sound()->playClickSound();
-  BusyCursor busy;
+  orvik::BusyCursor busy;
   NewListBoxPages->Items().Clear();
   Zakladki->setSelectedTab(chapterOfRow(n));
   orvik::Table* chapters = chapterTable();
@@ -409,7 +422,7 @@ void TForm1::ZakladkiClick() {
   UnlockCommands();
   UpdateEntryButtons();
   autoPlay()->setIdle();
-  BusyCursor busy;
+  orvik::BusyCursor busy;
   sound()->playClickSound();
   NewListBoxPages->Items().Clear();
   BuildPageList(chapterTable(), pageNameTable(), name);
@@ -451,7 +464,7 @@ void TForm1::NewListBoxPagesClick() {
     }
   if (!isPageRow(row)) return;
   sound()->playClickSound();
-  BusyCursor busy;
+  orvik::BusyCursor busy;
   orvik::Table* pageNames = pageNameTable();
   if (!OpenPageByName(pageNames, text.trimmed())) return;
   ShowPageName(pageNames, currentPageCode_);
@@ -469,7 +482,7 @@ void TForm1::btnBackToPagesClick() {
     if (data_ && !data_->tblPgePicture->isEmpty())
       pageChapter = data_->tblPgePicture->intValue(kChapterCode);
   });
-  std::optional<BusyCursor> busy;
+  std::optional<orvik::BusyCursor> busy;
   if (pageChapter > 0 && pageChapter != pageListChapter_) {
     busy.emplace();
     QString name;
@@ -516,7 +529,7 @@ void TForm1::stepPage(bool forward) {
   sound()->stopEntrySound();
   autoPlay()->setIdle();
   sound()->playPageTurnSound();
-  BusyCursor busy;
+  orvik::BusyCursor busy;
   if (!data_) return;
   guard([&] {
     orvik::Table* pages = data_->tblPgePicture;

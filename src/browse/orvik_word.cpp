@@ -130,6 +130,16 @@ void TOrvikWord::LoadMemo() {
   emit contentReplaced();
 }
 
+void TOrvikWord::showArticle(const QByteArray& article) {
+  QByteArray rtf = article;
+  if (fontSize_ != 9) rtf = rewriteStandardSize(rtf, fontSize_);
+  replacing_ = true;
+  loadRtf(rtf);
+  replacing_ = false;
+  loaded_ = true;
+  emit contentReplaced();
+}
+
 void TOrvikWord::settleLayout() {
   // The pane's own resize places the viewport; the viewport's resize lays the text out.
   for (QWidget* widget : {static_cast<QWidget*>(this), viewport()}) {

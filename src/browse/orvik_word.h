@@ -53,6 +53,9 @@ class TOrvikWord : public RichTextPane {
   virtual void LoadMemo();
   // Clears the loaded flag and loads again (after the font sizes are set at start).
   void reload();
+  // Shows an article given as rich text, at the pane's font size, as if its table had loaded
+  // it (a pane without a data source: printing gathers articles read by value this way).
+  void showArticle(const QByteArray& rtf);
   // The settings dialog's change: sets FontSize and, if the pane is visible and holds text,
   // reloads the article at the new size.
   void changeFontSize(int size);

@@ -204,7 +204,7 @@ void TForm1::ImgPagesMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QP
   } else if (button == Qt::LeftButton) {
     if (!sound()->clickPronunciationOn()) return;
     const int language = data_ ? data_->settings().value(Settings::PronunciationLanguage) : 1;
-    PronounceEntry(language);
+    PronounceEntry(orvik::Language::fromNumber(language).value_or(orvik::Language::English));
   }
 }
 

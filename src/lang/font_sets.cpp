@@ -145,16 +145,8 @@ void applyMainWindowFontSet(QWidget* mainWindow, int charset) {
 }
 
 int charsetOfLanguageNumber(int languageNumber) {
-  switch (languageNumber) {
-    case 1:
-    case 2:
-    case 4:
-      return kWesternCharset;
-    case 3:
-      return kCyrillicCharset;
-    default:
-      return 0;
-  }
+  const auto language = Language::fromNumber(languageNumber);
+  return language ? charsetOf(*language) : 0;
 }
 
 }  // namespace orvik

@@ -13,6 +13,8 @@
 #include <QMetaType>
 #include <QString>
 
+#include "schema/language.h"
+
 class QWidget;
 
 namespace orvik {
@@ -57,6 +59,10 @@ void applyMainWindowFontSet(QWidget* mainWindow, int charset);
 // The character set of an interface language number: 204 for 3 (Russian), 162 for 1, 2 and
 // 4, 0 for any other number (no font set).
 int charsetOfLanguageNumber(int languageNumber);
+// The character set a language is written in.
+constexpr int charsetOf(Language language) {
+  return language.isCyrillic() ? kCyrillicCharset : kWesternCharset;
+}
 
 }  // namespace orvik
 

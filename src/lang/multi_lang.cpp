@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QWidget>
+#include <algorithm>
 #include <exception>
 
 #include "controls/radio_group.h"
@@ -25,11 +26,10 @@
 
 namespace {
 
-QList<TBaseMultiLang*>& liveComponents() {
-  static QList<TBaseMultiLang*> components;
-  return components;
-}
-
+// Components are numbered as they are made, so the switch walks them in that order. A plain
+// counter: nothing of it is destroyed at exit, so a window destroyed late never reaches a list
+// that is gone.
+quint64 g_lastSerial = 0;
 quint8 g_currentIndex = 0;
 orvik::MessageBoxes* g_messageBoxes = nullptr;
 
@@ -84,16 +84,22 @@ bool isStringListKind(const QObject* o) {
 
 // ---- TBaseMultiLang ----
 
-TBaseMultiLang::TBaseMultiLang(QWidget* owner) : QObject(owner), owner_(owner) {
-  liveComponents().append(this);
-}
+TBaseMultiLang::TBaseMultiLang(QWidget* owner)
+    : QObject(owner), owner_(owner), serial_(++g_lastSerial) {}
 
-TBaseMultiLang::~TBaseMultiLang() {
-  liveComponents().removeOne(this);
-}
+TBaseMultiLang::~TBaseMultiLang() = default;
 
-const QList<TBaseMultiLang*>& TBaseMultiLang::registry() {
-  return liveComponents();
+QList<TBaseMultiLang*> TBaseMultiLang::registry() {
+  // Every component is a child of the window it translates; the windows' object trees are the
+  // register.
+  QList<TBaseMultiLang*> components;
+  const QWidgetList widgets = QApplication::allWidgets();
+  for (QWidget* widget : widgets)
+    components << widget->findChildren<TBaseMultiLang*>(Qt::FindDirectChildrenOnly);
+  std::sort(
+      components.begin(), components.end(),
+      [](const TBaseMultiLang* a, const TBaseMultiLang* b) { return a->serial_ < b->serial_; });
+  return components;
 }
 
 quint8 TBaseMultiLang::currentTranslationIndex() {

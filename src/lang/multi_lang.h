@@ -4,8 +4,9 @@
 // text in each of Languages languages, in translation-index order (0 English, 1 Russian,
 // 2 French, 3 Spanish). Assigning ActiveLanguage writes the texts of that language into the
 // window's controls, found by objectName without regard to case.
-// A process-wide registry holds every live component in construction order; the
-// SetInterfaceLanguage switch walks it, window by window, and then records the index.
+// Every live component, in construction order, is found through the windows it belongs to (a
+// component is a child of its window); the SetInterfaceLanguage switch walks them, window by
+// window, and then records the index.
 // It promises:
 //  - every assignment of ActiveLanguage re-applies every group and fires both events, even
 //    for the language already active; a refused change (AllowIt false) changes nothing;
@@ -63,8 +64,8 @@ class TBaseMultiLang : public QObject {
   // not used.
   virtual void TranslateComponent(QObject* component, int& p) = 0;
 
-  // The process-wide registry, in construction order.
-  static const QList<TBaseMultiLang*>& registry();
+  // Every live component of the program's windows, in construction order.
+  static QList<TBaseMultiLang*> registry();
   // The current translation index (0 until the first switch).
   static quint8 currentTranslationIndex();
   // The interface language the current translation index stands for.
@@ -95,6 +96,7 @@ class TBaseMultiLang : public QObject {
   static void showOutOfRange();
 
   QWidget* owner_;
+  quint64 serial_;
   quint8 defaultLanguage_ = 0;
   bool defaultEnabled_ = false;
   quint8 languages_ = 2;

@@ -463,7 +463,7 @@ TfrmNumbLang::Snapshot TfrmNumbLang::current() const {
   return s;
 }
 
-void TfrmNumbLang::execute(QWidget* mainWindow, QWidget* mainPanel) {
+void TfrmNumbLang::execute(QWidget* mainWindow, const QWidget* mainPanel) {
   if (isShowingModal()) return;
   mainWindow_ = mainWindow;
   if (mainWindow) {

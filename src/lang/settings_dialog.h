@@ -83,7 +83,7 @@ class TfrmNumbLang : public orvik::BorderlessForm {
 
   // Places the dialog by the main window (and its central panel when maximised), takes the
   // snapshot and shows it modally.
-  void execute(QWidget* mainWindow, QWidget* mainPanel);
+  void execute(QWidget* mainWindow, const QWidget* mainPanel);
 
   // Sets a language box as a user click would, running its click handler.
   void setLanguageBox(QCheckBox* box, bool checked);

@@ -19,19 +19,19 @@ TLangList* EntryListWindows::window(int language) const {
   return language >= 1 && language <= 4 ? windows_[language - 1] : nullptr;
 }
 
-void EntryListWindows::openEntryList(int language) {
+void EntryListWindows::openEntryList(orvik::Language chosen) {
+  const int language = chosen.number();
   TLangList* list = window(language);
   if (!list || !data_ || !data_->settings().installed(language)) return;
   if (main_ && main_->handOver().sound) main_->handOver().sound->playClickSound();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   list->openOrRefresh();
-  if (main_ && main_->entryPanes())
-    if (TOrvikBtn98* button = main_->entryPanes()->listButton(language)) button->hide();
+  if (main_) main_->showListButton(chosen, false);
   QApplication::restoreOverrideCursor();
 }
 
-bool EntryListWindows::entryListOpen(int language) const {
-  const TLangList* list = window(language);
+bool EntryListWindows::entryListOpen(orvik::Language language) const {
+  const TLangList* list = window(language.number());
   return list && list->isVisible();
 }
 
@@ -67,6 +67,5 @@ void EntryListWindows::hideUnshown() {
 }
 
 void EntryListWindows::listClosed(int) {
-  if (!main_ || !main_->entryPanes() || main_->view() != TForm1::View::Page) return;
-  main_->entryPanes()->showControls();
+  if (main_) main_->showPaneControls();
 }

@@ -27,8 +27,8 @@ class EntryListWindows final : public QObject, public EntryListsRole {
   // `windows` by language number - 1.
   EntryListWindows(TForm1* mainWindow, TDMOrvik* data, const std::array<TLangList*, 4>& windows);
 
-  void openEntryList(int language) override;
-  bool entryListOpen(int language) const override;
+  void openEntryList(orvik::Language language) override;
+  bool entryListOpen(orvik::Language language) const override;
 
   // --- Following the main window ---
   // The current entry changed: each open list shows the current page and selects the entry.

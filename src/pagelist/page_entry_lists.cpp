@@ -20,6 +20,7 @@
 #include "lang/language_captions.h"
 #include "lang/multi_lang.h"
 #include "platform/table.h"
+#include "platform/widget_helpers.h"
 #include "schema/schema.h"
 
 namespace {
@@ -30,13 +31,6 @@ const QColor kPaneColour(250, 244, 211);
 const QColor kBarColour(201, 194, 164);
 const QColor kSelectedColour(180, 169, 135);
 const QColor kTitleColour(128, 0, 0);
-
-template <typename T>
-T* named(QWidget* parent, const char* name) {
-  T* w = new T(parent);
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
 
 int interfaceCharset() {
   const int number = TBaseMultiLang::interfaceLanguage().number();
@@ -82,22 +76,22 @@ void TLangList::build() {
   pal.setColor(QPalette::Window, kPaneColour);
   setPalette(pal);
 
-  Image1 = named<QLabel>(this, "Image1");
+  Image1 = orvik::named<QLabel>(this, "Image1");
   Image1->setGeometry(5, 5, 166, 25);
   Image1->setPixmap(orvik::panelPicture(QSize(166, 25)));
 
-  Label1 = named<QLabel>(this, "Label1");
+  Label1 = orvik::named<QLabel>(this, "Label1");
   Label1->setGeometry(14, 7, 140, 20);
   QPalette labelPalette = Label1->palette();
   labelPalette.setColor(QPalette::WindowText, kTitleColour);
   Label1->setPalette(labelPalette);
 
-  OrvikButton1 = named<TOrvikBtn98>(this, "OrvikButton1");
+  OrvikButton1 = orvik::named<TOrvikBtn98>(this, "OrvikButton1");
   OrvikButton1->setGeometry(156, 8, 15, 15);
   OrvikButton1->setPictures(orvik::buttonPictures(orvik::ButtonGlyph::Close, QSize(15, 15)));
   OrvikButton1->setCursor(orvik::orvikCursor(orvik::O_FOREFINGER));
 
-  ListBox1 = named<TOrvikListBox>(this, "ListBox1");
+  ListBox1 = orvik::named<TOrvikListBox>(this, "ListBox1");
   ListBox1->setGeometry(6, 36, 148, 272);
   ListBox1->setBorderStyle(SkinnedListBox::Border::None);
   ListBox1->setStyle(SkinnedListBox::ListStyle::OwnerDrawFixed);
@@ -109,7 +103,7 @@ void TLangList::build() {
   ListBox1->setFocusPolicy(Qt::StrongFocus);
   ListBox1->installEventFilter(this);
 
-  OrvikScrollBar1 = named<TOrvikScrollBar>(this, "OrvikScrollBar1");
+  OrvikScrollBar1 = orvik::named<TOrvikScrollBar>(this, "OrvikScrollBar1");
   OrvikScrollBar1->setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Standard, false));
   OrvikScrollBar1->setGeometry(156, 32, 15, 281);
   OrvikScrollBar1->setColor(kBarColour);
@@ -118,7 +112,7 @@ void TLangList::build() {
   OrvikScrollBar1->setSmallChange(1);
   OrvikScrollBar1->setLargeChange(10);
 
-  OrvikScrollBar2 = named<TOrvikScrollBar>(this, "OrvikScrollBar2");
+  OrvikScrollBar2 = orvik::named<TOrvikScrollBar>(this, "OrvikScrollBar2");
   OrvikScrollBar2->setKind(osbHorizontal);
   OrvikScrollBar2->setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Standard, true));
   OrvikScrollBar2->setGeometry(6, 314, 151, 15);

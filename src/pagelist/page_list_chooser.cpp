@@ -42,8 +42,8 @@ TfrmLangForPageList::TfrmLangForPageList(QWidget* parent)
   const int charset = orvik::charsetOfLanguageNumber(number);
   orvik::applyFont(SevenLangList,
                    orvik::timesBoldSpec(16, charset ? charset : orvik::kWesternCharset));
-  SevenLangList->setGeometry(number == 3 ? kRussianLeft : kWesternLeft, 4, kWidth - kWesternLeft,
-                             4 * kItemHeight);
+  SevenLangList->setGeometry(orvik::writtenInCyrillic(number) ? kRussianLeft : kWesternLeft, 4,
+                             kWidth - kWesternLeft, 4 * kItemHeight);
   connect(SevenLangList, &TOrvikChapterList::mousePressed, this,
           &TfrmLangForPageList::SevenLangListMouseDown);
 
@@ -132,7 +132,7 @@ void TfrmLangForPageList::SevenLangListMouseDown(Qt::MouseButton, Qt::KeyboardMo
 void TfrmLangForPageList::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage) {
   const int number = orvik::languageNumberOfIndex(newLanguage);
   if (number < 1) return;
-  const int left = number == 3 ? kRussianLeft : kWesternLeft;
+  const int left = orvik::writtenInCyrillic(number) ? kRussianLeft : kWesternLeft;
   SevenLangList->setGeometry(left, SevenLangList->y(), kWidth - left, SevenLangList->height());
   orvik::RelabelLanguageItems(SevenLangList, int(SevenLangList->Lines().size()),
                               orvik::altCaptionTable(), number);

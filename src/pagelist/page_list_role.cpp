@@ -14,7 +14,9 @@ PageListWindows::PageListWindows(TForm1* mainWindow, TDMOrvik* data,
     if (window) window->setUp(main_, data_);
   if (chooser_) {
     if (data_) chooser_->setLanguages(data_->settings().installedList);
-    if (main_) chooser_->setAnchors(main_, main_->pnlMain, main_->btnPageList);
+    if (main_)
+      chooser_->setAnchors(main_, main_->clientArea(),
+                           main_->buttonWidget(TForm1::Button::PageList));
   }
 }
 
@@ -22,8 +24,9 @@ void PageListWindows::openPageListChooser() {
   if (chooser_) chooser_->popUp();
 }
 
-void PageListWindows::openPageList(int language) {
-  if (language < 1 || language > 4 || !windows_[language - 1]) return;
+void PageListWindows::openPageList(orvik::Language chosen) {
+  const int language = chosen.number();
+  if (!windows_[language - 1]) return;
   if (!data_ || !data_->settings().installed(language)) return;
   TfrmPageList* window = windows_[language - 1];
   if (window->isShowingModal()) return;
@@ -38,5 +41,5 @@ void PageListWindows::chooserLineChosen(int language) {
     if (roles.autoPlay) roles.autoPlay->setIdle();
     if (roles.sound) roles.sound->playClickSound();
   }
-  openPageList(language);
+  if (const auto chosen = orvik::Language::fromNumber(language)) openPageList(*chosen);
 }

@@ -28,7 +28,7 @@ class PageListWindows final : public QObject, public PageListRole {
                   TfrmLangForPageList* chooser);
 
   void openPageListChooser() override;
-  void openPageList(int language) override;
+  void openPageList(orvik::Language language) override;
 
   // The chooser's line for a language: sounds stopped, auto-play idle, click, the window.
   void chooserLineChosen(int language);

@@ -25,6 +25,7 @@
 #include "platform/event_pump.h"
 #include "platform/pop_ups.h"
 #include "platform/table.h"
+#include "platform/widget_helpers.h"
 #include "schema/schema.h"
 
 namespace {
@@ -52,23 +53,8 @@ int interfaceCharset() {
   return charset ? charset : orvik::kWesternCharset;
 }
 
-// The hourglass for the length of a scope.
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 // Go and Cancel are 60 wide; a caption that would not fit in the button's font (the Russian
 // ones in Times bold 16) widens it to the right, into the free space beside the list.
-template <typename T>
-T* named(QWidget* parent, const char* name) {
-  T* w = new T(parent);
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
 
 }  // namespace
 
@@ -102,25 +88,25 @@ void TfrmPageList::build() {
   pal.setColor(QPalette::Window, kWindowColour);
   setPalette(pal);
 
-  Image2 = named<QLabel>(this, "Image2");
+  Image2 = orvik::named<QLabel>(this, "Image2");
   Image2->setGeometry(0, 0, kWidth, kStripHeight);
-  Image1 = named<QLabel>(this, "Image1");
+  Image1 = orvik::named<QLabel>(this, "Image1");
   Image1->setGeometry(0, 20, kWidth, 300);
 
-  Label1 = named<QLabel>(this, "Label1");
+  Label1 = orvik::named<QLabel>(this, "Label1");
   Label1->setGeometry(22, 3, 355, 17);
   Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  OrvikBtn981 = named<TOrvikBtn98>(this, "OrvikBtn981");
+  OrvikBtn981 = orvik::named<TOrvikBtn98>(this, "OrvikBtn981");
   OrvikBtn981->setGeometry(380, 3, 15, 15);
   OrvikBtn981->setPictures(orvik::buttonPictures(orvik::ButtonGlyph::Close, QSize(15, 15)));
   OrvikBtn981->setHintName(QStringLiteral("Close"));
 
-  imgPageList = named<PictureBox>(this, "imgPageList");
+  imgPageList = orvik::named<PictureBox>(this, "imgPageList");
   imgPageList->setGeometry(22, 108, 66, 100);
 
   const auto plainButton = [this](const char* name, QRect place) {
-    TOrvikBtn98* b = named<TOrvikBtn98>(this, name);
+    TOrvikBtn98* b = orvik::named<TOrvikBtn98>(this, name);
     b->setGeometry(place);
     b->setPictures(orvik::plainButtonPictures(place.size()));
     b->setFontColor(QColor(110, 92, 34));
@@ -132,7 +118,7 @@ void TfrmPageList::build() {
   btnGo->setCaption(QString::fromUtf8(kGo[0]));
   btnCancel->setCaption(QString::fromUtf8(kCancel[0]));
 
-  ListAllPages = named<TOrvikListBox>(this, "ListAllPages");
+  ListAllPages = orvik::named<TOrvikListBox>(this, "ListAllPages");
   ListAllPages->setGeometry(126, 26, 266, 288);
   ListAllPages->setBorderStyle(SkinnedListBox::Border::None);
   ListAllPages->setStyle(SkinnedListBox::ListStyle::OwnerDrawFixed);
@@ -144,7 +130,7 @@ void TfrmPageList::build() {
   ListAllPages->setFocusPolicy(Qt::StrongFocus);
   ListAllPages->installEventFilter(this);
 
-  OrvikScrollBar1 = named<TOrvikScrollBar>(this, "OrvikScrollBar1");
+  OrvikScrollBar1 = orvik::named<TOrvikScrollBar>(this, "OrvikScrollBar1");
   OrvikScrollBar1->setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Standard, false));
   OrvikScrollBar1->setGeometry(380, 26, 15, 287);
   OrvikScrollBar1->setColor(kScrollColour);
@@ -154,10 +140,10 @@ void TfrmPageList::build() {
   OrvikScrollBar1->setLargeChange(17);
   OrvikScrollBar1->hide();
 
-  SysMenu = named<TOrvikPanel>(this, "SysMenu");
+  SysMenu = orvik::named<TOrvikPanel>(this, "SysMenu");
   SysMenu->setGeometry(2, 20, 140, 21);
   SysMenu->setPicture(orvik::panelPicture(QSize(140, 21)));
-  SysMenuList = named<TOrvikChapterList>(SysMenu, "SysMenuList");
+  SysMenuList = orvik::named<TOrvikChapterList>(SysMenu, "SysMenuList");
   SysMenuList->setGeometry(2, 2, 136, 17);
   SysMenuList->setItemHeight(16);
   SysMenuList->setLines({QStringLiteral("     Close             Alt+F4")});
@@ -374,29 +360,19 @@ void TfrmPageList::btnGoClick() {
   const int line = ListAllPages->ItemIndex();
   if (line < 0 || line >= pages_.size()) return;
   if (SoundRole* sound = main_->handOver().sound) sound->playClickSound();
-  BusyCursor busy;
+  orvik::BusyCursor busy;
   const PageRef page = pages_[line];
-  // The page of this very line (names may repeat): its row of the page table by its keys.
-  bool found = false;
-  const bool ok = data_->guarded([&] {
-    orvik::Table* pages = data_->tblPgePicture;
-    pages->setIndexName(schema::PgePicture::kIndexPgePct);
-    found = pages->findKey({page.chapterCode, page.subchapter, page.pageCode});
-  });
-  if (!ok) return;
   close();
-  if (!found) return;
   // The page view of that page: names, chapter tab, picture, entry 1, the panes and whoever
   // follows the current entry (entry lists, auto-play counter).
-  main_->EnterPageView();
+  if (!main_->showPage(page.pageCode)) return;
   main_->show();
   main_->raise();
   main_->activateWindow();
   main_->setMouseLock(false);
   // The pointer rests on the page-name sound button.
-  QCursor::setPos(main_->btnSoundPage->mapToGlobal(QPoint(3, 5)));
+  main_->pointAtButton(TForm1::Button::SoundPage, QPoint(3, 5));
   orvik::Delay(1);
-  main_->Zakladki->update();
 }
 
 // ---------------------------------------------------------------------------------------------

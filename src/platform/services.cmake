@@ -9,4 +9,5 @@ target_sources(orvik_platform PRIVATE
   optical_discs.cpp optical_discs.h
   pop_ups.cpp pop_ups.h
   screen_metrics.cpp screen_metrics.h
+  widget_helpers.h
 )

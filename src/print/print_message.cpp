@@ -114,7 +114,7 @@ void TMsgPrint::setPrintout(Printout printout, const QString& pageName) {
 }
 
 void TMsgPrint::applyInterfaceFont() {
-  const int charset = interfaceLanguage() == 3 ? orvik::kCyrillicCharset : orvik::kWesternCharset;
+  const int charset = orvik::charsetOfLanguageNumber(interfaceLanguage());
   for (QLabel* l : {Label1, Label2}) orvik::applyFont(l, orvik::timesBoldSpec(16, charset));
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "app/data_module.h"
+#include "app/dictionary_model.h"
 #include "browse/entry_panes.h"
 #include "browse/main_window.h"
 #include "browse/orvik_word.h"
@@ -18,6 +19,7 @@
 #include "platform/printer.h"
 #include "platform/rich_text_pane.h"
 #include "platform/table.h"
+#include "platform/widget_helpers.h"
 #include "print/print_layout.h"
 #include "print/print_message.h"
 #include "schema/schema.h"
@@ -27,16 +29,9 @@ namespace {
 namespace schema = orvik::schema;
 
 // The hourglass while a job is prepared, given back however the work ends.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 int charsetOfLanguage(int language) {
-  return language == 3 ? orvik::kCyrillicCharset : orvik::kWesternCharset;
+  return orvik::charsetOfLanguageNumber(language);
 }
 
 // By interface language number - 1.
@@ -61,7 +56,6 @@ Printing::Printing(TDMOrvik* data, TForm1* mainWindow, TMsgPrint* message,
   RichEditPrint->setFrameShape(QFrame::NoFrame);
   OrvikWordPrint->setObjectName(QStringLiteral("OrvikWordPrint"));
   OrvikWordPrint->setFontSize(kPrintFontSize);
-  OrvikWordPrint->setDataField(schema::kWordMemo);
   logo_ = QImage(QDir(installationFolder).filePath(QLatin1String(kLogoFile)));
 }
 
@@ -73,43 +67,37 @@ const QTextDocument& Printing::gathered() const {
 
 bool Printing::gatherPageEntries(int language) {
   RichEditPrint->clear();
-  OrvikWordPrint->setDataSource(nullptr);
-  orvik::Table* pages = data_->tblPgePicture;
-  orvik::Table* articles = data_->tblWordName(language);
-  if (!articles || !pages) return false;
-  const int pageCode = pages->intValue(schema::kPageCode);
-  chapterCode_ = pages->intValue(schema::kChapterCode);
-  articles->setIndexName(schema::WordName::kIndPageOrder);
-  // The page's first entry in this language, even when entry 1 is missing from it.
-  articles->findNearest({pageCode, 1});
-  if (articles->isEmpty() || articles->intValue(schema::kPageCode) != pageCode) return false;
-
-  OrvikWordPrint->setDataSource(data_->srcWordName(language));
-  pageName_ = data_->pageNameByCode(data_->tblPageName(language), pageCode);
-  for (;;) {
-    appendArticle();
-    if (articles->moveBy(1) != 1 || articles->intValue(schema::kPageCode) != pageCode) break;
+  const auto lang = orvik::Language::fromNumber(language);
+  orvik::DictionaryModel& dictionary = data_->dictionary();
+  if (!lang || !dictionary.hasLanguage(*lang)) return false;
+  const int pageCode = mainWindow_->currentPageCode();
+  chapterCode_ = dictionary.chapterOfPage(pageCode);
+  pageName_ = dictionary.pageName(pageCode, *lang);
+  // Every entry of the page that has an article in this language, even when entry 1 lacks one.
+  bool any = false;
+  for (const orvik::EntryRef& entry : dictionary.entriesOfPage(pageCode)) {
+    const QByteArray article = dictionary.article(entry, *lang);
+    if (article.isEmpty()) continue;
+    appendArticle(article);
+    any = true;
   }
-  OrvikWordPrint->setDataSource(nullptr);
-  return true;
+  return any;
 }
 
 bool Printing::gatherEntry(int language) {
   RichEditPrint->clear();
-  OrvikWordPrint->setDataSource(nullptr);
-  orvik::Table* pages = data_->tblPgePicture;
-  orvik::Table* articles = data_->tblWordName(language);
-  if (!articles || !pages || articles->isEmpty()) return false;
-  const int pageCode = pages->intValue(schema::kPageCode);
-  chapterCode_ = pages->intValue(schema::kChapterCode);
-  OrvikWordPrint->setDataSource(data_->srcWordName(language));
-  pageName_ = data_->pageNameByCode(data_->tblPageName(language), pageCode);
-  appendArticle();
-  OrvikWordPrint->setDataSource(nullptr);
+  const auto lang = orvik::Language::fromNumber(language);
+  orvik::DictionaryModel& dictionary = data_->dictionary();
+  const orvik::EntryRef entry = mainWindow_->currentEntry();
+  if (!lang || !dictionary.hasLanguage(*lang) || !entry.isValid()) return false;
+  chapterCode_ = dictionary.chapterOfPage(entry.pageCode);
+  pageName_ = dictionary.pageName(entry.pageCode, *lang);
+  appendArticle(dictionary.article(entry, *lang));
   return true;
 }
 
-void Printing::appendArticle() {
+void Printing::appendArticle(const QByteArray& article) {
+  OrvikWordPrint->showArticle(article);
   // An article starts a paragraph of its own, after the empty line that ends the one before.
   if (!RichEditPrint->isEmpty()) RichEditPrint->appendEmptyLine();
   // What select all and copy would put on the clipboard, pasted at the end.
@@ -118,18 +106,8 @@ void Printing::appendArticle() {
 }
 
 QString Printing::chapterName(int language) {
-  orvik::Table* chapters = data_->tblChapter(language);
-  if (!chapters || !chapters->active()) return {};
-  // The main window's chapter lists read this table too: it goes back where it was.
-  const QString index = chapters->indexName();
-  const qint64 mark = chapters->bookmark();
-  QString name;
-  chapters->setIndexName(schema::Chapter::kIndChptCode);
-  if (chapters->findKey({chapterCode_}))
-    name = chapters->textValue(schema::Chapter::kChapterNamePosition);
-  if (!index.isEmpty()) chapters->setIndexName(index);
-  if (mark) chapters->gotoBookmark(mark);
-  return name;
+  const auto lang = orvik::Language::fromNumber(language);
+  return lang ? data_->dictionary().chapterName(chapterCode_, *lang) : QString();
 }
 
 bool Printing::printGathered(orvik::Printer& printer, int language, const QString& chapter) {
@@ -137,11 +115,11 @@ bool Printing::printGathered(orvik::Printer& printer, int language, const QStrin
   return layout.printDocument(gathered(), pageName_, chapter);
 }
 
-void Printing::printEntries(int language) {
+void Printing::printEntries(orvik::Language entriesLanguage) {
+  const int language = entriesLanguage.number();
   if (SoundRole* sound = mainWindow_->handOver().sound) sound->playClickSound();
   orvik::Table* articles = data_->tblWordName(language);
-  EntryPanes* panes = mainWindow_->entryPanes();
-  if (!articles || !articles->active() || !panes || !panes->pane(language)) return;
+  if (!articles || !articles->active()) return;
   std::unique_ptr<orvik::Printer> printer = service_->choosePrinter(mainWindow_);
   if (!printer) return;
 
@@ -150,28 +128,11 @@ void Printing::printEntries(int language) {
   bool found = false;
   QString chapter;
   {
-    WaitCursor hourglass;
-    TOrvikWord* pane = panes->pane(language);
-    const bool paneWasEmpty = !mainWindow_->paneHasText(language);
-    orvik::DataSource* source = pane->DataSource();
-    QString index;
-    qint64 mark = 0;
-    // The pane lets go of the table while it moves through the page, and takes up the entry it
-    // showed once the table is back.
-    bool ok = data_->guarded([&] {
-      index = articles->indexName();
-      mark = articles->bookmark();
-      pane->setDataSource(nullptr);
+    orvik::BusyCursor hourglass;
+    const bool ok = data_->guarded([&] {
       found = gatherPageEntries(language);
       if (found) chapter = chapterName(language);
     });
-    OrvikWordPrint->setDataSource(nullptr);
-    ok = data_->guarded([&] {
-      if (!index.isEmpty()) articles->setIndexName(index);
-      if (mark) articles->gotoBookmark(mark);
-    }) && ok;
-    pane->setDataSource(source);
-    if (paneWasEmpty) pane->clearText();
     if (!ok) {
       message_->finishPrinting();
       return;
@@ -183,28 +144,28 @@ void Printing::printEntries(int language) {
   }
   bool printed = false;
   {
-    WaitCursor hourglass;
+    orvik::BusyCursor hourglass;
     printed = printGathered(*printer, language, chapter);
   }
   message_->finishPrinting();
   if (!printed) reportPrinterFailure();
 }
 
-void Printing::printEntry(int language) {
+void Printing::printEntry(orvik::Language entryLanguage) {
+  const int language = entryLanguage.number();
   // An empty pane has nothing to print: no printer is asked for.
-  if (!mainWindow_->paneHasText(language) || !data_->tblWordName(language)) return;
+  if (!mainWindow_->paneHasText(entryLanguage) || !data_->tblWordName(language)) return;
   std::unique_ptr<orvik::Printer> printer = service_->choosePrinter(mainWindow_);
   if (!printer) return;
   bool printed = false;
   {
-    WaitCursor hourglass;
+    orvik::BusyCursor hourglass;
     bool found = false;
     QString chapter;
     const bool ok = data_->guarded([&] {
       found = gatherEntry(language);
       if (found) chapter = chapterName(language);
     });
-    OrvikWordPrint->setDataSource(nullptr);
     if (!ok || !found) return;
     printed = printGathered(*printer, language, chapter);
   }
@@ -218,15 +179,14 @@ void Printing::printPicture() {
   if (!printer) return;
   bool printed = false;
   {
-    WaitCursor hourglass;
+    orvik::BusyCursor hourglass;
     const QString pageName = mainWindow_->shownPageName();
     const QString chapter = mainWindow_->shownChapterName();
     message_->setPrintout(TMsgPrint::Printout::Picture, pageName);
     message_->showWhilePrinting(mainWindow_);
     orvik::Delay(pictureWaitMs_);
     // The names on the screen are in the interface language, and so is the font set.
-    const int charset = data_->settings().interfaceLanguage() == 3 ? orvik::kCyrillicCharset
-                                                                   : orvik::kWesternCharset;
+    const int charset = orvik::charsetOfLanguageNumber(data_->settings().interfaceLanguage());
     PrintLayout layout(*printer, logo_, charset);
     printed = layout.printPicture(picture, pageName, chapter);
   }

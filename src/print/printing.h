@@ -3,14 +3,14 @@
 // language (a pane's print button), the entry of one pane (the pane menu's print line and
 // Ctrl+P) and the page picture (btnPrintPct), each after the print dialog, with the frame of
 // PrintLayout in the font set of the printed language (of the interface language for the
-// picture). Entries are gathered into the hidden RichEditPrint through the hidden
-// OrvikWordPrint pane, which loads each article at 10 points, and the rich text is carried
-// across as the clipboard would carry it, without touching the clipboard.
+// picture). Entries are read by value from the dictionary model and gathered into the hidden
+// RichEditPrint through the hidden OrvikWordPrint pane, which loads each article at 10 points,
+// and the rich text is carried across as the clipboard would carry it, without touching the
+// clipboard.
 //
 // It promises:
 //  - a cancelled print dialog prints nothing, writes nothing and shows no message;
-//  - the entry panes are not disturbed: the printed language's table returns to where it was
-//    and its pane shows the same entry again (emptied again if it was empty);
+//  - the entry panes are not disturbed: nothing they read from moves;
 //  - a page with no entry in the printed language prints nothing and says so in the print
 //    message's place; an empty pane prints nothing and asks for no printer;
 //  - a table-engine failure while gathering goes to the database failure routine, and the
@@ -49,8 +49,8 @@ class Printing final : public PrintRole {
   ~Printing() override;
 
   void printPicture() override;
-  void printEntries(int language) override;
-  void printEntry(int language) override;
+  void printEntries(orvik::Language language) override;
+  void printEntry(orvik::Language language) override;
 
   // --- The steps, for the benchmark and tests ---
   // Gathers every entry of the current page in a language into RichEditPrint; false when the
@@ -74,8 +74,9 @@ class Printing final : public PrintRole {
   void setPictureWaitMs(int ms) { pictureWaitMs_ = ms; }
 
  private:
-  // Appends OrvikWordPrint's article and an empty line to RichEditPrint.
-  void appendArticle();
+  // Loads an article (rich text) into OrvikWordPrint and appends it with an empty line to
+  // RichEditPrint.
+  void appendArticle(const QByteArray& article);
   void reportPrinterFailure();
 
   TDMOrvik* data_;

@@ -58,7 +58,8 @@ void SettingsBinding::rebuildShownLanguages() {
 void SettingsBinding::switchInterface(int number) {
   settings_.setValue(Settings::InterfaceLanguage, number);
   orvik::applyFontSet(orvik::charsetOfLanguageNumber(number));
-  if (window_) window_->ReloadLanguageNames(number);
+  if (const auto language = orvik::Language::fromNumber(number); window_ && language)
+    window_->ReloadLanguageNames(*language);
 }
 
 void SettingsBinding::relayoutPanes() {
@@ -66,7 +67,7 @@ void SettingsBinding::relayoutPanes() {
 }
 
 void SettingsBinding::setPaneFontSize(int size) {
-  if (window_ && window_->entryPanes()) window_->entryPanes()->setFontSize(size);
+  if (window_) window_->setPaneFontSize(size);
 }
 
 void SettingsBinding::refreshEntryViews() {

@@ -109,6 +109,9 @@ bool OrvikProgram::start() {
   wireFind(p);
   wirePageLists(p);
   wirePrint(p);
+  // Every role the main window uses has its subsystem's implementation in the running program.
+  Q_ASSERT(p.handOver.complete());
+  if (!p.handOver.complete()) qWarning("A role of the main window was left without its subsystem");
   p.mainWindow->setHandOver(p.handOver);
   return !orvik::Application::terminated();
 }

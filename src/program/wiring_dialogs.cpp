@@ -27,7 +27,7 @@ class ProgramDialogs final : public DialogsRole {
   }
   void openSettings() override {
     if (parts_.settingsDialog)
-      parts_.settingsDialog->execute(parts_.mainWindow, parts_.mainWindow->pnlMain);
+      parts_.settingsDialog->execute(parts_.mainWindow, parts_.mainWindow->clientArea());
   }
 
  private:
@@ -40,7 +40,8 @@ void wireDialogs(ProgramParts& parts) {
   TForm1* main = parts.mainWindow;
   parts.handOver.dialogs = parts.own<ProgramDialogs>(parts);
   parts.settingsDialog->setCheckedMessage(parts.checkedMessage);
-  parts.helpMenu->setAnchors(main, main->pnlMain, main->btnHelp, parts.about);
+  parts.helpMenu->setAnchors(main, main->clientArea(), main->buttonWidget(TForm1::Button::Help),
+                             parts.about);
   // The help window is ours, not one of the windows the start-up makes in its fixed order: it
   // lives as long as the wiring.
   parts.helpWindow = parts.own<HelpWindow>();

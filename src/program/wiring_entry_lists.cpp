@@ -2,7 +2,6 @@
 // the panes whether a list is open, so its button hides), and the main window's changes the
 // lists follow.
 
-#include "browse/entry_panes.h"
 #include "browse/main_window.h"
 #include "pagelist/entry_list_windows.h"
 #include "pagelist/page_entry_lists.h"
@@ -12,7 +11,6 @@ void wireEntryLists(ProgramParts& parts) {
   TForm1* main = parts.mainWindow;
   auto* role = parts.own<EntryListWindows>(main, parts.data, parts.entryLists);
   parts.handOver.entryLists = role;
-  if (main->entryPanes()) main->entryPanes()->setEntryLists(role);
   QObject::connect(main, &TForm1::currentEntryChanged, role,
                    [role] { role->followCurrentEntry(); });
   QObject::connect(main, &TForm1::panesCleared, role, [role] { role->clearLists(); });

@@ -56,6 +56,10 @@ class Language {
     return kCodes[number_ - 1];
   }
 
+  // Russian is written in Cyrillic, the other three in the Latin alphabet: the character set of
+  // its fonts and the widths of its texts follow.
+  constexpr bool isCyrillic() const noexcept { return number_ == Russian; }
+
   friend constexpr bool operator==(Language, Language) noexcept = default;
 
  private:
@@ -64,6 +68,11 @@ class Language {
 
 // Each numbering, converted to another: -1 (or an empty code) for a value outside its own
 // numbering. For the places that store plain numbers (settings bytes, list items).
+// Whether a language number's language is written in Cyrillic (false outside the numbering).
+constexpr bool writtenInCyrillic(int number) noexcept {
+  const auto language = Language::fromNumber(number);
+  return language && language->isCyrillic();
+}
 constexpr int numberOfSlot(int slot) noexcept {
   const auto language = Language::fromSlot(slot);
   return language ? language->number() : -1;

@@ -68,8 +68,9 @@ void TfrmLangForFind::relabel(int interface) {
   if (interface < 1 || interface > 4) return;
   QStringList lines = SevenLangList->Lines();
   orvik::RelabelLanguageItems(lines, int(lines.size()), orvik::ctrlCaptionTable(), interface);
-  SevenLangList->setGeometry(interface == 3 ? 8 : 20, SevenLangList->y(),
-                             kWidth - (interface == 3 ? 8 : 20), SevenLangList->height());
+  SevenLangList->setGeometry(orvik::writtenInCyrillic(interface) ? 8 : 20, SevenLangList->y(),
+                             kWidth - (orvik::writtenInCyrillic(interface) ? 8 : 20),
+                             SevenLangList->height());
   SevenLangList->setLines(lines);
   orvik::applyFont(SevenLangList,
                    orvik::timesBoldSpec(16, orvik::charsetOfLanguageNumber(interface)));

@@ -1,12 +1,12 @@
 #pragma once
 // FindJump: takes the main window to an entry chosen in a find window and marks the searched
-// word in that entry's article. It moves the dictionary only as every other window does: it
-// positions the data module's tables and then calls the main window's published operations, so
-// the page, its spot, the panes, the chapter tab and the followers of the current entry (entry
-// lists, auto-play counter) come along exactly as when the user browses there.
+// word in that entry's article. It reads the dictionary by value and asks the main window to
+// show the page and the entry, so the page, its spot, the panes, the chapter tab and the
+// followers of the current entry (entry lists, auto-play counter) come along exactly as when
+// the user browses there.
 //
 // The find window calls the steps in this order, closing itself after the first: jump(),
-// showPage(), follow(), a one-millisecond event pump, markWord().
+// showPage(), a one-millisecond event pump, markWord().
 //
 // Every table failure goes to the database failure routine; a page or entry that cannot be
 // found is no failure (the main window then turns to page view on the page it had).
@@ -27,18 +27,17 @@ class FindJump {
   // The mark's colour over the article's background.
   static QColor markColour();
 
-  // Step 1: puts tblPgePicture on page `pageCode` and looks up the spot of its entry `order`.
-  // The result row names the entry by its codes rather than by its page and entry names, so
-  // two pages or entries of the same name never send the user to the wrong one. Returns false
-  // when the page is not found (the page table stays where it was). A found page whose spot is
-  // missing still jumps to the page; "Picture For Word is not found" is said then.
-  bool jump(int language, int pageCode, int order);
-  // Step 2: the main window turns to page view on tblPgePicture's page, shows the jumped-to
-  // entry highlighted and blinking with the panes on it, puts the pointer over its Find button
+  // Step 1: looks up page `pageCode` and the spot of its entry `order`. The result row names the
+  // entry by its codes rather than by its page and entry names, so two pages or entries of the
+  // same name never send the user to the wrong one. Returns false when the page is not found.
+  // A found page whose spot is missing still jumps to the page; "Picture For Word is not
+  // found" is said then.
+  bool jump(int pageCode, int order);
+  // Step 2: the main window turns to page view on the page (the page it had when none was
+  // found), shows the jumped-to entry highlighted and blinking with the panes on it and its
+  // followers told (entry lists, auto-play counter), puts the pointer over its Find button
   // and takes the focus.
   void showPage();
-  // Step 3: the entry lists and the auto-play counter follow the current entry.
-  void follow();
   // Step 4: marks every whole-word, case-insensitive occurrence of the written forms of `word`
   // for the current entry in language `language`'s article pane, one rectangle per line.
   // Returns the number of occurrences marked.

@@ -1,5 +1,7 @@
 #include "search/find_texts.h"
 
+#include "schema/language.h"
+
 namespace findtexts {
 
 namespace {
@@ -114,7 +116,7 @@ MessageLines searchBaseMessage(int interface, int language) {
           "Création base de recherche russe", "Création base de recherche espagnol"};
       static const int left[4] = {26, 13, 26, 26};
       return {utf8(first[l]), left[l], QStringLiteral("pour dictionnaire Orvik..."),
-              l == 3 ? 62 : 54};
+              orvik::writtenInCyrillic(l) ? 62 : 54};
     }
     case 3: {
       static const char* const first[4] = {

@@ -26,6 +26,7 @@
 #include "platform/event_pump.h"
 #include "platform/pop_ups.h"
 #include "platform/table.h"
+#include "platform/widget_helpers.h"
 #include "schema/schema.h"
 #include "search/find_jump.h"
 #include "search/find_message.h"
@@ -39,14 +40,6 @@ namespace {
 const QColor kBackground(238, 230, 201);
 const QColor kLabelText(82, 91, 27);
 const QColor kMark(180, 169, 135);
-
-// The wait cursor for the length of a scope.
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // A table's index and row, put back when the scope ends; the table says nothing of its moves
 // meanwhile, so the views bound to it (the entry panes, the small page picture) neither reload
@@ -282,8 +275,7 @@ void TFrmFind::createControls() {
   orvik::PopUps::add(SysMenu);
   orvik::PopUps::add(PopUpFind);
 
-  const orvik::FontSpec search =
-      orvik::arialSpec(16, language_ == 3 ? orvik::kCyrillicCharset : orvik::kWesternCharset);
+  const orvik::FontSpec search = orvik::arialSpec(16, orvik::charsetOfLanguageNumber(language_));
   orvik::applyFont(Edit1, search);
   orvik::applyFont(ListBoxFind, search);
   orvik::applyFont(NewStringGrid1, search);
@@ -363,8 +355,7 @@ void TFrmFind::FormShow() {
   if (main_) centreOn(main_);
   Edit1->setFocus();
   Edit1->selectAll();
-  orvik::applyFont(Edit1, orvik::arialSpec(16, language_ == 3 ? orvik::kCyrillicCharset
-                                                              : orvik::kWesternCharset));
+  orvik::applyFont(Edit1, orvik::arialSpec(16, orvik::charsetOfLanguageNumber(language_)));
   if (mode_ == Mode::Results && currentRow_ >= 1 && currentRow_ <= resultCount())
     markRow(currentRow_);
 }
@@ -377,7 +368,7 @@ void TFrmFind::buildWordList() {
     message_->showFor(language_, interfaceLanguage(), main_);
     orvik::Delay(1);
   }
-  WaitCursor wait;
+  orvik::BusyCursor wait;
   ListBoxFind->Items().Clear();
   ListBoxFind->show();
   QStringList items;
@@ -565,7 +556,7 @@ void TFrmFind::btnFindClick() {
   // The search always looks for a word of the list; with none selected (an empty list) there
   // is nothing to look for.
   if (index < 0 || !data_) return;
-  WaitCursor wait;
+  orvik::BusyCursor wait;
   setEditText(ListBoxFind->Items().Get(index));
   const QStringList headings = findtexts::headings(language_);
   for (int c = 0; c < 3; ++c) NewStringGrid1->setCells(c, 0, headings[c]);
@@ -832,7 +823,7 @@ void TFrmFind::ScrollStringGridScroll(int scrollCode, int& scrollPos) {
 void TFrmFind::RadioGroup1Click() {
   if (mode_ != Mode::Results) return;
   {
-    WaitCursor wait;
+    orvik::BusyCursor wait;
     showSlot(0);
     setEditText(lastWord_);
     search();
@@ -882,12 +873,11 @@ bool TFrmFind::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
 
 void TFrmFind::btnGoClick() {
   if (mode_ != Mode::Results || currentRow_ < 1 || currentRow_ > resultCount() || !jump_) return;
-  WaitCursor wait;
+  orvik::BusyCursor wait;
   const Result r = results_[currentRow_ - 1];
-  jump_->jump(language_, r.pageCode, r.order);
+  jump_->jump(r.pageCode, r.order);
   closeWindow(mrOk);
   jump_->showPage();
-  jump_->follow();
   orvik::Delay(1);
   lastMarked_ = jump_->markWord(language_, lastWord_);
 }

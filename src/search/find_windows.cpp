@@ -14,8 +14,8 @@ FindWindows::FindWindows(TDMOrvik* data, TForm1* mainWindow,
     if (w) w->setProgram(data, mainWindow, message);
   if (chooser_) {
     chooser_->setUp(data ? data->settings().installedList : std::array<int, 4>{0, 1, 5, 6},
-                    mainWindow, mainWindow ? mainWindow->pnlMain : nullptr,
-                    mainWindow ? mainWindow->btnFind : nullptr);
+                    mainWindow, mainWindow ? mainWindow->clientArea() : nullptr,
+                    mainWindow ? mainWindow->buttonWidget(TForm1::Button::Find) : nullptr);
     connect(chooser_, &TfrmLangForFind::languageChosen, this, &FindWindows::chosen);
   }
 }
@@ -36,10 +36,11 @@ void FindWindows::chosen(int language) {
   orvik::Delay(1);
   if (main_)
     if (SoundRole* sound = main_->handOver().sound) sound->playClickSound();
-  openFind(language);
+  if (const auto chosenLanguage = orvik::Language::fromNumber(language)) openFind(*chosenLanguage);
 }
 
-void FindWindows::openFind(int language) {
+void FindWindows::openFind(orvik::Language chosen) {
+  const int language = chosen.number();
   TFrmFind* w = window(language);
   if (!w || !data_ || !data_->settings().installed(language)) return;
   for (TFrmFind* other : windows_)

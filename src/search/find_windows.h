@@ -31,7 +31,7 @@ class FindWindows final : public QObject, public FindRole {
               TfrmLangForFind* chooser, TMsgFind* message);
 
   void openFindChooser() override;
-  void openFind(int language) override;
+  void openFind(orvik::Language language) override;
 
   TFrmFind* window(int language) const;
   TfrmLangForFind* chooser() const { return chooser_; }

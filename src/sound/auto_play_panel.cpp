@@ -261,13 +261,14 @@ bool TfrmTrackAutoPlay::autoPlayPronounces() const {
 QPoint TfrmTrackAutoPlay::placeFor(const QWidget* mainWindow) const {
   const auto* form = qobject_cast<const TForm1*>(mainWindow);
   if (!form) return pos();
-  const QWidget* picture = form->PanelForImg;
+  const int pictureLeft = form->pictureArea().x();
   if (form->isMaximized()) {
-    const QPoint main = form->pnlMain->mapToGlobal(QPoint(0, 0));
-    return {main.x() + picture->x() - 5, main.y() + form->pnlMain->height() - kHeight - 29};
+    const QWidget* client = form->clientArea();
+    const QPoint main = client->mapToGlobal(QPoint(0, 0));
+    return {main.x() + pictureLeft - 5, main.y() + client->height() - kHeight - 29};
   }
   const QRect frame = form->frameGeometry();
-  return {frame.left() + picture->x() - 5, frame.top() + frame.height() - kHeight - 33};
+  return {frame.left() + pictureLeft - 5, frame.top() + frame.height() - kHeight - 33};
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -368,7 +369,7 @@ void TfrmTrackAutoPlay::setIdle() {
 
 void TfrmTrackAutoPlay::showPanel() {
   if (mainWindow_) {
-    mainWindow_->btnAutoPlayPanel->hide();
+    mainWindow_->showAutoPlayButton(false);
     move(placeFor(mainWindow_));
   }
   // A stay-on-top tool window: it comes up over the main window by itself.
@@ -390,16 +391,11 @@ void TfrmTrackAutoPlay::followCurrentEntry() {
     layoutTexts();
   }
   if (!mainWindow_ || !mainWindow_->data()) return;
-  TDMOrvik* data = mainWindow_->data();
-  int count = 0, order = 0;
-  data->guarded([&] {
-    orvik::Table* words = data->tblWrdPicture;
-    if (!words->active() || words->isEmpty() ||
-        words->intValue(schema::kPageCode) != mainWindow_->currentPageCode())
-      return;
-    count = words->intValue(schema::kNumberWord);
-    order = words->intValue(schema::kOrder);
-  });
+  const orvik::EntryRef entry = mainWindow_->currentEntry();
+  int count = 0;
+  mainWindow_->data()->guarded(
+      [&] { count = mainWindow_->data()->dictionary().entryCount(entry.pageCode); });
+  const int order = entry.order;
   if (count < 1 || order < 1) return;
   TrackBarAutoPlay->setMaxPos(count);
   TrackBarAutoPlay->setPosition(std::min(order, count));
@@ -483,7 +479,10 @@ void TfrmTrackAutoPlay::ProgressUpdate(qint64 p) {
 
 SoundPlayback::EntrySound TfrmTrackAutoPlay::pronounceCurrent() {
   if (!sound_ || !sound_->playback()) return SoundPlayback::EntrySound::NoTable;
-  return sound_->playback()->playEntrySound(autoPlayLanguage());
+  if (!mainWindow_) return SoundPlayback::EntrySound::NoTable;
+  const auto language = orvik::Language::fromNumber(autoPlayLanguage());
+  if (!language) return SoundPlayback::EntrySound::NoTable;
+  return sound_->playback()->playEntry(mainWindow_->currentEntry(), *language);
 }
 
 void TfrmTrackAutoPlay::lockMainWindow() {
@@ -493,10 +492,7 @@ void TfrmTrackAutoPlay::lockMainWindow() {
 
 void TfrmTrackAutoPlay::restoreRegime() {
   if (!mainWindow_) return;
-  mainWindow_->btnRegime->setLatched(regimeWasDown_);
-  mainWindow_->setMouseLock(regimeWasDown_);
-  mainWindow_->ImgPages->setCursor(
-      orvik::orvikCursor(regimeWasDown_ ? orvik::O_FIXPAGE : orvik::O_HANDPOINTER));
+  mainWindow_->setPictureLocked(regimeWasDown_);
 }
 
 void TfrmTrackAutoPlay::btnAutoPlayClick() {
@@ -505,12 +501,8 @@ void TfrmTrackAutoPlay::btnAutoPlayClick() {
   mainWindow_->setAutoPlayRunning(true);
   applyPlayingSet();
   savedPos_ = -1;
-  regimeWasDown_ = mainWindow_->btnRegime->latched();
-  if (!regimeWasDown_) {
-    mainWindow_->btnRegime->setLatched(true);
-    mainWindow_->setMouseLock(true);
-    mainWindow_->ImgPages->setCursor(orvik::orvikCursor(orvik::O_FIXPAGE));
-  }
+  regimeWasDown_ = mainWindow_->pictureLocked();
+  if (!regimeWasDown_) mainWindow_->setPictureLocked(true);
   // The first step moves on from the entry on screen.
   mainWindow_->setEntrySelected(true);
   mainWindow_->LockCommands();
@@ -524,16 +516,8 @@ void TfrmTrackAutoPlay::AutoPlayTimerTimer() {
     return;
   }
   const int pause = pauseMs();
-  TDMOrvik* data = mainWindow_->data();
-  orvik::Table* words = data->tblWrdPicture;
-  bool onPage = false;
-  int before = 0;
-  data->guarded([&] {
-    onPage =
-        !words->isEmpty() && words->intValue(schema::kPageCode) == mainWindow_->currentPageCode();
-    if (onPage) before = words->intValue(schema::kOrder);
-  });
-  if (!onPage) return;
+  const int before = mainWindow_->currentEntry().order;
+  if (before <= 0) return;
   if (!running()) {
     // A missing recording ended auto-play: give the main window back and stop pacing.
     btnStopAutoPlayClick();
@@ -541,11 +525,7 @@ void TfrmTrackAutoPlay::AutoPlayTimerTimer() {
   }
   mainWindow_->btnNextWordClick();
   lockMainWindow();
-  int after = 0;
-  data->guarded([&] {
-    if (!words->isEmpty() && words->intValue(schema::kPageCode) == mainWindow_->currentPageCode())
-      after = words->intValue(schema::kOrder);
-  });
+  const int after = mainWindow_->currentEntry().order;
   if (after > 0 && after != before) {
     qint64 length = 0;
     if (autoPlayPronounces() && pronounceCurrent() == SoundPlayback::EntrySound::Played && player_)
@@ -646,17 +626,9 @@ void TfrmTrackAutoPlay::TrackBarAutoPlayMouseUp() {
 
 void TfrmTrackAutoPlay::ShowEntryAtTrackPosition() {
   if (!mainWindow_ || !mainWindow_->data()) return;
-  TDMOrvik* data = mainWindow_->data();
-  bool found = false;
-  const bool ok = data->guarded([&] {
-    orvik::Table* words = data->tblWrdPicture;
-    words->setIndexName(schema::WrdPicture::kIndPageOrder);
-    found = words->findKey({mainWindow_->currentPageCode(), TrackBarAutoPlay->Position()});
-  });
-  if (!ok || !found) return;
-  mainWindow_->ShowCurrentEntryOnPicture();
+  if (!mainWindow_->showEntry({mainWindow_->currentPageCode(), TrackBarAutoPlay->Position()}))
+    return;
   mainWindow_->setMouseLock(false);
-  mainWindow_->announceCurrentEntry();
   lockMainWindow();
   if (running() && !paused()) pronounceOrPace();
 }
@@ -672,12 +644,10 @@ void TfrmTrackAutoPlay::pronounceOrPace() {
 void TfrmTrackAutoPlay::btnPlayClick() {
   if (mainWindow_) {
     bool empty = false;
-    for (int language : {1, 3, 2, 4})
-      if (mainWindow_->entryPanes() && mainWindow_->entryPanes()->isShown(language) &&
-          !mainWindow_->paneHasText(language))
-        empty = true;
+    for (orvik::Language language : orvik::Language::all())
+      if (mainWindow_->paneShown(language) && !mainWindow_->paneHasText(language)) empty = true;
     if (empty) ShowEntryAtTrackPosition();
-    regimeWasDown_ = mainWindow_->btnRegime->latched();
+    regimeWasDown_ = mainWindow_->pictureLocked();
   }
   applyPlayingSet();
   pronounceCurrent();
@@ -690,7 +660,7 @@ void TfrmTrackAutoPlay::btnCloseClick() {
     sound_->stopEntrySound();
   applyIdleSet();
   hide();
-  if (mainWindow_) mainWindow_->btnAutoPlayPanel->show();
+  if (mainWindow_) mainWindow_->showAutoPlayButton(true);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -706,7 +676,7 @@ void TfrmTrackAutoPlay::closeEvent(QCloseEvent* event) {
   event->accept();
   if (sound_) sound_->stopEntrySound();
   applyIdleSet();
-  if (mainWindow_) mainWindow_->btnAutoPlayPanel->show();
+  if (mainWindow_) mainWindow_->showAutoPlayButton(true);
 }
 
 void TfrmTrackAutoPlay::keyPressEvent(QKeyEvent* event) {
@@ -737,7 +707,7 @@ void TfrmTrackAutoPlay::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 n
   if (language < 1 || language > 4) return;
   // The registry records the new language only after every window has switched.
   language_ = language;
-  const int charset = language == 3 ? orvik::kCyrillicCharset : orvik::kWesternCharset;
+  const int charset = orvik::charsetOfLanguageNumber(language);
   for (QLabel* l : {Label1, Label2, Label3, Label4})
     orvik::applyFont(l, orvik::timesBoldSpec(16, charset));
   struct Hint {

@@ -36,12 +36,12 @@ void MainWindowSound::stopAllSounds() {
   sound_->silence();
 }
 
-void MainWindowSound::pronounceEntry(int language) {
+void MainWindowSound::pronounceEntry(orvik::Language language) {
   if (!data_) return;
   // The auto-play panel shows the sound button's entry as playing, with its progress.
   if (SoundPlayback::Follower* follower = sound_->follower()) follower->setPlaying();
   // The user asked for this recording: one that is damaged says so.
-  sound_->playEntrySound(language, true);
+  sound_->playEntrySound(language.number(), true);
 }
 
 void MainWindowSound::pronouncePageName() {

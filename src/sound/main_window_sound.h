@@ -31,7 +31,7 @@ class MainWindowSound final : public SoundRole {
   void playPageTurnSound() override;
   void stopEntrySound() override;
   void stopAllSounds() override;
-  void pronounceEntry(int language) override;
+  void pronounceEntry(orvik::Language language) override;
   void pronouncePageName() override;
   void pronounceChapterName(const QString& chapterName) override;
   bool clickPronunciationOn() const override;

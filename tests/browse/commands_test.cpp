@@ -82,7 +82,7 @@ TEST_F(CommandsTest, SayInLinesFitInEveryInterfaceLanguage) {
   for (int language : {1, 2, 3, 4}) {
     if (!data()->settings().installed(language)) continue;
     data()->settings().setValue(Settings::InterfaceLanguage, language);
-    w->ReloadLanguageNames(language);
+    w->ReloadLanguageNames(*orvik::Language::fromNumber(language));
     const QFontMetrics metrics(w->PopUpPctList->font());
     for (const QString& line : w->PopUpPctList->Lines())
       EXPECT_LE(metrics.horizontalAdvance(line), w->PopUpPctList->width())
@@ -90,7 +90,7 @@ TEST_F(CommandsTest, SayInLinesFitInEveryInterfaceLanguage) {
     EXPECT_LE(w->PopUpPctList->geometry().right(), w->PopUpPct->width() - 1);
   }
   data()->settings().setValue(Settings::InterfaceLanguage, 1);
-  w->ReloadLanguageNames(1);
+  w->ReloadLanguageNames(orvik::Language::English);
 }
 
 TEST_F(CommandsTest, SayInClosesOnEscapeAndOnPressesOutsideThePicture) {
@@ -141,11 +141,11 @@ TEST_F(CommandsTest, NameSoundButtonsFollowTheInterfaceLanguageInThePageView) {
   ASSERT_TRUE(w->btnSoundChapter->isVisible());
   // French has no recordings: neither name can be heard in a French interface.
   data()->settings().setValue(Settings::InterfaceLanguage, 2);
-  w->ReloadLanguageNames(2);
+  w->ReloadLanguageNames(orvik::Language::French);
   EXPECT_FALSE(w->btnSoundPage->isVisible());
   EXPECT_FALSE(w->btnSoundChapter->isVisible());
   data()->settings().setValue(Settings::InterfaceLanguage, 3);
-  w->ReloadLanguageNames(3);
+  w->ReloadLanguageNames(orvik::Language::Russian);
   // The hints follow the language too, the pane buttons' included.
   EXPECT_EQ(w->btnFind->HintName(), QStringLiteral("Поиск на выбранном языке"));
   EXPECT_EQ(w->entryPanes()->listButton(4)->HintName(),
@@ -157,7 +157,7 @@ TEST_F(CommandsTest, NameSoundButtonsFollowTheInterfaceLanguageInThePageView) {
   EXPECT_FALSE(w->btnSoundPage->isVisible());
   EXPECT_TRUE(w->btnSoundChapter->isVisible());
   data()->settings().setValue(Settings::InterfaceLanguage, 1);
-  w->ReloadLanguageNames(1);
+  w->ReloadLanguageNames(orvik::Language::English);
 }
 
 TEST_F(CommandsTest, LongNamesAreShortenedAtAWordWithTheWholeNameAsHint) {

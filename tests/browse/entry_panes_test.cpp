@@ -35,8 +35,10 @@ namespace {
 // The Spanish entry-list window is open, the others closed.
 class SpanishListOpen final : public EntryListsRole {
  public:
-  void openEntryList(int) override {}
-  bool entryListOpen(int language) const override { return language == 4; }
+  void openEntryList(orvik::Language) override {}
+  bool entryListOpen(orvik::Language language) const override {
+    return language == orvik::Language::Spanish;
+  }
 } spanishListOpen;
 
 constexpr int En = 1, Fr = 2, Ru = 3, Sp = 4;

@@ -146,7 +146,7 @@ TEST_F(ExitHelpTest, HelpMenuInSpanishOpensTheAboutBox) {
   EXPECT_EQ(helpMenu->HelpList->Lines(), QStringList({"Help", "About..."}));
 
   data()->settings().setValue(Settings::InterfaceLanguage, 4);
-  w->ReloadLanguageNames(4);
+  w->ReloadLanguageNames(orvik::Language::Spanish);
   EXPECT_EQ(helpMenu->HelpList->Lines(), QStringList({"Ayuda", "Acerca de..."}));
   EXPECT_EQ(helpMenu->HelpList->x(), 30);
   EXPECT_EQ(about->Label1->text(), "Diccionario Orvik") << "the about box speaks Spanish";

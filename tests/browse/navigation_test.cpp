@@ -270,7 +270,7 @@ TEST_F(Test, SwitchingTheInterfaceLanguageRebuildsTheLists) {
   clickTab(1);
   moveTo(w->NewListBoxPages, QPoint(30, 2 * 16 + 5));
   data()->settings().setValue(Settings::InterfaceLanguage, 3);
-  w->ReloadLanguageNames(3);
+  w->ReloadLanguageNames(orvik::Language::Russian);
   EXPECT_EQ(w->ListBoxChapter->Lines().first(), QString::fromUtf8("Дом"));
   EXPECT_EQ(w->NewListBoxPages->Items().toStringList(),
             QStringList({QString::fromUtf8("  Прихожая"), QString::fromUtf8("Комнаты"),
@@ -283,7 +283,7 @@ TEST_F(Test, SwitchingTheInterfaceLanguageRebuildsTheLists) {
   EXPECT_EQ(w->lblPageName->text(), QString::fromUtf8("Спальня"));
   shot(QStringLiteral("page-russian"));
   data()->settings().setValue(Settings::InterfaceLanguage, 1);
-  w->ReloadLanguageNames(1);
+  w->ReloadLanguageNames(orvik::Language::English);
   EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The bedroom"));
   EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Home"));
   EXPECT_EQ(w->btnNextPage->HintName(), QStringLiteral("NextPage"));

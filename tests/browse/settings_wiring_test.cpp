@@ -52,7 +52,7 @@ class SettingsWiringTest : public BrowseTest {
   void tearDownLanguage() {
     if (w && TBaseMultiLang::currentTranslationIndex() != 0) {
       data()->settings().setValue(Settings::InterfaceLanguage, 1);
-      w->ReloadLanguageNames(1);
+      w->ReloadLanguageNames(orvik::Language::English);
     }
   }
   void TearDown() override {

@@ -228,7 +228,7 @@ TEST_F(EntryListTest, FollowsAPageChosenInThePageList) {
     QTest::mouseClick(pages->ListAllPages, Qt::LeftButton, {}, QPoint(30, 1 * 16 + 8));
     QTest::mouseClick(pages->btnGo, Qt::LeftButton, {}, QPoint(10, 10));
   });
-  pageListRole()->openPageList(1);
+  pageListRole()->openPageList(orvik::Language::English);
   ASSERT_EQ(w->currentPageCode(), 12105);
   EXPECT_EQ(english->pageCode(), 12105);
   EXPECT_TRUE(lines(english).contains(QStringLiteral("aeroplane")));

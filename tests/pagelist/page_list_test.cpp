@@ -57,7 +57,7 @@ TEST_F(PageListTest, ListsEveryPageByNameWithTheSmallPictureOfTheSelection) {
     EXPECT_EQ(list->selectedPageCode(), 401);
     EXPECT_NE(list->imgPageList->picture(), before);
   });
-  pageListRole()->openPageList(1);
+  pageListRole()->openPageList(orvik::Language::English);
   EXPECT_TRUE(ran);
   EXPECT_FALSE(list->isVisible());
 }
@@ -121,7 +121,7 @@ TEST_F(PageListTest, KeysMoveTheSelectionWithinTheListAndTheBarFollows) {
     key(Qt::Key_Escape);
     EXPECT_FALSE(list->isVisible());
   });
-  pageListRole()->openPageList(1);
+  pageListRole()->openPageList(orvik::Language::English);
   EXPECT_TRUE(ran);
 }
 
@@ -158,7 +158,7 @@ TEST_F(PageListTest, RussianListShowsCyrillicNamesInTheCyrillicFontUnderAnEnglis
       for (int y = 16; y < 32 && !text; ++y) text = shot.pixelColor(x, y).lightness() < 100;
     EXPECT_TRUE(text);
   });
-  pageListRole()->openPageList(3);
+  pageListRole()->openPageList(orvik::Language::Russian);
   EXPECT_TRUE(ran);
 }
 
@@ -173,7 +173,7 @@ TEST_F(PageListTest, GoTakesTheMainWindowToAPageOfAnotherChapter) {
     ASSERT_EQ(list->selectedPageCode(), 1204);  // "The station", chapter 12
     QTest::mouseClick(list->btnGo, Qt::LeftButton, {}, QPoint(10, 10));
   });
-  pageListRole()->openPageList(1);
+  pageListRole()->openPageList(orvik::Language::English);
   EXPECT_TRUE(ran);
   EXPECT_FALSE(list->isVisible());
   EXPECT_EQ(w->currentPageCode(), 1204);
@@ -194,7 +194,7 @@ TEST_F(PageListTest, GoFromTheChapterViewAndEnterGoesToo) {
     QTest::mouseClick(list->ListAllPages, Qt::LeftButton, {}, QPoint(30, 3 * 16 + 8));
     QTest::keyClick(list->ListAllPages, Qt::Key_Return);
   });
-  pageListRole()->openPageList(1);
+  pageListRole()->openPageList(orvik::Language::English);
   EXPECT_EQ(w->currentPageCode(), 101);
   EXPECT_EQ(w->view(), TForm1::View::Page);
   EXPECT_EQ(w->Zakladki->selectedTab(), 1);
@@ -209,13 +209,13 @@ TEST_F(PageListTest, CancelLeavesTheMainWindowAndTheNextOpeningShowsTheMovedSele
     QTest::keyClick(list->ListAllPages, Qt::Key_Down);
     QTest::mouseClick(list->btnCancel, Qt::LeftButton, {}, QPoint(10, 10));
   });
-  pageListRole()->openPageList(1);
+  pageListRole()->openPageList(orvik::Language::English);
   EXPECT_TRUE(ran);
   EXPECT_EQ(w->currentPageCode(), 102);
   EXPECT_EQ(w->view(), TForm1::View::Page);
   int selected = -1;
   whileModal(list, [&] { selected = list->ListAllPages->ItemIndex(); });
-  pageListRole()->openPageList(1);
+  pageListRole()->openPageList(orvik::Language::English);
   EXPECT_EQ(selected, 2);
   EXPECT_EQ(w->currentPageCode(), 102);
 }
@@ -243,7 +243,7 @@ TEST_F(PageListTest, RepeatedNamesAreAllListedAndEachLineOpensItsOwnPage) {
     QTest::mouseClick(list->ListAllPages, Qt::LeftButton, {}, QPoint(30, 4 * 16 + 8));
     QTest::mouseClick(list->btnGo, Qt::LeftButton, {}, QPoint(10, 10));
   });
-  pageListRole()->openPageList(1);
+  pageListRole()->openPageList(orvik::Language::English);
   EXPECT_EQ(w->currentPageCode(), 402);
 }
 
@@ -278,7 +278,7 @@ TEST_F(PageListTest, ALongNameIsCutAtTheListsEdge) {
         dark = shot.pixelColor(x, y).lightness() < 100;
     EXPECT_TRUE(dark);
   });
-  pageListRole()->openPageList(1);
+  pageListRole()->openPageList(orvik::Language::English);
   EXPECT_TRUE(ran);
 }
 
@@ -317,7 +317,7 @@ TEST_F(PageListTest, ChooserFollowsTheInstalledLanguagesAndTheInterfaceLanguage)
   langs->setLanguages({0, 5, -1, -1});
   EXPECT_EQ(langs->height(), 48);
   EXPECT_EQ(langs->SevenLangList->Lines(), (QStringList{"English     Alt+E", "Russian    Alt+R"}));
-  w->ReloadLanguageNames(3);
+  w->ReloadLanguageNames(orvik::Language::Russian);
   EXPECT_EQ(langs->SevenLangList->Lines(),
             (QStringList{"Английский    Alt+E", "Русский            Alt+R"}));
   EXPECT_EQ(langs->SevenLangList->x(), 8);
@@ -333,7 +333,7 @@ TEST_F(PageListTest, ChooserFollowsTheInstalledLanguagesAndTheInterfaceLanguage)
   }
   EXPECT_EQ(pageList(1)->btnGo->Caption(), QStringLiteral("Показать"));
   EXPECT_EQ(pageList(1)->Label1->text(), QStringLiteral("Просмотр страниц по-английски"));
-  w->ReloadLanguageNames(1);
+  w->ReloadLanguageNames(orvik::Language::English);
   EXPECT_EQ(langs->SevenLangList->x(), 20);
   EXPECT_EQ(langs->width(), 140);
   EXPECT_EQ(pageList(4)->btnCancel->Caption(), QStringLiteral("Cancel"));
@@ -357,6 +357,6 @@ TEST_F(PageListTest, SystemMenuClosesTheWindowAndAPressElsewhereHidesIt) {
     EXPECT_FALSE(list->SysMenu->isVisible());
     EXPECT_FALSE(list->isVisible());
   });
-  pageListRole()->openPageList(2);
+  pageListRole()->openPageList(orvik::Language::French);
   EXPECT_TRUE(ran);
 }

@@ -259,7 +259,7 @@ TEST_F(Test, ThePictureIsPrintedWithTheFrameInTheInterfaceLanguage) {
   EXPECT_TRUE(isWhite(sheet.pixel(mid.x() - halfW - 8, mid.y())));
 
   // With the Russian interface, the names on the screen and the message are Russian.
-  w->ReloadLanguageNames(3);
+  w->ReloadLanguageNames(orvik::Language::Russian);
   data()->settings().setValue(Settings::InterfaceLanguage, 3);
   watchMessage(message, &seen);
   click(w->btnPrintPct, QPoint(10, 10));
@@ -294,7 +294,7 @@ TEST_F(Test, TheEntryOfAPaneThroughItsMenuAndAnEmptyPanePrintNothing) {
 
   click(w->btnPrevPage, QPoint(10, 10));
   ASSERT_EQ(w->currentPageCode(), 101);
-  ASSERT_FALSE(w->paneHasText(3));
+  ASSERT_FALSE(w->paneHasText(orvik::Language::Russian));
   const int dialogs = pdf->dialogCount();
   // The empty pane: no printer is asked for, nothing is written.
   panes()->pane(3)->setFocus();
@@ -308,8 +308,8 @@ TEST_F(Test, TheEntryOfAPaneThroughItsMenuAndAnEmptyPanePrintNothing) {
   EXPECT_EQ(message->Label1->text(), QStringLiteral("Nothing to print:"));
   EXPECT_EQ(message->Label2->text(), QStringLiteral("this page has no entries"));
   QTRY_VERIFY_WITH_TIMEOUT(!message->isVisible(), 5000);
-  EXPECT_FALSE(w->paneHasText(3));
-  EXPECT_TRUE(w->paneHasText(1));
+  EXPECT_FALSE(w->paneHasText(orvik::Language::Russian));
+  EXPECT_TRUE(w->paneHasText(orvik::Language::English));
 }
 
 TEST_F(Test, CtrlPPrintsTheFocusedPanesEntryAndNothingWithoutAFocusedPane) {
@@ -392,7 +392,7 @@ TEST_F(Test, APrinterThatCannotBeOpenedIsReported) {
   EXPECT_EQ(messages.messages[0].kind, orvik::MessageKind::Warning);
   EXPECT_EQ(messages.messages[0].text, QStringLiteral("The printer could not print this page."));
   EXPECT_FALSE(message->isVisible());
-  EXPECT_TRUE(w->paneHasText(1));
+  EXPECT_TRUE(w->paneHasText(orvik::Language::English));
 }
 
 }  // namespace
@@ -409,7 +409,7 @@ TEST_F(PrintTest, TheMessageSpeaksTheInterfaceLanguageAndItsTextsFit) {
   const QList<int> lefts{84, 76, 76, 72};
   for (int language = 1; language <= 4; ++language) {
     SCOPED_TRACE(language);
-    w->ReloadLanguageNames(language);
+    w->ReloadLanguageNames(*orvik::Language::fromNumber(language));
     const QString pageName = w->lblPageName->text();
     message->setPrintout(TMsgPrint::Printout::PageEntries, pageName);
     EXPECT_EQ(message->Label1->text(), pageEntries[language - 1]);

@@ -66,7 +66,7 @@ class FindTest : public BrowseTest {
     });
     poll.start(5);
     // The role opens the window modally and returns when it closes.
-    role()->openFind(language);
+    role()->openFind(*orvik::Language::fromNumber(language));
     EXPECT_TRUE(ran) << "the find window did not show";
     return f->modalResult();
   }

@@ -61,9 +61,8 @@ TEST_F(FindJumpTest, RussianAndFrenchWordsAreMarkedInTheirOwnArticles) {
 TEST_F(FindJumpTest, WholeWordsOnlyAnyCaseAndOneRectanglePerLine) {
   startAll();
   FindJump* jump = findWindow(1)->jump();
-  ASSERT_TRUE(jump->jump(1, 401, 10));  // the pineapple
+  ASSERT_TRUE(jump->jump(401, 10));  // the pineapple
   jump->showPage();
-  jump->follow();
   EXPECT_EQ(currentOrder(), 10);
   EXPECT_EQ(jump->markWord(1, QStringLiteral("apple")), 0);
   // "pineapple" and "Pineapple".
@@ -80,7 +79,7 @@ TEST_F(FindJumpTest, WholeWordsOnlyAnyCaseAndOneRectanglePerLine) {
     EXPECT_TRUE(pane(1)->marks().isEmpty());
   }
   // A page that is not there: the main window keeps its page.
-  EXPECT_FALSE(jump->jump(1, 9999, 1));
+  EXPECT_FALSE(jump->jump(9999, 1));
   jump->showPage();
   EXPECT_EQ(w->currentPageCode(), 401);
 }

@@ -305,7 +305,7 @@ TEST_F(FindTest, AnEmptySearchTableOpensAndFindDoesNothing) {
 TEST_F(FindTest, AnUnreadableSearchTableGoesToTheDatabaseFailure) {
   startAll();
   data()->tblWordFindEn->close();
-  role()->openFind(1);
+  role()->openFind(orvik::Language::English);
   EXPECT_FALSE(findWindow(1)->isVisible());
   EXPECT_TRUE(orvik::Application::terminated());
   EXPECT_FALSE(messages.messages.isEmpty());
@@ -343,7 +343,7 @@ TEST_F(FindTest, TheChooserListsTheInstalledLanguagesAndOpensOne) {
 
 TEST_F(FindTest, TextsFollowTheInterfaceLanguage) {
   startAll();
-  w->ReloadLanguageNames(3);
+  w->ReloadLanguageNames(orvik::Language::Russian);
   inFind(1, [&](TFrmFind* f) {
     EXPECT_EQ(f->Label1->text(), u("Поиск слова по-английски"));
     EXPECT_EQ(f->lblResults->text(), u("Результаты поиска:"));
@@ -353,7 +353,7 @@ TEST_F(FindTest, TextsFollowTheInterfaceLanguage) {
     EXPECT_EQ(f->lblResults->text(), u("Результаты поиска:  1 ссылка найдена на 1 странице"));
     EXPECT_EQ(f->PopUpFindList->Lines().value(5), u("Выделить всё"));
   });
-  w->ReloadLanguageNames(2);
+  w->ReloadLanguageNames(orvik::Language::French);
   EXPECT_EQ(findWindow(1)->lblResults->text(),
             u("Resultat de recherche:  1 référence trouvée en 1 page"));
   EXPECT_EQ(role()->chooser()->SevenLangList->Lines().value(2), u("Russe          Ctrl+R"));

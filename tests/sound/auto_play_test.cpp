@@ -74,7 +74,7 @@ class AutoPlayTest : public BrowseTest {
   void TearDown() override {
     if (w && TBaseMultiLang::currentTranslationIndex() != 0) {
       data()->settings().setValue(Settings::InterfaceLanguage, 1);
-      w->ReloadLanguageNames(1);
+      w->ReloadLanguageNames(orvik::Language::English);
     }
     BrowseTest::TearDown();
   }
@@ -349,7 +349,7 @@ TEST_F(AutoPlayTest, AFrenchInterfaceChangesTheTextsAndHints) {
   openBedroom();
   openPanel();
   data()->settings().setValue(Settings::InterfaceLanguage, 2);
-  w->ReloadLanguageNames(2);
+  w->ReloadLanguageNames(orvik::Language::French);
   EXPECT_EQ(panel->Label1->text(), "Control de lecture automatique");
   EXPECT_EQ(panel->Label3->text(), "Langue de lecture automatique:");
   EXPECT_EQ(panel->Label2->text(), "arrêtée");
@@ -365,11 +365,11 @@ TEST_F(AutoPlayTest, AFrenchInterfaceChangesTheTextsAndHints) {
   expectTextsFit();
 
   data()->settings().setValue(Settings::InterfaceLanguage, 4);
-  w->ReloadLanguageNames(4);
+  w->ReloadLanguageNames(orvik::Language::Spanish);
   EXPECT_EQ(panel->Label2->text(), "stop");
   EXPECT_EQ(panel->btnAutoPlay->HintName(), "Reproducción automática");
   data()->settings().setValue(Settings::InterfaceLanguage, 3);
-  w->ReloadLanguageNames(3);
+  w->ReloadLanguageNames(orvik::Language::Russian);
   EXPECT_EQ(panel->Label2->text(), "остановлено");
   EXPECT_EQ(panel->btnPlay->HintName(), "Воспроизвести статью");
   EXPECT_GE(panel->Label2->x(), 174);
