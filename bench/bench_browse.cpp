@@ -55,7 +55,7 @@ struct Browser {
       w->grab().save(shots + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
     };
     shot("demo-chapters");
-    w->Zakladki->setSelectedTab(5);
+    testControls(w).Zakladki->setSelectedTab(5);
     w->ZakladkiClick();
     shot("demo-pagelist");
     // The page with the most entries.
@@ -101,7 +101,7 @@ void BM_MouseMoveToAnotherEntry(benchmark::State& state) {
   }
   bool toA = false;
   for (auto _ : state) {
-    moveMouse(b.w->ImgPages, toA ? b.spotA : b.spotB);
+    moveMouse(testControls(b.w).ImgPages, toA ? b.spotA : b.spotB);
     QApplication::processEvents();  // the repaint of the picture and the panes
     toA = !toA;
   }
@@ -119,7 +119,7 @@ void BM_PageTurn(benchmark::State& state) {
   }
   for (auto _ : state) {
     // Forward where there is a next page, else back: every turn changes the page.
-    if (!b.w->btnNextPage->isHidden())
+    if (!testControls(b.w).btnNextPage->isHidden())
       b.w->btnNextPageClick();
     else
       b.w->btnPrevPageClick();

@@ -55,7 +55,44 @@ namespace orvik {
 class Table;
 }
 
-class TForm1 : public orvik::BorderlessForm {
+// The main window's controls by their system names. They are the window's own (a private base
+// of TForm1): other windows reach them only through the window's named operations; its parts
+// (WindowFrame, PagePicture, PageListView, ChapterView) are friends of the window, and the tests
+// drive them through testControls().
+struct MainWindowControls {
+  PictureBox* Image1;  // the drawn title strip
+  QLabel* lblMainCap;
+  TOrvikBtn98 *btnMinimize, *btnMaximize, *btnRestore, *btnClose;
+  QWidget* pnlMain;
+  QLabel* Phon;          // the background of the page-list and page views
+  QLabel* PhonChapters;  // the background of the chapter view
+  TOrvikChapterList* ListBoxChapter;
+  TOrvikZakladka* Zakladki;
+  PictureBox* ImgChapter;
+  TOrvikPanel* PanelChapName;
+  NameLabel* lblChapterName;
+  NameLabel* lblPageName;
+  TOrvikPanel* PanelForImgLittle;
+  TNewListBox* NewListBoxPages;
+  PictureBox* ImgLittle;
+  TOrvikScrollBar* OSBarPages;
+  DataImage* DBImageLittle;
+  QWidget* PanelForImg;
+  PictureBox *ImgPages, *ImgTimer, *ImgSound;
+  DataImage *DBImgPages, *DBImgPage16;
+  QTimer* Timer1;
+  TOrvikBtn98 *btnBackToChapters, *btnBackToPages, *btnNumberLang, *btnPageList, *btnFind, *btnHelp,
+      *btnExitNew, *btnVerify, *btnPrintPct, *btnRegime, *btnPrevWord, *btnNextWord,
+      *btnAutoPlayPanel, *btnSoundPage, *btnSoundChapter;
+  TOrvikBtnNav *btnPrevPage, *btnNextPage;
+  TOrvikPanel* PopUpPct;
+  QLabel* lblPopUpPct;
+  TOrvikChapterList* PopUpPctList;
+  PictureBox* imgEyeClosed;
+  TMultiLang* MultiLang1;
+};
+
+class TForm1 : public orvik::BorderlessForm, private MainWindowControls {
   Q_OBJECT
 
  public:
@@ -221,38 +258,6 @@ class TForm1 : public orvik::BorderlessForm {
   // the title.
   void btnVerifyClick();
 
-  // --- Controls (system names) ---
-  PictureBox* Image1;  // the drawn title strip
-  QLabel* lblMainCap;
-  TOrvikBtn98 *btnMinimize, *btnMaximize, *btnRestore, *btnClose;
-  QWidget* pnlMain;
-  QLabel* Phon;          // the background of the page-list and page views
-  QLabel* PhonChapters;  // the background of the chapter view
-  TOrvikChapterList* ListBoxChapter;
-  TOrvikZakladka* Zakladki;
-  PictureBox* ImgChapter;
-  TOrvikPanel* PanelChapName;
-  NameLabel* lblChapterName;
-  NameLabel* lblPageName;
-  TOrvikPanel* PanelForImgLittle;
-  TNewListBox* NewListBoxPages;
-  PictureBox* ImgLittle;
-  TOrvikScrollBar* OSBarPages;
-  DataImage* DBImageLittle;
-  QWidget* PanelForImg;
-  PictureBox *ImgPages, *ImgTimer, *ImgSound;
-  DataImage *DBImgPages, *DBImgPage16;
-  QTimer* Timer1;
-  TOrvikBtn98 *btnBackToChapters, *btnBackToPages, *btnNumberLang, *btnPageList, *btnFind, *btnHelp,
-      *btnExitNew, *btnVerify, *btnPrintPct, *btnRegime, *btnPrevWord, *btnNextWord,
-      *btnAutoPlayPanel, *btnSoundPage, *btnSoundChapter;
-  TOrvikBtnNav *btnPrevPage, *btnNextPage;
-  TOrvikPanel* PopUpPct;
-  QLabel* lblPopUpPct;
-  TOrvikChapterList* PopUpPctList;
-  PictureBox* imgEyeClosed;
-  TMultiLang* MultiLang1;
-
  signals:
   // The current entry changed (a new spot, the next or previous entry, a new page's first
   // entry, a jump from another window).
@@ -283,6 +288,8 @@ class TForm1 : public orvik::BorderlessForm {
   friend class PagePicture;
   friend class PageListView;
   friend class ChapterView;
+  // The tests press the window's buttons and read its controls as a user would see them.
+  friend MainWindowControls& testControls(TForm1* window);
 
   // Handlers bound by name to the window's own controls (main_window.cpp binds them).
   void FormCreate();
@@ -432,3 +439,9 @@ class TForm1 : public orvik::BorderlessForm {
   bool mouseLock_ = false;
   int paneLayoutCount_ = 4;
 };
+
+// The main window's controls, for the tests that drive the window as a user does; the program's
+// own windows use the window's operations instead.
+inline MainWindowControls& testControls(TForm1* window) {
+  return *window;
+}

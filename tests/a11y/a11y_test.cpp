@@ -52,19 +52,20 @@ TEST_F(AccessibilityTest, MainWindowControlsAnswerInTheInterfaceLanguage) {
 
   // The chapter view: buttons named by their hints, the chapter list by its red line, the tab
   // strip by its role.
-  EXPECT_EQ(roleOf(w->btnHelp), QAccessible::Button);
-  EXPECT_EQ(nameOf(w->btnHelp), QStringLiteral("Learn more about Orvik Dictionary"));
-  EXPECT_EQ(nameOf(w->btnFind), QStringLiteral("Find in Selected Language"));
-  EXPECT_EQ(nameOf(w->btnNumberLang), QStringLiteral("Settings"));
-  EXPECT_EQ(roleOf(w->ListBoxChapter), QAccessible::List);
-  ASSERT_FALSE(w->ListBoxChapter->Lines().isEmpty());
-  EXPECT_EQ(nameOf(w->ListBoxChapter),
-            w->ListBoxChapter->Lines().value(w->ListBoxChapter->highlightedNumber() - 1));
-  EXPECT_FALSE(nameOf(w->ListBoxChapter).isEmpty());
-  EXPECT_EQ(roleOf(w->Zakladki), QAccessible::PageTabList);
+  EXPECT_EQ(roleOf(testControls(w).btnHelp), QAccessible::Button);
+  EXPECT_EQ(nameOf(testControls(w).btnHelp), QStringLiteral("Learn more about Orvik Dictionary"));
+  EXPECT_EQ(nameOf(testControls(w).btnFind), QStringLiteral("Find in Selected Language"));
+  EXPECT_EQ(nameOf(testControls(w).btnNumberLang), QStringLiteral("Settings"));
+  EXPECT_EQ(roleOf(testControls(w).ListBoxChapter), QAccessible::List);
+  ASSERT_FALSE(testControls(w).ListBoxChapter->Lines().isEmpty());
+  EXPECT_EQ(nameOf(testControls(w).ListBoxChapter),
+            testControls(w).ListBoxChapter->Lines().value(
+                testControls(w).ListBoxChapter->highlightedNumber() - 1));
+  EXPECT_FALSE(nameOf(testControls(w).ListBoxChapter).isEmpty());
+  EXPECT_EQ(roleOf(testControls(w).Zakladki), QAccessible::PageTabList);
 
   // Pressing a button through its interface does what a click does.
-  QAccessibleInterface* help = accessible(w->btnHelp);
+  QAccessibleInterface* help = accessible(testControls(w).btnHelp);
   ASSERT_NE(help->actionInterface(), nullptr);
   EXPECT_TRUE(
       help->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
@@ -75,9 +76,10 @@ TEST_F(AccessibilityTest, MainWindowControlsAnswerInTheInterfaceLanguage) {
   // The page list names its current line; the page view's panes are named by their language
   // and give their article's text.
   clickTab(1);
-  EXPECT_EQ(roleOf(w->NewListBoxPages), QAccessible::List);
-  w->NewListBoxPages->setItemIndex(1);
-  EXPECT_EQ(nameOf(w->NewListBoxPages), w->NewListBoxPages->Items().Get(1));
+  EXPECT_EQ(roleOf(testControls(w).NewListBoxPages), QAccessible::List);
+  testControls(w).NewListBoxPages->setItemIndex(1);
+  EXPECT_EQ(nameOf(testControls(w).NewListBoxPages),
+            testControls(w).NewListBoxPages->Items().Get(1));
   clickRow(2);
   ASSERT_EQ(w->currentPageCode(), 102);
   TOrvikWord* english = pane("En");
@@ -93,14 +95,14 @@ TEST_F(AccessibilityTest, MainWindowControlsAnswerInTheInterfaceLanguage) {
   EXPECT_EQ(spokenText(russian).trimmed(), russian->toPlainText().trimmed());
 
   // A latching button says it is checkable and whether it is down.
-  QAccessibleInterface* lock = accessible(w->btnRegime);
+  QAccessibleInterface* lock = accessible(testControls(w).btnRegime);
   EXPECT_TRUE(lock->state().checkable);
   EXPECT_FALSE(lock->state().checked);
-  pointAndClick(w->btnRegime, QPoint(5, 5));
+  pointAndClick(testControls(w).btnRegime, QPoint(5, 5));
   EXPECT_TRUE(lock->state().checked);
-  pointAndClick(w->btnRegime, QPoint(5, 5));
+  pointAndClick(testControls(w).btnRegime, QPoint(5, 5));
   EXPECT_FALSE(lock->state().checked);
-  EXPECT_EQ(nameOf(w->btnRegime), QStringLiteral("Activate Pointer Cursor"));
+  EXPECT_EQ(nameOf(testControls(w).btnRegime), QStringLiteral("Activate Pointer Cursor"));
 
   // The pane's scroll bar gives its position and range; its arrows are named.
   auto* bar = w->findChild<TOrvikScrollBar*>(QStringLiteral("ScrollRTF_En"));
@@ -113,15 +115,15 @@ TEST_F(AccessibilityTest, MainWindowControlsAnswerInTheInterfaceLanguage) {
   EXPECT_EQ(nameOf(bar->downButton()), QStringLiteral("Next line"));
 
   // A disabled button says so.
-  TOrvikBtn98* previous = w->btnPrevWord;
+  TOrvikBtn98* previous = testControls(w).btnPrevWord;
   if (!previous->isEnabled()) {
     EXPECT_TRUE(accessible(previous)->state().disabled);
   }
 
   // The Russian interface renames everything.
   switchInterface(3);
-  EXPECT_EQ(nameOf(w->btnHelp), QStringLiteral("Узнайте больше о «Словаре Орвик»"));
-  EXPECT_EQ(nameOf(w->btnRegime), QStringLiteral("Активировать курсор-указку"));
+  EXPECT_EQ(nameOf(testControls(w).btnHelp), QStringLiteral("Узнайте больше о «Словаре Орвик»"));
+  EXPECT_EQ(nameOf(testControls(w).btnRegime), QStringLiteral("Активировать курсор-указку"));
   EXPECT_EQ(nameOf(english), orvik::languageNameTable()[0][2]);
   EXPECT_NE(nameOf(english), QStringLiteral("English"));
   EXPECT_EQ(nameOf(bar->downButton()), QStringLiteral("Следующая строка"));
@@ -137,7 +139,7 @@ TEST_F(AccessibilityTest, FocusFrameShowsWhereTheKeyboardIs) {
   openBedroom();
   TOrvikWord* english = pane("En");
   ASSERT_NE(english, nullptr);
-  const QImage plainButton = w->btnHelp->grab().toImage();
+  const QImage plainButton = testControls(w).btnHelp->grab().toImage();
 
   // A click gives the pane the focus without a frame: the mouse user sees what he saw before.
   click(english, QPoint(40, 20));
@@ -160,17 +162,17 @@ TEST_F(AccessibilityTest, FocusFrameShowsWhereTheKeyboardIs) {
 
   // A button reached from the keyboard wears the dotted frame in the skin's text colour inside
   // its border, and Space presses it.
-  w->btnHelp->setFocus(Qt::TabFocusReason);
-  ASSERT_TRUE(w->btnHelp->hasFocus());
-  EXPECT_EQ(FocusFrame::instance()->framedControl(), w->btnHelp);
-  const QImage framed = w->btnHelp->grab().toImage();
+  testControls(w).btnHelp->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(testControls(w).btnHelp->hasFocus());
+  EXPECT_EQ(FocusFrame::instance()->framedControl(), testControls(w).btnHelp);
+  const QImage framed = testControls(w).btnHelp->grab().toImage();
   EXPECT_NE(framed, plainButton);
   int framePixels = 0;
   for (int x = 0; x < framed.width(); ++x)
     if (framed.pixelColor(x, 1) == orvik::colors::kButtonText) ++framePixels;
   EXPECT_GE(framePixels, framed.width() / 3);
   EXPECT_FALSE(helpMenu->isVisible());
-  QTest::keyClick(w->btnHelp, Qt::Key_Space);
+  QTest::keyClick(testControls(w).btnHelp, Qt::Key_Space);
   EXPECT_TRUE(helpMenu->isVisible());
   helpMenu->hide();
   w->activateWindow();
@@ -180,10 +182,10 @@ TEST_F(AccessibilityTest, FocusFrameShowsWhereTheKeyboardIs) {
   click(english, QPoint(40, 20));
   QTRY_VERIFY(english->hasFocus());
   EXPECT_EQ(FocusFrame::instance()->framedControl(), nullptr);
-  EXPECT_EQ(w->btnHelp->grab().toImage(), plainButton);
-  pointAndClick(w->btnRegime, QPoint(5, 5));
+  EXPECT_EQ(testControls(w).btnHelp->grab().toImage(), plainButton);
+  pointAndClick(testControls(w).btnRegime, QPoint(5, 5));
   EXPECT_TRUE(english->hasFocus());
-  EXPECT_TRUE(w->btnRegime->latched());
+  EXPECT_TRUE(testControls(w).btnRegime->latched());
 }
 
 }  // namespace

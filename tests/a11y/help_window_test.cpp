@@ -31,7 +31,7 @@ class HelpWindowTest : public ProgramWindowsTest {
     bool ran = false;
     whenShown(
         help, [help, inWindow] { inWindow(help); }, &ran);
-    pointAndClick(w->btnHelp, QPoint(5, 5));
+    pointAndClick(testControls(w).btnHelp, QPoint(5, 5));
     ASSERT_TRUE(helpMenu->isVisible());
     pointAtHelpLine(1);
     EXPECT_TRUE(ran);

@@ -151,7 +151,7 @@ class BrowseTest : public ::testing::Test {
           languages << i + 1;
     return languages;
   }
-  bool sayInShowing() const { return w->PopUpPct->isVisible(); }
+  bool sayInShowing() const { return testControls(w).PopUpPct->isVisible(); }
 
   // A mouse movement delivered to a control as the window system delivers it.
   static void moveTo(QWidget* widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton) {
@@ -164,12 +164,14 @@ class BrowseTest : public ::testing::Test {
   }
 
   // Opens a chapter's page list through its tab.
-  void clickTab(int chapter) { click(w->Zakladki, QPoint(7, (chapter - 1) * 32 + 16)); }
+  void clickTab(int chapter) {
+    click(testControls(w).Zakladki, QPoint(7, (chapter - 1) * 32 + 16));
+  }
   // Hovers and clicks page-list row `row` (0-based, counted from the top row in view).
   void clickRow(int row) {
     const QPoint p(30, row * TForm1::kPageRowHeight + 8);
-    moveTo(w->NewListBoxPages, p);
-    click(w->NewListBoxPages, p);
+    moveTo(testControls(w).NewListBoxPages, p);
+    click(testControls(w).NewListBoxPages, p);
   }
   // Opens page 102 "The bedroom" (chapter 1, row 2 of its page list).
   void openBedroom() {

@@ -26,7 +26,7 @@ class CommandsTest : public BrowseTest {
   void startOnBedroom() {
     start(writeThreeLanguageSettings);
     openBedroom();
-    moveTo(w->ImgPages, spotOf(2));
+    moveTo(testControls(w).ImgPages, spotOf(2));
     ASSERT_EQ(currentOrder(), 2);
   }
   void key(int k, Qt::KeyboardModifiers mods, QWidget* target = nullptr) {
@@ -47,7 +47,7 @@ TEST_F(CommandsTest, ShiftLettersPronounceLanguagesWithSoundsInThePageViewOnly) 
   key(Qt::Key_E, Qt::ShiftModifier, w->entryPanes()->pane(3));
   EXPECT_EQ(pronounced(), (QList<int>{1, 3, 1}));
   // Outside the page view nothing is pronounced.
-  click(w->btnBackToPages, QPoint(10, 10));
+  click(testControls(w).btnBackToPages, QPoint(10, 10));
   key(Qt::Key_E, Qt::ShiftModifier);
   EXPECT_EQ(pronounced(), (QList<int>{1, 3, 1}));
 }
@@ -56,21 +56,21 @@ TEST_F(CommandsTest, SayInOpensAwayFromTheCornerAndPronouncesTheChosenLine) {
   startOnBedroom();
   // Near the lower right corner it opens to the left and upwards.
   const QPoint corner(300, 470);
-  click(w->ImgPages, corner, Qt::RightButton);
+  click(testControls(w).ImgPages, corner, Qt::RightButton);
   ASSERT_TRUE(sayInShowing());
-  const QPoint at = w->PanelForImg->pos() + corner;
-  EXPECT_EQ(w->PopUpPct->geometry().bottomRight(), at - QPoint(1, 1));
+  const QPoint at = testControls(w).PanelForImg->pos() + corner;
+  EXPECT_EQ(testControls(w).PopUpPct->geometry().bottomRight(), at - QPoint(1, 1));
   // One line per language with sounds, in the interface language.
-  ASSERT_EQ(w->PopUpPctList->Lines().size(), 2);
+  ASSERT_EQ(testControls(w).PopUpPctList->Lines().size(), 2);
 
   // Choosing the second line (Russian) pronounces the entry in Russian, unlocks and puts the
   // pointer back where it was at the right click.
   const QPoint before = QCursor::pos();
   const QPoint line2(20, 18 + 9);
-  moveTo(w->PopUpPctList, line2);
-  ASSERT_EQ(w->PopUpPctList->selectedNumber(), 2);
+  moveTo(testControls(w).PopUpPctList, line2);
+  ASSERT_EQ(testControls(w).PopUpPctList->selectedNumber(), 2);
   QCursor::setPos(QPoint(5, 5));
-  click(w->PopUpPctList, line2);
+  click(testControls(w).PopUpPctList, line2);
   EXPECT_FALSE(sayInShowing());
   EXPECT_FALSE(w->mouseLocked());
   EXPECT_EQ(pronounced(), QList<int>{3});
@@ -83,11 +83,12 @@ TEST_F(CommandsTest, SayInLinesFitInEveryInterfaceLanguage) {
     if (!data()->settings().installed(language)) continue;
     data()->settings().setValue(Settings::InterfaceLanguage, language);
     w->ReloadLanguageNames(*orvik::Language::fromNumber(language));
-    const QFontMetrics metrics(w->PopUpPctList->font());
-    for (const QString& line : w->PopUpPctList->Lines())
-      EXPECT_LE(metrics.horizontalAdvance(line), w->PopUpPctList->width())
+    const QFontMetrics metrics(testControls(w).PopUpPctList->font());
+    for (const QString& line : testControls(w).PopUpPctList->Lines())
+      EXPECT_LE(metrics.horizontalAdvance(line), testControls(w).PopUpPctList->width())
           << language << " " << line.toStdString();
-    EXPECT_LE(w->PopUpPctList->geometry().right(), w->PopUpPct->width() - 1);
+    EXPECT_LE(testControls(w).PopUpPctList->geometry().right(),
+              testControls(w).PopUpPct->width() - 1);
   }
   data()->settings().setValue(Settings::InterfaceLanguage, 1);
   w->ReloadLanguageNames(orvik::Language::English);
@@ -95,7 +96,7 @@ TEST_F(CommandsTest, SayInLinesFitInEveryInterfaceLanguage) {
 
 TEST_F(CommandsTest, SayInClosesOnEscapeAndOnPressesOutsideThePicture) {
   startOnBedroom();
-  click(w->ImgPages, QPoint(40, 40), Qt::RightButton);
+  click(testControls(w).ImgPages, QPoint(40, 40), Qt::RightButton);
   ASSERT_TRUE(sayInShowing());
   ASSERT_TRUE(w->mouseLocked());
   key(Qt::Key_Escape, Qt::NoModifier);
@@ -104,58 +105,59 @@ TEST_F(CommandsTest, SayInClosesOnEscapeAndOnPressesOutsideThePicture) {
 
   // A press in the margin right of the picture keeps it (the picture's own press handler
   // closes it, as above); a press on a bottom-row button closes it.
-  click(w->ImgPages, QPoint(40, 40), Qt::RightButton);
+  click(testControls(w).ImgPages, QPoint(40, 40), Qt::RightButton);
   ASSERT_TRUE(sayInShowing());
-  click(w->pnlMain, w->PanelForImg->geometry().topRight() + QPoint(3, 100));
+  click(testControls(w).pnlMain,
+        testControls(w).PanelForImg->geometry().topRight() + QPoint(3, 100));
   EXPECT_TRUE(sayInShowing());
-  click(w->btnRegime, QPoint(10, 10));
+  click(testControls(w).btnRegime, QPoint(10, 10));
   EXPECT_FALSE(sayInShowing());
   EXPECT_TRUE(w->mouseLocked()) << "the lock button went down with that press";
 }
 
 TEST_F(CommandsTest, AltZTogglesTheEyeInTheChapterViewOnly) {
   start(writeThreeLanguageSettings);
-  ASSERT_TRUE(w->imgEyeClosed->isHidden());
+  ASSERT_TRUE(testControls(w).imgEyeClosed->isHidden());
   key(Qt::Key_Z, Qt::AltModifier);
-  EXPECT_FALSE(w->imgEyeClosed->isHidden());
-  EXPECT_EQ(w->imgEyeClosed->pos(), QPoint(255, 195));
+  EXPECT_FALSE(testControls(w).imgEyeClosed->isHidden());
+  EXPECT_EQ(testControls(w).imgEyeClosed->pos(), QPoint(255, 195));
   key(Qt::Key_Z, Qt::AltModifier);
-  EXPECT_TRUE(w->imgEyeClosed->isHidden());
+  EXPECT_TRUE(testControls(w).imgEyeClosed->isHidden());
   clickTab(1);
   key(Qt::Key_Z, Qt::AltModifier);
-  EXPECT_TRUE(w->imgEyeClosed->isHidden());
+  EXPECT_TRUE(testControls(w).imgEyeClosed->isHidden());
 }
 
 TEST_F(CommandsTest, TheDiagnosticButtonWritesTheEntryIntoTheTitle) {
   startOnBedroom();
-  EXPECT_TRUE(w->btnVerify->isHidden());
+  EXPECT_TRUE(testControls(w).btnVerify->isHidden());
   w->btnVerifyClick();
-  EXPECT_TRUE(
-      w->lblMainCap->text().startsWith(QStringLiteral("PageCode - 102;  RecNu - 2;  SoundName - ")))
-      << w->lblMainCap->text().toStdString();
+  EXPECT_TRUE(testControls(w).lblMainCap->text().startsWith(
+      QStringLiteral("PageCode - 102;  RecNu - 2;  SoundName - ")))
+      << testControls(w).lblMainCap->text().toStdString();
 }
 
 TEST_F(CommandsTest, NameSoundButtonsFollowTheInterfaceLanguageInThePageView) {
   startOnBedroom();
-  ASSERT_TRUE(w->btnSoundPage->isVisible());
-  ASSERT_TRUE(w->btnSoundChapter->isVisible());
+  ASSERT_TRUE(testControls(w).btnSoundPage->isVisible());
+  ASSERT_TRUE(testControls(w).btnSoundChapter->isVisible());
   // French has no recordings: neither name can be heard in a French interface.
   data()->settings().setValue(Settings::InterfaceLanguage, 2);
   w->ReloadLanguageNames(orvik::Language::French);
-  EXPECT_FALSE(w->btnSoundPage->isVisible());
-  EXPECT_FALSE(w->btnSoundChapter->isVisible());
+  EXPECT_FALSE(testControls(w).btnSoundPage->isVisible());
+  EXPECT_FALSE(testControls(w).btnSoundChapter->isVisible());
   data()->settings().setValue(Settings::InterfaceLanguage, 3);
   w->ReloadLanguageNames(orvik::Language::Russian);
   // The hints follow the language too, the pane buttons' included.
-  EXPECT_EQ(w->btnFind->HintName(), QStringLiteral("Поиск на выбранном языке"));
+  EXPECT_EQ(testControls(w).btnFind->HintName(), QStringLiteral("Поиск на выбранном языке"));
   EXPECT_EQ(w->entryPanes()->listButton(4)->HintName(),
             QStringLiteral("Показать список слов для страницы"));
-  EXPECT_TRUE(w->btnSoundPage->isVisible());
-  EXPECT_TRUE(w->btnSoundChapter->isVisible());
+  EXPECT_TRUE(testControls(w).btnSoundPage->isVisible());
+  EXPECT_TRUE(testControls(w).btnSoundChapter->isVisible());
   // In the page list the chapter's button alone.
-  click(w->btnBackToPages, QPoint(10, 10));
-  EXPECT_FALSE(w->btnSoundPage->isVisible());
-  EXPECT_TRUE(w->btnSoundChapter->isVisible());
+  click(testControls(w).btnBackToPages, QPoint(10, 10));
+  EXPECT_FALSE(testControls(w).btnSoundPage->isVisible());
+  EXPECT_TRUE(testControls(w).btnSoundChapter->isVisible());
   data()->settings().setValue(Settings::InterfaceLanguage, 1);
   w->ReloadLanguageNames(orvik::Language::English);
 }
@@ -163,29 +165,31 @@ TEST_F(CommandsTest, NameSoundButtonsFollowTheInterfaceLanguageInThePageView) {
 TEST_F(CommandsTest, LongNamesAreShortenedAtAWordWithTheWholeNameAsHint) {
   startOnBedroom();
   const QString longName = QStringLiteral("Les sciences, la technologie et l'espace lointain");
-  w->lblChapterName->setText(longName);
-  const QString shown = NameLabel::fittedText(longName, w->lblChapterName->fontMetrics(),
-                                              w->lblChapterName->contentsRect().width());
+  testControls(w).lblChapterName->setText(longName);
+  const QString shown =
+      NameLabel::fittedText(longName, testControls(w).lblChapterName->fontMetrics(),
+                            testControls(w).lblChapterName->contentsRect().width());
   EXPECT_TRUE(shown.endsWith(QStringLiteral("…"))) << shown.toStdString();
   // Whole words only: what stands before the ellipsis is a prefix ending at a word.
   const QString kept = shown.chopped(1);
   EXPECT_TRUE(longName.startsWith(kept));
   EXPECT_TRUE(longName.at(kept.size()) == QLatin1Char(' ') ||
               longName.at(kept.size()) == QLatin1Char(','));
-  w->lblChapterName->grab();  // painting settles the hint
-  EXPECT_EQ(w->lblChapterName->toolTip(), longName);
-  EXPECT_EQ(w->lblChapterName->text(), longName) << "the name itself stays whole";
+  testControls(w).lblChapterName->grab();  // painting settles the hint
+  EXPECT_EQ(testControls(w).lblChapterName->toolTip(), longName);
+  EXPECT_EQ(testControls(w).lblChapterName->text(), longName) << "the name itself stays whole";
   // A name that fits has no hint.
-  w->lblChapterName->setText(QStringLiteral("Home"));
-  w->lblChapterName->grab();
-  EXPECT_TRUE(w->lblChapterName->toolTip().isEmpty());
+  testControls(w).lblChapterName->setText(QStringLiteral("Home"));
+  testControls(w).lblChapterName->grab();
+  EXPECT_TRUE(testControls(w).lblChapterName->toolTip().isEmpty());
 }
 
 TEST_F(CommandsTest, EachChooserOpensFromItsButtonAndClosesWhenThePointerMovesOverTheWindow) {
   start(writeThreeLanguageSettings);
-  const std::pair<TOrvikBtn98*, const char*> cases[] = {{w->btnFind, "frmLangForFind"},
-                                                        {w->btnPageList, "frmLangForPageList"},
-                                                        {w->btnHelp, "frmOptForHelp"}};
+  const std::pair<TOrvikBtn98*, const char*> cases[] = {
+      {testControls(w).btnFind, "frmLangForFind"},
+      {testControls(w).btnPageList, "frmLangForPageList"},
+      {testControls(w).btnHelp, "frmOptForHelp"}};
   for (const auto& [button, name] : cases) {
     QWidget* chooser = orvik::findWindow(QString::fromLatin1(name));
     ASSERT_NE(chooser, nullptr) << name;

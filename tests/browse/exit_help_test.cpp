@@ -80,7 +80,7 @@ TEST_F(ExitHelpTest, NoLeavesEverythingYesSilencesWritesTheSettingsAndEnds) {
   ASSERT_TRUE(entrySoundPlaying());
 
   answerExit(false);
-  click(w->btnExitNew, QPoint(10, 10));
+  click(testControls(w).btnExitNew, QPoint(10, 10));
   EXPECT_TRUE(shown);
   EXPECT_TRUE(centred);
   EXPECT_TRUE(w->isVisible());
@@ -92,7 +92,7 @@ TEST_F(ExitHelpTest, NoLeavesEverythingYesSilencesWritesTheSettingsAndEnds) {
 
   // The frame's close button asks the same question.
   answerExit(true);
-  click(w->btnClose, QPoint(7, 7));
+  click(testControls(w).btnClose, QPoint(7, 7));
   EXPECT_TRUE(shown);
   EXPECT_FALSE(entrySoundPlaying()) << "Yes silences the sounds";
   EXPECT_FALSE(w->isVisible());
@@ -106,7 +106,7 @@ TEST_F(ExitHelpTest, AltF4AsksUnlessAutoPlayRuns) {
   w->setAutoPlayRunning(true);
   answerExit(false);
   QTest::keyClick(w, Qt::Key_F4, Qt::AltModifier);
-  click(w->btnExitNew, QPoint(10, 10));
+  click(testControls(w).btnExitNew, QPoint(10, 10));
   QTest::qWait(60);  // past the answer's timer: it finds no dialog
   EXPECT_FALSE(shown) << "nothing while auto-play runs";
   EXPECT_TRUE(w->isVisible());
@@ -139,10 +139,11 @@ TEST_F(ExitHelpTest, WindowSystemCloseGoesThroughTheConfirmation) {
 TEST_F(ExitHelpTest, HelpMenuInSpanishOpensTheAboutBox) {
   startProgram();
   const int clicks = this->clicks();
-  click(w->btnHelp, QPoint(10, 10));
+  click(testControls(w).btnHelp, QPoint(10, 10));
   EXPECT_EQ(this->clicks(), clicks + 1);
   ASSERT_TRUE(helpMenu->isVisible());
-  EXPECT_EQ(helpMenu->pos(), QPoint(w->x() + w->btnHelp->x() - 25, w->y() + w->height() - 73));
+  EXPECT_EQ(helpMenu->pos(),
+            QPoint(w->x() + testControls(w).btnHelp->x() - 25, w->y() + w->height() - 73));
   EXPECT_EQ(helpMenu->HelpList->Lines(), QStringList({"Help", "About..."}));
 
   data()->settings().setValue(Settings::InterfaceLanguage, 4);
@@ -171,15 +172,16 @@ TEST_F(ExitHelpTest, HelpMenuInSpanishOpensTheAboutBox) {
 
 TEST_F(ExitHelpTest, TheHelpMenuClosesWhenThePointerMovesOverTheWindow) {
   startProgram();
-  click(w->btnHelp, QPoint(10, 10));
+  click(testControls(w).btnHelp, QPoint(10, 10));
   ASSERT_TRUE(helpMenu->isVisible());
   moveTo(w, QPoint(400, 12));
   EXPECT_FALSE(helpMenu->isVisible()) << "over the title strip";
 
-  click(w->btnHelp, QPoint(10, 10));
+  click(testControls(w).btnHelp, QPoint(10, 10));
   ASSERT_TRUE(helpMenu->isVisible());
-  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(w->btnFind->mapToGlobal(QPoint(5, 5))));
-  QApplication::sendEvent(w->btnFind, &enter);
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5),
+                    QPointF(testControls(w).btnFind->mapToGlobal(QPoint(5, 5))));
+  QApplication::sendEvent(testControls(w).btnFind, &enter);
   EXPECT_FALSE(helpMenu->isVisible()) << "entering the find button";
 }
 

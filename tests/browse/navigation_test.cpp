@@ -28,8 +28,8 @@ bool hasColour(const QImage& img, const QRect& r, const QColor& c) {
 }
 
 QRect rowRect(TForm1* w, int row) {
-  const QRect r = w->NewListBoxPages->itemRect(row);
-  return QRect(w->NewListBoxPages->mapTo(w, r.topLeft()), r.size());
+  const QRect r = testControls(w).NewListBoxPages->itemRect(row);
+  return QRect(testControls(w).NewListBoxPages->mapTo(w, r.topLeft()), r.size());
 }
 
 using Test = BrowseTest;
@@ -38,18 +38,22 @@ TEST_F(Test, StartsInTheChapterViewWithTheChapterNames) {
   start();
   EXPECT_TRUE(messages.messages.isEmpty());
   EXPECT_EQ(w->view(), TForm1::View::Chapters);
-  EXPECT_EQ(w->ListBoxChapter->Lines(), QStringList({QStringLiteral("Home"), QStringLiteral("Food"),
-                                                     QStringLiteral("Travel")}));
-  EXPECT_FALSE(w->PhonChapters->isHidden());
-  EXPECT_TRUE(w->Phon->isHidden());
-  EXPECT_FALSE(w->ImgChapter->picture().isNull());
-  const QList<QWidget*> hiddenOnes = {w->NewListBoxPages,   w->PanelForImg, w->btnBackToPages,
-                                      w->btnBackToChapters, w->btnNextPage, w->btnPrevPage,
-                                      w->btnRegime,         w->lblPageName, w->btnVerify};
+  EXPECT_EQ(
+      testControls(w).ListBoxChapter->Lines(),
+      QStringList({QStringLiteral("Home"), QStringLiteral("Food"), QStringLiteral("Travel")}));
+  EXPECT_FALSE(testControls(w).PhonChapters->isHidden());
+  EXPECT_TRUE(testControls(w).Phon->isHidden());
+  EXPECT_FALSE(testControls(w).ImgChapter->picture().isNull());
+  const QList<QWidget*> hiddenOnes = {
+      testControls(w).NewListBoxPages, testControls(w).PanelForImg,
+      testControls(w).btnBackToPages,  testControls(w).btnBackToChapters,
+      testControls(w).btnNextPage,     testControls(w).btnPrevPage,
+      testControls(w).btnRegime,       testControls(w).lblPageName,
+      testControls(w).btnVerify};
   for (QWidget* hidden : hiddenOnes)
     EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
   EXPECT_EQ(w->size(), QSize(757, 564));
-  EXPECT_EQ(w->ListBoxChapter->geometry(), QRect(30, 10, 307, 481));
+  EXPECT_EQ(testControls(w).ListBoxChapter->geometry(), QRect(30, 10, 307, 481));
   const QImage img = shot(QStringLiteral("chapters"));
   EXPECT_EQ(img.size(), QSize(757, 564));
 }
@@ -57,30 +61,30 @@ TEST_F(Test, StartsInTheChapterViewWithTheChapterNames) {
 TEST_F(Test, ChoosingAChapterInTheListBuildsItsPageList) {
   start();
   // Row 2 of the list is chapter 4 in this dictionary.
-  moveTo(w->ListBoxChapter, QPoint(40, 32 + 16));
-  click(w->ListBoxChapter, QPoint(40, 32 + 16));
+  moveTo(testControls(w).ListBoxChapter, QPoint(40, 32 + 16));
+  click(testControls(w).ListBoxChapter, QPoint(40, 32 + 16));
   EXPECT_EQ(w->view(), TForm1::View::PageList);
-  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Food"));
+  EXPECT_EQ(testControls(w).lblChapterName->text(), QStringLiteral("Food"));
   EXPECT_EQ(w->pageListChapter(), 4);
-  EXPECT_EQ(w->NewListBoxPages->Items().toStringList(),
+  EXPECT_EQ(testControls(w).NewListBoxPages->Items().toStringList(),
             QStringList({QStringLiteral("Fruit and vegetables"), QStringLiteral("  The market"),
                          QStringLiteral("  Breakfast")}));
   EXPECT_EQ(clicks(), 1);
-  EXPECT_FALSE(w->btnBackToChapters->isHidden());
+  EXPECT_FALSE(testControls(w).btnBackToChapters->isHidden());
 }
 
 TEST_F(Test, PageListRowsHeadingsHoverAndSmallPicture) {
   start();
   clickTab(1);
   ASSERT_EQ(w->view(), TForm1::View::PageList);
-  EXPECT_EQ(w->Zakladki->selectedTab(), 1);
-  EXPECT_EQ(w->NewListBoxPages->Items().toStringList(),
+  EXPECT_EQ(testControls(w).Zakladki->selectedTab(), 1);
+  EXPECT_EQ(testControls(w).NewListBoxPages->Items().toStringList(),
             QStringList({QStringLiteral("  The hall"), QStringLiteral("Rooms"),
                          QStringLiteral("  The bedroom")}));
   EXPECT_TRUE(w->rowPicture(1).isNull());
   EXPECT_FALSE(w->rowPicture(0).isNull());
   EXPECT_FALSE(w->rowPicture(2).isNull());
-  EXPECT_TRUE(w->OSBarPages->isHidden()) << "three rows fit";
+  EXPECT_TRUE(testControls(w).OSBarPages->isHidden()) << "three rows fit";
   EXPECT_EQ(w->visibleRowCount(), 3);
 
   QImage img = shot(QStringLiteral("pagelist"));
@@ -88,29 +92,29 @@ TEST_F(Test, PageListRowsHeadingsHoverAndSmallPicture) {
   EXPECT_FALSE(hasColour(img, rowRect(w, 0), QColor(255, 0, 0)));
 
   // Hovering a page row turns it red and brings its small picture beside it.
-  moveTo(w->NewListBoxPages, QPoint(30, 2 * 16 + 5));
+  moveTo(testControls(w).NewListBoxPages, QPoint(30, 2 * 16 + 5));
   EXPECT_EQ(w->hotRow(), 2);
-  EXPECT_EQ(w->ImgLittle->y(), 2 * 16 + 2);
-  EXPECT_EQ(w->ImgLittle->picture(), w->rowPicture(2));
-  EXPECT_EQ(w->NewListBoxPages->cursor().shape(), Qt::BitmapCursor);
+  EXPECT_EQ(testControls(w).ImgLittle->y(), 2 * 16 + 2);
+  EXPECT_EQ(testControls(w).ImgLittle->picture(), w->rowPicture(2));
+  EXPECT_EQ(testControls(w).NewListBoxPages->cursor().shape(), Qt::BitmapCursor);
   img = shot(QStringLiteral("pagelist-hover"));
   EXPECT_TRUE(hasColour(img, rowRect(w, 2), QColor(255, 0, 0)));
 
   // A heading row: no red anywhere, the arrow, an empty small picture; clicking it does nothing.
-  moveTo(w->NewListBoxPages, QPoint(30, 16 + 5));
+  moveTo(testControls(w).NewListBoxPages, QPoint(30, 16 + 5));
   EXPECT_EQ(w->hotRow(), 1);
-  EXPECT_EQ(w->NewListBoxPages->cursor().shape(), Qt::ArrowCursor);
-  EXPECT_TRUE(w->ImgLittle->picture().isNull());
+  EXPECT_EQ(testControls(w).NewListBoxPages->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_TRUE(testControls(w).ImgLittle->picture().isNull());
   img = w->grab().toImage();
   EXPECT_FALSE(hasColour(img, rowRect(w, 2), QColor(255, 0, 0)));
   EXPECT_FALSE(hasColour(img, rowRect(w, 1), QColor(255, 0, 0)));
   const int clicks = this->clicks();
-  click(w->NewListBoxPages, QPoint(30, 16 + 5));
+  click(testControls(w).NewListBoxPages, QPoint(30, 16 + 5));
   EXPECT_EQ(w->view(), TForm1::View::PageList);
   EXPECT_EQ(this->clicks(), clicks);
 
   // Below the last row the hover stays.
-  moveTo(w->NewListBoxPages, QPoint(30, 10 * 16));
+  moveTo(testControls(w).NewListBoxPages, QPoint(30, 10 * 16));
   EXPECT_EQ(w->hotRow(), 1);
 }
 
@@ -118,20 +122,21 @@ TEST_F(Test, OpeningAPageShowsItWithEntryOneHighlighted) {
   start();
   openBedroom();
   EXPECT_EQ(w->view(), TForm1::View::Page);
-  EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The bedroom"));
-  EXPECT_FALSE(w->lblPageName->isHidden());
+  EXPECT_EQ(testControls(w).lblPageName->text(), QStringLiteral("The bedroom"));
+  EXPECT_FALSE(testControls(w).lblPageName->isHidden());
   EXPECT_EQ(currentOrder(), 1);
   EXPECT_EQ(w->lastEntryUnderMouse(), 1);
-  EXPECT_TRUE(w->Timer1->isActive());
-  EXPECT_FALSE(w->btnPrevWord->isEnabled());
-  EXPECT_TRUE(w->btnNextWord->isEnabled());
-  EXPECT_FALSE(w->btnPrevPage->isHidden()) << "102 is the second page";
-  EXPECT_FALSE(w->btnNextPage->isHidden());
-  EXPECT_TRUE(w->NewListBoxPages->isHidden());
-  EXPECT_TRUE(w->btnBackToChapters->isHidden());
-  EXPECT_FALSE(w->btnBackToPages->isHidden());
-  EXPECT_TRUE(w->ImgChapter->isHidden());
-  EXPECT_NE(w->ImgPages->picture(), w->ImgSound->picture()) << "the highlight is drawn";
+  EXPECT_TRUE(testControls(w).Timer1->isActive());
+  EXPECT_FALSE(testControls(w).btnPrevWord->isEnabled());
+  EXPECT_TRUE(testControls(w).btnNextWord->isEnabled());
+  EXPECT_FALSE(testControls(w).btnPrevPage->isHidden()) << "102 is the second page";
+  EXPECT_FALSE(testControls(w).btnNextPage->isHidden());
+  EXPECT_TRUE(testControls(w).NewListBoxPages->isHidden());
+  EXPECT_TRUE(testControls(w).btnBackToChapters->isHidden());
+  EXPECT_FALSE(testControls(w).btnBackToPages->isHidden());
+  EXPECT_TRUE(testControls(w).ImgChapter->isHidden());
+  EXPECT_NE(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture())
+      << "the highlight is drawn";
   shot(QStringLiteral("page"));
 }
 
@@ -140,18 +145,18 @@ TEST_F(Test, ButtonsAtTheEndsOfTheDictionaryAndOfAPage) {
   clickTab(1);
   clickRow(0);  // 101, the first page, one entry
   ASSERT_EQ(w->currentPageCode(), 101);
-  EXPECT_TRUE(w->btnPrevPage->isHidden());
-  EXPECT_FALSE(w->btnNextPage->isHidden());
-  EXPECT_FALSE(w->btnPrevWord->isEnabled());
-  EXPECT_FALSE(w->btnNextWord->isEnabled()) << "entry 1 is also the last";
+  EXPECT_TRUE(testControls(w).btnPrevPage->isHidden());
+  EXPECT_FALSE(testControls(w).btnNextPage->isHidden());
+  EXPECT_FALSE(testControls(w).btnPrevWord->isEnabled());
+  EXPECT_FALSE(testControls(w).btnNextWord->isEnabled()) << "entry 1 is also the last";
 
   const QList<int> order = {102, 401, 402, 1204, 12105};
   for (int page : order) {
-    click(w->btnNextPage, QPoint(10, 10));
+    click(testControls(w).btnNextPage, QPoint(10, 10));
     EXPECT_EQ(w->currentPageCode(), page);
   }
-  EXPECT_TRUE(w->btnNextPage->isHidden()) << "the last page of the dictionary";
-  EXPECT_FALSE(w->btnPrevPage->isHidden());
+  EXPECT_TRUE(testControls(w).btnNextPage->isHidden()) << "the last page of the dictionary";
+  EXPECT_FALSE(testControls(w).btnPrevPage->isHidden());
   EXPECT_EQ(pageTurns(), 5);
   // A next page on the last page (the button is hidden, but the command is public) changes
   // nothing.
@@ -159,60 +164,60 @@ TEST_F(Test, ButtonsAtTheEndsOfTheDictionaryAndOfAPage) {
   EXPECT_EQ(w->currentPageCode(), 12105);
 
   // Stepping to the last entry of 12105 (three entries) disables next entry.
-  click(w->btnNextWord, QPoint(10, 10));
-  click(w->btnNextWord, QPoint(10, 10));
+  click(testControls(w).btnNextWord, QPoint(10, 10));
+  click(testControls(w).btnNextWord, QPoint(10, 10));
   EXPECT_EQ(currentOrder(), 3);
-  EXPECT_FALSE(w->btnNextWord->isEnabled());
-  EXPECT_TRUE(w->btnPrevWord->isEnabled());
-  click(w->btnPrevWord, QPoint(10, 10));
+  EXPECT_FALSE(testControls(w).btnNextWord->isEnabled());
+  EXPECT_TRUE(testControls(w).btnPrevWord->isEnabled());
+  click(testControls(w).btnPrevWord, QPoint(10, 10));
   EXPECT_EQ(currentOrder(), 2);
   EXPECT_EQ(w->lastEntryUnderMouse(), 2);
-  EXPECT_TRUE(w->btnNextWord->isEnabled());
+  EXPECT_TRUE(testControls(w).btnNextWord->isEnabled());
 
-  for (int i = 0; i < 5; ++i) click(w->btnPrevPage, QPoint(10, 10));
+  for (int i = 0; i < 5; ++i) click(testControls(w).btnPrevPage, QPoint(10, 10));
   EXPECT_EQ(w->currentPageCode(), 101);
-  EXPECT_TRUE(w->btnPrevPage->isHidden());
+  EXPECT_TRUE(testControls(w).btnPrevPage->isHidden());
 }
 
 TEST_F(Test, NextPageCrossesIntoTheNextChapterAndBackToPagesRebuildsTheList) {
   start();
   openBedroom();
-  click(w->btnNextPage, QPoint(10, 10));
+  click(testControls(w).btnNextPage, QPoint(10, 10));
   EXPECT_EQ(w->currentPageCode(), 401);
-  EXPECT_EQ(w->Zakladki->selectedTab(), 4);
-  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Food"));
-  EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The market"));
+  EXPECT_EQ(testControls(w).Zakladki->selectedTab(), 4);
+  EXPECT_EQ(testControls(w).lblChapterName->text(), QStringLiteral("Food"));
+  EXPECT_EQ(testControls(w).lblPageName->text(), QStringLiteral("The market"));
   EXPECT_EQ(data()->tblChptPct->intValue(0), 4);
   EXPECT_EQ(currentOrder(), 1);
   EXPECT_EQ(w->pageListChapter(), 1) << "the list is rebuilt only on the way back";
-  EXPECT_EQ(w->NewListBoxPages->Items().Count(), 3);
+  EXPECT_EQ(testControls(w).NewListBoxPages->Items().Count(), 3);
 
-  click(w->btnBackToPages, QPoint(10, 10));
+  click(testControls(w).btnBackToPages, QPoint(10, 10));
   EXPECT_EQ(w->view(), TForm1::View::PageList);
   EXPECT_EQ(w->pageListChapter(), 4);
-  EXPECT_EQ(w->NewListBoxPages->itemText(1), QStringLiteral("  The market"));
-  EXPECT_FALSE(w->Timer1->isActive());
-  EXPECT_TRUE(w->PanelForImg->isHidden());
-  EXPECT_TRUE(w->btnRegime->isHidden());
-  EXPECT_FALSE(w->btnBackToChapters->isHidden());
+  EXPECT_EQ(testControls(w).NewListBoxPages->itemText(1), QStringLiteral("  The market"));
+  EXPECT_FALSE(testControls(w).Timer1->isActive());
+  EXPECT_TRUE(testControls(w).PanelForImg->isHidden());
+  EXPECT_TRUE(testControls(w).btnRegime->isHidden());
+  EXPECT_FALSE(testControls(w).btnBackToChapters->isHidden());
 }
 
 TEST_F(Test, BackToPagesOfTheSameChapterKeepsTheRows) {
   start();
   clickTab(1);
-  moveTo(w->NewListBoxPages, QPoint(30, 2 * 16 + 5));
+  moveTo(testControls(w).NewListBoxPages, QPoint(30, 2 * 16 + 5));
   const int hot = w->hotRow();
   clickRow(2);
-  click(w->btnBackToPages, QPoint(10, 10));
+  click(testControls(w).btnBackToPages, QPoint(10, 10));
   EXPECT_EQ(w->view(), TForm1::View::PageList);
   EXPECT_EQ(w->hotRow(), hot) << "not rebuilt, hover kept";
-  EXPECT_EQ(w->NewListBoxPages->Items().Count(), 3);
+  EXPECT_EQ(testControls(w).NewListBoxPages->Items().Count(), 3);
 
-  click(w->btnBackToChapters, QPoint(10, 10));
+  click(testControls(w).btnBackToChapters, QPoint(10, 10));
   EXPECT_EQ(w->view(), TForm1::View::Chapters);
-  EXPECT_TRUE(w->PanelChapName->isHidden());
-  EXPECT_EQ(w->ListBoxChapter->highlightedNumber(), 1);
-  EXPECT_TRUE(w->Zakladki->sticky);
+  EXPECT_TRUE(testControls(w).PanelChapName->isHidden());
+  EXPECT_EQ(testControls(w).ListBoxChapter->highlightedNumber(), 1);
+  EXPECT_TRUE(testControls(w).Zakladki->sticky);
 }
 
 TEST_F(Test, TabClickFromThePageViewOpensThatChaptersList) {
@@ -220,12 +225,12 @@ TEST_F(Test, TabClickFromThePageViewOpensThatChaptersList) {
   openBedroom();
   clickTab(12);
   EXPECT_EQ(w->view(), TForm1::View::PageList);
-  EXPECT_FALSE(w->Timer1->isActive());
-  EXPECT_TRUE(w->ImgPages->isHidden());
-  EXPECT_TRUE(w->btnNextWord->isHidden());
-  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Travel"));
+  EXPECT_FALSE(testControls(w).Timer1->isActive());
+  EXPECT_TRUE(testControls(w).ImgPages->isHidden());
+  EXPECT_TRUE(testControls(w).btnNextWord->isHidden());
+  EXPECT_EQ(testControls(w).lblChapterName->text(), QStringLiteral("Travel"));
   EXPECT_EQ(w->pageListChapter(), 12);
-  EXPECT_EQ(w->NewListBoxPages->Items().Count(), 4);
+  EXPECT_EQ(testControls(w).NewListBoxPages->Items().Count(), 4);
   EXPECT_EQ(data()->tblChptPct->intValue(0), 12);
   // A tab with no chapter behind it changes nothing.
   clickTab(7);
@@ -237,19 +242,19 @@ TEST_F(Test, NextEntryAfterAnEmptySpotHighlightsEntryOne) {
   openBedroom();
   const QPoint three = spotOf(3);
   ASSERT_GE(three.x(), 0);
-  moveTo(w->ImgPages, three);
+  moveTo(testControls(w).ImgPages, three);
   ASSERT_EQ(currentOrder(), 3);
   const QPoint empty = spotOf(0);
   ASSERT_GE(empty.x(), 0);
-  moveTo(w->ImgPages, empty);
+  moveTo(testControls(w).ImgPages, empty);
   EXPECT_FALSE(w->entrySelected());
-  EXPECT_FALSE(w->btnPrevWord->isEnabled());
-  EXPECT_TRUE(w->btnNextWord->isEnabled());
-  click(w->btnNextWord, QPoint(10, 10));
+  EXPECT_FALSE(testControls(w).btnPrevWord->isEnabled());
+  EXPECT_TRUE(testControls(w).btnNextWord->isEnabled());
+  click(testControls(w).btnNextWord, QPoint(10, 10));
   EXPECT_EQ(currentOrder(), 1);
   EXPECT_EQ(w->lastEntryUnderMouse(), 1);
   EXPECT_TRUE(w->entrySelected());
-  click(w->btnNextWord, QPoint(10, 10));
+  click(testControls(w).btnNextWord, QPoint(10, 10));
   EXPECT_EQ(currentOrder(), 2);
 }
 
@@ -257,36 +262,37 @@ TEST_F(Test, NextEntryAfterAnEmptySpotOnTheFirstPageOfTheTable) {
   start();
   clickTab(1);
   clickRow(0);  // 101: its entry is the first row of the entry table
-  moveTo(w->ImgPages, spotOf(0));
+  moveTo(testControls(w).ImgPages, spotOf(0));
   ASSERT_FALSE(w->entrySelected());
   w->btnNextWordClick();
   EXPECT_EQ(currentOrder(), 1);
   EXPECT_EQ(w->currentPageCode(), 101);
-  EXPECT_NE(w->ImgPages->picture(), w->ImgSound->picture()) << "entry 1 highlighted";
+  EXPECT_NE(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture())
+      << "entry 1 highlighted";
 }
 
 TEST_F(Test, SwitchingTheInterfaceLanguageRebuildsTheLists) {
   start();  // English and Russian installed
   clickTab(1);
-  moveTo(w->NewListBoxPages, QPoint(30, 2 * 16 + 5));
+  moveTo(testControls(w).NewListBoxPages, QPoint(30, 2 * 16 + 5));
   data()->settings().setValue(Settings::InterfaceLanguage, 3);
   w->ReloadLanguageNames(orvik::Language::Russian);
-  EXPECT_EQ(w->ListBoxChapter->Lines().first(), QString::fromUtf8("Дом"));
-  EXPECT_EQ(w->NewListBoxPages->Items().toStringList(),
+  EXPECT_EQ(testControls(w).ListBoxChapter->Lines().first(), QString::fromUtf8("Дом"));
+  EXPECT_EQ(testControls(w).NewListBoxPages->Items().toStringList(),
             QStringList({QString::fromUtf8("  Прихожая"), QString::fromUtf8("Комнаты"),
                          QString::fromUtf8("  Спальня")}));
   EXPECT_EQ(w->hotRow(), -1) << "the hover starts again";
-  EXPECT_EQ(w->lblChapterName->text(), QString::fromUtf8("Дом"));
-  EXPECT_EQ(w->btnNextPage->HintName(), QString::fromUtf8("Следущая страница"));
+  EXPECT_EQ(testControls(w).lblChapterName->text(), QString::fromUtf8("Дом"));
+  EXPECT_EQ(testControls(w).btnNextPage->HintName(), QString::fromUtf8("Следущая страница"));
   EXPECT_EQ(TBaseMultiLang::currentTranslationIndex(), 1);
   clickRow(2);
-  EXPECT_EQ(w->lblPageName->text(), QString::fromUtf8("Спальня"));
+  EXPECT_EQ(testControls(w).lblPageName->text(), QString::fromUtf8("Спальня"));
   shot(QStringLiteral("page-russian"));
   data()->settings().setValue(Settings::InterfaceLanguage, 1);
   w->ReloadLanguageNames(orvik::Language::English);
-  EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The bedroom"));
-  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Home"));
-  EXPECT_EQ(w->btnNextPage->HintName(), QStringLiteral("NextPage"));
+  EXPECT_EQ(testControls(w).lblPageName->text(), QStringLiteral("The bedroom"));
+  EXPECT_EQ(testControls(w).lblChapterName->text(), QStringLiteral("Home"));
+  EXPECT_EQ(testControls(w).btnNextPage->HintName(), QStringLiteral("NextPage"));
 }
 
 TEST_F(Test, ALongPageListScrollsWithItsBarAndTheSmallPictureFollows) {
@@ -305,47 +311,47 @@ TEST_F(Test, ALongPageListScrollsWithItsBarAndTheSmallPictureFollows) {
     });
   });
   clickTab(1);
-  ASSERT_EQ(w->NewListBoxPages->Items().Count(), 33);
-  EXPECT_FALSE(w->OSBarPages->isHidden());
-  EXPECT_EQ(w->OSBarPages->Max(), 9);
-  EXPECT_EQ(w->OSBarPages->Position(), 0);
+  ASSERT_EQ(testControls(w).NewListBoxPages->Items().Count(), 33);
+  EXPECT_FALSE(testControls(w).OSBarPages->isHidden());
+  EXPECT_EQ(testControls(w).OSBarPages->Max(), 9);
+  EXPECT_EQ(testControls(w).OSBarPages->Position(), 0);
   EXPECT_EQ(w->visibleRowCount(), 24);
-  moveTo(w->NewListBoxPages, QPoint(30, 2 * 16 + 5));
+  moveTo(testControls(w).NewListBoxPages, QPoint(30, 2 * 16 + 5));
   ASSERT_EQ(w->hotRow(), 2);
 
   // A line down on the bar's arrow scrolls the list by one row; the small picture keeps to its
   // row.
-  click(w->OSBarPages->downButton(), QPoint(5, 5));
-  EXPECT_EQ(w->NewListBoxPages->TopIndex(), 1);
-  EXPECT_EQ(w->ImgLittle->y(), (2 - 1) * 16 + 2);
+  click(testControls(w).OSBarPages->downButton(), QPoint(5, 5));
+  EXPECT_EQ(testControls(w).NewListBoxPages->TopIndex(), 1);
+  EXPECT_EQ(testControls(w).ImgLittle->y(), (2 - 1) * 16 + 2);
   int pos = 7;
   w->OSBarPagesScroll(TOrvikScrollBar::scTrack, pos);
-  EXPECT_EQ(w->NewListBoxPages->TopIndex(), 7);
-  moveTo(w->NewListBoxPages, QPoint(30, 5));
+  EXPECT_EQ(testControls(w).NewListBoxPages->TopIndex(), 7);
+  moveTo(testControls(w).NewListBoxPages, QPoint(30, 5));
   EXPECT_EQ(w->hotRow(), 7);
-  EXPECT_EQ(w->NewListBoxPages->itemText(7), QStringLiteral("Extra 5"));
+  EXPECT_EQ(testControls(w).NewListBoxPages->itemText(7), QStringLiteral("Extra 5"));
   shot(QStringLiteral("pagelist-long"));
 
   // Another chapter whose rows fit hides the bar.
   clickTab(4);
-  EXPECT_TRUE(w->OSBarPages->isHidden());
-  EXPECT_EQ(w->NewListBoxPages->TopIndex(), 0);
+  EXPECT_TRUE(testControls(w).OSBarPages->isHidden());
+  EXPECT_EQ(testControls(w).NewListBoxPages->TopIndex(), 0);
 }
 
 TEST_F(Test, TheTabStripFollowsTheChapterListAndNamesChaptersOutsideIt) {
   start();
-  moveTo(w->ListBoxChapter, QPoint(40, 32 + 16));
-  moveTo(w->ListBoxChapter, QPoint(40, 5));
-  EXPECT_EQ(w->Zakladki->highlightedTab(), 1);
+  moveTo(testControls(w).ListBoxChapter, QPoint(40, 32 + 16));
+  moveTo(testControls(w).ListBoxChapter, QPoint(40, 5));
+  EXPECT_EQ(testControls(w).Zakladki->highlightedTab(), 1);
   EXPECT_EQ(data()->tblChptPct->intValue(0), 1);
-  moveTo(w->Zakladki, QPoint(7, 3 * 32 + 10));  // tab 4 over the chapter list
-  EXPECT_FALSE(w->Zakladki->hintAllowed);
+  moveTo(testControls(w).Zakladki, QPoint(7, 3 * 32 + 10));  // tab 4 over the chapter list
+  EXPECT_FALSE(testControls(w).Zakladki->hintAllowed);
   clickTab(1);
-  moveTo(w->Zakladki, QPoint(7, 11 * 32 + 10));
-  moveTo(w->Zakladki, QPoint(7, 3 * 32 + 10));
-  EXPECT_TRUE(w->Zakladki->hintAllowed);
-  EXPECT_EQ(w->Zakladki->ChapterName(), QStringLiteral("Food"));
-  EXPECT_FALSE(w->Zakladki->sticky);
+  moveTo(testControls(w).Zakladki, QPoint(7, 11 * 32 + 10));
+  moveTo(testControls(w).Zakladki, QPoint(7, 3 * 32 + 10));
+  EXPECT_TRUE(testControls(w).Zakladki->hintAllowed);
+  EXPECT_EQ(testControls(w).Zakladki->ChapterName(), QStringLiteral("Food"));
+  EXPECT_FALSE(testControls(w).Zakladki->sticky);
 }
 
 TEST_F(Test, AnotherWindowOpensAPageAndAnEntryThroughTheTables) {
@@ -358,9 +364,9 @@ TEST_F(Test, AnotherWindowOpensAPageAndAnEntryThroughTheTables) {
   w->EnterPageView();
   EXPECT_EQ(w->view(), TForm1::View::Page);
   EXPECT_EQ(w->currentPageCode(), 401);
-  EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The market"));
-  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Food"));
-  EXPECT_EQ(w->Zakladki->selectedTab(), 4);
+  EXPECT_EQ(testControls(w).lblPageName->text(), QStringLiteral("The market"));
+  EXPECT_EQ(testControls(w).lblChapterName->text(), QStringLiteral("Food"));
+  EXPECT_EQ(testControls(w).Zakladki->selectedTab(), 4);
   EXPECT_EQ(currentOrder(), 1);
 
   orvik::Table* words = data()->tblWrdPicture;
@@ -369,9 +375,9 @@ TEST_F(Test, AnotherWindowOpensAPageAndAnEntryThroughTheTables) {
   EXPECT_EQ(w->lastEntryUnderMouse(), 5);
   EXPECT_EQ(data()->tblWordNameEn->textValue(orvik::schema::kWordName),
             QStringLiteral("strawberry"));
-  EXPECT_TRUE(w->Timer1->isActive());
-  EXPECT_TRUE(w->btnPrevWord->isEnabled());
-  EXPECT_NE(w->ImgPages->picture(), w->ImgSound->picture());
+  EXPECT_TRUE(testControls(w).Timer1->isActive());
+  EXPECT_TRUE(testControls(w).btnPrevWord->isEnabled());
+  EXPECT_NE(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture());
 }
 
 // This dictionary lacks most chapters: its list rows 1, 2, 3 are chapters 1, 4, 12, and the
@@ -379,68 +385,68 @@ TEST_F(Test, AnotherWindowOpensAPageAndAnEntryThroughTheTables) {
 TEST_F(Test, ChapterListRowsFollowTheirChapterCodesInADictionaryWithoutSomeChapters) {
   start();
   orvik::Table* pictures = data()->tblChptPct;
-  moveTo(w->ListBoxChapter, QPoint(40, 2 * 32 + 16));  // "Travel"
-  moveTo(w->ListBoxChapter, QPoint(40, 32 + 16));      // "Food"
-  EXPECT_EQ(w->Zakladki->highlightedTab(), 4);
+  moveTo(testControls(w).ListBoxChapter, QPoint(40, 2 * 32 + 16));  // "Travel"
+  moveTo(testControls(w).ListBoxChapter, QPoint(40, 32 + 16));      // "Food"
+  EXPECT_EQ(testControls(w).Zakladki->highlightedTab(), 4);
   EXPECT_EQ(pictures->intValue(orvik::schema::ChptPct::kChapterCodePosition), 4);
-  EXPECT_EQ(w->ImgChapter->picture(), pictures->image(orvik::schema::kChapterPicture));
-  click(w->ListBoxChapter, QPoint(40, 32 + 16));
+  EXPECT_EQ(testControls(w).ImgChapter->picture(), pictures->image(orvik::schema::kChapterPicture));
+  click(testControls(w).ListBoxChapter, QPoint(40, 32 + 16));
   ASSERT_EQ(w->view(), TForm1::View::PageList);
-  EXPECT_EQ(w->Zakladki->selectedTab(), 4);
+  EXPECT_EQ(testControls(w).Zakladki->selectedTab(), 4);
   EXPECT_EQ(pictures->intValue(orvik::schema::ChptPct::kChapterCodePosition), 4);
-  EXPECT_EQ(w->ImgChapter->picture(), pictures->image(orvik::schema::kPagePicture));
+  EXPECT_EQ(testControls(w).ImgChapter->picture(), pictures->image(orvik::schema::kPagePicture));
 
-  click(w->btnBackToChapters, QPoint(10, 10));
-  EXPECT_EQ(w->ListBoxChapter->highlightedNumber(), 2) << "Food's row, not row 4";
-  EXPECT_EQ(w->Zakladki->highlightedTab(), 4);
+  click(testControls(w).btnBackToChapters, QPoint(10, 10));
+  EXPECT_EQ(testControls(w).ListBoxChapter->highlightedNumber(), 2) << "Food's row, not row 4";
+  EXPECT_EQ(testControls(w).Zakladki->highlightedTab(), 4);
   // Over the strip in the chapter view, tab 12 marks Travel's row.
-  moveTo(w->Zakladki, QPoint(7, 11 * 32 + 10));
-  EXPECT_EQ(w->ListBoxChapter->highlightedNumber(), 3);
+  moveTo(testControls(w).Zakladki, QPoint(7, 11 * 32 + 10));
+  EXPECT_EQ(testControls(w).ListBoxChapter->highlightedNumber(), 3);
   EXPECT_EQ(pictures->intValue(orvik::schema::ChptPct::kChapterCodePosition), 12);
 }
 
 TEST_F(Test, ATabWithoutChapterLeavesTheViewAsItWas) {
   start();
   clickTab(12);
-  const QStringList rows = w->NewListBoxPages->Items().toStringList();
+  const QStringList rows = testControls(w).NewListBoxPages->Items().toStringList();
   ASSERT_EQ(rows.size(), 4);
   const int clicks = this->clicks();
   clickTab(7);
   EXPECT_EQ(w->view(), TForm1::View::PageList);
-  EXPECT_EQ(w->NewListBoxPages->Items().toStringList(), rows);
-  EXPECT_EQ(w->lblChapterName->text(), QStringLiteral("Travel"));
-  EXPECT_EQ(w->Zakladki->selectedTab(), 12);
+  EXPECT_EQ(testControls(w).NewListBoxPages->Items().toStringList(), rows);
+  EXPECT_EQ(testControls(w).lblChapterName->text(), QStringLiteral("Travel"));
+  EXPECT_EQ(testControls(w).Zakladki->selectedTab(), 12);
   EXPECT_EQ(this->clicks(), clicks);
 
   openBedroom();
   clickTab(7);
   EXPECT_EQ(w->view(), TForm1::View::Page);
   EXPECT_EQ(w->currentPageCode(), 102);
-  EXPECT_TRUE(w->Timer1->isActive());
-  EXPECT_EQ(w->Zakladki->selectedTab(), 1);
+  EXPECT_TRUE(testControls(w).Timer1->isActive());
+  EXPECT_EQ(testControls(w).Zakladki->selectedTab(), 1);
 }
 
 TEST_F(Test, TheChapterSoundButtonShowsOnlyOutsideTheChapterView) {
   start();
   data()->settings().setValue(Settings::SoundEn, 1);
   clickTab(1);
-  EXPECT_FALSE(w->btnSoundChapter->isHidden());
+  EXPECT_FALSE(testControls(w).btnSoundChapter->isHidden());
   clickRow(2);
-  EXPECT_FALSE(w->btnSoundChapter->isHidden());
-  EXPECT_FALSE(w->btnSoundPage->isHidden());
-  click(w->btnBackToPages, QPoint(10, 10));
-  EXPECT_FALSE(w->btnSoundChapter->isHidden());
-  EXPECT_TRUE(w->btnSoundPage->isHidden());
-  click(w->btnBackToChapters, QPoint(10, 10));
-  EXPECT_TRUE(w->btnSoundChapter->isHidden());
-  EXPECT_TRUE(w->btnSoundPage->isHidden());
+  EXPECT_FALSE(testControls(w).btnSoundChapter->isHidden());
+  EXPECT_FALSE(testControls(w).btnSoundPage->isHidden());
+  click(testControls(w).btnBackToPages, QPoint(10, 10));
+  EXPECT_FALSE(testControls(w).btnSoundChapter->isHidden());
+  EXPECT_TRUE(testControls(w).btnSoundPage->isHidden());
+  click(testControls(w).btnBackToChapters, QPoint(10, 10));
+  EXPECT_TRUE(testControls(w).btnSoundChapter->isHidden());
+  EXPECT_TRUE(testControls(w).btnSoundPage->isHidden());
 }
 
 // Movements delivered by the window system (not sent to a control) over the title strip, the
 // frame and the disabled chapter picture close the small chooser windows.
 TEST_F(Test, MovingOverTheWindowClosesTheChoosers) {
   start();
-  const QPoint overPicture = w->ImgChapter->mapTo(w, QPoint(100, 100));
+  const QPoint overPicture = testControls(w).ImgChapter->mapTo(w, QPoint(100, 100));
   for (const QPoint p : {QPoint(400, 12), QPoint(2, 300), overPicture}) {
     const int before = int(pointerMoves->count());
     QTest::mouseMove(w, p);
@@ -453,16 +459,16 @@ TEST_F(Test, LockAndUnlockCommands) {
   start();
   openBedroom();
   w->LockCommands();
-  EXPECT_FALSE(w->btnNextPage->isEnabled());
-  EXPECT_FALSE(w->btnFind->isEnabled());
-  EXPECT_FALSE(w->btnRegime->isEnabled());
-  EXPECT_TRUE(w->btnAutoPlayPanel->isEnabled());
+  EXPECT_FALSE(testControls(w).btnNextPage->isEnabled());
+  EXPECT_FALSE(testControls(w).btnFind->isEnabled());
+  EXPECT_FALSE(testControls(w).btnRegime->isEnabled());
+  EXPECT_TRUE(testControls(w).btnAutoPlayPanel->isEnabled());
   auto* list = w->findChild<TOrvikBtn98*>(QStringLiteral("btnListEn"));
   ASSERT_NE(list, nullptr);
   EXPECT_TRUE(list->isEnabled());
   w->UnlockCommands();
-  EXPECT_TRUE(w->btnNextPage->isEnabled());
-  EXPECT_TRUE(w->btnPrevWord->isEnabled());
+  EXPECT_TRUE(testControls(w).btnNextPage->isEnabled());
+  EXPECT_TRUE(testControls(w).btnPrevWord->isEnabled());
 }
 
 }  // namespace

@@ -50,18 +50,18 @@ TEST_F(Test, TheHitMapLayoutIsPageCodeBandThenColumnsOneToSixtyFive) {
 TEST_F(Test, TheCornersReadBandOneFieldOneAndBandNinetyEightFieldSixtyFive) {
   start(withCells({{1, 1, 2}, {98, 65, 3}, {1, 2, 0}, {98, 64, 0}}));
   openBedroom();
-  moveTo(w->ImgPages, QPoint(0, 0));
+  moveTo(testControls(w).ImgPages, QPoint(0, 0));
   EXPECT_EQ(w->lastEntryUnderMouse(), 2);
   EXPECT_EQ(currentOrder(), 2);
-  moveTo(w->ImgPages, QPoint(324, 489));
+  moveTo(testControls(w).ImgPages, QPoint(324, 489));
   EXPECT_EQ(w->lastEntryUnderMouse(), 3);
   EXPECT_EQ(currentOrder(), 3);
   // One cell further in: the neighbouring cells were emptied.
-  moveTo(w->ImgPages, QPoint(319, 489));
+  moveTo(testControls(w).ImgPages, QPoint(319, 489));
   EXPECT_EQ(w->lastEntryUnderMouse(), 0);
-  moveTo(w->ImgPages, QPoint(5, 4));
+  moveTo(testControls(w).ImgPages, QPoint(5, 4));
   EXPECT_EQ(w->lastEntryUnderMouse(), 0);
-  moveTo(w->ImgPages, QPoint(4, 4));
+  moveTo(testControls(w).ImgPages, QPoint(4, 4));
   EXPECT_EQ(w->lastEntryUnderMouse(), 2);
 }
 
@@ -70,9 +70,9 @@ TEST_F(Test, MovingOntoASpotHighlightsItAtItsStartPointAndThePanesFollow) {
   openBedroom();
   const QPoint four = spotOf(4);
   ASSERT_GE(four.x(), 0);
-  moveTo(w->ImgPages, four);
+  moveTo(testControls(w).ImgPages, four);
   EXPECT_EQ(currentOrder(), 4);
-  EXPECT_TRUE(w->btnPrevWord->isEnabled());
+  EXPECT_TRUE(testControls(w).btnPrevWord->isEnabled());
   // The highlight lies within the entry's highlight picture at its start point.
   orvik::Table* words = data()->tblWrdPicture;
   const QRect spot(words->intValue(orvik::schema::kStartPointX),
@@ -80,7 +80,7 @@ TEST_F(Test, MovingOntoASpotHighlightsItAtItsStartPointAndThePanesFollow) {
                    words->image(orvik::schema::kWordPicture).width(),
                    words->image(orvik::schema::kWordPicture).height());
   QRect changed;
-  whereDiffers(w->ImgPages->picture(), w->ImgSound->picture(), &changed);
+  whereDiffers(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture(), &changed);
   ASSERT_FALSE(changed.isEmpty());
   EXPECT_TRUE(spot.contains(changed)) << "highlight outside the entry's place";
   // The English and Russian article tables stand on the entry.
@@ -96,86 +96,88 @@ TEST_F(Test, MovingOntoASpotHighlightsItAtItsStartPointAndThePanesFollow) {
 TEST_F(Test, TheHighlightBlinksEveryTick) {
   start();
   openBedroom();
-  const QImage highlighted = w->ImgPages->picture();
-  const QImage clean = w->ImgSound->picture();
+  const QImage highlighted = testControls(w).ImgPages->picture();
+  const QImage clean = testControls(w).ImgSound->picture();
   ASSERT_NE(highlighted, clean);
-  EXPECT_EQ(w->Timer1->interval(), 400);
+  EXPECT_EQ(testControls(w).Timer1->interval(), 400);
   EXPECT_EQ(w->blinkPhase(), 1);
   w->Timer1Timer();
-  EXPECT_EQ(w->ImgPages->picture(), clean);
+  EXPECT_EQ(testControls(w).ImgPages->picture(), clean);
   EXPECT_EQ(w->blinkPhase(), 0);
   w->Timer1Timer();
-  EXPECT_EQ(w->ImgPages->picture(), highlighted);
+  EXPECT_EQ(testControls(w).ImgPages->picture(), highlighted);
   // The window shows what the picture holds.
-  const QImage shown = w->grab(w->PanelForImg->geometry().translated(w->pnlMain->pos()))
-                           .toImage()
-                           .convertToFormat(QImage::Format_RGB32);
+  const QImage shown =
+      w->grab(testControls(w).PanelForImg->geometry().translated(testControls(w).pnlMain->pos()))
+          .toImage()
+          .convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(shown, highlighted.convertToFormat(QImage::Format_RGB32));
   // A movement restarts the blink with the highlight on.
   w->Timer1Timer();
-  moveTo(w->ImgPages, spotOf(1));
-  EXPECT_EQ(w->ImgPages->picture(), highlighted);
-  EXPECT_TRUE(w->Timer1->isActive());
+  moveTo(testControls(w).ImgPages, spotOf(1));
+  EXPECT_EQ(testControls(w).ImgPages->picture(), highlighted);
+  EXPECT_TRUE(testControls(w).Timer1->isActive());
 }
 
 TEST_F(Test, AnEmptySpotEmptiesThePanesButKeepsTheArticleTables) {
   start();
   openBedroom();
-  moveTo(w->ImgPages, spotOf(5));
+  moveTo(testControls(w).ImgPages, spotOf(5));
   ASSERT_EQ(currentOrder(), 5);
   const QPoint empty = spotOf(0);
-  moveTo(w->ImgPages, empty);
+  moveTo(testControls(w).ImgPages, empty);
   EXPECT_EQ(w->lastEntryUnderMouse(), 0);
   EXPECT_FALSE(w->entrySelected());
   EXPECT_EQ(currentOrder(), 1) << "the entry table goes back to entry 1";
   EXPECT_EQ(data()->tblWordNameEn->intValue(orvik::schema::kOrder), 5);
   EXPECT_TRUE(w->entryPanes()->pane(1)->toPlainText().isEmpty());
-  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture()) << "nothing highlighted";
-  EXPECT_FALSE(w->btnPrevWord->isEnabled());
-  EXPECT_TRUE(w->btnNextWord->isEnabled());
+  EXPECT_EQ(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture())
+      << "nothing highlighted";
+  EXPECT_FALSE(testControls(w).btnPrevWord->isEnabled());
+  EXPECT_TRUE(testControls(w).btnNextWord->isEnabled());
   // A left click there runs the pronunciation language's sound button, which says nothing for
   // an empty pane; back on a spot the click is heard.
-  click(w->ImgPages, empty);
+  click(testControls(w).ImgPages, empty);
   EXPECT_TRUE(pronounced().isEmpty());
-  moveTo(w->ImgPages, spotOf(5));
-  click(w->ImgPages, spotOf(5));
+  moveTo(testControls(w).ImgPages, spotOf(5));
+  click(testControls(w).ImgPages, spotOf(5));
   EXPECT_EQ(pronounced(), QList<int>{1});
 }
 
 TEST_F(Test, TheLockButtonAndTheRightButtonFreezeTheHighlight) {
   start();
   openBedroom();
-  moveTo(w->ImgPages, spotOf(2));
+  moveTo(testControls(w).ImgPages, spotOf(2));
   ASSERT_EQ(currentOrder(), 2);
-  click(w->btnRegime, QPoint(10, 10));
-  EXPECT_TRUE(w->btnRegime->latched());
+  click(testControls(w).btnRegime, QPoint(10, 10));
+  EXPECT_TRUE(testControls(w).btnRegime->latched());
   EXPECT_TRUE(w->mouseLocked());
-  moveTo(w->ImgPages, spotOf(3));
+  moveTo(testControls(w).ImgPages, spotOf(3));
   EXPECT_EQ(currentOrder(), 2);
-  EXPECT_EQ(w->ImgPages->cursor().pixmap().toImage(),
+  EXPECT_EQ(testControls(w).ImgPages->cursor().pixmap().toImage(),
             orvik::orvikCursor(orvik::O_FIXPAGE).pixmap().toImage());
-  click(w->btnRegime, QPoint(10, 10));
+  click(testControls(w).btnRegime, QPoint(10, 10));
   EXPECT_FALSE(w->mouseLocked());
-  moveTo(w->ImgPages, spotOf(3));
+  moveTo(testControls(w).ImgPages, spotOf(3));
   EXPECT_EQ(currentOrder(), 3);
-  EXPECT_EQ(w->ImgPages->cursor().pixmap().toImage(),
+  EXPECT_EQ(testControls(w).ImgPages->cursor().pixmap().toImage(),
             orvik::orvikCursor(orvik::O_HANDPOINTER).pixmap().toImage());
 
   // The right button locks and opens the "Say in" list at the point.
-  click(w->ImgPages, QPoint(100, 120), Qt::RightButton);
+  click(testControls(w).ImgPages, QPoint(100, 120), Qt::RightButton);
   EXPECT_TRUE(w->mouseLocked());
   EXPECT_TRUE(sayInShowing());
-  EXPECT_EQ(w->PopUpPct->pos(), w->PanelForImg->pos() + QPoint(100, 120));
-  moveTo(w->ImgPages, spotOf(4));
+  EXPECT_EQ(testControls(w).PopUpPct->pos(), testControls(w).PanelForImg->pos() + QPoint(100, 120));
+  moveTo(testControls(w).ImgPages, spotOf(4));
   EXPECT_EQ(currentOrder(), 3);
   // A press while it shows closes it and gives the lock back to the button's state.
-  click(w->ImgPages, QPoint(100, 120));
+  click(testControls(w).ImgPages, QPoint(100, 120));
   EXPECT_FALSE(sayInShowing());
   EXPECT_FALSE(w->mouseLocked());
   EXPECT_TRUE(pronounced().isEmpty()) << "that press only closed the list";
   // A page change clears the lock.
   w->setMouseLock(true);
-  click(w->btnNextPage, QPoint(10, 10));
+  click(testControls(w).btnNextPage, QPoint(10, 10));
   EXPECT_FALSE(w->mouseLocked());
 }
 
@@ -183,24 +185,24 @@ TEST_F(Test, DuringAutoPlayThePictureButtonsDoNothing) {
   start();
   openBedroom();
   w->setAutoPlayRunning(true);
-  click(w->ImgPages, spotOf(2));
-  click(w->ImgPages, spotOf(2), Qt::RightButton);
+  click(testControls(w).ImgPages, spotOf(2));
+  click(testControls(w).ImgPages, spotOf(2), Qt::RightButton);
   EXPECT_TRUE(pronounced().isEmpty());
   EXPECT_FALSE(sayInShowing());
   w->setAutoPlayRunning(false);
   data()->settings().setValue(Settings::PronunciationLanguage, 3);
-  click(w->ImgPages, spotOf(2));
+  click(testControls(w).ImgPages, spotOf(2));
   EXPECT_EQ(pronounced(), QList<int>{3});
 }
 
 TEST_F(Test, AMapValuePastThePagesEntriesHighlightsNothing) {
   start(withCells({{1, 1, 99}}));
   openBedroom();
-  moveTo(w->ImgPages, spotOf(2));
-  moveTo(w->ImgPages, QPoint(2, 2));
+  moveTo(testControls(w).ImgPages, spotOf(2));
+  moveTo(testControls(w).ImgPages, QPoint(2, 2));
   EXPECT_EQ(w->lastEntryUnderMouse(), 0);
   EXPECT_EQ(currentOrder(), 1);
-  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture());
+  EXPECT_EQ(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture());
   EXPECT_TRUE(messages.messages.isEmpty());
 }
 
@@ -211,17 +213,18 @@ TEST_F(Test, APageWithoutHitMapShowsItsPictureAndIgnoresTheMouse) {
   });
   openBedroom();
   EXPECT_EQ(w->view(), TForm1::View::Page);
-  EXPECT_FALSE(w->ImgPages->picture().isNull());
-  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture()) << "no highlight";
-  EXPECT_FALSE(w->Timer1->isActive());
-  moveTo(w->ImgPages, QPoint(150, 200));
-  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture());
-  EXPECT_FALSE(w->Timer1->isActive());
+  EXPECT_FALSE(testControls(w).ImgPages->picture().isNull());
+  EXPECT_EQ(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture())
+      << "no highlight";
+  EXPECT_FALSE(testControls(w).Timer1->isActive());
+  moveTo(testControls(w).ImgPages, QPoint(150, 200));
+  EXPECT_EQ(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture());
+  EXPECT_FALSE(testControls(w).Timer1->isActive());
   EXPECT_TRUE(messages.messages.isEmpty());
   // Its neighbours are unharmed.
-  click(w->btnNextPage, QPoint(10, 10));
+  click(testControls(w).btnNextPage, QPoint(10, 10));
   EXPECT_EQ(w->currentPageCode(), 401);
-  EXPECT_NE(w->ImgPages->picture(), w->ImgSound->picture());
+  EXPECT_NE(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture());
 }
 
 TEST_F(Test, APageWithoutEntryOneShowsItsPictureAndCannotStep) {
@@ -232,11 +235,11 @@ TEST_F(Test, APageWithoutEntryOneShowsItsPictureAndCannotStep) {
   clickTab(1);
   clickRow(0);
   ASSERT_EQ(w->currentPageCode(), 101);
-  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture());
-  EXPECT_FALSE(w->btnPrevWord->isEnabled());
-  EXPECT_FALSE(w->btnNextWord->isEnabled());
-  moveTo(w->ImgPages, QPoint(150, 200));
-  EXPECT_EQ(w->ImgPages->picture(), w->ImgSound->picture());
+  EXPECT_EQ(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture());
+  EXPECT_FALSE(testControls(w).btnPrevWord->isEnabled());
+  EXPECT_FALSE(testControls(w).btnNextWord->isEnabled());
+  moveTo(testControls(w).ImgPages, QPoint(150, 200));
+  EXPECT_EQ(testControls(w).ImgPages->picture(), testControls(w).ImgSound->picture());
   w->btnNextWordClick();
   EXPECT_EQ(w->currentPageCode(), 101);
   EXPECT_TRUE(messages.messages.isEmpty());
@@ -245,12 +248,12 @@ TEST_F(Test, APageWithoutEntryOneShowsItsPictureAndCannotStep) {
 TEST_F(Test, LosingTheFocusHidesThePopUpsAndGivesTheLockBackToTheButton) {
   start();
   openBedroom();
-  w->PopUpPct->show();
+  testControls(w).PopUpPct->show();
   w->entryPanes()->popUp()->show();
   w->setMouseLock(true);
   // What the window system announces when another program is activated.
   emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-  EXPECT_TRUE(w->PopUpPct->isHidden());
+  EXPECT_TRUE(testControls(w).PopUpPct->isHidden());
   EXPECT_TRUE(w->entryPanes()->popUp()->isHidden());
   EXPECT_FALSE(w->mouseLocked()) << "btnRegime is up";
 }
@@ -270,7 +273,7 @@ TEST_F(Test, ThePictureAreaAroundASmallPictureIsTheMainBackground) {
   openBedroom();
   w->Timer1Timer();  // the clean phase of the blink
   const QImage img = w->grab().toImage();
-  const QPoint area = w->PanelForImg->mapTo(w, QPoint(0, 0));
+  const QPoint area = testControls(w).PanelForImg->mapTo(w, QPoint(0, 0));
   EXPECT_EQ(img.pixelColor(area + QPoint(100, 100)), QColor(Qt::blue));
   EXPECT_EQ(img.pixelColor(area + QPoint(300, 450)), QColor(238, 230, 201));
 }
@@ -280,7 +283,7 @@ TEST_F(Test, ATableFailureGoesToTheDatabaseFailureRoutine) {
   openBedroom();
   const QPoint two = spotOf(2);
   data()->tblPctInfo->close();
-  moveTo(w->ImgPages, two);
+  moveTo(testControls(w).ImgPages, two);
   ASSERT_EQ(messages.messages.size(), 1);
   EXPECT_TRUE(messages.messages[0].text.startsWith(
       QStringLiteral("An error occurred while addressing Orvik DataBase.")));

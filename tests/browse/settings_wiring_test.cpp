@@ -45,7 +45,7 @@ class SettingsWiringTest : public BrowseTest {
       action(d);
     });
     timer->start();
-    click(w->btnNumberLang, QPoint(10, 10));
+    click(testControls(w).btnNumberLang, QPoint(10, 10));
     EXPECT_TRUE(ran);
     EXPECT_FALSE(d->isVisible());
   }
@@ -157,10 +157,10 @@ TEST_F(SettingsWiringTest, SwitchingTheInterfaceToRussianRelabelsTheChapterList)
     QTest::mouseClick(d->RadioGroup1->button(russian), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(d->btnOK, Qt::LeftButton, {}, QPoint(10, 10));
   });
-  EXPECT_EQ(w->ListBoxChapter->Lines().first(), QString::fromUtf8("Дом"));
+  EXPECT_EQ(testControls(w).ListBoxChapter->Lines().first(), QString::fromUtf8("Дом"));
   EXPECT_EQ(TBaseMultiLang::currentTranslationIndex(), 1);
   EXPECT_EQ(data()->settings().interfaceLanguage(), 3);
-  EXPECT_EQ(orvik::fontSpecOf(w->btnNumberLang).charset, orvik::kCyrillicCharset);
+  EXPECT_EQ(orvik::fontSpecOf(testControls(w).btnNumberLang).charset, orvik::kCyrillicCharset);
   TfrmNumbLang* d = dialog();
   EXPECT_EQ(d->Label1->text(), QString::fromUtf8("Рабочие языки"));
   EXPECT_EQ(d->RadioGroup1->item(0), QString::fromUtf8("Английский"));

@@ -43,39 +43,39 @@ TEST_F(WindowFrameTest, TheStripDragsInTheNormalStateButNotItsCornerNorWhenMaxim
   EXPECT_EQ(dragStrip(QPoint(20, 12), QPoint(40, 30)), QPoint(0, 0));
   w->frame()->SysMenu->hide();
 
-  click(w->btnMaximize, QPoint(7, 7));
+  click(testControls(w).btnMaximize, QPoint(7, 7));
   ASSERT_TRUE(w->frame()->isMaximized());
-  EXPECT_EQ(dragStrip(w->Image1->geometry().center(), QPoint(40, 30)), QPoint(0, 0));
+  EXPECT_EQ(dragStrip(testControls(w).Image1->geometry().center(), QPoint(40, 30)), QPoint(0, 0));
 }
 
 TEST_F(WindowFrameTest, MaximiseCentresThePanelOnBlackAndRestoreBringsItBack) {
   start();
   const QPoint normalPos = w->pos();
-  click(w->btnMaximize, QPoint(7, 7));
+  click(testControls(w).btnMaximize, QPoint(7, 7));
   const QRect screen = w->screen()->geometry();
   EXPECT_EQ(w->size(), screen.size());
-  const QPoint panel = w->pnlMain->pos();
+  const QPoint panel = testControls(w).pnlMain->pos();
   EXPECT_EQ(panel, QPoint(screen.width() / 2 - 748 / 2, screen.height() / 2 - 535 / 2));
-  EXPECT_TRUE(w->btnMaximize->isHidden());
-  EXPECT_FALSE(w->btnRestore->isHidden());
-  EXPECT_EQ(w->Image1->pos(), panel - QPoint(0, 20));
-  EXPECT_EQ(w->lblMainCap->pos(), panel + QPoint(22, -18));
-  EXPECT_EQ(w->btnRestore->pos(), panel + QPoint(713, -18));
-  EXPECT_EQ(w->btnMinimize->pos(), panel + QPoint(697, -18));
+  EXPECT_TRUE(testControls(w).btnMaximize->isHidden());
+  EXPECT_FALSE(testControls(w).btnRestore->isHidden());
+  EXPECT_EQ(testControls(w).Image1->pos(), panel - QPoint(0, 20));
+  EXPECT_EQ(testControls(w).lblMainCap->pos(), panel + QPoint(22, -18));
+  EXPECT_EQ(testControls(w).btnRestore->pos(), panel + QPoint(713, -18));
+  EXPECT_EQ(testControls(w).btnMinimize->pos(), panel + QPoint(697, -18));
   const QImage img = w->grab().toImage();
   EXPECT_EQ(img.pixelColor(2, 2), QColor(Qt::black)) << "black around the panel";
   // The rings stand around the area the normal window would show.
   EXPECT_EQ(img.pixelColor(panel.x() - 5, panel.y() + 100), QColor(255, 255, 255));
 
-  click(w->btnRestore, QPoint(7, 7));
+  click(testControls(w).btnRestore, QPoint(7, 7));
   EXPECT_FALSE(w->frame()->isMaximized());
   EXPECT_EQ(w->size(), QSize(757, 564));
   EXPECT_EQ(w->pos(), normalPos);
-  EXPECT_EQ(w->pnlMain->pos(), QPoint(5, 25));
-  EXPECT_EQ(w->Image1->pos(), QPoint(5, 5));
-  EXPECT_EQ(w->btnClose->pos(), QPoint(734, 7));
-  EXPECT_FALSE(w->btnMaximize->isHidden());
-  EXPECT_TRUE(w->btnRestore->isHidden());
+  EXPECT_EQ(testControls(w).pnlMain->pos(), QPoint(5, 25));
+  EXPECT_EQ(testControls(w).Image1->pos(), QPoint(5, 5));
+  EXPECT_EQ(testControls(w).btnClose->pos(), QPoint(734, 7));
+  EXPECT_FALSE(testControls(w).btnMaximize->isHidden());
+  EXPECT_TRUE(testControls(w).btnRestore->isHidden());
   EXPECT_EQ(w->palette().color(QPalette::Window), QColor(238, 230, 201));
 }
 
@@ -86,7 +86,7 @@ TEST_F(WindowFrameTest, TheSystemMenuOpensInTheStripCornerAndClosesOnAPressElsew
   ASSERT_TRUE(menu->isVisible());
   EXPECT_EQ(w->frame()->SysMenuList->Lines(),
             QStringList({"      Minimize", "      Close             Alt+F4"}));
-  click(w->btnFind, QPoint(10, 10));
+  click(testControls(w).btnFind, QPoint(10, 10));
   EXPECT_FALSE(menu->isVisible()) << "any press elsewhere closes it";
 
   // Not while auto-play runs.

@@ -101,18 +101,21 @@ TEST_F(HidpiTest, TheMainWindowKeepsItsLayoutAndDrawsTextAndSkinAtDeviceResoluti
   const QImage smooth = scaledUp(Qt::SmoothTransformation);
   const QImage blocky = scaledUp(Qt::FastTransformation);
 
-  const QRect chapterNames = placeIn(w, w->ListBoxChapter).adjusted(0, 0, 0, -380);
-  const QRect signButtons = placeIn(w, w->btnNumberLang) | placeIn(w, w->btnHelp);
-  const QRect windowButtons = placeIn(w, w->btnMinimize) | placeIn(w, w->btnClose);
+  const QRect chapterNames = placeIn(w, testControls(w).ListBoxChapter).adjusted(0, 0, 0, -380);
+  const QRect signButtons =
+      placeIn(w, testControls(w).btnNumberLang) | placeIn(w, testControls(w).btnHelp);
+  const QRect windowButtons =
+      placeIn(w, testControls(w).btnMinimize) | placeIn(w, testControls(w).btnClose);
   const QRect emblem = QRect(5, 5, 20, 20);
-  ASSERT_TRUE(w->btnNumberLang->isVisible());
-  ASSERT_TRUE(w->btnHelp->isVisible());
-  ASSERT_TRUE(w->btnClose->isVisible());
-  const std::pair<const char*, QRect> regions[] = {{"chapter names", chapterNames},
-                                                   {"title", placeIn(w, w->lblMainCap)},
-                                                   {"title strip emblem", emblem},
-                                                   {"command row signs", signButtons},
-                                                   {"window buttons", windowButtons}};
+  ASSERT_TRUE(testControls(w).btnNumberLang->isVisible());
+  ASSERT_TRUE(testControls(w).btnHelp->isVisible());
+  ASSERT_TRUE(testControls(w).btnClose->isVisible());
+  const std::pair<const char*, QRect> regions[] = {
+      {"chapter names", chapterNames},
+      {"title", placeIn(w, testControls(w).lblMainCap)},
+      {"title strip emblem", emblem},
+      {"command row signs", signButtons},
+      {"window buttons", windowButtons}};
   for (const auto& [what, region] : regions) {
     // Sharper than the smooth scaling: more steep steps between neighbouring device pixels.
     const int edges = sharpEdges(sharp, region);
@@ -130,7 +133,7 @@ TEST_F(HidpiTest, TheMainWindowKeepsItsLayoutAndDrawsTextAndSkinAtDeviceResoluti
   EXPECT_EQ(find.normal.devicePixelRatio(), 2.0);
   EXPECT_EQ(find.normal.size(), QSize(100, 40));
   EXPECT_EQ(orvik::tabStripPictures().main.deviceIndependentSize(), QSizeF(15, 488));
-  EXPECT_EQ(w->Zakladki->surface().devicePixelRatio(), 2.0);
+  EXPECT_EQ(testControls(w).Zakladki->surface().devicePixelRatio(), 2.0);
   const QImage plate2 = orvik::plainButtonPictures({50, 20}, 2).normal.toImage();
   const QImage plate1 = orvik::plainButtonPictures({50, 20}, 1)
                             .normal.toImage()
@@ -151,7 +154,7 @@ TEST_F(HidpiTest, TheHitMapAndThePagePictureStayInLogicalPixels) {
   for (int entry = 1; entry <= 6; ++entry) {
     const QPoint spot = spotOf(entry);
     ASSERT_GE(spot.x(), 0) << entry;
-    moveTo(w->ImgPages, spot);
+    moveTo(testControls(w).ImgPages, spot);
     EXPECT_EQ(w->lastEntryUnderMouse(), entry);
     EXPECT_EQ(currentOrder(), entry);
     EXPECT_EQ(w->data()->dictionary().entryAt(w->currentPageCode(), spot).order, entry);
@@ -159,9 +162,10 @@ TEST_F(HidpiTest, TheHitMapAndThePagePictureStayInLogicalPixels) {
   // The picture on screen, highlight included, is the 1x picture scaled to the device pixels:
   // averaged back to logical pixels it matches where it stands, and not two pixels aside.
   w->stopBlinking();
-  const QImage picture = w->ImgPages->picture().convertToFormat(QImage::Format_RGB32);
+  const QImage picture = testControls(w).ImgPages->picture().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(picture.size(), QSize(325, 490));
-  const QImage onScreen = w->ImgPages->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage onScreen =
+      testControls(w).ImgPages->grab().toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(onScreen.size(), QSize(650, 980));
   const double inPlace = meanDifference(onScreen, picture, 0);
   EXPECT_LT(inPlace, 12.0);
@@ -173,8 +177,9 @@ TEST_F(HidpiTest, TheHitMapAndThePagePictureStayInLogicalPixels) {
   const QPixmap hand = orvik::cursorPixmap(orvik::O_HANDPOINTER);
   EXPECT_EQ(hand.devicePixelRatio(), 2.0);
   EXPECT_EQ(hand.size(), QSize(64, 64));
-  EXPECT_EQ(w->ImgPages->cursor().pixmap().devicePixelRatio(), 2.0);
-  EXPECT_EQ(w->ImgPages->cursor().hotSpot(), orvik::cursorHotSpot(orvik::O_HANDPOINTER));
+  EXPECT_EQ(testControls(w).ImgPages->cursor().pixmap().devicePixelRatio(), 2.0);
+  EXPECT_EQ(testControls(w).ImgPages->cursor().hotSpot(),
+            orvik::cursorHotSpot(orvik::O_HANDPOINTER));
 }
 
 TEST_F(HidpiTest, TheDisplayCheckMeasuresTheScreenInLogicalPixels) {

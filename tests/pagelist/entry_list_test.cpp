@@ -79,10 +79,10 @@ TEST_F(EntryListTest, AClickedHeadWordMovesTheMainWindowAndTheOtherLists) {
   clickLine(english, line);
   EXPECT_EQ(currentOrder(), 2);
   EXPECT_EQ(w->lastEntryUnderMouse(), 2);
-  EXPECT_TRUE(w->Timer1->isActive());
+  EXPECT_TRUE(testControls(w).Timer1->isActive());
   EXPECT_TRUE(paneText(1).contains(QStringLiteral("sofa")));
   EXPECT_EQ(russian->orderOfLine(russian->ListBox1->ItemIndex()), 2);
-  EXPECT_FALSE(w->btnPrevWord->isEnabled() && currentOrder() == 1);
+  EXPECT_FALSE(testControls(w).btnPrevWord->isEnabled() && currentOrder() == 1);
 
   // And the other way: the Russian line of entry 5.
   clickLine(russian, 4);
@@ -123,7 +123,7 @@ TEST_F(EntryListTest, MoreThanSeventeenEntriesScroll) {
   openBedroom();
   TLangList* english = open(1);
   // To the market by the page button: the open list follows the page.
-  click(w->btnNextPage, QPoint(5, 5));
+  click(testControls(w).btnNextPage, QPoint(5, 5));
   ASSERT_EQ(w->currentPageCode(), 401);
   EXPECT_EQ(english->pageCode(), 401);
   EXPECT_EQ(english->ListBox1->Items().Count(), 19);
@@ -153,16 +153,16 @@ TEST_F(EntryListTest, FollowsNextEntryDeselectionAndPagesWithFewerEntries) {
   clickLine(french, 15);
   ASSERT_EQ(currentOrder(), 16);
   // Next Entry in the main window: the list follows.
-  click(w->btnNextWord, QPoint(5, 5));
+  click(testControls(w).btnNextWord, QPoint(5, 5));
   EXPECT_EQ(currentOrder(), 17);
   EXPECT_EQ(french->ListBox1->ItemIndex(), 16);
   // The pointer on a part of the picture without an entry: no line selected.
-  moveTo(w->ImgPages, spotOf(3));
+  moveTo(testControls(w).ImgPages, spotOf(3));
   EXPECT_EQ(french->ListBox1->ItemIndex(), 2);
-  moveTo(w->ImgPages, spotOf(0));
+  moveTo(testControls(w).ImgPages, spotOf(0));
   EXPECT_EQ(french->ListBox1->ItemIndex(), -1);
   // The next page has fewer entries: its own lines, entry 1 selected, never line 17.
-  click(w->btnNextPage, QPoint(5, 5));
+  click(testControls(w).btnNextPage, QPoint(5, 5));
   ASSERT_EQ(w->currentPageCode(), 402);
   EXPECT_EQ(french->pageCode(), 402);
   EXPECT_LT(french->ListBox1->Items().Count(), 17);
@@ -181,7 +181,7 @@ TEST_F(EntryListTest, APageWithoutEntriesGivesAnEmptyList) {
   ASSERT_EQ(w->currentPageCode(), 401);
   TLangList* english = open(1);
   EXPECT_EQ(english->ListBox1->Items().Count(), 19);
-  click(w->btnNextPage, QPoint(5, 5));
+  click(testControls(w).btnNextPage, QPoint(5, 5));
   ASSERT_EQ(w->currentPageCode(), 402);
   EXPECT_TRUE(english->isVisible());
   EXPECT_EQ(english->ListBox1->Items().Count(), 0);
@@ -192,7 +192,7 @@ TEST_F(EntryListTest, APageWithoutEntriesGivesAnEmptyList) {
   EXPECT_EQ(spanish->ListBox1->Items().Count(), 0);
   EXPECT_TRUE(messages.messages.isEmpty());
   // Back to a page with entries.
-  click(w->btnPrevPage, QPoint(5, 5));
+  click(testControls(w).btnPrevPage, QPoint(5, 5));
   EXPECT_EQ(english->ListBox1->Items().Count(), 19);
   EXPECT_EQ(selectedLine(english), QStringLiteral("apple"));
 }
@@ -213,7 +213,7 @@ TEST_F(EntryListTest, HiddenWhenThePageViewIsLeftOrTheLanguageNoLongerShown) {
   EXPECT_FALSE(listButton(4)->isVisible());
   EXPECT_FALSE(listButton(1)->isVisible());
   // Back to the page list: every list goes, and no list button shows there.
-  click(w->btnBackToPages, QPoint(5, 5));
+  click(testControls(w).btnBackToPages, QPoint(5, 5));
   EXPECT_FALSE(english->isVisible());
   EXPECT_FALSE(listButton(1)->isVisible());
 }

@@ -165,7 +165,7 @@ TEST_F(PageListTest, RussianListShowsCyrillicNamesInTheCyrillicFontUnderAnEnglis
 TEST_F(PageListTest, GoTakesTheMainWindowToAPageOfAnotherChapter) {
   start();
   openBedroom();
-  ASSERT_EQ(w->Zakladki->selectedTab(), 1);
+  ASSERT_EQ(testControls(w).Zakladki->selectedTab(), 1);
   TfrmPageList* list = pageList(1);
   const int clicksBefore = clicks();
   whileModal(list, [&] {
@@ -178,11 +178,11 @@ TEST_F(PageListTest, GoTakesTheMainWindowToAPageOfAnotherChapter) {
   EXPECT_FALSE(list->isVisible());
   EXPECT_EQ(w->currentPageCode(), 1204);
   EXPECT_EQ(w->view(), TForm1::View::Page);
-  EXPECT_EQ(w->Zakladki->selectedTab(), 12);
-  EXPECT_EQ(w->lblPageName->text(), QStringLiteral("The station"));
+  EXPECT_EQ(testControls(w).Zakladki->selectedTab(), 12);
+  EXPECT_EQ(testControls(w).lblPageName->text(), QStringLiteral("The station"));
   EXPECT_EQ(currentOrder(), 1);
   EXPECT_FALSE(w->mouseLocked());
-  EXPECT_EQ(QCursor::pos(), w->btnSoundPage->mapToGlobal(QPoint(3, 5)));
+  EXPECT_EQ(QCursor::pos(), testControls(w).btnSoundPage->mapToGlobal(QPoint(3, 5)));
   EXPECT_GT(clicks(), clicksBefore);
 }
 
@@ -197,7 +197,7 @@ TEST_F(PageListTest, GoFromTheChapterViewAndEnterGoesToo) {
   pageListRole()->openPageList(orvik::Language::English);
   EXPECT_EQ(w->currentPageCode(), 101);
   EXPECT_EQ(w->view(), TForm1::View::Page);
-  EXPECT_EQ(w->Zakladki->selectedTab(), 1);
+  EXPECT_EQ(testControls(w).Zakladki->selectedTab(), 1);
 }
 
 TEST_F(PageListTest, CancelLeavesTheMainWindowAndTheNextOpeningShowsTheMovedSelection) {
@@ -292,7 +292,7 @@ TEST_F(PageListTest, ChooserListsTheInstalledLanguagesAndOpensTheChosenList) {
   pageListRole()->openPageListChooser();
   EXPECT_TRUE(langs->isVisible());
   EXPECT_EQ(langs->pos(),
-            QPoint(w->x() + w->btnPageList->x() - 15, w->y() + w->height() - 88 - 33));
+            QPoint(w->x() + testControls(w).btnPageList->x() - 15, w->y() + w->height() - 88 - 33));
   // The pointer over the main window closes it.
   emit w->pointerMovedOverWindow();
   EXPECT_FALSE(langs->isVisible());

@@ -219,7 +219,7 @@ TEST_F(Test, ThePictureIsPrintedWithTheFrameInTheInterfaceLanguage) {
   SeenMessage seen;
   watchMessage(message, &seen);
   const int clicksBefore = clicks();
-  click(w->btnPrintPct, QPoint(10, 10));
+  click(testControls(w).btnPrintPct, QPoint(10, 10));
 
   EXPECT_EQ(clicks(), clicksBefore + 1);
   ASSERT_TRUE(seen.seen);
@@ -238,7 +238,7 @@ TEST_F(Test, ThePictureIsPrintedWithTheFrameInTheInterfaceLanguage) {
   // The picture stands stretched in the middle: 1300 by 1960 units of 600 dpi.
   const int dpi = 100;
   const QImage sheet = reader.sheetImage(1, dpi);
-  const QImage picture = w->ImgSound->picture();
+  const QImage picture = testControls(w).ImgSound->picture();
   ASSERT_FALSE(picture.isNull());
   const QPoint mid(sheet.width() / 2, sheet.height() / 2);
   const int halfW = int(650.0 / 600 * dpi), halfH = int(980.0 / 600 * dpi);
@@ -262,7 +262,7 @@ TEST_F(Test, ThePictureIsPrintedWithTheFrameInTheInterfaceLanguage) {
   w->ReloadLanguageNames(orvik::Language::Russian);
   data()->settings().setValue(Settings::InterfaceLanguage, 3);
   watchMessage(message, &seen);
-  click(w->btnPrintPct, QPoint(10, 10));
+  click(testControls(w).btnPrintPct, QPoint(10, 10));
   EXPECT_EQ(seen.line1, QStringLiteral("Печатается картинка для страницы"));
   EXPECT_EQ(seen.left1, 34);
   EXPECT_EQ(seen.line2, QStringLiteral("Спальня..."));
@@ -282,7 +282,7 @@ TEST_F(Test, TheEntryOfAPaneThroughItsMenuAndAnEmptyPanePrintNothing) {
                 });
   });
   openBedroom();
-  click(w->btnNextWord, QPoint(10, 10));  // entry 2, the sofa
+  click(testControls(w).btnNextWord, QPoint(10, 10));  // entry 2, the sofa
   panes()->pane(1)->setFocus();
   panes()->runMenuLine(3);
   const PdfReader reader(onlyFile());
@@ -292,7 +292,7 @@ TEST_F(Test, TheEntryOfAPaneThroughItsMenuAndAnEmptyPanePrintNothing) {
   EXPECT_TRUE(text.contains(QStringLiteral("(Page 1 of 1)")));
   EXPECT_FALSE(message->isVisible());
 
-  click(w->btnPrevPage, QPoint(10, 10));
+  click(testControls(w).btnPrevPage, QPoint(10, 10));
   ASSERT_EQ(w->currentPageCode(), 101);
   ASSERT_FALSE(w->paneHasText(orvik::Language::Russian));
   const int dialogs = pdf->dialogCount();
@@ -315,7 +315,7 @@ TEST_F(Test, TheEntryOfAPaneThroughItsMenuAndAnEmptyPanePrintNothing) {
 TEST_F(Test, CtrlPPrintsTheFocusedPanesEntryAndNothingWithoutAFocusedPane) {
   startPrinting();
   openBedroom();
-  click(w->btnNextWord, QPoint(10, 10));  // entry 2, the sofa
+  click(testControls(w).btnNextWord, QPoint(10, 10));  // entry 2, the sofa
   const int dialogs = pdf->dialogCount();
   w->setFocus();
   QTest::keyClick(w, Qt::Key_P, Qt::ControlModifier);
@@ -330,8 +330,8 @@ TEST_F(Test, CtrlPPrintsTheFocusedPanesEntryAndNothingWithoutAFocusedPane) {
 TEST_F(Test, PrintingLeavesTheClipboardAndThePanesAsTheyWere) {
   startPrinting();
   openBedroom();
-  click(w->btnNextWord, QPoint(10, 10));
-  click(w->btnNextWord, QPoint(10, 10));
+  click(testControls(w).btnNextWord, QPoint(10, 10));
+  click(testControls(w).btnNextWord, QPoint(10, 10));
   const QString english = panes()->pane(1)->toPlainText();
   const QString russian = panes()->pane(3)->toPlainText();
   ASSERT_TRUE(english.contains(QStringLiteral("chair")));
@@ -350,7 +350,7 @@ TEST_F(Test, PrintingLeavesTheClipboardAndThePanesAsTheyWere) {
   EXPECT_EQ(data()->tblWordName(1)->intValue(QStringLiteral("Order")), 3);
   EXPECT_EQ(data()->tblWordName(1)->intValue(QStringLiteral("PageCode")), 102);
   // The window goes on as before: the next entry is entry 4.
-  click(w->btnNextWord, QPoint(10, 10));
+  click(testControls(w).btnNextWord, QPoint(10, 10));
   EXPECT_TRUE(panes()->pane(1)->toPlainText().contains(QStringLiteral("door")));
 }
 
@@ -370,7 +370,7 @@ TEST_F(Test, ACancelledDialogPrintsNothingAndShowsNothing) {
   pdf->setCancelling(true);
 
   clickPrint(1);
-  click(w->btnPrintPct, QPoint(10, 10));
+  click(testControls(w).btnPrintPct, QPoint(10, 10));
   panes()->pane(1)->setFocus();
   panes()->runMenuLine(3);
 
@@ -410,7 +410,7 @@ TEST_F(PrintTest, TheMessageSpeaksTheInterfaceLanguageAndItsTextsFit) {
   for (int language = 1; language <= 4; ++language) {
     SCOPED_TRACE(language);
     w->ReloadLanguageNames(*orvik::Language::fromNumber(language));
-    const QString pageName = w->lblPageName->text();
+    const QString pageName = testControls(w).lblPageName->text();
     message->setPrintout(TMsgPrint::Printout::PageEntries, pageName);
     EXPECT_EQ(message->Label1->text(), pageEntries[language - 1]);
     EXPECT_EQ(message->Label1->x(), lefts[language - 1]);

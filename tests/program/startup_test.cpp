@@ -105,10 +105,10 @@ TEST_F(StartupTest, EveryWindowOnceInOrderAndTheMainWindowAsGiven) {
   EXPECT_EQ(main->windowTitle(), QString("Orvik Dictionary"));
   EXPECT_EQ(main->size(), QSize(757, 564));
   EXPECT_TRUE(main->windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_FALSE(main->Phon->isVisibleTo(main));
-  EXPECT_TRUE(main->PhonChapters->isVisibleTo(main));
-  EXPECT_FALSE(main->PhonChapters->pixmap().isNull());
-  EXPECT_FALSE(main->Phon->pixmap().isNull());
+  EXPECT_FALSE(testControls(main).Phon->isVisibleTo(main));
+  EXPECT_TRUE(testControls(main).PhonChapters->isVisibleTo(main));
+  EXPECT_FALSE(testControls(main).PhonChapters->pixmap().isNull());
+  EXPECT_FALSE(testControls(main).Phon->pixmap().isNull());
 }
 
 TEST_F(StartupTest, TablesOfTheInstalledLanguagesOnly) {

@@ -32,16 +32,16 @@ TEST_F(FindJumpTest, GoShowsTheAppleAndMarksItTwiceInTheEnglishArticle) {
   EXPECT_EQ(w->view(), TForm1::View::Page);
   EXPECT_EQ(w->currentPageCode(), 401);
   EXPECT_EQ(currentOrder(), 1);
-  EXPECT_TRUE(w->Timer1->isActive());
-  EXPECT_EQ(w->Zakladki->selectedTab(), 4);
-  EXPECT_FALSE(w->Zakladki->sticky);
+  EXPECT_TRUE(testControls(w).Timer1->isActive());
+  EXPECT_EQ(testControls(w).Zakladki->selectedTab(), 4);
+  EXPECT_FALSE(testControls(w).Zakladki->sticky);
   EXPECT_GE(entryChanged.count(), 1);
   EXPECT_TRUE(pane(1)->toPlainText().contains(QStringLiteral("apple")));
   // "apple" and "an apple": two marks, one per occurrence.
   EXPECT_EQ(findWindow(1)->lastMarked(), 2);
   EXPECT_EQ(pane(1)->marks().size(), 2);
   for (const QRect& r : pane(1)->marks()) EXPECT_GT(r.height(), 5);
-  EXPECT_EQ(QCursor::pos(), w->btnFind->mapToGlobal(QPoint(20, 10)));
+  EXPECT_EQ(QCursor::pos(), testControls(w).btnFind->mapToGlobal(QPoint(20, 10)));
   // The mark goes when the article is shown again.
   pane(1)->reload();
   EXPECT_TRUE(pane(1)->marks().isEmpty());

@@ -319,7 +319,7 @@ TEST_F(FindTest, TheChooserListsTheInstalledLanguagesAndOpensOne) {
   EXPECT_EQ(chooser->height(), 88);
   EXPECT_EQ(chooser->SevenLangList->Lines().value(0), QStringLiteral("English     Ctrl+E"));
   EXPECT_EQ(chooser->pos(),
-            QPoint(w->frameGeometry().left() + w->btnFind->x() - 15,
+            QPoint(w->frameGeometry().left() + testControls(w).btnFind->x() - 15,
                    w->frameGeometry().top() + w->frameGeometry().height() - 88 - 33));
   // The pointer over the main window closes it.
   BrowseTest::moveTo(w, QPoint(700, 40));

@@ -103,7 +103,7 @@ class ProgramWindowsTest : public BrowseTest {
           pointAndClick(ok ? settings->btnOK : settings->btnCancel);
         },
         &ran);
-    pointAndClick(w->btnNumberLang);
+    pointAndClick(testControls(w).btnNumberLang);
     EXPECT_TRUE(ran);
     EXPECT_FALSE(settings->isVisible());
   }

@@ -16,25 +16,25 @@ using UserFaultsTest = ProgramWindowsTest;
 TEST_F(UserFaultsTest, ExitNoLeavesNoHoverPictureBehind) {
   startFourLanguages();
   QTest::mouseMove(w, QPoint(300, 200));
-  const QImage normalLook = w->btnExitNew->grab().toImage();
-  QTest::mouseMove(w->btnExitNew, QPoint(5, 5));
-  ASSERT_EQ(w->btnExitNew->state(), TOrvikBtn98::Hover);
-  ASSERT_NE(w->btnExitNew->grab().toImage(), normalLook);
+  const QImage normalLook = testControls(w).btnExitNew->grab().toImage();
+  QTest::mouseMove(testControls(w).btnExitNew, QPoint(5, 5));
+  ASSERT_EQ(testControls(w).btnExitNew->state(), TOrvikBtn98::Hover);
+  ASSERT_NE(testControls(w).btnExitNew->grab().toImage(), normalLook);
   bool ran = false;
   // The user moves onto the dialog's No and clicks it.
   whenShown(
       exitDialog, [this] { pointAndClick(exitDialog->btnNo); }, &ran);
-  QTest::mouseClick(w->btnExitNew, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  QTest::mouseClick(testControls(w).btnExitNew, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   ASSERT_TRUE(ran);
   ASSERT_FALSE(exitDialog->isVisible());
-  ASSERT_FALSE(pointerOn(w->btnExitNew));
+  ASSERT_FALSE(pointerOn(testControls(w).btnExitNew));
   // The exit button the pointer has left, and the hidden No, both show their normal pictures.
-  EXPECT_EQ(w->btnExitNew->state(), TOrvikBtn98::Normal);
-  EXPECT_EQ(w->btnExitNew->grab().toImage(), normalLook);
+  EXPECT_EQ(testControls(w).btnExitNew->state(), TOrvikBtn98::Normal);
+  EXPECT_EQ(testControls(w).btnExitNew->grab().toImage(), normalLook);
   EXPECT_EQ(exitDialog->btnNo->state(), TOrvikBtn98::Normal);
   // Back over the exit button, it hovers again.
-  QTest::mouseMove(w->btnExitNew, QPoint(6, 6));
-  QTRY_COMPARE(w->btnExitNew->state(), int(TOrvikBtn98::Hover));
+  QTest::mouseMove(testControls(w).btnExitNew, QPoint(6, 6));
+  QTRY_COMPARE(testControls(w).btnExitNew->state(), int(TOrvikBtn98::Hover));
   // The next showing, with the pointer elsewhere, starts with both buttons normal.
   whenShown(
       exitDialog,
@@ -44,7 +44,7 @@ TEST_F(UserFaultsTest, ExitNoLeavesNoHoverPictureBehind) {
         pointAndClick(exitDialog->btnNo);
       },
       &ran);
-  QTest::mouseClick(w->btnExitNew, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  QTest::mouseClick(testControls(w).btnExitNew, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   EXPECT_TRUE(ran);
   EXPECT_FALSE(orvik::Application::terminated());
 }
@@ -54,8 +54,8 @@ TEST_F(UserFaultsTest, SettingsOkAndCancelLeaveNoHoverPictureBehind) {
   for (bool ok : {true, false}) {
     throughSettings({}, ok);
     TOrvikBtn98* pressed = ok ? settings->btnOK : settings->btnCancel;
-    ASSERT_FALSE(pointerOn(w->btnNumberLang));
-    EXPECT_EQ(w->btnNumberLang->state(), TOrvikBtn98::Normal) << ok;
+    ASSERT_FALSE(pointerOn(testControls(w).btnNumberLang));
+    EXPECT_EQ(testControls(w).btnNumberLang->state(), TOrvikBtn98::Normal) << ok;
     EXPECT_EQ(pressed->state(), TOrvikBtn98::Normal) << ok;
   }
   // Reopened with the pointer on the settings button, OK and Cancel show their normal
@@ -69,10 +69,10 @@ TEST_F(UserFaultsTest, SettingsOkAndCancelLeaveNoHoverPictureBehind) {
         settings->btnCancelClick();
       },
       &ran);
-  pointAndClick(w->btnNumberLang);
+  pointAndClick(testControls(w).btnNumberLang);
   ASSERT_TRUE(ran);
-  ASSERT_TRUE(pointerOn(w->btnNumberLang));
-  EXPECT_EQ(w->btnNumberLang->state(), TOrvikBtn98::Hover);
+  ASSERT_TRUE(pointerOn(testControls(w).btnNumberLang));
+  EXPECT_EQ(testControls(w).btnNumberLang->state(), TOrvikBtn98::Hover);
 }
 
 TEST_F(UserFaultsTest, AboutBoxSpeaksFrenchAndSpanish) {
@@ -93,7 +93,7 @@ TEST_F(UserFaultsTest, AboutBoxSpeaksFrenchAndSpanish) {
         },
         &ran);
     // The help button, then the menu's second line.
-    pointAndClick(w->btnHelp);
+    pointAndClick(testControls(w).btnHelp);
     ASSERT_TRUE(helpMenu->isVisible());
     pointAtHelpLine(2);
     ASSERT_TRUE(ran) << language;

@@ -40,7 +40,7 @@ class WindowShotsTest : public ProgramWindowsTest {
   }
 
   void backToChapters() {
-    for (TOrvikBtn98* back : {w->btnBackToPages, w->btnBackToChapters})
+    for (TOrvikBtn98* back : {testControls(w).btnBackToPages, testControls(w).btnBackToChapters})
       if (back->isVisible() && back->isEnabled()) pointAndClick(back, QPoint(5, 5));
   }
 
@@ -83,11 +83,11 @@ TEST_F(WindowShotsTest, EveryWindowInEveryInterfaceLanguage) {
           pointAndClick(exitDialog->btnNo);
         },
         &ran);
-    pointAndClick(w->btnExitNew, QPoint(5, 5));
+    pointAndClick(testControls(w).btnExitNew, QPoint(5, 5));
     EXPECT_TRUE(ran);
 
     // The help menu from the help button, and the about box from its second line.
-    pointAndClick(w->btnHelp, QPoint(5, 5));
+    pointAndClick(testControls(w).btnHelp, QPoint(5, 5));
     ASSERT_TRUE(helpMenu->isVisible());
     shoot(helpMenu, "help", code);
     whenShown(

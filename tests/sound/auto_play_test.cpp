@@ -104,8 +104,8 @@ class AutoPlayTest : public BrowseTest {
     }
   }
   bool commandsLocked() const {
-    return !w->btnNextWord->isEnabled() && !w->btnFind->isEnabled() &&
-           w->btnAutoPlayPanel->isEnabled();
+    return !testControls(w).btnNextWord->isEnabled() && !testControls(w).btnFind->isEnabled() &&
+           testControls(w).btnAutoPlayPanel->isEnabled();
   }
 
   orvik::ManualWaveClock entryClock;
@@ -122,9 +122,9 @@ TEST_F(AutoPlayTest, PanelOpensOverThePictureAndFollowsTheEntry) {
   openPanel();
   EXPECT_EQ(panel->size(), QSize(350, 115));
   EXPECT_TRUE(panel->windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_FALSE(w->btnAutoPlayPanel->isVisible());
+  EXPECT_FALSE(testControls(w).btnAutoPlayPanel->isVisible());
   const QRect frame = w->frameGeometry();
-  EXPECT_EQ(panel->pos(), QPoint(frame.left() + w->PanelForImg->x() - 5,
+  EXPECT_EQ(panel->pos(), QPoint(frame.left() + testControls(w).PanelForImg->x() - 5,
                                  frame.top() + frame.height() - 115 - 33));
   EXPECT_EQ(panel->btnClose->geometry(), QRect(330, 7, 15, 15));
   EXPECT_EQ(panel->TrackBarAutoPlay->MaxPos(), 6);
@@ -143,7 +143,7 @@ TEST_F(AutoPlayTest, PanelOpensOverThePictureAndFollowsTheEntry) {
   // The pointer on another spot moves the track bar with the panes.
   const QPoint spot = spotOf(4);
   ASSERT_GE(spot.x(), 0);
-  moveTo(w->ImgPages, spot);
+  moveTo(testControls(w).ImgPages, spot);
   EXPECT_EQ(panel->TrackBarAutoPlay->Position(), 4);
   w->btnNextWordClick();
   EXPECT_EQ(panel->TrackBarAutoPlay->Position(), 5);
@@ -158,7 +158,7 @@ TEST_F(AutoPlayTest, PanelOpensOverThePictureAndFollowsTheEntry) {
   // Close hides it and brings the main window's button back.
   press(panel->btnClose);
   EXPECT_FALSE(panel->isVisible());
-  EXPECT_TRUE(w->btnAutoPlayPanel->isVisible());
+  EXPECT_TRUE(testControls(w).btnAutoPlayPanel->isVisible());
 }
 
 TEST_F(AutoPlayTest, FromEntryTwoOfFiveItPronouncesThreeFourFiveAndStops) {
@@ -174,7 +174,7 @@ TEST_F(AutoPlayTest, FromEntryTwoOfFiveItPronouncesThreeFourFiveAndStops) {
   EXPECT_EQ(panel->Label2->text(), "AutoPlay ...");
   EXPECT_EQ(panel->Label2->palette().color(QPalette::WindowText), QColor(0, 255, 0));
   EXPECT_TRUE(commandsLocked());
-  EXPECT_TRUE(w->btnRegime->latched());
+  EXPECT_TRUE(testControls(w).btnRegime->latched());
   EXPECT_TRUE(panel->AutoPlayTimer->isActive());
   EXPECT_EQ(panel->AutoPlayTimer->interval(), 100);
   EXPECT_TRUE(panel->btnStopAutoPlay->isEnabled());
@@ -196,15 +196,15 @@ TEST_F(AutoPlayTest, FromEntryTwoOfFiveItPronouncesThreeFourFiveAndStops) {
   }
   panel->AutoPlayTimerTimer();  // past the last entry
   EXPECT_EQ(currentOrder(), 5);
-  EXPECT_TRUE(w->Timer1->isActive()) << "entry 5 blinks";
+  EXPECT_TRUE(testControls(w).Timer1->isActive()) << "entry 5 blinks";
   EXPECT_FALSE(w->autoPlayRunning());
   EXPECT_FALSE(panel->AutoPlayTimer->isActive());
   EXPECT_EQ(panel->Label2->text(), "Autoplay Stopped");
   EXPECT_EQ(panel->Label2->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-  EXPECT_TRUE(w->btnFind->isEnabled());
-  EXPECT_TRUE(w->btnPrevWord->isEnabled());
-  EXPECT_FALSE(w->btnNextWord->isEnabled()) << "the last entry has no next";
-  EXPECT_FALSE(w->btnRegime->latched());
+  EXPECT_TRUE(testControls(w).btnFind->isEnabled());
+  EXPECT_TRUE(testControls(w).btnPrevWord->isEnabled());
+  EXPECT_FALSE(testControls(w).btnNextWord->isEnabled()) << "the last entry has no next";
+  EXPECT_FALSE(testControls(w).btnRegime->latched());
   EXPECT_TRUE(panel->btnAutoPlay->isEnabled());
   EXPECT_TRUE(messages.messages.isEmpty());
 }
@@ -298,14 +298,14 @@ TEST_F(AutoPlayTest, LastAndFirstJumpOnATwelveEntryPage) {
   ASSERT_EQ(w->currentPageCode(), 401);
   openPanel();
   EXPECT_EQ(panel->TrackBarAutoPlay->MaxPos(), 12);
-  const QImage before = w->ImgPages->picture();
+  const QImage before = testControls(w).ImgPages->picture();
   press(panel->btnLast);
   EXPECT_EQ(currentOrder(), 12);
   EXPECT_EQ(panel->TrackBarAutoPlay->Position(), 12);
   EXPECT_EQ(w->lastEntryUnderMouse(), 12);
-  EXPECT_NE(w->ImgPages->picture(), before) << "entry 12 is highlighted";
-  EXPECT_TRUE(w->Timer1->isActive());
-  EXPECT_FALSE(w->btnNextWord->isEnabled());
+  EXPECT_NE(testControls(w).ImgPages->picture(), before) << "entry 12 is highlighted";
+  EXPECT_TRUE(testControls(w).Timer1->isActive());
+  EXPECT_FALSE(testControls(w).btnNextWord->isEnabled());
   EXPECT_TRUE(panel->btnPlay->isEnabled());
   press(panel->btnFirst);
   EXPECT_EQ(currentOrder(), 1);
@@ -322,23 +322,24 @@ TEST_F(AutoPlayTest, StopRestoresTheMouseLockButtonAsItWas) {
   openPanel();
   // Up before: down while playing, up after.
   press(panel->btnAutoPlay);
-  EXPECT_TRUE(w->btnRegime->latched());
+  EXPECT_TRUE(testControls(w).btnRegime->latched());
   EXPECT_TRUE(w->mouseLocked());
-  EXPECT_EQ(w->ImgPages->cursor().shape(), orvik::orvikCursor(orvik::O_FIXPAGE).shape());
+  EXPECT_EQ(testControls(w).ImgPages->cursor().shape(),
+            orvik::orvikCursor(orvik::O_FIXPAGE).shape());
   press(panel->btnStopAutoPlay);
-  EXPECT_FALSE(w->btnRegime->latched());
+  EXPECT_FALSE(testControls(w).btnRegime->latched());
   EXPECT_FALSE(w->mouseLocked());
   EXPECT_FALSE(w->autoPlayRunning());
-  EXPECT_TRUE(w->btnFind->isEnabled());
+  EXPECT_TRUE(testControls(w).btnFind->isEnabled());
   EXPECT_FALSE(panel->AutoPlayTimer->isActive());
 
   // Down before: down after.
-  press(w->btnRegime);
-  ASSERT_TRUE(w->btnRegime->latched());
+  press(testControls(w).btnRegime);
+  ASSERT_TRUE(testControls(w).btnRegime->latched());
   press(panel->btnAutoPlay);
   panel->AutoPlayTimerTimer();
   press(panel->btnStopAutoPlay);
-  EXPECT_TRUE(w->btnRegime->latched());
+  EXPECT_TRUE(testControls(w).btnRegime->latched());
   EXPECT_TRUE(w->mouseLocked());
   EXPECT_EQ(player->mode(), orvik::WaveMode::Stopped);
   EXPECT_FALSE(panel->TrackTimer->isActive());
@@ -413,8 +414,8 @@ TEST_F(AutoPlayTest, AMissingRecordingEndsAutoPlayAndTheNextTickGivesTheWindowBa
   panel->AutoPlayTimerTimer();
   EXPECT_EQ(currentOrder(), 4);
   EXPECT_FALSE(panel->AutoPlayTimer->isActive());
-  EXPECT_TRUE(w->btnFind->isEnabled());
-  EXPECT_FALSE(w->btnRegime->latched());
+  EXPECT_TRUE(testControls(w).btnFind->isEnabled());
+  EXPECT_FALSE(testControls(w).btnRegime->latched());
   EXPECT_EQ(panel->Label2->text(), "Autoplay Stopped");
 }
 
@@ -492,12 +493,12 @@ TEST_F(AutoPlayTest, TheClickPronunciationBoxGatesTheLeftClick) {
   openBedroom();
   ASSERT_FALSE(settings->chBoxOnClick->isHidden()) << "one sound language shows the box";
   const QPoint spot = spotOf(2);
-  moveTo(w->ImgPages, spot);
+  moveTo(testControls(w).ImgPages, spot);
   settings->chBoxOnClick->setChecked(false);
-  click(w->ImgPages, spot);
+  click(testControls(w).ImgPages, spot);
   EXPECT_FALSE(player->isOpen());
   settings->chBoxOnClick->setChecked(true);
-  click(w->ImgPages, spot);
+  click(testControls(w).ImgPages, spot);
   EXPECT_EQ(player->fileName(), entrySound(2));
 }
 

@@ -110,8 +110,8 @@ TEST_F(SoundPlaybackTest, ALeftClickOnThePicturePronouncesInThePronunciationLang
   openBedroom();
   const QPoint spot = spotOf(2);
   ASSERT_GE(spot.x(), 0);
-  moveTo(w->ImgPages, spot);
-  click(w->ImgPages, spot);
+  moveTo(testControls(w).ImgPages, spot);
+  click(testControls(w).ImgPages, spot);
   EXPECT_EQ(entryDevice->fileName(), sound("Sound/Ru/1/A0202.wav"));
   EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Playing);
 }
@@ -141,24 +141,25 @@ TEST_F(SoundPlaybackTest, NothingIsPronouncedWhileAutoPlayRuns) {
 TEST_F(SoundPlaybackTest, PageAndChapterNameButtonsPlayTheNamesOfTheInterfaceLanguage) {
   startWithSound();
   openBedroom();
-  click(w->btnSoundPage, QPoint(5, 5));
+  click(testControls(w).btnSoundPage, QPoint(5, 5));
   EXPECT_EQ(nameDevice->fileName(), sound("Sound/En/Chpg/A0200.wav"));
   EXPECT_EQ(nameDevice->mode(), orvik::WaveMode::Playing);
 
   // Blanks around the chapter's caption do not hide the chapter.
-  w->lblChapterName->setText(w->lblChapterName->text() + QStringLiteral("   "));
-  click(w->btnSoundChapter, QPoint(5, 5));
+  testControls(w).lblChapterName->setText(testControls(w).lblChapterName->text() +
+                                          QStringLiteral("   "));
+  click(testControls(w).btnSoundChapter, QPoint(5, 5));
   EXPECT_EQ(nameDevice->fileName(), sound("Sound/En/Chpg/A00.wav"));
 
   // A caption naming no chapter plays nothing and says nothing.
-  w->lblChapterName->setText(QStringLiteral("No such chapter"));
+  testControls(w).lblChapterName->setText(QStringLiteral("No such chapter"));
   nameDevice->close();
-  click(w->btnSoundChapter, QPoint(5, 5));
+  click(testControls(w).btnSoundChapter, QPoint(5, 5));
   EXPECT_FALSE(nameDevice->isOpen());
   EXPECT_TRUE(messages.messages.isEmpty());
 
   // Stopping all sounds cuts the entry sound and the name sound.
-  click(w->btnSoundPage, QPoint(5, 5));
+  click(testControls(w).btnSoundPage, QPoint(5, 5));
   w->PronounceEntry(orvik::Language::English);
   ps->stopAllSounds();
   EXPECT_EQ(entryDevice->mode(), orvik::WaveMode::Stopped);
@@ -258,7 +259,7 @@ TEST_F(SoundPlaybackTest, ClickAndPageTurnSoundOnlyWithSoundEffectsOn) {
   EXPECT_EQ(nameDevice->fileName(), sound("1.wav"));
   EXPECT_EQ(nameDevice->mode(), orvik::WaveMode::Stopped);  // synchronous: it has ended
   EXPECT_EQ(nameDevice->position(), nameDevice->length());
-  click(w->btnNextPage, QPoint(5, 5));
+  click(testControls(w).btnNextPage, QPoint(5, 5));
   EXPECT_EQ(nameDevice->fileName(), sound("2.wav"));
   EXPECT_TRUE(messages.messages.isEmpty());
 }
