@@ -112,6 +112,7 @@ PageArt PageArtist::draw(const SourcePage& page, const QColor& chapterColour,
     }
   }
   art.hitMap = HitMap::fromObjects(art.picture.size(), sprites, positions);
+  art.objects = sprites;
 
   // Highlights: the object's box and a margin, taken from the finished picture, washed in a
   // warm tint, with a golden glow around the object and the object on top.

@@ -25,6 +25,7 @@ struct PageArt {
   QList<QImage> highlights;   // per entry, opaque, lying wholly inside the picture
   QList<QPoint> highlightAt;  // top-left of each highlight within the picture
   QList<QRect> objectRects;   // where each entry's object stands
+  QList<QImage> objects;      // each entry's object as drawn there
   HitMap hitMap;
   Composition composition;
 };
