@@ -78,6 +78,7 @@ class Layout {
       out_.frame.shore = lastGroundBase >= 0
                              ? lastGroundBase - 10
                              : p.horizon + int((H - p.horizon) * (water.isEmpty() ? 0.5 : 0.8));
+    out_.frame.water = !water.isEmpty();
     if (!water.isEmpty()) {
       int waterBase = -1;
       const int from = std::min(ground.isEmpty() ? base : top - kGap, out_.frame.shore - 4);

@@ -394,6 +394,31 @@ void outdoorDay(Painter& d, const QColor& hill) {
   d.hills(d.f.horizon, 26, d.t(hill, 0.05), d.rng.bounded(6.0));
 }
 
+// A lake or pond between the horizon and the shore, where the page has objects in the water.
+void lake(Painter& d) {
+  if (!d.f.water || d.f.shore < 0) return;
+  const int hz = d.f.horizon, shore = d.f.shore;
+  QPainterPath bank;
+  bank.moveTo(-4, hz + 4);
+  bank.cubicTo(d.w * 0.3, hz - 2, d.w * 0.7, hz + 6, d.w + 4, hz + 2);
+  bank.lineTo(d.w + 4, shore);
+  bank.cubicTo(d.w * 0.7, shore + 8, d.w * 0.3, shore - 6, -4, shore + 2);
+  bank.closeSubpath();
+  QLinearGradient g(0, hz, 0, shore);
+  g.setColorAt(0, d.t(rgb(0x8cc8e8)));
+  g.setColorAt(1, d.t(rgb(0x4a98c8)));
+  d.p.setBrush(QColor(120, 100, 70, 120));
+  d.p.drawPath(bank.translated(0, 3));
+  d.p.setBrush(g);
+  d.p.drawPath(bank);
+  d.p.setPen(QPen(QColor(255, 255, 255, 110), 1.4));
+  d.p.setBrush(Qt::NoBrush);
+  for (double y = hz + 10, step = 6; y < shore - 4; y += step, step *= 1.2)
+    for (double x = d.rng.bounded(30.0); x < d.w; x += 40 + d.rng.bounded(30.0))
+      d.p.drawArc(QRectF(x, y, 14 + (y - hz) * 0.1, 5), 20 * 16, 140 * 16);
+  d.p.setPen(Qt::NoPen);
+}
+
 void farm(Painter& d) {
   outdoorDay(d, rgb(0x9cc27a));
   const int hz = d.f.horizon;
@@ -413,6 +438,7 @@ void farm(Painter& d) {
               });
   d.ground(hz, d.h, rgb(0xbcd58a), rgb(0x8cbc5a), QColor(90, 140, 60, 120));
   d.converging(hz + 30, d.h, 14, QPen(QColor(150, 120, 70, 60), 3), 3.4);
+  lake(d);
   d.p.setBrush(rgb(0xe9dcc0));
   for (double x = 4; x < d.w; x += 22) d.p.drawRect(QRectF(x, hz + 2, 3, 12));
   d.p.drawRect(QRectF(0, hz + 5, d.w, 2));
@@ -561,6 +587,7 @@ void mountains(Painter& d) {
     }
   }
   d.ground(hz, d.h, rgb(0xa9cf86), rgb(0x76ad55), QColor(60, 110, 40, 110));
+  lake(d);
   d.p.setBrush(QColor(130, 130, 130, 120));
   for (int i = 0; i < 6; ++i) {
     const QPointF c(d.rng.bounded(d.w), hz + 20 + d.rng.bounded(std::max(1, d.h - hz - 30)));
@@ -588,6 +615,7 @@ void forest(Painter& d) {
   path.cubicTo(d.w * 1.05, d.h * 0.78, d.w * 0.42, d.h * 0.62, d.w * 0.53, hz + 4);
   d.p.setBrush(QColor(196, 168, 120, 170));
   d.p.drawPath(path);
+  lake(d);
 }
 
 void garden(Painter& d) {
@@ -621,11 +649,6 @@ void park(Painter& d) {
   outdoorDay(d, rgb(0x8fbf78));
   d.along(hz, 12, 44, 56, [&](QPointF foot) { d.tree(foot, 1.4, rgb(0x4f9450)); });
   d.ground(hz, d.h, rgb(0xa2d07e), rgb(0x6fae50), QColor(50, 110, 40, 110));
-  if (d.f.shore > 0) {
-    const int sh = d.f.shore;
-    d.p.setBrush(rgb(0x6fb6d8));
-    d.p.drawEllipse(QRectF(-40, hz + 6, d.w + 80, (sh - hz) * 2 - 12));
-  }
   QPainterPath path;
   path.moveTo(d.w * 0.5, hz);
   path.cubicTo(d.w * 0.2, d.h * 0.6, d.w * 0.9, d.h * 0.75, d.w * 0.3, d.h);
@@ -633,6 +656,7 @@ void park(Painter& d) {
   path.cubicTo(d.w * 1.1, d.h * 0.75, d.w * 0.35, d.h * 0.6, d.w * 0.54, hz);
   d.p.setBrush(QColor(228, 208, 164, 200));
   d.p.drawPath(path);
+  lake(d);
 }
 
 void street(Painter& d) {
