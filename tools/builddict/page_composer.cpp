@@ -156,6 +156,13 @@ class Layout {
         if (out_.boxes[i].intersects(out_.boxes[j])) out_.overlaps << std::make_pair(i, j);
     }
     out_.outOfZone = outOfZone_;
+    out_.frame.bank = out_.frame.shore;
+    for (const QList<int>& row : std::as_const(bottomRows_))
+      if (!row.isEmpty() && items_[row[0]].zone != Zone::Water) {
+        int top = H;
+        for (int i : row) top = std::min(top, out_.boxes[i].top());
+        if (out_.frame.shore >= 0) out_.frame.bank = std::min(out_.frame.shore, top - 2);
+      }
     if (out_.frame.tableFront >= 0) {
       int left = W, right = 0;
       for (int i = 0; i < out_.boxes.size(); ++i)

@@ -26,6 +26,7 @@ struct SceneFrame {
   int horizon = 0;       // where the sky meets the ground, or the wall meets the floor
   int shore = -1;        // where the water meets the ground, in settings with water
   bool water = false;    // some object of the page is in the water
+  int bank = -1;         // where a lake behind the ground's objects ends: above the back row
   QList<QRect> shelves;  // the boards the objects on shelves stand on
   int tableBack = -1;    // the table or counter top, from its back edge ...
   int tableFront = -1;   // ... to its front edge; -1 when the page has none

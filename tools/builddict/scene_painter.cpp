@@ -396,8 +396,8 @@ void outdoorDay(Painter& d, const QColor& hill) {
 
 // A lake or pond between the horizon and the shore, where the page has objects in the water.
 void lake(Painter& d) {
-  if (!d.f.water || d.f.shore < 0) return;
-  const int hz = d.f.horizon, shore = d.f.shore;
+  if (!d.f.water || d.f.bank < 0) return;
+  const int hz = d.f.horizon, shore = std::max(d.f.bank, hz + 12);
   QPainterPath bank;
   bank.moveTo(-4, hz + 4);
   bank.cubicTo(d.w * 0.3, hz - 2, d.w * 0.7, hz + 6, d.w + 4, hz + 2);
