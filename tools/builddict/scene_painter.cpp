@@ -102,13 +102,16 @@ class Painter {
   // towards the front.
   void ground(int top, int bottom, const QColor& far, const QColor& near, const QColor& tuft) {
     vertical(QRectF(0, top, w, bottom - top), t(far), t(near));
-    p.setPen(QPen(tuft, 1.2));
+    QColor soft = tuft;
+    soft.setAlpha(tuft.alpha() * 2 / 3);
+    p.setPen(QPen(soft, 1.1, Qt::SolidLine, Qt::RoundCap));
     for (double y = top + 6, step = 6; y < bottom; y += step, step *= 1.16) {
       const double depth = (y - top) / std::max(1, bottom - top);
       const double len = 2 + depth * 6;
       for (double x = rng.bounded(20.0); x < w; x += 16 + rng.bounded(30.0) * (1.2 - depth)) {
-        p.drawLine(QPointF(x, y), QPointF(x - len * 0.4, y - len));
-        p.drawLine(QPointF(x, y), QPointF(x + len * 0.3, y - len * 0.9));
+        p.drawLine(QPointF(x, y), QPointF(x - len * 0.35, y - len));
+        p.drawLine(QPointF(x + 1, y), QPointF(x + 1, y - len * 1.1));
+        p.drawLine(QPointF(x + 2, y), QPointF(x + 2 + len * 0.3, y - len * 0.85));
       }
     }
     p.setPen(Qt::NoPen);
