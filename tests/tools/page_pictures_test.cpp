@@ -55,33 +55,20 @@ TEST(HitMap, NamesTheObjectCoveringMostOfEachCell) {
   EXPECT_EQ(shifted.cellCounts(2), (std::vector<int>{0, 0, 2}));
 }
 
-TEST(PageArtist, LaysOutDisjointBoxesInsideThePage) {
-  const QRect page(0, 0, PageArtist::kWidth, PageArtist::kHeight);
-  for (int n : {1, 2, 6, 7, 12, 18, 20, 25}) {
-    SCOPED_TRACE(n);
-    const QList<QRect> boxes = PageArtist::layout(n, 1234u);
-    ASSERT_EQ(boxes.size(), n);
-    for (int i = 0; i < n; ++i) {
-      EXPECT_TRUE(page.contains(boxes[i]));
-      for (int j = i + 1; j < n; ++j) EXPECT_FALSE(boxes[i].intersects(boxes[j]));
-    }
-    // Six objects are big, twenty still large enough to point at.
-    if (n <= 6) {
-      EXPECT_GE(boxes[0].width(), 110);
-    } else if (n <= 20) {
-      EXPECT_GE(boxes[0].width(), 55);
-    }
-  }
-  EXPECT_EQ(PageArtist::layout(12, 7u), PageArtist::layout(12, 7u));
-}
-
 TEST(PageArtist, DrawsPagesWhoseHitMapsAndHighlightsMatchTheObjects) {
   ASSERT_TRUE(EmojiPainter::fontAvailable());
   EmojiPainter emoji;
   PageArtist artist(&emoji);
   for (int n : {1, 6, 20}) {
     SCOPED_TRACE(n);
-    const PageArt art = artist.draw(pageOf(n), QColor(217, 232, 176));
+    // Objects on the wall, on a shelf, on the counter and on the floor.
+    QHash<QString, PlaceDefault> places;
+    places.insert(QStringLiteral("🍌"), {Zone::Shelf, SizeClass::Small, {}});
+    places.insert(QStringLiteral("⭐"), {Zone::Wall, SizeClass::Small, {}});
+    places.insert(QStringLiteral("🚗"), {Zone::Floor, SizeClass::Big, {}});
+    places.insert(QStringLiteral("🐱"), {Zone::Floor, SizeClass::Medium, {}});
+    const PageArt art = artist.draw(pageOf(n), QColor(217, 232, 176), places);
+    EXPECT_TRUE(art.composition.sound());
     ASSERT_EQ(art.picture.size(), QSize(325, 490));
     ASSERT_EQ(art.highlights.size(), n);
     const std::vector<int> cells = art.hitMap.cellCounts(n);
@@ -101,6 +88,15 @@ TEST(PageArtist, DrawsPagesWhoseHitMapsAndHighlightsMatchTheObjects) {
             inside = true;
           }
       EXPECT_TRUE(inside);
+      // Every drawn pixel of the object can be pointed at: its cell names the entry.
+      const QImage object = art.objects[i].convertToFormat(QImage::Format_ARGB32);
+      int missed = 0;
+      for (int y = 0; y < object.height(); ++y)
+        for (int x = 0; x < object.width(); ++x)
+          if (qAlpha(object.pixel(x, y)) >= 128 &&
+              art.hitMap.entryAt(art.objectRects[i].topLeft() + QPoint(x, y)) != i + 1)
+            ++missed;
+      EXPECT_EQ(missed, 0);
       // The highlight visibly differs from the page under it.
       const QImage under = art.picture.copy(h);
       EXPECT_NE(under.convertToFormat(QImage::Format_RGB32),

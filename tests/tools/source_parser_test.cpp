@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "picture_source.h"
+#include "place_table.h"
 
 using namespace builddict;
 
@@ -98,6 +99,26 @@ TEST(SourceParser, ReportsProblemsWithFileAndLine) {
             QStringLiteral("04.txt:1: the file begins with 'chapter N'"));
   EXPECT_TRUE(firstError(head + page(401, "F")).contains(QStringLiteral("page 401 has no entry")));
   EXPECT_TRUE(firstError(QStringLiteral("chapter 16\n")).contains(QStringLiteral("1 to 15")));
+  // A place with a zone no setting has, and a place given to a page.
+  EXPECT_TRUE(firstError(head + page(401, "F") + entry() + "place: roof big\n")
+                  .contains(QStringLiteral("'place:' takes a zone")));
+  EXPECT_TRUE(firstError(head + page(401, "F") + "place: table small\n" + entry())
+                  .contains(QStringLiteral("'place:' belongs to an entry")));
+  // The older backdrop names are read as the settings that replaced them.
+  SourceParser parser;
+  const auto older = parser.parseChapter(head + page(401, "F") + "scene: room\n" + entry(),
+                                         QStringLiteral("04.txt"));
+  ASSERT_TRUE(older);
+  EXPECT_EQ(older->pages[0].scene, QStringLiteral("livingroom"));
+  // A place table line with an unknown size or an emoji placed twice.
+  QHash<QString, PlaceDefault> places;
+  QStringList errors;
+  EXPECT_FALSE(
+      PlaceTable::parse(QStringLiteral("🐄 ground big\n🐄️ ground huge\n🐤 ground wee\n"),
+                        QStringLiteral("places.txt"), &places, &errors));
+  EXPECT_EQ(errors.value(0),
+            QStringLiteral("places.txt:2: '🐄️' is also placed at places.txt:1"));
+  EXPECT_TRUE(errors.value(1).startsWith(QStringLiteral("places.txt:3: unknown size 'wee'")));
 }
 
 TEST(SourceParser, ChecksFiveDigitCodesAndRulesAcrossChapters) {

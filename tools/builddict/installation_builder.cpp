@@ -109,6 +109,17 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
                           .arg(entry.place.toString(), entry.emoji));
   }
 
+  // Every page is laid out before anything is written: a page whose objects cannot all stand
+  // in their places, apart and whole, is refused with the entries concerned.
+  {
+    PageArtist artist(&emoji);
+    QStringList problems;
+    for (const SourceChapter& chapter : dictionary.chapters)
+      for (const SourcePage& page : chapter.pages)
+        problems << PageArtist::problems(page, artist.compose(page, dictionary.places));
+    if (!problems.isEmpty()) return fail(problems.join(u'\n'));
+  }
+
   const QString dataFolder = folder + u'/' + schema::kDataFolder;
   const QString pictureFolder = folder + u'/' + schema::kPictureFolder;
   const QString soundFolder = folder + QStringLiteral("/Sound");
@@ -230,7 +241,7 @@ bool InstallationBuilder::build(const SourceDictionary& dictionary, const QStrin
     int drawn = 0;
     for (const SourceChapter& chapter : dictionary.chapters)
       for (const SourcePage& page : chapter.pages) {
-        const PageArt art = artist.draw(page, chapter.colour);
+        const PageArt art = artist.draw(page, chapter.colour, dictionary.places);
         pagePictures->append({chapter.code, page.subchapter, page.code, art.picture});
         const int n = int(page.entries.size());
         for (int i = 0; i < n; ++i)

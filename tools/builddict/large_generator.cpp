@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+#include "scene_setting.h"
 #include "source_parser.h"
 
 namespace builddict {
@@ -17,10 +18,6 @@ const char* const kEmoji[] = {"🍎", "🍌",    "🍇", "🍓", "🥕", "🌽",
                               "🚕", "🚌",    "🚲", "🚂", "✈",    "🚀", "⛵", "🏠",    "🏫",    "⏰",    "📱",
                               "💻", "📷",    "📚", "✏", "🎸",    "🎹", "⚽", "🏀",    "🎈",    "🎁",    "🌞",
                               "🌙", "⭐",    "🌈", "🌲", "🌻",    "🌵", "🍄", "👓",    "👟"};
-
-const char* const kScenes[] = {"room",  "kitchen", "street", "garden", "park",
-                               "field", "forest",  "sea",    "sky",    "space",
-                               "shop",  "table",   "office", "school", "stage"};
 
 // A made-up word of two or three syllables in the language's letters.
 QString word(QRandomGenerator& rng, int language) {
@@ -87,7 +84,8 @@ bool LargeGenerator::generate(const QString& folder, int pages, int entries, QSt
       text += QStringLiteral("page %1\n").arg(code);
       for (int l = 0; l < 4; ++l)
         text += QStringLiteral("%1: %2 %3\n").arg(QLatin1String(keys[l]), word(rng, l)).arg(code);
-      text += QStringLiteral("scene: %1\n\n").arg(QLatin1String(kScenes[(code * 7) % 15]));
+      const QStringList settings = Settings::names();
+      text += QStringLiteral("scene: %1\n\n").arg(settings[(code * 7) % settings.size()]);
       for (int e = 0; e < pageEntries; ++e) {
         text += QStringLiteral("entry %1\n").arg(QString::fromUtf8(kEmoji[entryNumber++ % 64]));
         // The made-up words take their objects in turn from a short list.

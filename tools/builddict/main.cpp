@@ -50,6 +50,7 @@ int build(const QStringList& args) {
             .arg(parser.errors().size()));
     return 1;
   }
+  for (const QString& f : parser.fallbacks()) err(QStringLiteral("note: %1").arg(f));
   builddict::BuildOptions options;
   options.sounds = args.size() < 3;
   builddict::InstallationBuilder builder(out);
@@ -95,6 +96,7 @@ int preview(const QStringList& args) {
     return 1;
   }
   for (const QString& w : parser.warnings()) err(QStringLiteral("warning: %1").arg(w));
+  for (const QString& f : parser.fallbacks()) err(QStringLiteral("note: %1").arg(f));
   QDir().mkpath(args[1]);
   const QStringList only = args.mid(2);
   builddict::EmojiPainter emoji;
@@ -107,7 +109,9 @@ int preview(const QStringList& args) {
         QStringLiteral("%1/chapter%2-pages.png").arg(args[1]).arg(chapter.code));
     for (const auto& page : chapter.pages) {
       if (!only.isEmpty() && !only.contains(QString::number(page.code))) continue;
-      const builddict::PageArt art = artist.draw(page, chapter.colour);
+      const builddict::PageArt art = artist.draw(page, chapter.colour, dictionary->places);
+      for (const QString& problem : builddict::PageArtist::problems(page, art.composition))
+        err(QStringLiteral("warning: %1").arg(problem));
       art.picture.save(QStringLiteral("%1/page%2.png").arg(args[1]).arg(page.code));
       QImage all = art.picture;
       QPainter p(&all);

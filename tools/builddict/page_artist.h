@@ -1,18 +1,21 @@
 #pragma once
-// Draws a page of the dictionary: a 325 by 490 scene (a backdrop chosen by the page's scene and
-// tinted by its chapter's colour) with every entry's object laid out on it, large enough to
-// point at and never overlapping another; for every entry a highlight picture that marks its
-// object with a warm glow, and the page's hit map derived from the objects' own pixels.
+// Draws a page of the dictionary: a 325 by 490 scene of the page's setting with every entry's
+// object standing in its place (see PageComposer), a shadow under each object that rests on a
+// surface; for every entry a highlight picture that marks its object with a warm glow, and the
+// page's hit map derived from the objects' own pixels.
 // Deterministic: the same page always gives the same pixels.
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QStringList>
 
 #include "emoji_painter.h"
 #include "hit_map.h"
+#include "page_composer.h"
 #include "source_dictionary.h"
 
 namespace builddict {
@@ -22,26 +25,30 @@ struct PageArt {
   QList<QImage> highlights;   // per entry, opaque, lying wholly inside the picture
   QList<QPoint> highlightAt;  // top-left of each highlight within the picture
   QList<QRect> objectRects;   // where each entry's object stands
+  QList<QImage> objects;      // each entry's object as drawn there
   HitMap hitMap;
+  Composition composition;
 };
 
 class PageArtist {
  public:
-  static constexpr int kWidth = 325;
-  static constexpr int kHeight = 490;
+  static constexpr int kWidth = PageComposer::kWidth;
+  static constexpr int kHeight = PageComposer::kHeight;
 
   explicit PageArtist(EmojiPainter* emoji) : emoji_(emoji) {}
 
-  // Draws a page of `entries` objects; an entry whose emoji draws nothing gets a plain disc.
-  PageArt draw(const SourcePage& page, const QColor& chapterColour);
+  // Draws a page; `places` is the place table. An entry whose emoji draws nothing gets a
+  // plain disc.
+  PageArt draw(const SourcePage& page, const QColor& chapterColour,
+               const QHash<QString, PlaceDefault>& places = {});
 
-  // The boxes the objects of a page of n entries are fitted into: disjoint, inside the
-  // picture, row by row from the top; `seed` varies them a little from page to page.
-  static QList<QRect> layout(int n, quint32 seed);
+  // Lays out the page's objects in its setting; `sprites` receives each object's picture.
+  Composition compose(const SourcePage& page, const QHash<QString, PlaceDefault>& places,
+                      QList<QImage>* sprites = nullptr);
 
-  // Paints the backdrop of a scene over the whole of `target`'s rectangle.
-  static void paintBackdrop(QImage& target, const QString& scene, const QColor& colour,
-                            quint32 seed);
+  // The faults of a page's layout, each "file:line: message" at the entry concerned: objects
+  // whose spots overlap, objects the page's edge cuts, objects pushed out of their zone.
+  static QStringList problems(const SourcePage& page, const Composition& composition);
 
  private:
   EmojiPainter* emoji_;

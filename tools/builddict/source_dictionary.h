@@ -4,9 +4,12 @@
 // plain data; SourceParser fills it and checks the rules, the writers only read it.
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <array>
+
+#include "scene_setting.h"
 
 namespace builddict {
 
@@ -43,13 +46,18 @@ struct SourceEntry {
   QString shared;  // why it may share its picture with another entry; empty when it may not
   std::array<EntryText, kLanguageCount> text;
   SourcePlace place;
+  // The entry's own 'place:' line, where it gives one; otherwise the place table decides.
+  bool placeGiven = false;
+  Zone zone = Zone::Floor;
+  SizeClass size = SizeClass::Medium;
+  SourcePlace placeLine;
 };
 
 struct SourcePage {
   int code = 0;
   int subchapter = 0;  // ordinal of the heading the page stands under, 0 before the first
   LanguageTexts name;
-  QString scene;  // backdrop name; empty for the chapter's default
+  QString scene;  // the setting's name (see Settings); empty for the plain setting
   QList<SourceEntry> entries;
   SourcePlace place;
 };
@@ -73,8 +81,17 @@ struct SourceChapter {
   SourcePlace place;
 };
 
+// A row of the place table: where an object stands and how large it is, unless its entry says.
+struct PlaceDefault {
+  Zone zone = Zone::Floor;
+  SizeClass size = SizeClass::Medium;
+  SourcePlace place;
+};
+
 struct SourceDictionary {
   QList<SourceChapter> chapters;  // ascending chapter code
+  // The place table (places.txt), keyed by the base emoji of a picture without U+FE0F.
+  QHash<QString, PlaceDefault> places;
 
   int pageCount() const;
   int entryCount() const;

@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include "picture_source.h"
+#include "place_table.h"
 #include "sound_names.h"
 
 namespace builddict {
@@ -82,9 +83,7 @@ int languageOfKey(const QString& key) {
 }  // namespace
 
 const QStringList& SourceParser::sceneNames() {
-  static const QStringList names = {"room",  "kitchen", "street", "garden", "park",
-                                    "field", "forest",  "sea",    "sky",    "space",
-                                    "shop",  "table",   "office", "school", "stage"};
+  static const QStringList names = Settings::names();
   return names;
 }
 
@@ -127,6 +126,8 @@ std::optional<SourceChapter> SourceParser::parseChapter(const QString& text,
   LanguageTexts texts;
   QString emoji;
   QString shared;
+  std::optional<std::pair<Zone, SizeClass>> givenPlace;
+  SourcePlace placeLine;
   std::array<EntryText, kLanguageCount> entryTexts;
   int subchapter = 0;
   int lastPageCode = -1;
@@ -163,6 +164,12 @@ std::optional<SourceChapter> SourceParser::parseChapter(const QString& text,
         entry.emoji = emoji;
         entry.shared = shared;
         entry.text = entryTexts;
+        if (givenPlace) {
+          entry.placeGiven = true;
+          entry.zone = givenPlace->first;
+          entry.size = givenPlace->second;
+          entry.placeLine = placeLine;
+        }
         entry.place = blockPlace;
         if (currentPage) currentPage->entries << entry;
         break;
@@ -260,12 +267,29 @@ std::optional<SourceChapter> SourceParser::parseChapter(const QString& text,
           error(place, QStringLiteral("'scene:' belongs to a page"));
           continue;
         }
-        if (!sceneNames().contains(value.toLower())) {
+        const Setting* setting = value.isEmpty() ? nullptr : Settings::find(value);
+        if (!setting) {
           error(place, QStringLiteral("unknown scene '%1' (one of: %2)")
                            .arg(value, sceneNames().join(QStringLiteral(", "))));
           continue;
         }
-        currentPage->scene = value.toLower();
+        currentPage->scene = setting->name;
+      } else if (key == u"place") {
+        if (block != Block::Entry) {
+          error(place, QStringLiteral("'place:' belongs to an entry"));
+          continue;
+        }
+        const QStringList fields = value.split(u' ', Qt::SkipEmptyParts);
+        const auto zone = fields.size() == 2 ? Settings::zoneNamed(fields[0]) : std::nullopt;
+        const auto size = fields.size() == 2 ? Settings::sizeNamed(fields[1]) : std::nullopt;
+        if (!zone || !size) {
+          error(place, QStringLiteral("'place:' takes a zone (%1) and a size (%2), not '%3'")
+                           .arg(Settings::zoneNames().join(QStringLiteral(", ")),
+                                Settings::sizeNames().join(QStringLiteral(", ")), value));
+          continue;
+        }
+        givenPlace = std::make_pair(*zone, *size);
+        placeLine = place;
       } else {
         error(place, QStringLiteral("unknown key '%1:'").arg(key));
       }
@@ -339,6 +363,7 @@ std::optional<SourceChapter> SourceParser::parseChapter(const QString& text,
       if (PictureSource::parse(argument, &pictureError).isEmpty()) error(place, pictureError);
       emoji = argument;
       shared.clear();
+      givenPlace.reset();
       entryTexts = {};
     } else {
       error(place, QStringLiteral("unknown line '%1'").arg(content));
@@ -431,6 +456,24 @@ bool SourceParser::validate(const SourceDictionary& dictionary) {
           }
         alike << &entry;
       }
+  // Every object stands in a place its page's setting has.
+  for (const SourceChapter& chapter : dictionary.chapters)
+    for (const SourcePage& page : chapter.pages) {
+      const Setting* setting = Settings::find(page.scene);
+      if (!setting) continue;
+      for (const SourceEntry& entry : page.entries) {
+        QString problem;
+        const auto placement = PlaceTable::place(entry, *setting, dictionary.places, &problem);
+        if (!placement)
+          error(entry.placeGiven ? entry.placeLine : entry.place, problem);
+        else if (placement->origin == EntryPlacement::Origin::Fallback)
+          fallbacks_ << QStringLiteral(
+                            "%1: '%2' is not in the place table; it stands in the %3 of the %4 "
+                            "setting")
+                            .arg(entry.place.toString(), PlaceTable::key(entry.emoji),
+                                 Settings::zoneName(placement->zone), setting->name);
+      }
+    }
   return errors_.size() == errorsBefore;
 }
 
@@ -448,6 +491,16 @@ std::optional<SourceDictionary> SourceParser::parseFolder(const QString& folder)
     return std::nullopt;
   }
   SourceDictionary dictionary;
+  // The place table is optional: without it every object stands where its setting puts
+  // what it does not know.
+  QFile placeFile(folder + QStringLiteral("/places.txt"));
+  if (placeFile.exists()) {
+    if (!placeFile.open(QIODevice::ReadOnly))
+      errors_ << QStringLiteral("%1: cannot be read").arg(placeFile.fileName());
+    else
+      PlaceTable::parse(QString::fromUtf8(placeFile.readAll()).remove(u'\r'), placeFile.fileName(),
+                        &dictionary.places, &errors_);
+  }
   for (const QString& name : files) {
     QFile f(dir.filePath(name));
     if (!f.open(QIODevice::ReadOnly)) {

@@ -26,8 +26,11 @@ class SourceParser {
   // them while the pictures are being made); allowed, they are listed here instead.
   void setSharedPicturesAllowed(bool allowed) { sharedPicturesAllowed_ = allowed; }
   const QStringList& warnings() const { return warnings_; }
+  // Entries whose base emoji the place table lacks, each "file:line: ..." with where it stood
+  // instead; they are no error, but belong in the table.
+  const QStringList& fallbacks() const { return fallbacks_; }
 
-  // The backdrops a page may name with "scene:".
+  // The settings a page may name with "scene:".
   static const QStringList& sceneNames();
   // Why a page code cannot belong to the chapter, or an empty text when it can.
   static QString pageCodeProblem(int pageCode, int digits, int chapterCode);
@@ -36,6 +39,7 @@ class SourceParser {
   void error(const SourcePlace& place, const QString& message);
   QStringList errors_;
   QStringList warnings_;
+  QStringList fallbacks_;
   bool sharedPicturesAllowed_ = false;
 };
 
