@@ -1,4 +1,5 @@
-// The display check, the scrambled pictures and the search for the data folder.
+// The display check, the scrambled pictures, the search for the data folder and the program's own
+// options.
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -15,6 +17,7 @@
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/screen_metrics.h"
+#include "program/command_line.h"
 #include "program/display_check.h"
 #include "schema/installation_keys.h"
 
@@ -278,6 +281,47 @@ TEST(OpticalDiscs, MountTableKeepsOnlyMountedDiscsInMountOrder) {
       "/dev/sr2 /media/cdrom2 vfat ro 0 0\n"
       "tmpfs /tmp tmpfs rw 0 0\n";
   EXPECT_EQ(orvik::MountTableDiscs::parse(table), (QStringList{"/media/cdrom1", "/media/my disc"}));
+}
+
+}  // namespace
+
+namespace {
+
+// The program itself, started without any display: its own options answer on standard output
+// and nothing else happens (no window, no settings file, no message on standard error). They
+// are never taken for installation arguments, wherever they stand.
+TEST(ProgramOptions, HelpAndVersionAnswerWithoutADisplayAndWriteNothing) {
+  QTemporaryDir here;
+  ASSERT_TRUE(here.isValid());
+  struct Case {
+    QStringList arguments;
+    const char* answer;
+  };
+  const QList<Case> cases{
+      {{"--help"}, "Usage: orvik [LANGUAGE[s]]..."},
+      {{"-h"}, "Usage: orvik [LANGUAGE[s]]..."},
+      {{"--version"}, "Orvik Dictionary " ORVIK_VERSION "\n"},
+      {{"0s", "junk", "--version"}, "Orvik Dictionary " ORVIK_VERSION "\n"},
+      {{"--version", "--help"}, "Usage: orvik [LANGUAGE[s]]..."},
+  };
+  for (const Case& c : cases) {
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+      env.remove(QLatin1String(name));
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(here.path());
+    program.start(QStringLiteral(ORVIK_PROGRAM), c.arguments);
+    ASSERT_TRUE(program.waitForFinished(10000)) << c.arguments.join(' ').toStdString();
+    const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << c.arguments.join(' ').toStdString();
+    EXPECT_TRUE(out.startsWith(QLatin1String(c.answer))) << out.toStdString();
+    EXPECT_TRUE(program.readAllStandardError().isEmpty()) << c.arguments.join(' ').toStdString();
+    EXPECT_TRUE(QDir(here.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+  }
+  EXPECT_EQ(orvik::programOption({"0s", "5"}), orvik::ProgramOption::None);
+  EXPECT_EQ(orvik::programOption({"--helpful"}), orvik::ProgramOption::None);
 }
 
 }  // namespace
