@@ -2,14 +2,18 @@
 // options.
 
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtEndian>
+#include <cstdlib>
 
 #include "app/data_module.h"
 #include "app/scrambled_picture.h"
@@ -322,6 +326,99 @@ TEST(ProgramOptions, HelpAndVersionAnswerWithoutADisplayAndWriteNothing) {
   }
   EXPECT_EQ(orvik::programOption({"0s", "5"}), orvik::ProgramOption::None);
   EXPECT_EQ(orvik::programOption({"--helpful"}), orvik::ProgramOption::None);
+}
+
+}  // namespace
+
+namespace {
+
+// On an 8-bit display the toolkit's message box came out black: the colour-mode message is
+// drawn by the X server, black text on white, and the program ends with its status after a key.
+TEST(LowColourDisplay, TheColourModeMessageIsPaintedAndClosesOnAKey) {
+  if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) GTEST_SKIP() << "no Xvfb";
+  QProcess xvfb;
+  xvfb.start(QStringLiteral("Xvfb"),
+             {"-displayfd", "1", "-screen", "0", "1024x768x8", "-nolisten", "tcp"});
+  ASSERT_TRUE(xvfb.waitForReadyRead(20000));
+  const QByteArray display = ":" + xvfb.readAllStandardOutput().trimmed();
+  struct StopServer {
+    QProcess& p;
+    ~StopServer() {
+      p.terminate();
+      p.waitForFinished(5000);
+    }
+  } stopServer{xvfb};
+
+  QTemporaryDir here;
+  QProcess program;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+  program.setProcessEnvironment(env);
+  program.setWorkingDirectory(here.path());
+  program.start(QStringLiteral(ORVIK_PROGRAM), {});
+  ASSERT_TRUE(program.waitForStarted());
+
+  xcb_connection_t* c = xcb_connect(display.constData(), nullptr);
+  ASSERT_FALSE(xcb_connection_has_error(c));
+  xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+  ASSERT_EQ(screen->root_depth, 8);
+  // The message: a window of class "orvik" straight under the root (there is no window manager).
+  xcb_window_t message = 0;
+  for (int tries = 0; tries < 200 && !message; ++tries) {
+    QTest::qWait(50);
+    xcb_query_tree_reply_t* tree =
+        xcb_query_tree_reply(c, xcb_query_tree(c, screen->root), nullptr);
+    if (!tree) continue;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    for (int i = 0; i < xcb_query_tree_children_length(tree) && !message; ++i) {
+      xcb_get_property_reply_t* cls = xcb_get_property_reply(
+          c, xcb_get_property(c, 0, children[i], XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 16),
+          nullptr);
+      if (cls && QByteArray(static_cast<const char*>(xcb_get_property_value(cls)),
+                            xcb_get_property_value_length(cls))
+                     .startsWith(QByteArray("orvik\0", 6))) {
+        xcb_get_window_attributes_reply_t* attributes =
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr);
+        if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE) message = children[i];
+        std::free(attributes);
+      }
+      std::free(cls);
+    }
+    std::free(tree);
+  }
+  ASSERT_NE(message, 0u) << "no message window";
+  QTest::qWait(300);  // drawn on its first exposure
+  xcb_get_geometry_reply_t* geometry =
+      xcb_get_geometry_reply(c, xcb_get_geometry(c, message), nullptr);
+  ASSERT_NE(geometry, nullptr);
+  xcb_get_image_reply_t* image =
+      xcb_get_image_reply(c,
+                          xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, message, 0, 0,
+                                        geometry->width, geometry->height, ~0u),
+                          nullptr);
+  std::free(geometry);
+  ASSERT_NE(image, nullptr);
+  const QByteArray pixels(reinterpret_cast<const char*>(xcb_get_image_data(image)),
+                          xcb_get_image_data_length(image));
+  std::free(image);
+  const qsizetype white = pixels.count(char(screen->white_pixel));
+  const qsizetype black = pixels.count(char(screen->black_pixel));
+  EXPECT_GT(white, pixels.size() / 2) << "a white box";
+  EXPECT_GT(black, 200) << "with its text drawn";
+
+  xcb_key_press_event_t key{};
+  key.response_type = XCB_KEY_PRESS;
+  key.detail = 36;  // Return on the virtual server's keyboard
+  key.root = screen->root;
+  key.event = message;
+  key.same_screen = 1;
+  xcb_send_event(c, 0, message, XCB_EVENT_MASK_KEY_PRESS, reinterpret_cast<const char*>(&key));
+  xcb_flush(c);
+  xcb_disconnect(c);
+  ASSERT_TRUE(program.waitForFinished(10000));
+  EXPECT_EQ(program.exitCode(), 1);
+  EXPECT_TRUE(program.readAllStandardError().contains("16-bit colour mode"));
 }
 
 }  // namespace
