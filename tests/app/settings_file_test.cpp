@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/application.h"
 #include "platform/message_boxes.h"
@@ -399,6 +401,32 @@ TEST_F(SettingsFileTest, ReadOnlyFileInAWritableFolderIsReplacedAndStaysReadOnly
   ASSERT_EQ(::stat(file.constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0444u);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Settings.orv"});
+}
+
+TEST_F(SettingsFileTest, AFailedSaveSaysWhyInTheInterfaceLanguageOnce) {
+  // The file's folder is taken away after the start: the save cannot write beside the file.
+  const char* const starts[4] = {
+      "Your settings could not be saved in\r", "Vos réglages n'ont pas pu être enregistrés dans\r",
+      "Не удалось сохранить настройки в\r", "No se pudo guardar la configuración en\r"};
+  for (int language = 1; language <= 4; ++language) {
+    QDir gone(dir.filePath("gone"));
+    ASSERT_TRUE(gone.mkpath("."));
+    Settings s(gone.path());
+    ASSERT_TRUE(s.read());
+    for (int n = Settings::InstalledEn; n <= Settings::InstalledSp; ++n) s.setValue(n, 1);
+    s.setValue(Settings::InterfaceLanguage, language);
+    ASSERT_TRUE(gone.removeRecursively());
+    const orvik::Result first = s.save();
+    ASSERT_FALSE(first);
+    EXPECT_FALSE(first.failure().endsProgram());
+    const QString text = first.failure().text;
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8(starts[language - 1]) +
+                                gone.filePath("Settings.orv") + "\r\r"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromLocal8Bit(std::strerror(ENOENT)))) << text.toStdString();
+    EXPECT_FALSE(text.contains('%')) << text.toStdString();
+    EXPECT_TRUE(s.save()) << "told once a session";
+  }
 }
 
 TEST(LanguageNumbering, FixedTablesBetweenSlotsNumbersAndCodes) {
