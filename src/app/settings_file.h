@@ -15,8 +15,9 @@
 //    with a failure naming its path, never opened, and nothing is written there;
 //  - the file is replaced whole through a temporary file beside it renamed over it, so a failed
 //    or interrupted write leaves the previous file as it was, a read-only file in a writable
-//    folder is saved all the same, and a link put there later is replaced, never written
-//    through; temporary files an interrupted save left are removed at the next start;
+//    folder is saved all the same (keeping its permission bits), and a link put there later is
+//    refused, never written through; temporary files an interrupted save left are removed at
+//    the next start;
 //  - a write that fails (disk full, no permission) gives a failure saying why, with the path,
 //    once per session; the settings stay in memory and the program goes on;
 //  - an installation command line is checked whole before anything is written: a refused one
