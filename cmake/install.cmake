@@ -1,7 +1,8 @@
 # Installation and the Debian package. `cmake --install build --prefix <p>` lays out:
 #   <p>/bin/orvik                      launcher: goes to the dictionary's folder, starts the program
 #   <p>/libexec/orvik/orvik            the program
-#   <p>/share/orvik/                   the demo dictionary (tables, pictures, sounds)
+#   <p>/share/orvik/                   the demo dictionary (tables, pictures, sounds) and the mark
+#                                      of a shared installation (SharedInstallation)
 #   <p>/share/applications/orvik.desktop
 #   <p>/share/icons/hicolor/<n>x<n>/apps/orvik.png
 # `cpack -G DEB` in the build folder packs the same under /usr as two packages: orvik (the
@@ -61,6 +62,15 @@ if(ORVIK_BUILD_DEMO)
 else()
   message(STATUS "ORVIK_BUILD_DEMO is off: the installation will hold no dictionary")
 endif()
+# The mark of a shared installation: every user, the superuser too, keeps the settings file in
+# the own configuration folder, so that the installed folder is never written and the package's
+# removal leaves nothing there. A folder laid out by the build (build/dist) has no mark and keeps
+# its settings file beside the dictionary when it can be written.
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/SharedInstallation
+     "This dictionary is installed for every user of the machine: each user's settings file\n"
+     "is kept in $XDG_CONFIG_HOME/orvik/ (or ~/.config/orvik/), never here.\n")
+install(FILES ${CMAKE_BINARY_DIR}/packaging/SharedInstallation DESTINATION ${ORVIK_INSTALL_DATA_DIR}
+        COMPONENT data)
 
 set(CPACK_PACKAGE_NAME orvik)
 set(CPACK_PACKAGE_VENDOR "Orvik Dictionary developers")

@@ -5,7 +5,7 @@
 set -euo pipefail
 pkgs=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libsndfile1-dev libsqlcipher-dev
+  qt6-base-dev qt6-multimedia-dev libsndfile1-dev libsqlcipher-dev libxcb1-dev
   fonts-liberation fonts-noto-color-emoji espeak-ng
   libgtest-dev libbenchmark-dev xvfb xauth poppler-utils clang-format
   pulseaudio pulseaudio-utils

@@ -9,6 +9,7 @@
 #include "platform/application.h"
 #include "platform/db_error.h"
 #include "platform/event_pump.h"
+#include "platform/failure.h"
 #include "platform/file_paths.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
@@ -59,7 +60,7 @@ const char* const kDbErrorSpanish =
 }  // namespace
 
 TDMOrvik::TDMOrvik(StartupEnvironment env, QObject* parent)
-    : QObject(parent), env_(std::move(env)), settings_(env_.currentDir, env_.messages) {
+    : QObject(parent), env_(std::move(env)), settings_(env_.currentDir) {
   setObjectName(QStringLiteral("DMOrvik"));
   tblChapterEn = makeTable("tblChapterEn", &srcChapterEn, "srcChapterEn");
   tblChapterFr = makeTable("tblChapterFr", &srcChapterFr, "srcChapterFr");
@@ -122,16 +123,22 @@ bool TDMOrvik::create() {
     ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
   } restore;
 
-  // The command line (or the file) fixes which languages are installed.
-  if (!settings_.applyCommandLine(env_.arguments)) return false;
-  if (!settings_.read()) return false;
+  // The command line (or the file) fixes which languages are installed. The whole command line
+  // is checked before the file is read or written; a failure that lets the program go on (the
+  // settings could not be written) is told, and the start goes on with them in memory.
+  const orvik::Result settings =
+      settings_.applyCommandLine(Settings::parseCommandLine(env_.arguments));
+  if (!settings) {
+    orvik::report(settings.failure(), env_.messages);
+    if (settings.failure().endsProgram()) return false;
+  }
 
   if (findDataFolder(env_.currentDir, env_.discs).isEmpty()) {
     const auto dataFound = [this] {
       return !findDataFolder(env_.currentDir, env_.discs).isEmpty();
     };
     if (!env_.locate || !env_.locate(dataFound)) {
-      orvik::Application::terminate(6);
+      orvik::Application::terminate(int(orvik::ExitStatus::NoData));
       return false;
     }
   }
@@ -213,8 +220,8 @@ void TDMOrvik::databaseFailure() {
     default:
       break;
   }
-  if (env_.messages) env_.messages->show(orvik::MessageKind::Warning, QString::fromUtf8(text));
-  orvik::Application::terminate(7);
+  orvik::report({orvik::ExitStatus::Database, orvik::MessageKind::Warning, QString::fromUtf8(text)},
+                env_.messages);
 }
 
 bool TDMOrvik::guarded(const std::function<void()>& op) {

@@ -73,8 +73,8 @@ QImage loadScrambledPicture(const QString& path, std::uint8_t key, int headerKin
     data.replace(0, 16, bitmapHeader(headerKind));
     QByteArray scrambled = data.left(16);
     xorBytes(scrambled, key, 0, 15);
-    // A read-only installation still starts, and is never written.
-    if (Settings::folderWritable(QFileInfo(path).absolutePath()))
+    // A read-only or shared installation still starts, and is never written.
+    if (Settings::installationWritable(QFileInfo(path).absolutePath()))
       writeScrambledHeader(path, scrambled);
   }
   // A file cut short would load as half a picture: shorter than its header says, it cannot be

@@ -38,6 +38,7 @@
 #include "lang/multi_lang.h"
 #include "platform/application.h"
 #include "platform/db_error.h"
+#include "platform/failure.h"
 #include "platform/message_boxes.h"
 #include "platform/pop_ups.h"
 #include "platform/widget_helpers.h"
@@ -504,7 +505,10 @@ void TForm1::FormShow() {
 }
 
 void TForm1::FormClose() {
-  if (data_) data_->settings().save();
+  // A save that fails is told (once a session); the program ends all the same.
+  if (!data_) return;
+  if (const orvik::Result saved = data_->settings().save(); !saved)
+    orvik::report(saved.failure(), data_->environment().messages);
 }
 
 void TForm1::FormDestroy() {

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
+
+#include "platform/plain_x_message.h"
 
 namespace orvik {
 
@@ -13,6 +16,11 @@ QString messageLines(const QString& text) {
 }
 
 void QtMessageBoxes::show(MessageKind kind, const QString& text) {
+  // Below 16 bits per pixel the toolkit's box is painted black on X: the server draws it.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (QGuiApplication::platformName() == QLatin1String("xcb") && screen && screen->depth() < 16 &&
+      showPlainXMessage(QApplication::applicationName(), text))
+    return;
   QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
                   QApplication::applicationName(), messageLines(text), QMessageBox::Ok);
   box.exec();

@@ -1,6 +1,7 @@
 #include "platform/printer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
@@ -27,8 +28,8 @@ int twipsOf(int units, int resolution) {
 Printer::Printer(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
 
 Printer::~Printer() {
-  // A job left open is finished rather than lost.
-  if (painter_.isActive()) painter_.end();
+  // A job left open is finished rather than lost (and a file it could not finish goes).
+  if (painter_.isActive()) endJob();
 }
 
 QSize Printer::pageSize() const {
@@ -57,6 +58,7 @@ QRect Printer::unitsOfTwips(const QRect& twips) const {
 bool Printer::beginJob(const QString& title) {
   if (painter_.isActive()) return true;
   printer_->setDocName(title);
+  failed_ = false;
   return painter_.begin(printer_.get());
 }
 
@@ -65,12 +67,34 @@ QPainter* Printer::canvas() {
 }
 
 bool Printer::newPage() {
-  return painter_.isActive() && printer_->newPage();
+  const bool ok = painter_.isActive() && printer_->newPage();
+  if (!ok) failed_ = true;
+  return ok;
+}
+
+QString Printer::outputFile() const {
+  return printer_->outputFormat() == QPrinter::PdfFormat ? printer_->outputFileName() : QString();
 }
 
 bool Printer::endJob() {
   if (!painter_.isActive()) return false;
-  return painter_.end() && printer_->printerState() != QPrinter::Error;
+  bool ok = painter_.end() && printer_->printerState() != QPrinter::Error && !failed_;
+  const QString file = outputFile();
+  if (!file.isEmpty()) {
+    // The file's writes are not checked as they go (a full disk cuts the file short without a
+    // word): a complete PDF file ends with its end-of-file mark. A file cut short, or of a job
+    // that failed, goes rather than stay as a printout that is not one.
+    QFile written(file);
+    constexpr qint64 kTail = 64;
+    if (ok && written.open(QIODevice::ReadOnly) && written.size() >= kTail &&
+        written.seek(written.size() - kTail))
+      ok = written.read(kTail).contains("%%EOF");
+    else
+      ok = false;
+    written.close();
+    if (!ok) QFile::remove(file);
+  }
+  return ok;
 }
 
 int Printer::formatRichText(const QTextDocument& document, const QRect& twips, int from,

@@ -11,6 +11,9 @@
 //  - nothing is sent or written before beginJob(), so a job that is never begun leaves no
 //    trace (no PDF file, no empty sheet);
 //  - beginJob() fails (false) when the output cannot be opened, and then nothing is written;
+//  - a job that cannot be finished whole (a sheet that failed, a printer error, a PDF file the
+//    disk had no room for) ends false, and a PDF file it began is removed, so that no partial
+//    printout is left behind;
 //  - rich text is laid out at the printer's own resolution, so its point sizes hold on paper.
 
 #include <QPageSize>
@@ -50,7 +53,8 @@ class Printer {
   QPainter* canvas();
   // Ends the current sheet and starts the next one.
   bool newPage();
-  // Ends the job and sends it (or finishes the file). False when the output failed.
+  // Ends the job and sends it (or finishes the file). False when the output failed, a sheet
+  // could not be started or the PDF file is incomplete (then removed).
   bool endJob();
   bool inJob() const { return painter_.isActive(); }
 
@@ -64,8 +68,12 @@ class Printer {
   QPrinter* qPrinter() const { return printer_.get(); }
 
  private:
+  // The PDF file the printer writes; empty for a printer.
+  QString outputFile() const;
+
   std::unique_ptr<QPrinter> printer_;
   QPainter painter_;
+  bool failed_ = false;
 };
 
 // The system's print dialog.

@@ -1,9 +1,9 @@
 #include "program/display_check.h"
 
 #include <QString>
-#include <cstdio>
 
 #include "platform/application.h"
+#include "platform/failure.h"
 #include "platform/message_boxes.h"
 #include "platform/screen_metrics.h"
 
@@ -27,9 +27,7 @@ const QString kWidthMessage = QStringLiteral(
     "your monitor settings\rto 800 x 600 screen resolution.");
 
 void refuse(MessageBoxes& messages, const QString& text) {
-  std::fprintf(stderr, "orvik: %s\n", qPrintable(messageLines(text).replace('\n', ' ')));
-  messages.show(MessageKind::Warning, text);
-  Application::terminate(1);
+  report({ExitStatus::Display, MessageKind::Warning, text}, &messages);
 }
 
 }  // namespace
@@ -51,7 +49,7 @@ bool displayCheck(const ScreenMetrics& screen, MessageBoxes& messages) {
 bool displayChanged(const ScreenMetrics& screen, MessageBoxes& messages) {
   const auto ask = [&](const QString& text) {
     if (messages.warnAbortRetry(text)) return displayCheck(screen, messages);
-    Application::terminate(1);
+    Application::terminate(int(ExitStatus::Display));
     return false;
   };
   if (screen.colourDepth() < 16 && !ask(depthMessage(screen.workAreaWidth()))) return false;

@@ -18,14 +18,20 @@ constexpr std::array<int, 4> kShownBytes{Settings::ShownEn, Settings::ShownFr, S
 }  // namespace
 
 SettingsBinding::SettingsBinding(Settings& settings, TfrmNumbLang* dialog, TForm1* mainWindow,
-                                 QString folder)
-    : settings_(settings), dialog_(dialog), window_(mainWindow) {
+                                 QString folder, orvik::MessageBoxes* messages)
+    : settings_(settings), dialog_(dialog), window_(mainWindow), messages_(messages) {
   TfrmNumbLang::Installation installation;
   installation.installed = settings.installedList;
   installation.sounds = settings.soundList;
   installation.interfaceLanguage = settings.interfaceLanguage();
-  installation.framePicture = [folder](int count) {
-    return orvik::loadInstallationPicture(folder, QStringLiteral("Lng%1.ori").arg(count));
+  installation.framePicture = [this, folder](int count) {
+    const QString file = QStringLiteral("Lng%1.ori").arg(count);
+    QImage picture = orvik::loadInstallationPicture(folder, file);
+    // A damaged frame is refused like the program's other pictures.
+    if (picture.isNull() && !frameFailure_)
+      frameFailure_ = orvik::Failure{orvik::ExitStatus::Picture, orvik::MessageKind::Warning,
+                                     QStringLiteral("Could not open file ") + file};
+    return picture;
   };
   dialog_->setUp(installation);
   copySettingsToControls();
@@ -40,7 +46,8 @@ SettingsBinding::~SettingsBinding() {
 }
 
 void SettingsBinding::store() {
-  settings_.save();
+  if (const orvik::Result saved = settings_.save(); !saved)
+    orvik::report(saved.failure(), messages_);
 }
 
 void SettingsBinding::clickSound() {

@@ -8,8 +8,11 @@
 // (sound effects), 13 (font size; both track-bar positions as far as the bars reach), 30 and
 // 31 (single-language boxes) map both ways; the installation bytes are never written.
 
+#include <optional>
+
 #include "app/settings_file.h"
 #include "lang/settings_dialog.h"
+#include "platform/failure.h"
 
 class TForm1;
 class SoundRole;
@@ -17,13 +20,19 @@ class SoundRole;
 class SettingsBinding : public SettingsControls, public TfrmNumbLang::Owner {
  public:
   // Sets the dialog up from the installation lists, shows the settings in it and hooks its
-  // OK, closing and click sound to the settings and the main window (which may be null).
-  SettingsBinding(Settings& settings, TfrmNumbLang* dialog, TForm1* mainWindow, QString folder);
+  // OK, closing and click sound to the settings and the main window (which may be null). A save
+  // that fails is told in `messages` (once a session).
+  SettingsBinding(Settings& settings, TfrmNumbLang* dialog, TForm1* mainWindow, QString folder,
+                  orvik::MessageBoxes* messages);
   // Detaches from the settings, which then save their bytes as they are.
   ~SettingsBinding() override;
 
   void copyControlsToSettings() override;
   void copySettingsToControls() override;
+
+  // The frame picture of the installed languages ("Lng<count>.ori") could not be read while the
+  // dialog was set up: the picture failure that ends the start.
+  const std::optional<orvik::Failure>& frameFailure() const { return frameFailure_; }
 
   // The click sound of the dialog's buttons (not owned; null: silent).
   void setSound(SoundRole* sound) { sound_ = sound; }
@@ -41,5 +50,7 @@ class SettingsBinding : public SettingsControls, public TfrmNumbLang::Owner {
   Settings& settings_;
   TfrmNumbLang* dialog_;
   TForm1* window_;
+  orvik::MessageBoxes* messages_;
   SoundRole* sound_ = nullptr;
+  std::optional<orvik::Failure> frameFailure_;
 };

@@ -13,6 +13,7 @@
 #include "pagelist/page_entry_lists.h"
 #include "pagelist/page_list_windows.h"
 #include "platform/application.h"
+#include "platform/failure.h"
 #include "platform/optical_discs.h"
 #include "platform/pop_ups.h"
 #include "print/print_message.h"
@@ -54,7 +55,7 @@ bool OrvikProgram::start() {
     data_ = std::make_unique<TDMOrvik>(env_);
     if (!data_->create() || orvik::Application::terminated()) return false;
   } catch (...) {
-    orvik::Application::terminate(9);
+    orvik::Application::terminate(int(orvik::ExitStatus::StartFailed));
     return false;
   }
 
@@ -73,9 +74,13 @@ bool OrvikProgram::start() {
   if (orvik::Application::terminated()) return false;
   add(new TLangList);
   p.settingsDialog = add(new TfrmNumbLang);
-  settingsBinding_ = std::make_unique<SettingsBinding>(data_->settings(), p.settingsDialog,
-                                                       p.mainWindow, env_.currentDir);
+  settingsBinding_ = std::make_unique<SettingsBinding>(
+      data_->settings(), p.settingsDialog, p.mainWindow, env_.currentDir, env_.messages);
   p.settingsBinding = settingsBinding_.get();
+  if (const auto& failure = settingsBinding_->frameFailure()) {
+    orvik::report(*failure, env_.messages);
+    return false;
+  }
   p.entryLists[0] = add(new TFormEn);
   p.entryLists[2] = add(new TFormRu);
   p.entryLists[3] = add(new TFormSp);

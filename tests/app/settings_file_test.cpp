@@ -3,10 +3,15 @@
 #include "app/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/application.h"
 #include "platform/message_boxes.h"
@@ -31,7 +36,10 @@ class SettingsFileTest : public ::testing::Test {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
   }
-  Settings make() { return Settings(dir.path(), &messages); }
+  Settings make() { return Settings(dir.path()); }
+  static orvik::Result apply(Settings& s, const QStringList& arguments) {
+    return s.applyCommandLine(Settings::parseCommandLine(arguments));
+  }
   // The file a first start creates: English and Russian installed, sounds in English.
   static QByteArray defaultFile() {
     const int bytes[32] = {0, 1, 0, 0, 0, 0, 1, 0, 1, 1, 1, 1, 0, 4, 2, 1,
@@ -104,7 +112,7 @@ TEST_F(SettingsFileTest, SaveCopiesTheControlsFirstAndKeepsByteZero) {
 
 TEST_F(SettingsFileTest, FrenchAndSpanishWithSoundsInstallation) {
   Settings s = make();
-  ASSERT_TRUE(s.applyCommandLine({"1s", "6s"}));
+  ASSERT_TRUE(apply(s, {"1s", "6s"}));
   EXPECT_FALSE(orvik::Application::terminated());
   const QByteArray b = fileBytes();
   ASSERT_EQ(b.size(), 32);
@@ -144,7 +152,7 @@ TEST_F(SettingsFileTest, InstallationKeepsTheUserBytes) {
   bytes[3] = 1;  // a stray byte in an unused language place is cleared
   writeFile(bytes);
   Settings s = make();
-  ASSERT_TRUE(s.applyCommandLine({"5", "0s"}));
+  ASSERT_TRUE(apply(s, {"5", "0s"}));
   const QByteArray b = fileBytes();
   EXPECT_EQ(b[11], 7);
   EXPECT_EQ(b[12], 1);
@@ -157,58 +165,65 @@ TEST_F(SettingsFileTest, InstallationKeepsTheUserBytes) {
   EXPECT_EQ(b[25], 0);
 }
 
-TEST_F(SettingsFileTest, NoSoundsIsSilenceAndEndsTheProgram) {
-  Settings s = make();
-  EXPECT_FALSE(s.applyCommandLine({"0", "5"}));
-  ASSERT_EQ(messages.messages.size(), 1);
-  EXPECT_EQ(messages.messages[0].text, QString("The rest is silence."));
-  EXPECT_EQ(messages.messages[0].kind, orvik::MessageKind::Information);
-  EXPECT_TRUE(orvik::Application::terminated());
-  EXPECT_NE(orvik::Application::exitCode(), 0);
-  // The installation bytes are still written.
-  EXPECT_EQ(fileBytes()[14], 2);
-  EXPECT_EQ(fileBytes()[22], 0);
-}
-
-TEST_F(SettingsFileTest, ArgumentNotStartingWithADigitLeavesTheFileUntouched) {
-  QByteArray bytes(32, '\x01');
+TEST_F(SettingsFileTest, NoSoundsIsSilenceAndWritesNothing) {
+  // The installation would end the program after its message: the file stays as it was (it
+  // was rewritten to the silent installation, wiping the installed languages).
+  const QByteArray bytes = defaultFile();
   writeFile(bytes);
   Settings s = make();
-  EXPECT_FALSE(s.applyCommandLine({"0s", "-x"}));
-  EXPECT_TRUE(orvik::Application::terminated());
-  EXPECT_NE(orvik::Application::exitCode(), 0);
-  ASSERT_EQ(messages.messages.size(), 1);
-  EXPECT_TRUE(messages.messages[0].text.contains("-x"));
+  const orvik::Result r = apply(s, {"0", "5"});
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.failure().text, QString("The rest is silence."));
+  EXPECT_EQ(r.failure().kind, orvik::MessageKind::Information);
+  EXPECT_EQ(r.failure().status, orvik::ExitStatus::Silence);
   EXPECT_EQ(fileBytes(), bytes);
+  EXPECT_FALSE(orvik::Application::terminated())
+      << "the start-up ends the program, not the settings";
 }
 
-TEST_F(SettingsFileTest, DigitNamingNoLanguageOrALanguageTwiceIsRefusedBeforeTheFile) {
+TEST_F(SettingsFileTest, AnyRefusedArgumentLeavesTheFileUntouched) {
   // "2s" named no language and gave an installation without chapters; "0s 0s" showed English
-  // twice. Both are refused like a malformed argument, the file left as it was.
+  // twice; "0x", "0ss" and "0s" followed by junk were taken as "0" or "0s", and trailing
+  // arguments after four were never looked at. All are refused whole, the file as it was.
   QByteArray bytes(32, '\x01');
   writeFile(bytes);
-  const QList<QStringList> refused{{"2s"}, {"0s", "3"}, {"0s", "0s"}, {"5", "1s", "5s"}};
-  for (const QStringList& args : refused) {
-    orvik::Application::reset();
-    messages.messages.clear();
+  struct Case {
+    QStringList args;
+    const char* fault;
+  };
+  const QList<Case> refused{
+      {{"0s", "-x"}, "Invalid installation argument \"-x\""},
+      {{"0x"}, "Invalid installation argument \"0x\""},
+      {{"0ss"}, "Invalid installation argument \"0ss\""},
+      {{"5", "0s\nmore"}, "Invalid installation argument \"0s?more\""},
+      {{"0s", ""}, "Invalid installation argument \"\""},
+      {{QString::fromUtf8("\u0663s")}, "Invalid installation argument"},  // an Arabic-Indic 3
+      {{"0s", "1", "5", "6", "junk"}, "Invalid installation argument \"junk\""},
+      {{"2s"}, "\"2s\" names no language"},
+      {{"0s", "3"}, "\"3\" names no language"},
+      {{"0s", "0s"}, "\"0s\" names a language a second time"},
+      {{"5", "1s", "5s"}, "\"5s\" names a language a second time"},
+      {{"0s", "1", "5", "6", "0"}, "\"0\" names a language a second time"},
+  };
+  for (const Case& c : refused) {
+    const Settings::CommandLine line = Settings::parseCommandLine(c.args);
+    ASSERT_TRUE(line.refusal) << c.args.join(' ').toStdString();
+    EXPECT_EQ(line.refusal->status, orvik::ExitStatus::BadArgument);
+    EXPECT_EQ(line.refusal->kind, orvik::MessageKind::Warning);
+    EXPECT_TRUE(line.refusal->text.contains(QLatin1String(c.fault)))
+        << line.refusal->text.toStdString();
     Settings s = make();
-    EXPECT_FALSE(s.applyCommandLine(args)) << args.join(' ').toStdString();
-    EXPECT_TRUE(orvik::Application::terminated());
-    EXPECT_NE(orvik::Application::exitCode(), 0);
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(messages.messages[0].kind, orvik::MessageKind::Warning);
-    // The message names the argument at fault and what it did wrong.
-    const QString text = messages.messages[0].text;
-    EXPECT_TRUE(text.contains(args.last())) << text.toStdString();
-    EXPECT_TRUE(
-        text.contains(args.size() == 1 || args[1] == "3" ? "names no language" : "second time"))
-        << text.toStdString();
+    EXPECT_FALSE(s.applyCommandLine(line));
     EXPECT_EQ(fileBytes(), bytes);
   }
+  // A long argument is quoted short: 100 kB of junk after "0s" gives a message that fits.
+  const auto longJunk = Settings::parseCommandLine({"0s" + QString(100000, 'j')});
+  ASSERT_TRUE(longJunk.refusal);
+  EXPECT_LT(longJunk.refusal->text.size(), 300);
+  EXPECT_TRUE(messages.messages.isEmpty()) << "the settings show nothing themselves";
   // The four languages once each, in any order, are accepted.
-  orvik::Application::reset();
   Settings s = make();
-  ASSERT_TRUE(s.applyCommandLine({"6", "5s", "1", "0s"}));
+  ASSERT_TRUE(apply(s, {"6", "5s", "1", "0s"}));
   EXPECT_EQ(s.value(Settings::InstalledCount), 4);
   EXPECT_EQ(s.value(Settings::InterfaceLanguage), 4);
 }
@@ -229,7 +244,7 @@ TEST_F(SettingsFileTest, ShownLanguagesAreSortedSlotsWithEmptyPlacesFirst) {
 
 TEST_F(SettingsFileTest, WithoutArgumentsTheListsComeFromTheFile) {
   Settings s = make();
-  ASSERT_TRUE(s.applyCommandLine({}));
+  ASSERT_TRUE(apply(s, {}));
   EXPECT_EQ(s.installedList, (std::array<int, 4>{0, 5, -1, -1}));
   EXPECT_EQ(s.soundList, (std::array<int, 4>{0, -1, -1, -1}));
 }
@@ -258,7 +273,7 @@ TEST_F(SettingsFileTest, EveryByteIsReadIntoRangeAndSavedInRange) {
     for (auto [n, v] : c.bytes) bytes[n] = static_cast<char>(v);
     writeFile(bytes);
     Settings s = make();
-    ASSERT_TRUE(s.applyCommandLine({}));
+    ASSERT_TRUE(apply(s, {}));
     for (auto [n, v] : c.read) EXPECT_EQ(s.value(n), v) << "byte " << n;
     // The settings dialog's controls may hold a value outside the bars' range too.
     s.setValue(Settings::FontSize, 99);
@@ -283,11 +298,10 @@ TEST_F(SettingsFileTest, FileNamingNoInstalledLanguageEndsTheStartAndWritesNothi
     messages.messages.clear();
     writeFile(file);
     Settings s = make();
-    EXPECT_FALSE(s.applyCommandLine({}));
-    EXPECT_TRUE(orvik::Application::terminated());
-    EXPECT_NE(orvik::Application::exitCode(), 0);
-    ASSERT_EQ(messages.messages.size(), 1);
-    const QString text = messages.messages[0].text;
+    const orvik::Result r = apply(s, {});
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.failure().status, orvik::ExitStatus::NoLanguage);
+    const QString text = r.failure().text;
     EXPECT_TRUE(text.contains(s.filePath())) << text.toStdString();
     EXPECT_TRUE(text.contains("\r    orvik 0s 5")) << "an example of the installation command";
     EXPECT_TRUE(text.startsWith(file == random ? "Le fichier de réglages" : "The settings file"))
@@ -311,7 +325,7 @@ TEST_F(SettingsFileTest, ReadOnlyInstallationKeepsItsSettingsInTheConfigurationF
     Settings s = make();
     EXPECT_TRUE(s.relocated()) << "a folder without write bits is read-only, also for root";
     EXPECT_EQ(s.filePath(), userFile);
-    ASSERT_TRUE(s.applyCommandLine({}));
+    ASSERT_TRUE(apply(s, {}));
     EXPECT_EQ(s.value(Settings::FontSize), 7);
     QFile f(userFile);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -322,9 +336,9 @@ TEST_F(SettingsFileTest, ReadOnlyInstallationKeepsItsSettingsInTheConfigurationF
   {
     // A later start reads the user's file; the installation command line writes there too.
     Settings s = make();
-    ASSERT_TRUE(s.applyCommandLine({}));
+    ASSERT_TRUE(apply(s, {}));
     EXPECT_EQ(s.value(Settings::FontSize), 9);
-    ASSERT_TRUE(s.applyCommandLine({"1s", "6"}));
+    ASSERT_TRUE(apply(s, {"1s", "6"}));
     EXPECT_TRUE(s.installed(2));
     EXPECT_TRUE(s.installed(4));
     EXPECT_EQ(s.value(Settings::FontSize), 9);
@@ -333,19 +347,20 @@ TEST_F(SettingsFileTest, ReadOnlyInstallationKeepsItsSettingsInTheConfigurationF
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Settings.orv"});
   EXPECT_TRUE(messages.messages.isEmpty());
 
-  // A configuration folder that cannot be written: the settings message once, and the start goes
-  // on with the settings in memory, writing nothing.
+  // A configuration folder that cannot be written: one failure that lets the program go on
+  // (saying why, with the path), then the settings in memory, writing nothing.
   ASSERT_TRUE(QFile::remove(userFile));
   ASSERT_TRUE(QFile::setPermissions(config.filePath("orvik"), readOnly));
   {
     Settings s = make();
-    ASSERT_TRUE(s.applyCommandLine({}));
+    const orvik::Result first = apply(s, {});
+    ASSERT_FALSE(first);
+    EXPECT_FALSE(first.failure().endsProgram());
+    EXPECT_TRUE(first.failure().text.contains(userFile));
+    EXPECT_TRUE(first.failure().text.contains("You have no permission to write there."));
     EXPECT_EQ(s.value(Settings::FontSize), 7);
     ASSERT_TRUE(s.read());
-    ASSERT_TRUE(s.save());
-    ASSERT_EQ(messages.messages.size(), 1);
-    EXPECT_TRUE(messages.messages[0].text.startsWith("An error occurred while trying to access"));
-    EXPECT_FALSE(orvik::Application::terminated());
+    ASSERT_TRUE(s.save()) << "told once";
   }
   EXPECT_FALSE(QFile::exists(userFile));
   QFile::setPermissions(config.filePath("orvik"), writable);
@@ -354,6 +369,64 @@ TEST_F(SettingsFileTest, ReadOnlyInstallationKeepsItsSettingsInTheConfigurationF
   EXPECT_FALSE(make().relocated());
   qunsetenv("XDG_CONFIG_HOME");
   EXPECT_EQ(Settings::configFolder(), QDir::homePath() + "/.config/orvik");
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFileInAWritableFolderIsReplacedAndStaysReadOnly) {
+  // The superuser may write any file, so the save runs in a child as an ordinary user, who
+  // could not save a read-only file by writing into it.
+  writeFile(defaultFile());
+  const QByteArray file = QFile::encodeName(dir.filePath("Settings.orv"));
+  ASSERT_EQ(::chmod(file.constData(), 0444), 0);
+  const bool root = ::getuid() == 0;
+  constexpr uid_t kNobody = 65534;
+  if (root) {
+    ASSERT_EQ(::chown(QFile::encodeName(dir.path()).constData(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chown(file.constData(), kNobody, kNobody), 0);
+  }
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (root && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+    Settings s(dir.path());
+    if (!s.read()) ::_exit(3);
+    s.setValue(Settings::FontSize, 9);
+    ::_exit(s.save() ? 0 : 4);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "2: no ordinary user, 3: read, 4: save failed";
+  EXPECT_EQ(fileBytes()[Settings::FontSize], 9);
+  struct stat st {};
+  ASSERT_EQ(::stat(file.constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0444u);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Settings.orv"});
+}
+
+TEST_F(SettingsFileTest, AFailedSaveSaysWhyInTheInterfaceLanguageOnce) {
+  // The file's folder is taken away after the start: the save cannot write beside the file.
+  const char* const starts[4] = {
+      "Your settings could not be saved in\r", "Vos réglages n'ont pas pu être enregistrés dans\r",
+      "Не удалось сохранить настройки в\r", "No se pudo guardar la configuración en\r"};
+  for (int language = 1; language <= 4; ++language) {
+    QDir gone(dir.filePath("gone"));
+    ASSERT_TRUE(gone.mkpath("."));
+    Settings s(gone.path());
+    ASSERT_TRUE(s.read());
+    for (int n = Settings::InstalledEn; n <= Settings::InstalledSp; ++n) s.setValue(n, 1);
+    s.setValue(Settings::InterfaceLanguage, language);
+    ASSERT_TRUE(gone.removeRecursively());
+    const orvik::Result first = s.save();
+    ASSERT_FALSE(first);
+    EXPECT_FALSE(first.failure().endsProgram());
+    const QString text = first.failure().text;
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8(starts[language - 1]) +
+                                gone.filePath("Settings.orv") + "\r\r"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromLocal8Bit(std::strerror(ENOENT)))) << text.toStdString();
+    EXPECT_FALSE(text.contains('%')) << text.toStdString();
+    EXPECT_TRUE(s.save()) << "told once a session";
+  }
 }
 
 TEST(LanguageNumbering, FixedTablesBetweenSlotsNumbersAndCodes) {

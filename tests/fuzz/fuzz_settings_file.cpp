@@ -1,24 +1,30 @@
 // Starts the settings the way the program does, from a settings file of any content and any
 // installation command line: the input's first byte says whether "Settings.orv" exists (its
-// lowest bit), the bytes after it up to the first newline are the command line (arguments
-// separated by single blanks; none when the line is empty) and the rest is the file. Findings:
-// a crash or sanitizer report; a refusal that says nothing or does not end the program with a
-// failure status; a start whose file reads back as other settings; a save that fails in a
-// writable folder or is read back differently.
+// lowest bit) and whether it is a link to a file outside holding those bytes (bit 1), the bytes
+// after it up to the first newline are the command line (arguments separated by single blanks;
+// none when the line is empty) and the rest is the file. Findings: a crash or sanitizer report;
+// a refusal that says nothing, does not end the program with a failure status or says too much
+// (a whole argument of any length); an accepted command line holding an argument that is not a
+// language digit with an optional "s" (trailing characters, a language twice, more than four,
+// none with sounds); a command line parsed differently twice; a refused start that changed the
+// file or a link's target; a link followed; a start whose file reads back as other settings; a
+// save that fails in a writable folder or is read back differently.
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/settings_file.h"
-#include "platform/application.h"
+#include "platform/failure.h"
 #include "platform/message_boxes.h"
 #include "schema/language.h"
 
 namespace {
 
 QTemporaryDir* gFolder = nullptr;
+QTemporaryDir* gOutside = nullptr;
 
 [[noreturn]] void finding(const char* what) {
   std::fprintf(stderr, "finding: %s\n", what);
@@ -27,10 +33,9 @@ QTemporaryDir* gFolder = nullptr;
 
 // Every setting as the program would read it from the folder's file now.
 std::array<int, Settings::kCount + 1> readBack(const QString& folder) {
-  orvik::RecordingMessageBoxes messages;
-  orvik::Application::reset();
-  Settings again(folder, &messages);
-  if (!again.applyCommandLine({})) finding("a file the program wrote itself is refused");
+  Settings again(folder);
+  if (!again.applyCommandLine(Settings::parseCommandLine({})))
+    finding("a file the program wrote itself is refused");
   std::array<int, Settings::kCount + 1> values{};
   for (int n = 1; n <= Settings::kCount; ++n) values[n] = again.value(n);
   return values;
@@ -62,13 +67,15 @@ void checkLists(const Settings& s) {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   static QCoreApplication app(*argc, *argv);
   gFolder = new QTemporaryDir;
-  if (!gFolder->isValid()) finding("no temporary folder");
+  gOutside = new QTemporaryDir;
+  if (!gFolder->isValid() || !gOutside->isValid()) finding("no temporary folder");
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
   const bool fileExists = !input.isEmpty() && (input[0] & 1);
+  const bool linked = fileExists && (input[0] & 2);
   const QByteArray rest = input.mid(1);
   const qsizetype newline = rest.indexOf('\n');
   const QByteArray line = newline < 0 ? rest : rest.left(newline);
@@ -78,26 +85,66 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const QString folder = gFolder->path();
   const QString path = folder + QStringLiteral("/") + QLatin1String(Settings::kFileName);
+  const QString target = gOutside->path() + QStringLiteral("/target");
   QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
   QFile::remove(path);
+  QFile::remove(target);
   if (fileExists) {
-    QFile file(path);
+    QFile file(linked ? target : path);
     if (!file.open(QIODevice::WriteOnly) || file.write(fileBytes) != fileBytes.size())
       finding("cannot write the input file");
+    file.close();
+    if (linked && !QFile::link(target, path)) finding("cannot make the link");
+  }
+  const auto fileNow = [](const QString& p) {
+    QFile f(p);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+  };
+
+  // The parse alone: the same answer twice, and an installation only of well-formed arguments.
+  const Settings::CommandLine commandLine = Settings::parseCommandLine(arguments);
+  const Settings::CommandLine again = Settings::parseCommandLine(arguments);
+  if (again.installation != commandLine.installation || again.installed != commandLine.installed ||
+      again.sounds != commandLine.sounds || bool(again.refusal) != bool(commandLine.refusal))
+    finding("the command line parses differently twice");
+  if (commandLine.installation != !arguments.isEmpty())
+    finding("an installation without arguments");
+  if (commandLine.refusal) {
+    const orvik::Failure& refusal = *commandLine.refusal;
+    if (refusal.text.isEmpty() || !refusal.endsProgram()) finding("a refusal that says nothing");
+    if (refusal.text.size() > 400) finding("a refusal that quotes a whole argument");
+    orvik::messageLines(refusal.text);
+  } else if (commandLine.installation) {
+    if (arguments.size() > 4) finding("more than four languages accepted");
+    QList<QChar> seen;
+    bool anySound = false;
+    for (const QString& arg : arguments) {
+      const bool wellFormed =
+          (arg.size() == 1 || (arg.size() == 2 && arg[1] == QLatin1Char('s'))) &&
+          QStringLiteral("0156").contains(arg[0]);
+      if (!wellFormed) finding("an argument with other characters was accepted");
+      if (seen.contains(arg[0])) finding("a language named twice was accepted");
+      seen << arg[0];
+      anySound = anySound || arg.size() == 2;
+    }
+    if (!anySound) finding("an installation without sounds was accepted");
   }
 
-  orvik::RecordingMessageBoxes messages;
-  orvik::Application::reset();
-  Settings settings(folder, &messages);
-  const bool started = settings.applyCommandLine(arguments);
-  for (const auto& m : messages.messages) orvik::messageLines(m.text);
+  const QByteArray before = fileNow(path);
+  const QByteArray targetBefore = fileNow(target);
+  Settings settings(folder);
+  const orvik::Result started = settings.applyCommandLine(commandLine);
+  if (linked && fileNow(target) != targetBefore) finding("a link's target was written");
+  if (linked && !QFileInfo(path).isSymLink()) finding("the link was replaced at the start");
   if (!started) {
-    if (messages.messages.isEmpty()) finding("the start was refused without a message");
-    if (!orvik::Application::terminated() || orvik::Application::exitCode() == 0)
-      finding("the start was refused without a failure status");
+    const orvik::Failure& failure = started.failure();
+    orvik::messageLines(failure.text);
+    if (failure.text.isEmpty()) finding("the start was refused without a message");
+    if (!failure.endsProgram()) finding("a writable folder could not be written");
+    if (fileNow(path) != before) finding("a refused start changed the file");
     return 0;
   }
-  if (orvik::Application::terminated()) finding("a successful start ended the program");
+  if (linked) finding("a link was read as the settings file");
   settings.deriveShownLanguages();
   checkLists(settings);
   if (settings.installedCount() < 0 || settings.installedCount() > 4 || settings.soundCount() < 0 ||
@@ -112,7 +159,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (readBack(folder) != values) finding("the file reads back as other settings");
 
   // Closing the program saves; the next start reads what was saved.
-  orvik::Application::reset();
   if (!settings.save()) finding("saving into a writable folder failed");
   for (int n = 1; n <= Settings::kCount; ++n) values[n] = settings.value(n);
   if (readBack(folder) != values) finding("the saved file reads back as other settings");

@@ -1,13 +1,19 @@
-// The display check, the scrambled pictures and the search for the data folder.
+// The display check, the scrambled pictures, the search for the data folder and the program's own
+// options.
 
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtEndian>
+#include <cstdlib>
 
 #include "app/data_module.h"
 #include "app/scrambled_picture.h"
@@ -15,6 +21,7 @@
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/screen_metrics.h"
+#include "program/command_line.h"
 #include "program/display_check.h"
 #include "schema/installation_keys.h"
 
@@ -278,6 +285,140 @@ TEST(OpticalDiscs, MountTableKeepsOnlyMountedDiscsInMountOrder) {
       "/dev/sr2 /media/cdrom2 vfat ro 0 0\n"
       "tmpfs /tmp tmpfs rw 0 0\n";
   EXPECT_EQ(orvik::MountTableDiscs::parse(table), (QStringList{"/media/cdrom1", "/media/my disc"}));
+}
+
+}  // namespace
+
+namespace {
+
+// The program itself, started without any display: its own options answer on standard output
+// and nothing else happens (no window, no settings file, no message on standard error). They
+// are never taken for installation arguments, wherever they stand.
+TEST(ProgramOptions, HelpAndVersionAnswerWithoutADisplayAndWriteNothing) {
+  QTemporaryDir here;
+  ASSERT_TRUE(here.isValid());
+  struct Case {
+    QStringList arguments;
+    const char* answer;
+  };
+  const QList<Case> cases{
+      {{"--help"}, "Usage: orvik [LANGUAGE[s]]..."},
+      {{"-h"}, "Usage: orvik [LANGUAGE[s]]..."},
+      {{"--version"}, "Orvik Dictionary " ORVIK_VERSION "\n"},
+      {{"0s", "junk", "--version"}, "Orvik Dictionary " ORVIK_VERSION "\n"},
+      {{"--version", "--help"}, "Usage: orvik [LANGUAGE[s]]..."},
+  };
+  for (const Case& c : cases) {
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+      env.remove(QLatin1String(name));
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(here.path());
+    program.start(QStringLiteral(ORVIK_PROGRAM), c.arguments);
+    ASSERT_TRUE(program.waitForFinished(10000)) << c.arguments.join(' ').toStdString();
+    const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << c.arguments.join(' ').toStdString();
+    EXPECT_TRUE(out.startsWith(QLatin1String(c.answer))) << out.toStdString();
+    EXPECT_TRUE(program.readAllStandardError().isEmpty()) << c.arguments.join(' ').toStdString();
+    EXPECT_TRUE(QDir(here.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+  }
+  EXPECT_EQ(orvik::programOption({"0s", "5"}), orvik::ProgramOption::None);
+  EXPECT_EQ(orvik::programOption({"--helpful"}), orvik::ProgramOption::None);
+}
+
+}  // namespace
+
+namespace {
+
+// On an 8-bit display the toolkit's message box came out black: the colour-mode message is
+// drawn by the X server, black text on white, and the program ends with its status after a key.
+TEST(LowColourDisplay, TheColourModeMessageIsPaintedAndClosesOnAKey) {
+  if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) GTEST_SKIP() << "no Xvfb";
+  QProcess xvfb;
+  xvfb.start(QStringLiteral("Xvfb"),
+             {"-displayfd", "1", "-screen", "0", "1024x768x8", "-nolisten", "tcp"});
+  ASSERT_TRUE(xvfb.waitForReadyRead(20000));
+  const QByteArray display = ":" + xvfb.readAllStandardOutput().trimmed();
+  struct StopServer {
+    QProcess& p;
+    ~StopServer() {
+      p.terminate();
+      p.waitForFinished(5000);
+    }
+  } stopServer{xvfb};
+
+  QTemporaryDir here;
+  QProcess program;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+  program.setProcessEnvironment(env);
+  program.setWorkingDirectory(here.path());
+  program.start(QStringLiteral(ORVIK_PROGRAM), {});
+  ASSERT_TRUE(program.waitForStarted());
+
+  xcb_connection_t* c = xcb_connect(display.constData(), nullptr);
+  ASSERT_FALSE(xcb_connection_has_error(c));
+  xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+  ASSERT_EQ(screen->root_depth, 8);
+  // The message: a window of class "orvik" straight under the root (there is no window manager).
+  xcb_window_t message = 0;
+  for (int tries = 0; tries < 200 && !message; ++tries) {
+    QTest::qWait(50);
+    xcb_query_tree_reply_t* tree =
+        xcb_query_tree_reply(c, xcb_query_tree(c, screen->root), nullptr);
+    if (!tree) continue;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    for (int i = 0; i < xcb_query_tree_children_length(tree) && !message; ++i) {
+      xcb_get_property_reply_t* cls = xcb_get_property_reply(
+          c, xcb_get_property(c, 0, children[i], XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 16),
+          nullptr);
+      if (cls && QByteArray(static_cast<const char*>(xcb_get_property_value(cls)),
+                            xcb_get_property_value_length(cls))
+                     .startsWith(QByteArray("orvik\0", 6))) {
+        xcb_get_window_attributes_reply_t* attributes =
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr);
+        if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE) message = children[i];
+        std::free(attributes);
+      }
+      std::free(cls);
+    }
+    std::free(tree);
+  }
+  ASSERT_NE(message, 0u) << "no message window";
+  QTest::qWait(300);  // drawn on its first exposure
+  xcb_get_geometry_reply_t* geometry =
+      xcb_get_geometry_reply(c, xcb_get_geometry(c, message), nullptr);
+  ASSERT_NE(geometry, nullptr);
+  xcb_get_image_reply_t* image =
+      xcb_get_image_reply(c,
+                          xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, message, 0, 0,
+                                        geometry->width, geometry->height, ~0u),
+                          nullptr);
+  std::free(geometry);
+  ASSERT_NE(image, nullptr);
+  const QByteArray pixels(reinterpret_cast<const char*>(xcb_get_image_data(image)),
+                          xcb_get_image_data_length(image));
+  std::free(image);
+  const qsizetype white = pixels.count(char(screen->white_pixel));
+  const qsizetype black = pixels.count(char(screen->black_pixel));
+  EXPECT_GT(white, pixels.size() / 2) << "a white box";
+  EXPECT_GT(black, 200) << "with its text drawn";
+
+  xcb_key_press_event_t key{};
+  key.response_type = XCB_KEY_PRESS;
+  key.detail = 36;  // Return on the virtual server's keyboard
+  key.root = screen->root;
+  key.event = message;
+  key.same_screen = 1;
+  xcb_send_event(c, 0, message, XCB_EVENT_MASK_KEY_PRESS, reinterpret_cast<const char*>(&key));
+  xcb_flush(c);
+  xcb_disconnect(c);
+  ASSERT_TRUE(program.waitForFinished(10000));
+  EXPECT_EQ(program.exitCode(), 1);
+  EXPECT_TRUE(program.readAllStandardError().contains("16-bit colour mode"));
 }
 
 }  // namespace
