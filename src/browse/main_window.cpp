@@ -178,6 +178,10 @@ void TForm1::createControls() {
   Zakladki = named<TOrvikZakladka>(pnlMain, "Zakladki");
   Zakladki->setPictures(orvik::tabStripPictures());
   Zakladki->setGeometry(365, 10, 15, 481);
+  // Both reachable by Tab and worked with the arrows and Enter; a click leaves the focus where
+  // it was.
+  ListBoxChapter->setFocusPolicy(Qt::TabFocus);
+  Zakladki->setFocusPolicy(Qt::TabFocus);
   ImgChapter = named<PictureBox>(pnlMain, "ImgChapter");
 
   // Page-list view.

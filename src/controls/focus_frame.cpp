@@ -8,8 +8,10 @@
 
 #include "controls/list_box_base.h"
 #include "controls/orvik_btn98.h"
+#include "controls/orvik_chapter_list.h"
 #include "controls/orvik_scroll_bar.h"
 #include "controls/orvik_track_bar.h"
+#include "controls/orvik_zakladka.h"
 #include "controls/skin.h"
 
 namespace {
@@ -65,6 +67,8 @@ QWidget* FocusFrame::framedControl() const {
 
 bool FocusFrame::frames(const QWidget* control) {
   return qobject_cast<const TOrvikBtn98*>(control) ||
+         qobject_cast<const TOrvikChapterList*>(control) ||
+         qobject_cast<const TOrvikZakladka*>(control) ||
          qobject_cast<const SkinnedListBox*>(control) ||
          qobject_cast<const TOrvikTrackBar*>(control) ||
          qobject_cast<const TOrvikScrollBar*>(control) || qobject_cast<const QTextEdit*>(control);
