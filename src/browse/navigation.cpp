@@ -309,6 +309,7 @@ void TForm1::EnterPageView() {
   }
   UpdateEntryButtons();
   autoPlay()->setIdle();
+  emit pageViewEntered();
 }
 
 // ---------------------------------------------------------------------------------------------

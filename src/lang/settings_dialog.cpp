@@ -300,7 +300,7 @@ void TfrmNumbLang::setUp(const Installation& installation) {
   }
   if (installedCount >= 1 && installation_.framePicture) {
     const QImage frame = installation_.framePicture(installedCount);
-    imgNumbLangs->setPixmap(QPixmap::fromImage(frame));
+    imgNumbLangs->setPixmap(orvik::pictureAtRatio(frame));
     imgNumbLangs->resize(frame.size());
   }
 
