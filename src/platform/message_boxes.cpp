@@ -1,9 +1,41 @@
 #include "platform/message_boxes.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace orvik {
+
+namespace {
+
+// A message box that keeps the lines as the message writes them. Qt's own box wraps a text
+// wider than half the screen, so on the small screens the display messages speak of, a line
+// broke before its last word ("settings" alone on a line). The lines are wrapped only where
+// the screen cannot hold them.
+class LineKeepingBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);
+    auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label || !label->wordWrap() || !layout()) return;
+    label->setWordWrap(false);
+    layout()->activate();
+    const QSize needed = layout()->totalMinimumSize();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen && needed.width() > screen->availableGeometry().width()) {
+      label->setWordWrap(true);
+      return;
+    }
+    setFixedSize(needed.expandedTo(QSize(width(), 0)));
+  }
+};
+
+}  // namespace
 
 QString messageLines(const QString& text) {
   QString lines = text;
@@ -13,14 +45,14 @@ QString messageLines(const QString& text) {
 }
 
 void QtMessageBoxes::show(MessageKind kind, const QString& text) {
-  QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                  QApplication::applicationName(), messageLines(text), QMessageBox::Ok);
+  LineKeepingBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                     QApplication::applicationName(), messageLines(text), QMessageBox::Ok);
   box.exec();
 }
 
 bool QtMessageBoxes::warnAbortRetry(const QString& text) {
-  QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), messageLines(text),
-                  QMessageBox::Abort | QMessageBox::Retry);
+  LineKeepingBox box(QMessageBox::Warning, QApplication::applicationName(), messageLines(text),
+                     QMessageBox::Abort | QMessageBox::Retry);
   return box.exec() == QMessageBox::Retry;
 }
 
