@@ -92,14 +92,19 @@ bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {
       // Windows (QWindow) get focus events too: only widgets are looked at.
       if (!watched->isWidgetType()) break;
       auto* control = static_cast<QWidget*>(watched);
-      if (frames(control) && byKeyboard(static_cast<QFocusEvent*>(event)->reason()))
-        attach(control);
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      const bool keyed = reason == Qt::ShortcutFocusReason || keyboardInUse_;
+      if (frames(control) && byKeyboard(reason) && keyed) attach(control);
       break;
     }
+    case QEvent::MouseButtonPress:
+      keyboardInUse_ = false;
+      break;
     case QEvent::FocusOut:
       if (watched == framedControl()) detach();
       break;
     case QEvent::KeyPress:
+      keyboardInUse_ = true;
       if (watched->isWidgetType() && watched == QApplication::focusWidget() &&
           frames(static_cast<QWidget*>(watched)))
         attach(static_cast<QWidget*>(watched));

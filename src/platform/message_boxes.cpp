@@ -19,19 +19,32 @@ class LineKeepingBox : public QMessageBox {
   using QMessageBox::QMessageBox;
 
  protected:
+  // Qt's box sizes itself, wrapping its text, when it shows and at every layout request.
   void showEvent(QShowEvent* event) override {
     QMessageBox::showEvent(event);
+    keepLines();
+  }
+  bool event(QEvent* event) override {
+    const bool result = QMessageBox::event(event);
+    if (event->type() == QEvent::LayoutRequest) keepLines();
+    return result;
+  }
+
+ private:
+  void keepLines() {
     auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (!label || !label->wordWrap() || !layout()) return;
+    if (!isVisible() || !label || !label->wordWrap() || !layout()) return;
     label->setWordWrap(false);
     layout()->activate();
     const QSize needed = layout()->totalMinimumSize();
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen && needed.width() > screen->availableGeometry().width()) {
       label->setWordWrap(true);
-      return;
+    } else {
+      setFixedSize(needed);
     }
-    setFixedSize(needed.expandedTo(QSize(width(), 0)));
+    // The label's change asks for a layout again, which would wrap the text once more.
+    QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
   }
 };
 

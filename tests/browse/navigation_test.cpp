@@ -117,6 +117,12 @@ TEST_F(Test, TheChapterListAndTheTabsAreReachedByTabAndWorkedWithTheArrowsAndEnt
   EXPECT_EQ(w->Zakladki->highlightedTab(), 15);
   key(Qt::Key_Return);
   EXPECT_EQ(w->pageListChapter(), 1);
+
+  // Back to the mouse: a page opened by a click hides the list under the focus, which passes
+  // the focus on as Tab would; no frame shows for that.
+  clickRow(2);
+  ASSERT_EQ(w->view(), TForm1::View::Page);
+  EXPECT_EQ(orvik::FocusFrame::instance()->framedControl(), nullptr);
 }
 
 TEST_F(Test, PageListRowsHeadingsHoverAndSmallPicture) {

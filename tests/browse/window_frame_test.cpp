@@ -127,8 +127,8 @@ TEST_F(WindowFrameTest, TheWindowButtonsShowTheirHintsInEveryInterfaceLanguage) 
       EXPECT_EQ(button->HintName(), expected);
       if (!button->isVisible()) continue;
       // Pointed at, the button shows its hint below itself.
-      const QPoint middle(7, 7);
-      QEnterEvent enter(QPointF(middle), QPointF(middle), QPointF(button->mapToGlobal(middle)));
+      const QPointF middle(7, 7);
+      QEnterEvent enter(middle, middle, button->mapToGlobal(middle));
       QApplication::sendEvent(button, &enter);
       button->showHintNow();
       ASSERT_TRUE(button->hintWindow()->isVisible()) << expected.toStdString();
