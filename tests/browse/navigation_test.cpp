@@ -84,8 +84,8 @@ TEST_F(Test, TheChapterListAndTheTabsAreReachedByTabAndWorkedWithTheArrowsAndEnt
   const auto key = [](int k) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k)); };
 
   ASSERT_TRUE(tabTo(w->ListBoxChapter));
-  ASSERT_NE(orvik::FocusFrame::instance(), nullptr);
-  EXPECT_EQ(orvik::FocusFrame::instance()->framedControl(), w->ListBoxChapter)
+  ASSERT_NE(FocusFrame::instance(), nullptr);
+  EXPECT_EQ(FocusFrame::instance()->framedControl(), w->ListBoxChapter)
       << "the focus shows on the list";
   EXPECT_EQ(w->ListBoxChapter->highlightedNumber(), 1);
   key(Qt::Key_Down);
@@ -103,7 +103,7 @@ TEST_F(Test, TheChapterListAndTheTabsAreReachedByTabAndWorkedWithTheArrowsAndEnt
 
   // The tabs: from the selected chapter's tab up to the first, and Enter opens it.
   ASSERT_TRUE(tabTo(w->Zakladki));
-  EXPECT_EQ(orvik::FocusFrame::instance()->framedControl(), w->Zakladki);
+  EXPECT_EQ(FocusFrame::instance()->framedControl(), w->Zakladki);
   for (int i = 0; i < 3; ++i) key(Qt::Key_Up);
   EXPECT_EQ(w->Zakladki->highlightedTab(), 1);
   key(Qt::Key_Up);
@@ -122,7 +122,7 @@ TEST_F(Test, TheChapterListAndTheTabsAreReachedByTabAndWorkedWithTheArrowsAndEnt
   // the focus on as Tab would; no frame shows for that.
   clickRow(2);
   ASSERT_EQ(w->view(), TForm1::View::Page);
-  EXPECT_EQ(orvik::FocusFrame::instance()->framedControl(), nullptr);
+  EXPECT_EQ(FocusFrame::instance()->framedControl(), nullptr);
 }
 
 TEST_F(Test, PageListRowsHeadingsHoverAndSmallPicture) {

@@ -25,10 +25,13 @@ QString TextFault::describe() const {
 
 namespace {
 
+// The widest line's ink: blanks at a line's end draw nothing.
 int widestLine(const QFontMetrics& fm, const QString& text) {
   int widest = 0;
-  for (const QString& line : text.split(QLatin1Char('\n')))
+  for (QString line : text.split(QLatin1Char('\n'))) {
+    while (line.endsWith(QLatin1Char(' '))) line.chop(1);
     widest = std::max(widest, fm.horizontalAdvance(line));
+  }
   return widest;
 }
 
@@ -166,18 +169,18 @@ QList<TextFault> textFaults(QWidget* window) {
                        ink.rect.intersected(area).width(), 0});
   }
 
-  // Texts past the window's edge, texts on its frame (the five rings the borderless windows
-  // paint, and a pixel's gap inside them), and texts running into each other (a control and
-  // the controls inside it, such as a radio group and its buttons, do not count).
+  // Texts past the window's edge, texts against its frame (the five rings the borderless
+  // windows paint, and five pixels of room inside them), and texts running into each other (a
+  // control and the controls inside it, such as a radio group and its buttons, do not count).
   const QRect client = window->rect();
-  const int frameWidth = (window->windowFlags() & Qt::FramelessWindowHint) ? 6 : 0;
+  const int frameWidth = (window->windowFlags() & Qt::FramelessWindowHint) ? 12 : 0;
   const QRect inside = client.adjusted(frameWidth, 0, -frameWidth, 0);
   for (const Ink& ink : inks) {
     if (!client.contains(ink.rect))
       faults.append({windowName, ink.name, ink.text, QStringLiteral("beyond the window"),
                      ink.rect.right() + 1, client.width()});
     else if (ink.rect.left() < inside.left() || ink.rect.right() > inside.right())
-      faults.append({windowName, ink.name, ink.text, QStringLiteral("touches the frame"),
+      faults.append({windowName, ink.name, ink.text, QStringLiteral("against the frame"),
                      ink.rect.right() + 1, inside.right() + 1});
   }
   for (int i = 0; i < inks.size(); ++i)

@@ -107,17 +107,19 @@ TEST_F(WindowShotsTest, EveryWindowInEveryInterfaceLanguage) {
     ASSERT_NE(finds, nullptr);
     TFrmFind* find = finds->window(1);
     bool found = false;
-    whenShown(
-        find,
-        [&] {
-          find->Edit1->selectAll();
-          QTest::keyClicks(find->Edit1, QStringLiteral("pear"));
-          pointAndClick(find->btnFind);
-          found = find->mode() == TFrmFind::Mode::Results;
-          shoot(find, "find_results", code);
-          find->btnCancelClick();
-        },
-        &ran);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      // Once the window runs modally, its word list built.
+      if (!find->isShowingModal()) return;
+      poll.stop();
+      find->Edit1->selectAll();
+      QTest::keyClicks(find->Edit1, QStringLiteral("pear"));
+      pointAndClick(find->btnFind);
+      found = find->mode() == TFrmFind::Mode::Results;
+      shoot(find, "find_results", code);
+      find->btnCancelClick();
+    });
+    poll.start(5);
     finds->openFind(1);
     EXPECT_TRUE(found);
 
@@ -160,6 +162,12 @@ TEST_F(WindowShotsTest, EveryWindowInEveryInterfaceLanguage) {
       TfrmLocate locate([] { return false; }, {});
       locate.show();
       shoot(&locate, "locate", code);
+      // Its lines stand well inside the frame: the first ran up against it on the right.
+      for (QLabel* line : {locate.Label1, locate.Label2}) {
+        const int ink = line->fontMetrics().horizontalAdvance(line->text().trimmed());
+        EXPECT_GE(locate.width() - (line->x() + ink), 20) << line->text().toStdString();
+        EXPECT_GE(line->x(), 20) << line->text().toStdString();
+      }
     }
     TSplashForm::showSplash(0, dir.path(), &messages);
     ASSERT_NE(TSplashForm::current(), nullptr);

@@ -12,6 +12,7 @@
 #include "browse/browse_fixture.h"
 #include "browse/entry_panes.h"
 #include "browse/picture_box.h"
+#include "browse/window_frame.h"
 #include "controls/cursors.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_btn_nav.h"
