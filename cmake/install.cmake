@@ -5,6 +5,9 @@
 #                                      of a shared installation (SharedInstallation)
 #   <p>/share/applications/orvik.desktop
 #   <p>/share/icons/hicolor/<n>x<n>/apps/orvik.png
+#   <p>/share/metainfo/org.orvik.dictionary.metainfo.xml   what software centres show of it
+#   <p>/share/man/man1/orvik.1.gz      the manual page
+#   <p>/share/doc/orvik/copyright, <p>/share/doc/orvik-data/copyright   the licences
 # `cpack -G DEB` in the build folder packs the same under /usr as two packages: orvik (the
 # program, launcher, menu entry and icon) and orvik-data (the dictionary, the same on every
 # architecture).
@@ -48,6 +51,29 @@ if(DESKTOP_FILE_VALIDATE)
            COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_SOURCE_DIR}/packaging/orvik.desktop)
 endif()
 
+# The software centres' description (AppStream) must pass its own checker (package appstream).
+set(ORVIK_METAINFO ${CMAKE_SOURCE_DIR}/packaging/org.orvik.dictionary.metainfo.xml)
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+  add_test(NAME metainfo_valid COMMAND ${APPSTREAMCLI} validate --no-net --pedantic
+                                       ${ORVIK_METAINFO})
+endif()
+
+# The manual page, compressed as Debian keeps them; groff must read it without a warning.
+set(ORVIK_MAN_PAGE ${CMAKE_BINARY_DIR}/packaging/orvik.1.gz)
+add_custom_command(
+  OUTPUT ${ORVIK_MAN_PAGE}
+  COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/packaging/orvik.1 > ${ORVIK_MAN_PAGE}
+  DEPENDS ${CMAKE_SOURCE_DIR}/packaging/orvik.1
+  COMMENT "Compressing the manual page")
+add_custom_target(orvik_man_page ALL DEPENDS ${ORVIK_MAN_PAGE})
+find_program(GROFF groff)
+if(GROFF)
+  add_test(NAME man_page_valid
+           COMMAND sh -c "! ${GROFF} -man -ww -z \"$1\" 2>&1 | grep ." sh
+                   ${CMAKE_SOURCE_DIR}/packaging/orvik.1)
+endif()
+
 install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/orvik DESTINATION ${CMAKE_INSTALL_BINDIR}
         COMPONENT program)
 install(TARGETS orvik RUNTIME DESTINATION ${ORVIK_INSTALL_PROGRAM_DIR} COMPONENT program)
@@ -55,6 +81,13 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/orvik.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT program)
 install(DIRECTORY ${ORVIK_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
         COMPONENT program)
+install(FILES ${ORVIK_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT program)
+install(FILES ${ORVIK_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT program)
+# Each package names its licences in its own documentation folder.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvik COMPONENT program)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvik-data COMPONENT data)
 if(ORVIK_BUILD_DEMO)
   # What the builder writes, and only that: no settings file of a trial run, no program.
   install(DIRECTORY ${ORVIK_DIST_DIR}/ DESTINATION ${ORVIK_INSTALL_DATA_DIR} COMPONENT data

@@ -59,7 +59,7 @@ if ! grep -q '^ORVIK_BUILD_DEMO:BOOL=ON' "$build/CMakeCache.txt"; then
   say "build/ is configured without the demo dictionary: configure it with -DORVIK_BUILD_DEMO=ON"
   exit 1
 fi
-cmake --build "$build" --target orvik orvik_icon demo_dictionary -j"$(nproc)" >/dev/null
+cmake --build "$build" --target orvik orvik_icon orvik_man_page demo_dictionary -j"$(nproc)" >/dev/null
 rm -rf "$out"
 mkdir -p "$out"
 (cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log" 2>&1) || {
@@ -85,6 +85,13 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recomme
   exit 1
 }
 desktop-file-validate /usr/share/applications/orvik.desktop || fail "the menu entry is not valid"
+appstreamcli validate --no-net /usr/share/metainfo/org.orvik.dictionary.metainfo.xml >/dev/null ||
+  fail "the AppStream description is missing or not valid"
+[ -s /usr/share/man/man1/orvik.1.gz ] || fail "no manual page orvik(1)"
+for package in orvik orvik-data; do
+  grep -q "GPL-3.0+" "/usr/share/doc/$package/copyright" 2>/dev/null ||
+    fail "no copyright file naming the licence in the package $package"
+done
 for size in 16 32 48 256; do
   [ -s "/usr/share/icons/hicolor/${size}x$size/apps/orvik.png" ] || fail "no ${size}x$size icon"
 done

@@ -69,6 +69,11 @@ const ButtonHint kHints[] = {
     {"btnExitNew",
      false,
      {"Close Application", "Fermer l'application", "Закончить приложение", "Salir del programa"}},
+    // The window buttons of the title strip, named as the desktops of each language name them.
+    {"btnMinimize", false, {"Minimize", "Réduire", "Свернуть", "Minimizar"}},
+    {"btnMaximize", false, {"Maximize", "Agrandir", "Развернуть", "Maximizar"}},
+    {"btnRestore", false, {"Restore", "Restaurer", "Восстановить", "Restaurar"}},
+    {"btnClose", false, {"Close", "Fermer", "Закрыть", "Cerrar"}},
 };
 
 }  // namespace

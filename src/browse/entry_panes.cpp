@@ -568,12 +568,13 @@ void EntryPanes::openMenu(int language, QPoint pos) {
 }
 
 void EntryPanes::fitMenu() {
-  // The English and Russian lines fit 150 pixels in the font sets' Times bold; some French
-  // and Spanish lines are wider, and the menu grows for them rather than cut them off.
+  // The English lines fit 150 pixels in the font sets' Times bold; the other languages' lines
+  // are wider, and the menu grows for them rather than cut them off or touch its border.
   int widest = 0;
   for (const QString& line : popUpList_->Lines())
     widest = std::max(widest, popUpList_->fontMetrics().horizontalAdvance(line));
-  const int width = std::max(kMenuWidth, kMenuListLeft + widest + 2);
+  // The lines keep the same room from the right border as from the left.
+  const int width = std::max(kMenuWidth, kMenuListLeft + widest + kMenuListLeft);
   if (width == popUp_->width()) return;
   popUp_->resize(width, kMenuHeight);
   popUp_->setPicture(orvik::panelPicture(QSize(width, kMenuHeight)));

@@ -172,6 +172,10 @@ void TForm1::createControls() {
   Zakladki = orvik::named<TOrvikZakladka>(pnlMain, "Zakladki");
   Zakladki->setPictures(orvik::tabStripPictures());
   Zakladki->setGeometry(365, 10, 15, 481);
+  // Both reachable by Tab and worked with the arrows and Enter; a click leaves the focus where
+  // it was.
+  ListBoxChapter->setFocusPolicy(Qt::TabFocus);
+  Zakladki->setFocusPolicy(Qt::TabFocus);
   ImgChapter = orvik::named<PictureBox>(pnlMain, "ImgChapter");
 
   // Page-list view.

@@ -268,6 +268,8 @@ class TForm1 : public orvik::BorderlessForm, private MainWindowControls {
   void entryDeselected();
   // The page view was left for the page list or chapters.
   void pageViewLeft();
+  // The page view was entered, or shows a new page.
+  void pageViewEntered();
   // The shown languages changed and the panes were laid out again.
   void shownLanguagesChanged();
   // The pointer moved over the window, away from the choosers and menus it opened.

@@ -18,18 +18,42 @@ QString NameLabel::fittedText(const QString& text, const QFontMetrics& metrics, 
   return metrics.elidedText(text, Qt::ElideRight, width);
 }
 
+QFont NameLabel::fittedFont(const QString& text, const QFont& font, int width) {
+  if (QFontMetrics(font).horizontalAdvance(text) <= width) return font;
+  const bool pixels = font.pixelSize() > 0;
+  const qreal size = pixels ? font.pixelSize() : font.pointSizeF();
+  QFont smaller = font;
+  for (int step = 1; step <= 8; ++step) {
+    const qreal tried = size * (1.0 - step * 0.025);
+    if (pixels)
+      smaller.setPixelSize(qMax(1, qRound(tried)));
+    else
+      smaller.setPointSizeF(tried);
+    if (QFontMetrics(smaller).horizontalAdvance(text) <= width) break;
+  }
+  return smaller;
+}
+
+QFont NameLabel::shownFont() const {
+  return fittedFont(text(), font(), contentsRect().width());
+}
+
+QString NameLabel::shownText() const {
+  return fittedText(text(), QFontMetrics(shownFont()), contentsRect().width());
+}
+
 void NameLabel::paintEvent(QPaintEvent* event) {
-  const QRect area = contentsRect();
   const QString whole = text();
-  const QString shown = fittedText(whole, fontMetrics(), area.width());
+  const QFont face = shownFont();
+  const QString shown = shownText();
   const QString hint = shown == whole ? QString() : whole;
   if (toolTip() != hint) setToolTip(hint);
-  if (shown == whole) {
+  if (shown == whole && face == font()) {
     QLabel::paintEvent(event);
     return;
   }
   QPainter painter(this);
   painter.setPen(palette().color(foregroundRole()));
-  painter.setFont(font());
-  painter.drawText(area, int(alignment()), shown);
+  painter.setFont(face);
+  painter.drawText(contentsRect(), int(alignment()), shown);
 }

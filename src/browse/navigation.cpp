@@ -352,6 +352,7 @@ void TForm1::EnterPageView() {
   }
   UpdateEntryButtons();
   autoPlay()->setIdle();
+  emit pageViewEntered();
 }
 
 // ---------------------------------------------------------------------------------------------

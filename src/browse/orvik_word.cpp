@@ -18,7 +18,10 @@ TOrvikWord::TOrvikWord(QWidget* parent) : RichTextPane(parent) {
   pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
                pal.color(QPalette::Active, QPalette::HighlightedText));
   setPalette(pal);
+  // An empty pane has nothing to select: it shows no caret either.
+  setCursorWidth(0);
   connect(this, &QTextEdit::textChanged, this, [this] {
+    setCursorWidth(document()->isEmpty() ? 0 : 1);
     if (!replacing_) emit contentReplaced();
   });
 }

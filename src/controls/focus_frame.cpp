@@ -8,8 +8,10 @@
 
 #include "controls/list_box_base.h"
 #include "controls/orvik_btn98.h"
+#include "controls/orvik_chapter_list.h"
 #include "controls/orvik_scroll_bar.h"
 #include "controls/orvik_track_bar.h"
+#include "controls/orvik_zakladka.h"
 #include "controls/skin.h"
 
 namespace {
@@ -65,6 +67,8 @@ QWidget* FocusFrame::framedControl() const {
 
 bool FocusFrame::frames(const QWidget* control) {
   return qobject_cast<const TOrvikBtn98*>(control) ||
+         qobject_cast<const TOrvikChapterList*>(control) ||
+         qobject_cast<const TOrvikZakladka*>(control) ||
          qobject_cast<const SkinnedListBox*>(control) ||
          qobject_cast<const TOrvikTrackBar*>(control) ||
          qobject_cast<const TOrvikScrollBar*>(control) || qobject_cast<const QTextEdit*>(control);
@@ -88,14 +92,19 @@ bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {
       // Windows (QWindow) get focus events too: only widgets are looked at.
       if (!watched->isWidgetType()) break;
       auto* control = static_cast<QWidget*>(watched);
-      if (frames(control) && byKeyboard(static_cast<QFocusEvent*>(event)->reason()))
-        attach(control);
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      const bool keyed = reason == Qt::ShortcutFocusReason || keyboardInUse_;
+      if (frames(control) && byKeyboard(reason) && keyed) attach(control);
       break;
     }
+    case QEvent::MouseButtonPress:
+      keyboardInUse_ = false;
+      break;
     case QEvent::FocusOut:
       if (watched == framedControl()) detach();
       break;
     case QEvent::KeyPress:
+      keyboardInUse_ = true;
       if (watched->isWidgetType() && watched == QApplication::focusWidget() &&
           frames(static_cast<QWidget*>(watched)))
         attach(static_cast<QWidget*>(watched));

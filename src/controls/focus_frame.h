@@ -36,4 +36,7 @@ class FocusFrame : public QObject {
   void detach();
 
   QPointer<QWidget> ring_;
+  // Whether the user's last input was a key: a control hidden under the focus after a click
+  // passes the focus on as Tab would, which is no keyboard use.
+  bool keyboardInUse_ = false;
 };

@@ -1,6 +1,8 @@
 #include "controls/orvik_chapter_list.h"
 
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -62,15 +64,74 @@ void TOrvikChapterList::paintEvent(QPaintEvent*) {
   }
 }
 
-void TOrvikChapterList::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint pos = event->position().toPoint();
-  emit mouseMoved(event->buttons(), event->modifiers(), pos);
-  const int n = lineAt(pos.y());
+void TOrvikChapterList::pointAt(int n) {
   if (n < 1 || n > lines_.size()) return;
   selected_ = n;
   if (n == highlighted_) return;
   highlight(n - 1);
   emit OnNoSelectedChange();
+}
+
+void TOrvikChapterList::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  emit mouseMoved(event->buttons(), event->modifiers(), pos);
+  pointAt(lineAt(pos.y()));
+}
+
+void TOrvikChapterList::keyPressEvent(QKeyEvent* event) {
+  const int count = int(lines_.size());
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (count == 0 || !plain) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // From the red line, which the owner may have moved (the tab strip moves the chapter list's).
+  const int from = qBound(1, highlighted_, count);
+  switch (event->key()) {
+    case Qt::Key_Up:
+      pointAt(qMax(1, from - 1));
+      break;
+    case Qt::Key_Down:
+      pointAt(qMin(count, from + 1));
+      break;
+    case Qt::Key_Home:
+      pointAt(1);
+      break;
+    case Qt::Key_End:
+      pointAt(count);
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: {
+      if (event->isAutoRepeat()) break;
+      selected_ = from;
+      // A left press in the middle of the line, as the mouse gives it.
+      const int middle = (from - 1) * itemHeight_ + itemHeight_ / 2;
+      emit mousePressed(Qt::LeftButton, Qt::NoModifier, QPoint(2, middle));
+      break;
+    }
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+void TOrvikChapterList::focusInEvent(QFocusEvent* event) {
+  // A window being activated gives its first control the focus when none had it; the list
+  // gives it back, so the keys go on reaching the window as before.
+  if (event->reason() == Qt::ActiveWindowFocusReason && !focusChosen_) {
+    clearFocus();
+    return;
+  }
+  focusChosen_ = true;
+  QWidget::focusInEvent(event);
+}
+
+void TOrvikChapterList::focusOutEvent(QFocusEvent* event) {
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    focusChosen_ = false;
+  QWidget::focusOutEvent(event);
 }
 
 void TOrvikChapterList::mousePressEvent(QMouseEvent* event) {

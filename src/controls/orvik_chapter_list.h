@@ -10,7 +10,10 @@
 //    lines and highlight requests outside the range change nothing;
 //  - OnNoSelectedChange fires once per move onto a different line, never for moves within
 //    one line; the highlight stays when the mouse leaves the control;
-//  - setting ItemHeight stores the value only; setting Lines or the font repaints.
+//  - setting ItemHeight stores the value only; setting Lines or the font repaints;
+//  - given a focus policy by its owner (the chapter list), it answers the keyboard: Up, Down,
+//    Home and End move the red line as the mouse would (OnNoSelectedChange fires), and Enter,
+//    Return or Space press the red line as a left click on it would.
 
 #include <QStringList>
 #include <QWidget>
@@ -61,8 +64,15 @@ class TOrvikChapterList : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // Makes line n (1-based) the selected and red line, as a mouse move onto it does.
+  void pointAt(int n);
+
+  bool focusChosen_ = false;
   QStringList lines_;
   int itemHeight_ = 32;
   int selected_ = 1;

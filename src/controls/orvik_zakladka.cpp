@@ -1,6 +1,8 @@
 #include "controls/orvik_zakladka.h"
 
+#include <QFocusEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
@@ -180,7 +182,69 @@ void TOrvikZakladka::hideHintNow() {
 void TOrvikZakladka::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   emit mouseMoved(event->buttons(), event->modifiers(), pos);
-  pointer_ = tabAt(pos.y());
+  pointAt(tabAt(pos.y()));
+}
+
+void TOrvikZakladka::keyPressEvent(QKeyEvent* event) {
+  if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // From the highlighted tab, else the selected one, else before the first.
+  const int from = isTab(highlighted_) ? highlighted_ : (isTab(selected_) ? selected_ : 0);
+  switch (event->key()) {
+    case Qt::Key_Up:
+      pointAt(qMax(1, from - 1));
+      break;
+    case Qt::Key_Down:
+      pointAt(qMin(15, from + 1));
+      break;
+    case Qt::Key_Home:
+      pointAt(1);
+      break;
+    case Qt::Key_End:
+      pointAt(15);
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (event->isAutoRepeat() || !isTab(from)) break;
+      selectedStep(from);
+      emit clicked();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+void TOrvikZakladka::focusInEvent(QFocusEvent* event) {
+  // A window being activated gives its first control the focus when none had it; the strip
+  // gives it back, so the keys go on reaching the window as before.
+  if (event->reason() == Qt::ActiveWindowFocusReason && !focusChosen_) {
+    clearFocus();
+    return;
+  }
+  focusChosen_ = true;
+  QWidget::focusInEvent(event);
+}
+
+void TOrvikZakladka::focusOutEvent(QFocusEvent* event) {
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+    focusChosen_ = false;
+    // The keyboard's highlight goes with the focus, as the pointer's goes when it leaves.
+    if (!sticky && !underMouse()) {
+      if (pointer_ != selected_) clearHighlight();
+      highlighted_ = 0;
+      hint_->releaseHint();
+    }
+  }
+  QWidget::focusOutEvent(event);
+}
+
+void TOrvikZakladka::pointAt(int k) {
+  pointer_ = k;
   if (pointer_ == highlighted_) return;
   static const QMetaMethod highlightedSignal =
       QMetaMethod::fromSignal(&TOrvikZakladka::OnHighlightedChange);

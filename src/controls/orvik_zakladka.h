@@ -11,7 +11,10 @@
 //  - with the sticky flag set, leaving the strip changes nothing (the hint still goes when
 //    its two-second timer runs out);
 //  - the chapter-name hint shows beside the tab only while the owner allows it and only when
-//    the owner listens to OnHighlightedChange.
+//    the owner listens to OnHighlightedChange;
+//  - reached by Tab, Up, Down, Home and End move the highlight from tab to tab as the pointer
+//    would (with the same events), and Enter, Return or Space select the highlighted tab and
+//    click it.
 // The drawing steps paint onto the strip's own surface; a repaint (Refresh) rebuilds that
 // surface from MainPicture and the selected tab, dropping the hover look.
 
@@ -102,8 +105,13 @@ class TOrvikZakladka : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // The pointer (or the keyboard) arrives at tab k: the events and the highlight of a move.
+  void pointAt(int k);
   void restoreArea(int tab, int height);
   void drawPicture(int tab, const QPixmap& picture);
   void highlightStep(int k);
@@ -121,6 +129,7 @@ class TOrvikZakladka : public QWidget {
   int selected_ = -1;
   int lastSelected_ = 0;
   bool pressedOnTab_ = false;
+  bool focusChosen_ = false;
   TOrvikHintWindow* hint_ = nullptr;
   QTimer* hideTimer_ = nullptr;
 };

@@ -111,6 +111,16 @@ TrackBarPictures trackBarPictures(qreal ratio) {
   return pictures;
 }
 
+QPixmap pictureAtRatio(const QImage& picture, qreal ratio) {
+  ratio = usableRatio(ratio);
+  if (picture.isNull() || ratio == 1) return QPixmap::fromImage(picture);
+  const QSize logical = picture.deviceIndependentSize().toSize();
+  QImage scaled = picture.scaled(skin::devicePixels(logical, ratio), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+  scaled.setDevicePixelRatio(ratio);
+  return QPixmap::fromImage(scaled);
+}
+
 QPixmap panelPicture(QSize size, const QColor& base, qreal ratio) {
   static QHash<QString, QPixmap> cache;
   ratio = usableRatio(ratio);

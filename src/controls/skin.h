@@ -104,6 +104,12 @@ struct TrackBarPictures {
 };
 TrackBarPictures trackBarPictures(qreal ratio = skinRatio());
 
+// A picture of fixed pixels (read from the installation: the splash, the language frames, the
+// page pictures) made ready for a screen of the given ratio: scaled smoothly to that many
+// device pixels and carrying the ratio, so a label shows it at its logical size without
+// repeating pixels; at ratio 1 the picture itself.
+QPixmap pictureAtRatio(const QImage& picture, qreal ratio = skinRatio());
+
 // A background picture for a skinned panel or pop-up of the given size: parchment with a
 // faint grain, in `base` colour.
 QPixmap panelPicture(QSize size, const QColor& base = colors::kMainBackground,

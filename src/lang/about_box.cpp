@@ -13,21 +13,29 @@
 namespace {
 
 // The title strip: a band of the shadow colours, like the main window's.
+// A blank picture of w by h logical pixels at the skin's device pixel ratio, so that its
+// drawing is done at the screen's resolution rather than scaled up.
+QPixmap blankPicture(int w, int h) {
+  const qreal ratio = orvik::skinRatio();
+  QPixmap picture(QSize(qRound(w * ratio), qRound(h * ratio)));
+  picture.setDevicePixelRatio(ratio);
+  return picture;
+}
+
 QPixmap titlePicture() {
-  QPixmap picture(403, 20);
+  QPixmap picture = blankPicture(403, 20);
   QPainter p(&picture);
   QLinearGradient g(0, 0, 0, 20);
   g.setColorAt(0, QColor(214, 204, 172));
   g.setColorAt(1, orvik::colors::kShadow);
-  p.fillRect(picture.rect(), g);
-  p.setPen(orvik::colors::kDeepShadow);
-  p.drawLine(0, 19, 402, 19);
+  p.fillRect(QRect(0, 0, 403, 20), g);
+  p.fillRect(QRect(0, 19, 403, 1), orvik::colors::kDeepShadow);
   return picture;
 }
 
 // The logo: an open book on a maroon medallion.
 QPixmap logoPicture() {
-  QPixmap picture(88, 88);
+  QPixmap picture = blankPicture(88, 88);
   picture.fill(Qt::transparent);
   QPainter p(&picture);
   p.setRenderHint(QPainter::Antialiasing);
@@ -88,7 +96,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : orvik::BorderlessForm(parent) {
     auto* l = new QLabel(this);
     l->setObjectName(QString::fromLatin1(name));
     l->setPixmap(pixmap);
-    l->setGeometry(x, y, pixmap.width(), pixmap.height());
+    l->setGeometry(QRect(QPoint(x, y), pixmap.deviceIndependentSize().toSize()));
     // Presses on the pictures are the window's own: the title strip drags it.
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;

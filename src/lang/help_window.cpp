@@ -39,8 +39,8 @@ constexpr HelpTexts kTexts[4] = {
 <p>The dictionary has fifteen chapters. Each chapter has pages, and each page is a large picture
 whose objects are the entries of the dictionary.</p>
 <ul>
-<li><b>Chapters</b>: the chapter tabs down the left edge and the list of chapter names. Click a
-tab or a name to open that chapter.</li>
+<li><b>Chapters</b>: the list of chapter names and, beside it in the middle of the window, the
+column of chapter tabs. Click a name or a tab to open that chapter.</li>
 <li><b>Pages</b>: the pages of the open chapter, grouped under headings. Click a page to open
 it.</li>
 <li><b>Page</b>: the page picture and, beside it, the article of the current entry in each
@@ -92,6 +92,8 @@ it</p>
 <p class="key"><b>Tab, Shift+Tab</b> &ndash; move the focus to the next or the previous button, list
 or article</p>
 <p class="key"><b>Space, Enter</b> &ndash; press the button that has the focus</p>
+<p class="key"><b>Up, Down, Enter</b> &ndash; in the chapter list or the chapter tabs (reached with
+Tab): choose a chapter; open it</p>
 <p class="key"><b>Alt+F4</b> &ndash; quit, after you confirm (not during auto-play)</p>
 <h3>Where your settings are kept</h3>
 <p>The settings are kept in the file Settings.orv in the program's folder. When that folder
@@ -104,8 +106,8 @@ folder named by XDG_CONFIG_HOME, when that is set).</p>
 <p>Словарь состоит из пятнадцати глав. В каждой главе есть страницы, и каждая страница —
 это большая картинка, предметы на которой и есть словарные статьи.</p>
 <ul>
-<li><b>Главы</b>: закладки глав у левого края и список названий глав. Щёлкните закладку или
-название, чтобы открыть главу.</li>
+<li><b>Главы</b>: список названий глав и рядом с ним, посередине окна, столбец закладок глав.
+Щёлкните название или закладку, чтобы открыть главу.</li>
 <li><b>Страницы</b>: страницы открытой главы, сгруппированные по разделам. Щёлкните страницу,
 чтобы открыть её.</li>
 <li><b>Страница</b>: картинка страницы, а рядом с ней — статья текущего слова на каждом из
@@ -158,6 +160,8 @@ folder named by XDG_CONFIG_HOME, when that is set).</p>
 <p class="key"><b>Tab, Shift+Tab</b> &ndash; перевести фокус на следующую или предыдущую кнопку,
 список или статью</p>
 <p class="key"><b>Пробел, Enter</b> &ndash; нажать кнопку, на которой находится фокус</p>
+<p class="key"><b>Вверх, Вниз, Enter</b> &ndash; в списке глав или на закладках глав (к ним ведёт
+Tab): выбрать главу; открыть её</p>
 <p class="key"><b>Alt+F4</b> &ndash; выйти из программы после подтверждения (кроме времени
 автопроигрывания)</p>
 <h3>Где хранятся настройки</h3>
@@ -171,8 +175,9 @@ folder named by XDG_CONFIG_HOME, when that is set).</p>
 <p>Le dictionnaire compte quinze chapitres. Chaque chapitre contient des pages, et chaque page
 est une grande image dont les objets sont les entrées du dictionnaire.</p>
 <ul>
-<li><b>Chapitres</b>&nbsp;: les onglets des chapitres le long du bord gauche et la liste des
-noms de chapitres. Cliquez sur un onglet ou sur un nom pour ouvrir le chapitre.</li>
+<li><b>Chapitres</b>&nbsp;: la liste des noms de chapitres et, à côté, au milieu de la fenêtre,
+la colonne des onglets des chapitres. Cliquez sur un nom ou sur un onglet pour ouvrir le
+chapitre.</li>
 <li><b>Pages</b>&nbsp;: les pages du chapitre ouvert, regroupées sous des rubriques. Cliquez
 sur une page pour l'ouvrir.</li>
 <li><b>Page</b>&nbsp;: l'image de la page et, à côté, l'article de l'entrée courante dans
@@ -230,6 +235,8 @@ article</p>
 <p class="key"><b>Tab, Maj+Tab</b> &ndash; passer au bouton, à la liste ou à l'article suivant ou
 précédent</p>
 <p class="key"><b>Espace, Entrée</b> &ndash; appuyer sur le bouton qui a le focus</p>
+<p class="key"><b>Haut, Bas, Entrée</b> &ndash; dans la liste ou les onglets des chapitres
+(atteints avec Tab)&nbsp;: choisir un chapitre&nbsp;; l'ouvrir</p>
 <p class="key"><b>Alt+F4</b> &ndash; quitter, après confirmation (pas pendant la lecture
 automatique)</p>
 <h3>Où sont conservées vos options</h3>
@@ -244,8 +251,9 @@ XDG_CONFIG_HOME, si cette variable est définie).</p>
 <p>El diccionario tiene quince capítulos. Cada capítulo tiene páginas, y cada página es una
 gran imagen cuyos objetos son las entradas del diccionario.</p>
 <ul>
-<li><b>Capítulos</b>: las pestañas de los capítulos a lo largo del borde izquierdo y la lista
-de nombres de capítulos. Haga clic en una pestaña o en un nombre para abrir el capítulo.</li>
+<li><b>Capítulos</b>: la lista de nombres de capítulos y, a su lado, en el centro de la ventana,
+la columna de pestañas de los capítulos. Haga clic en un nombre o en una pestaña para abrir el
+capítulo.</li>
 <li><b>Páginas</b>: las páginas del capítulo abierto, agrupadas bajo encabezados. Haga clic en
 una página para abrirla.</li>
 <li><b>Página</b>: la imagen de la página y, a su lado, el artículo de la entrada actual en
@@ -301,6 +309,8 @@ seleccionarlo entero</p>
 <p class="key"><b>Tab, Mayús+Tab</b> &ndash; pasar el foco al botón, la lista o el artículo siguiente
 o anterior</p>
 <p class="key"><b>Espacio, Intro</b> &ndash; pulsar el botón que tiene el foco</p>
+<p class="key"><b>Arriba, Abajo, Intro</b> &ndash; en la lista o las pestañas de los capítulos (se
+llega con Tab): elegir un capítulo; abrirlo</p>
 <p class="key"><b>Alt+F4</b> &ndash; salir, tras confirmarlo (no durante la reproducción
 automática)</p>
 <h3>Dónde se guardan sus opciones</h3>

@@ -42,6 +42,9 @@ TfrmLocate::TfrmLocate(std::function<bool()> dataFound, const QStringList& drive
   Label1 =
       label("Label1", QStringLiteral("Укажите путь к компакт-диску "), 48, 32, QColor(110, 92, 34));
   Label2 = label("Label2", QStringLiteral("\"Словарь Орвик\""), 76, 48, QColor(110, 92, 34));
+  // The first line in this face is wider than the room right of its designed left: both lines
+  // stand centred, clear of the frame.
+  for (QLabel* line : {Label1, Label2}) line->move((width() - line->width()) / 2, line->y());
 
   DriveComboBox1 = new QComboBox(this);
   DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));

@@ -300,7 +300,7 @@ void TfrmNumbLang::setUp(const Installation& installation) {
   }
   if (installedCount >= 1 && installation_.framePicture) {
     const QImage frame = installation_.framePicture(installedCount);
-    imgNumbLangs->setPixmap(QPixmap::fromImage(frame));
+    imgNumbLangs->setPixmap(orvik::pictureAtRatio(frame));
     imgNumbLangs->resize(frame.size());
   }
 
@@ -631,7 +631,7 @@ void TMsgChecked::prepare(int translationIndex, const QWidget* mainWindow) {
   Label1->move(std::max(texts.label1Left, pictureEnd), Label1->y());
   Label2->move(std::max(texts.label2Left, pictureEnd), Label2->y());
   for (QLabel* l : {Label1, Label2})
-    shrinkWhile(l, [l] { return l->x() + textWidth(l, l->text()) > kWidth - 6; });
+    shrinkWhile(l, [l] { return l->x() + textWidth(l, l->text()) > kWidth - 13; });
   sameSmallestFont({Label1, Label2});
   for (QLabel* l : {Label1, Label2}) l->adjustSize();
   if (mainWindow)

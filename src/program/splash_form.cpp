@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "app/scrambled_picture.h"
+#include "controls/skin.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
 
@@ -43,7 +44,7 @@ bool TSplashForm::showSplash(int durationMs, const QString& folder, orvik::Messa
     return false;
   }
   gSplash = new TSplashForm;
-  gSplash->SplashImage->setPixmap(QPixmap::fromImage(picture));
+  gSplash->SplashImage->setPixmap(orvik::pictureAtRatio(picture));
   gSplash->SplashImage->resize(picture.size());
   gSplash->setClientSize(picture.width(), picture.height());
   gSplash->centreOnScreen();

@@ -17,5 +17,9 @@ void wireAutoPlay(ProgramParts& parts) {
   }
   QObject::connect(parts.mainWindow, &TForm1::currentEntryChanged, panel,
                    &TfrmTrackAutoPlay::followCurrentEntry);
+  QObject::connect(parts.mainWindow, &TForm1::pageViewLeft, panel,
+                   &TfrmTrackAutoPlay::pageViewLeft);
+  QObject::connect(parts.mainWindow, &TForm1::pageViewEntered, panel,
+                   &TfrmTrackAutoPlay::pageViewEntered);
   parts.handOver.autoPlay = panel;
 }

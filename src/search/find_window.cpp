@@ -523,8 +523,11 @@ void TFrmFind::regridAfterSearch() {
     ScrollStringGrid->setMax(NewStringGrid1->RowCount() - visible + 1);
     ScrollStringGrid->setPosition(1);
     ScrollStringGrid->show();
+    // The bar stands over the grid's right edge: the cells end where it begins.
+    NewStringGrid1->setCoveredRight(NewStringGrid1->geometry().right() + 1 - ScrollStringGrid->x());
   } else {
     ScrollStringGrid->hide();
+    NewStringGrid1->setCoveredRight(0);
   }
   currentRow_ = 1;
   pointedRow_ = 1;
@@ -695,7 +698,7 @@ void TFrmFind::showSlot(int row) {
   if (picture.isNull())
     imgFind->clear();
   else
-    imgFind->setPixmap(QPixmap::fromImage(picture));
+    imgFind->setPixmap(orvik::pictureAtRatio(picture));
 }
 
 void TFrmFind::markRow(int row) {

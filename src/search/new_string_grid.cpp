@@ -134,8 +134,31 @@ QRect TNewStringGrid::CellRect(int col, int row) const {
   return QRect(columnLeft(col), top, colWidths_[col], rowHeight_ - kLine);
 }
 
+void TNewStringGrid::setCoveredRight(int pixels) {
+  pixels = qMax(0, pixels);
+  if (pixels == coveredRight_) return;
+  coveredRight_ = pixels;
+  update();
+}
+
+int TNewStringGrid::cellsRight() const {
+  return width() - qMax(kBorder, coveredRight_);
+}
+
+QString TNewStringGrid::ShownText(int col, int row) const {
+  const QString text = Cells(col, row);
+  if (col < leftCol_ || col >= ColCount()) return text;
+  const int left = columnLeft(col);
+  const int right = qMin(left + colWidths_[col], cellsRight());
+  // The text stands 2 pixels in from either side of its cell.
+  const int room = right - left - 4;
+  const QFontMetrics metrics = fontMetrics();
+  if (metrics.horizontalAdvance(text) <= room) return text;
+  return room > 0 ? metrics.elidedText(text, Qt::ElideRight, room) : QString();
+}
+
 QPoint TNewStringGrid::MouseToCell(QPoint pos) const {
-  if (pos.y() < kBorder || pos.x() < kBorder) return {-1, -1};
+  if (pos.y() < kBorder || pos.x() < kBorder || pos.x() >= cellsRight()) return {-1, -1};
   const int band = (pos.y() - kBorder) / rowHeight_;
   const int row = band == 0 ? 0 : topRow_ + band - 1;
   if (row >= rowCount_) return {-1, -1};
@@ -176,8 +199,10 @@ void TNewStringGrid::paintEvent(QPaintEvent*) {
       const QRect cell(x, top, colWidths_[c], rowHeight_ - kLine);
       p.fillRect(cell, fill);
       p.setPen(Qt::black);
-      p.drawText(cell.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                 Cells(c, row));
+      const QRect shown(cell.left(), top, qMin(cell.right() + 1, cellsRight()) - cell.left(),
+                        cell.height());
+      p.drawText(shown.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                 ShownText(c, row));
       p.fillRect(QRect(cell.right() + 1, top, kLine, rowHeight_), kLineColor);
       x += colWidths_[c] + kLine;
     }
@@ -214,8 +239,14 @@ void TNewStringGrid::mouseMoveEvent(QMouseEvent* event) {
     setColWidths(resizing_, qMax(8, resizeStartWidth_ + pos.x() - resizeStartX_));
     return;
   }
-  const bool onBorder = MouseToCell(pos).y() == 0 && borderAt(pos.x()) >= 0;
+  const QPoint cell = MouseToCell(pos);
+  const bool onBorder = cell.y() == 0 && borderAt(pos.x()) >= 0;
   setCursor(onBorder ? QCursor(Qt::SplitHCursor) : orvik::orvikCursor(orvik::O_FOREFINGER));
+  // A cut text shows whole as the hint of its cell.
+  QString hint;
+  if (cell.x() >= 0 && ShownText(cell.x(), cell.y()) != Cells(cell.x(), cell.y()))
+    hint = Cells(cell.x(), cell.y());
+  if (toolTip() != hint) setToolTip(hint);
   emit mouseMoved(event->buttons(), event->modifiers(), pos);
 }
 

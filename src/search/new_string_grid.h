@@ -47,6 +47,14 @@ class TNewStringGrid : public QWidget {
   // The cell under a point: {col, row}, row 0 for the heading; {-1, -1} outside the cells.
   QPoint MouseToCell(QPoint pos) const;
 
+  // The strip at the grid's right that another control (the window's scroll bar) covers, in
+  // pixels from the right edge; cells end where it begins.
+  int CoveredRight() const { return coveredRight_; }
+  void setCoveredRight(int pixels);
+  // A cell's text as drawn: whole when it fits the cell's visible width, else cut with "…"
+  // (the whole text is then the hint of the cell under the pointer).
+  QString ShownText(int col, int row) const;
+
   // The row painted in the mark colour; 0 for none.
   int MarkedRow() const { return markedRow_; }
   void setMarkedRow(int row);
@@ -78,6 +86,8 @@ class TNewStringGrid : public QWidget {
 
  private:
   int columnLeft(int col) const;
+  // The right end (exclusive) of what the cells may show.
+  int cellsRight() const;
   // The column whose right border lies within 2 pixels of x in the heading row, or -1.
   int borderAt(int x) const;
 
@@ -88,6 +98,7 @@ class TNewStringGrid : public QWidget {
   int topRow_ = 1;
   int leftCol_ = 0;
   int markedRow_ = 0;
+  int coveredRight_ = 0;
   QColor cellColor_{255, 255, 255};
   QColor fixedColor_{238, 230, 201};
   QColor markColor_{180, 169, 135};

@@ -207,7 +207,11 @@ void TfrmTrackAutoPlay::createControls() {
   Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setGeometry(164, 70, kStripWidth, kStripHeight);
   Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
-  strip_ = QImage(kStripWidth, kStripHeight, QImage::Format_RGB32);
+  // At the screen's device pixel ratio: the fill's edge moves by device pixels, not by blocks.
+  const qreal ratio = orvik::skinRatio();
+  strip_ = QImage(QSize(qRound(kStripWidth * ratio), qRound(kStripHeight * ratio)),
+                  QImage::Format_RGB32);
+  strip_.setDevicePixelRatio(ratio);
   strip_.fill(orvik::colors::kDeepShadow);
   clearStrip();
 }
@@ -216,7 +220,44 @@ void TfrmTrackAutoPlay::createControls() {
 // Wiring and state
 
 void TfrmTrackAutoPlay::setMainWindow(TForm1* mainWindow) {
+  if (mainWindow_) mainWindow_->removeEventFilter(this);
   mainWindow_ = mainWindow;
+  // Maximising and restoring move the picture the panel stands over.
+  if (mainWindow_) mainWindow_->installEventFilter(this);
+}
+
+bool TfrmTrackAutoPlay::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mainWindow_ && isVisible() &&
+      (event->type() == QEvent::Resize || event->type() == QEvent::WindowStateChange)) {
+    // Once the frame has settled: its central panel moves after the window's new size.
+    QTimer::singleShot(0, this, [this] {
+      if (mainWindow_ && isVisible()) move(placeFor(mainWindow_));
+    });
+  }
+  return orvik::BorderlessForm::eventFilter(watched, event);
+}
+
+void TfrmTrackAutoPlay::pageViewLeft() {
+  if (!isVisible()) return;
+  stopAutoPlay();
+  if (sound_) sound_->stopEntrySound();
+  applyIdleSet();
+  setAside_ = true;
+  asideMainGeometry_ = mainWindow_ ? mainWindow_->geometry() : QRect();
+  hide();
+}
+
+void TfrmTrackAutoPlay::pageViewEntered() {
+  if (setAside_) {
+    setAside_ = false;
+    if (mainWindow_) {
+      mainWindow_->btnAutoPlayPanel->hide();
+      if (mainWindow_->geometry() != asideMainGeometry_) move(placeFor(mainWindow_));
+    }
+    show();
+  } else if (isVisible() && mainWindow_) {
+    mainWindow_->btnAutoPlayPanel->hide();
+  }
 }
 
 void TfrmTrackAutoPlay::setSound(MainWindowSound* sound) {
@@ -659,6 +700,7 @@ void TfrmTrackAutoPlay::btnCloseClick() {
   else if (sound_)
     sound_->stopEntrySound();
   applyIdleSet();
+  setAside_ = false;
   hide();
   if (mainWindow_) mainWindow_->showAutoPlayButton(true);
 }

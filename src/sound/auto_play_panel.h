@@ -97,6 +97,14 @@ class TfrmTrackAutoPlay : public orvik::BorderlessForm,
 
   // The track bar follows the main window's current entry: range 1..NumberWord, position Order.
   void followCurrentEntry();
+  // The panel belongs to the page view. Leaving it sets an open panel aside (a running
+  // auto-play stops, since its page is gone); coming back brings the panel back where it
+  // stood, or at its place for the main window's frame when that changed meanwhile. Coming
+  // back with the panel open keeps the main window's panel button hidden.
+  void pageViewLeft();
+  void pageViewEntered();
+  // Whether leaving the page view set the panel aside.
+  bool setAside() const { return setAside_; }
   // Shows the entry at the track bar's position on the page picture and, while auto-play runs
   // unpaused, pronounces it or restarts the pacing.
   void ShowEntryAtTrackPosition();
@@ -141,6 +149,7 @@ class TfrmTrackAutoPlay : public orvik::BorderlessForm,
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void createControls();
@@ -172,4 +181,6 @@ class TfrmTrackAutoPlay : public orvik::BorderlessForm,
   bool regimeWasDown_ = false;
   QImage strip_;
   int stripRight_ = 0;  // the right end of the strip's fill as last drawn
+  bool setAside_ = false;
+  QRect asideMainGeometry_;  // the main window's geometry when the panel was set aside
 };

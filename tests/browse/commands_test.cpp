@@ -94,6 +94,28 @@ TEST_F(CommandsTest, SayInLinesFitInEveryInterfaceLanguage) {
   w->ReloadLanguageNames(orvik::Language::English);
 }
 
+// An empty pane with the focus showed a blinking text caret.
+TEST_F(CommandsTest, AnEmptyPaneShowsNoCaretAndAPaneWithAnArticleDoes) {
+  startOnBedroom();
+  TOrvikWord* english = w->entryPanes()->pane(1);
+  ASSERT_NE(english, nullptr);
+  ASSERT_FALSE(english->document()->isEmpty());
+  EXPECT_GT(english->cursorWidth(), 0) << "the caret of keyboard selection";
+  w->ClearEntryPanes();
+  ASSERT_TRUE(english->document()->isEmpty());
+  click(english, QPoint(40, 20));
+  QTRY_VERIFY(english->hasFocus());
+  EXPECT_EQ(english->cursorWidth(), 0);
+  // Its pixels: nothing but the pane's colour where the caret would stand.
+  const QImage look = english->viewport()->grab().toImage();
+  const QColor paper = look.pixelColor(look.width() - 3, look.height() - 3);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 6; ++x) ASSERT_EQ(look.pixelColor(x, y), paper) << x << "," << y;
+  w->SyncEntryPanes();
+  EXPECT_FALSE(english->document()->isEmpty());
+  EXPECT_GT(english->cursorWidth(), 0);
+}
+
 TEST_F(CommandsTest, SayInClosesOnEscapeAndOnPressesOutsideThePicture) {
   startOnBedroom();
   click(testControls(w).ImgPages, QPoint(40, 40), Qt::RightButton);

@@ -7,6 +7,7 @@
 #include "app/table_positions.h"
 #include "browse/picture_box.h"
 #include "browse_fixture.h"
+#include "controls/focus_frame.h"
 #include "controls/new_list_box.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_btn_nav.h"
@@ -71,6 +72,61 @@ TEST_F(Test, ChoosingAChapterInTheListBuildsItsPageList) {
                          QStringLiteral("  Breakfast")}));
   EXPECT_EQ(clicks(), 1);
   EXPECT_FALSE(testControls(w).btnBackToChapters->isHidden());
+}
+
+// The chapter list and the tab strip could not be reached from the keyboard at all.
+TEST_F(Test, TheChapterListAndTheTabsAreReachedByTabAndWorkedWithTheArrowsAndEnter) {
+  start();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  // Tab until the control has the focus; false when it never comes round.
+  const auto tabTo = [&](QWidget* control) {
+    for (int i = 0; i < 60 && QApplication::focusWidget() != control; ++i)
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Tab);
+    return QApplication::focusWidget() == control;
+  };
+  const auto key = [](int k) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k)); };
+
+  ASSERT_TRUE(tabTo(testControls(w).ListBoxChapter));
+  ASSERT_NE(FocusFrame::instance(), nullptr);
+  EXPECT_EQ(FocusFrame::instance()->framedControl(), testControls(w).ListBoxChapter)
+      << "the focus shows on the list";
+  EXPECT_EQ(testControls(w).ListBoxChapter->highlightedNumber(), 1);
+  key(Qt::Key_Down);
+  key(Qt::Key_Down);
+  key(Qt::Key_Down);  // past the last line: stays on it
+  EXPECT_EQ(testControls(w).ListBoxChapter->highlightedNumber(), 3);
+  key(Qt::Key_Up);
+  EXPECT_EQ(testControls(w).ListBoxChapter->highlightedNumber(), 2);
+  EXPECT_EQ(testControls(w).Zakladki->highlightedTab(), 4) << "the tab of the chapter on the red line";
+  EXPECT_EQ(w->view(), TForm1::View::Chapters);
+  key(Qt::Key_Return);
+  EXPECT_EQ(w->view(), TForm1::View::PageList);
+  EXPECT_EQ(w->pageListChapter(), 4);
+  EXPECT_EQ(clicks(), 1);
+
+  // The tabs: from the selected chapter's tab up to the first, and Enter opens it.
+  ASSERT_TRUE(tabTo(testControls(w).Zakladki));
+  EXPECT_EQ(FocusFrame::instance()->framedControl(), testControls(w).Zakladki);
+  for (int i = 0; i < 3; ++i) key(Qt::Key_Up);
+  EXPECT_EQ(testControls(w).Zakladki->highlightedTab(), 1);
+  key(Qt::Key_Up);
+  EXPECT_EQ(testControls(w).Zakladki->highlightedTab(), 1);
+  key(Qt::Key_Enter);
+  EXPECT_EQ(testControls(w).Zakladki->selectedTab(), 1);
+  EXPECT_EQ(w->pageListChapter(), 1);
+  EXPECT_EQ(testControls(w).lblChapterName->text(), QStringLiteral("Home"));
+  // A tab without a chapter opens nothing: the view stays on chapter 1.
+  key(Qt::Key_End);
+  EXPECT_EQ(testControls(w).Zakladki->highlightedTab(), 15);
+  key(Qt::Key_Return);
+  EXPECT_EQ(w->pageListChapter(), 1);
+
+  // Back to the mouse: a page opened by a click hides the list under the focus, which passes
+  // the focus on as Tab would; no frame shows for that.
+  clickRow(2);
+  ASSERT_EQ(w->view(), TForm1::View::Page);
+  EXPECT_EQ(FocusFrame::instance()->framedControl(), nullptr);
 }
 
 TEST_F(Test, PageListRowsHeadingsHoverAndSmallPicture) {

@@ -4,8 +4,10 @@
 
 #include <QScreen>
 
+#include "app/settings_file.h"
 #include "browse/browse_fixture.h"
 #include "browse/picture_box.h"
+#include "controls/hint_windows.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_panel.h"
@@ -102,6 +104,45 @@ TEST_F(WindowFrameTest, TheSystemMenuOpensInTheStripCornerAndClosesOnAPressElsew
   click(w->frame()->SysMenuList, QPoint(20, 8));
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(w->windowState() & Qt::WindowMinimized);
+}
+
+// The window buttons were named but showed no hint in any language.
+TEST_F(WindowFrameTest, TheWindowButtonsShowTheirHintsInEveryInterfaceLanguage) {
+  start();
+  const std::pair<TOrvikBtn98*, QStringList> buttons[] = {
+      {testControls(w).btnMinimize, {"Minimize", "Réduire", "Свернуть", "Minimizar"}},
+      {testControls(w).btnMaximize, {"Maximize", "Agrandir", "Развернуть", "Maximizar"}},
+      {testControls(w).btnRestore, {"Restore", "Restaurer", "Восстановить", "Restaurar"}},
+      {testControls(w).btnClose, {"Close", "Fermer", "Закрыть", "Cerrar"}}};
+  for (int language : {1, 2, 3, 4}) {
+    data()->settings().setValue(Settings::InterfaceLanguage, language);
+    w->ReloadLanguageNames(language);
+    if (language == 1) {
+      // Restore stands in the maximised state only.
+      click(testControls(w).btnMaximize, QPoint(7, 7));
+      ASSERT_TRUE(testControls(w).btnRestore->isVisible());
+    }
+    for (const auto& [button, names] : buttons) {
+      const QString expected = names[language - 1];
+      EXPECT_EQ(button->HintName(), expected);
+      if (!button->isVisible()) continue;
+      // Pointed at, the button shows its hint below itself.
+      const QPointF middle(7, 7);
+      QEnterEvent enter(middle, middle, button->mapToGlobal(middle));
+      QApplication::sendEvent(button, &enter);
+      button->showHintNow();
+      ASSERT_TRUE(button->hintWindow()->isVisible()) << expected.toStdString();
+      EXPECT_EQ(button->hintWindow()->text(), expected);
+      EXPECT_GE(button->hintWindow()->geometry().top(),
+                button->mapToGlobal(QPoint(0, button->height())).y());
+      QEvent leave(QEvent::Leave);
+      QApplication::sendEvent(button, &leave);
+      EXPECT_FALSE(button->hintWindow()->isVisible());
+    }
+    if (language == 1) click(testControls(w).btnRestore, QPoint(7, 7));
+  }
+  data()->settings().setValue(Settings::InterfaceLanguage, 1);
+  w->ReloadLanguageNames(1);
 }
 
 }  // namespace

@@ -15,8 +15,14 @@
 #include "controls/orvik_chapter_list.h"
 #include "controls/skin.h"
 #include "controls/tab_skin.h"
+#include "lang/about_box.h"
+#include "lang/settings_dialog.h"
 #include "platform/screen_metrics.h"
 #include "program/display_check.h"
+#include "program/splash_form.h"
+#include "search/find_window.h"
+#include "search/find_windows.h"
+#include "sound/auto_play_panel.h"
 
 namespace {
 
@@ -146,6 +152,82 @@ TEST_F(HidpiTest, TheMainWindowKeepsItsLayoutAndDrawsTextAndSkinAtDeviceResoluti
                         std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
     }
   EXPECT_LE(worst, 4);
+}
+
+// The pictures of the dialogs were drawn at 1x and scaled up by repeating pixels: the about
+// box's title and logo, the settings dialog's language frame, the auto-play strip, the splash
+// and the find window's page picture.
+TEST_F(HidpiTest, TheDialogsPicturesAreDrawnAtTheScreensRatio) {
+  start();
+  // Each picture carries the ratio and keeps its logical size on screen.
+  const auto atRatio = [](const QLabel* label, QSize logical, const char* what) {
+    const QPixmap shown = label->pixmap();
+    ASSERT_FALSE(shown.isNull()) << what;
+    EXPECT_EQ(shown.devicePixelRatio(), 2.0) << what;
+    EXPECT_EQ(shown.deviceIndependentSize().toSize(), logical) << what;
+    EXPECT_EQ(label->size(), logical) << what;
+  };
+  auto* about = program->parts().about;
+  ASSERT_NE(about, nullptr);
+  atRatio(about->Image2, QSize(403, 20), "about box title");
+  atRatio(about->Image1, QSize(88, 88), "about box logo");
+  TfrmNumbLang* settings = program->parts().settingsDialog;
+  atRatio(settings->imgNumbLangs, settings->imgNumbLangs->pixmap().deviceIndependentSize().toSize(),
+          "language frame");
+  TfrmTrackAutoPlay* panel = program->parts().autoPlayPanel;
+  EXPECT_EQ(panel->strip().devicePixelRatio(), 2.0);
+  atRatio(panel->Image2, QSize(180, 7), "auto-play strip");
+  TSplashForm::showSplash(0, dir.path(), &messages);
+  ASSERT_NE(TSplashForm::current(), nullptr);
+  const QSize splash = TSplashForm::current()->size();
+  atRatio(TSplashForm::current()->SplashImage, splash, "splash");
+  delete TSplashForm::current();
+
+  // The logo is drawn at device resolution: sharper than its 1x drawing scaled smoothly, and
+  // with detail inside the logical pixels that pixels repeated lack.
+  about->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+  const QImage sharp = about->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QPixmap oneX(about->size());
+  oneX.setDevicePixelRatio(1);
+  about->render(&oneX);
+  const QImage smooth = oneX.toImage()
+                            .scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_RGB32);
+  const QImage blocky = oneX.toImage()
+                            .scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                            .convertToFormat(QImage::Format_RGB32);
+  const QRect logo = placeIn(about, about->Image1);
+  EXPECT_GT(sharpEdges(sharp, logo), 1.3 * sharpEdges(smooth, logo));
+  EXPECT_GT(subPixelDetail(sharp, logo), subPixelDetail(blocky, logo) + 5.0);
+  about->hide();
+
+  // The find window's page picture, shown with the first result.
+  auto* finds = dynamic_cast<FindWindows*>(w->handOver().find);
+  ASSERT_NE(finds, nullptr);
+  TFrmFind* find = finds->window(1);
+  bool shown = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (!find->isShowingModal()) return;
+    poll.stop();
+    find->Edit1->selectAll();
+    QTest::keyClicks(find->Edit1, QStringLiteral("pear"));
+    QTest::mouseClick(find->btnFind, Qt::LeftButton, {}, QPoint(10, 10));
+    shown = find->mode() == TFrmFind::Mode::Results && !find->imgFind->pixmap().isNull();
+    if (shown) {
+      EXPECT_EQ(find->imgFind->pixmap().devicePixelRatio(), 2.0);
+      // Scaled smoothly, not by repeating pixels.
+      const QImage picture =
+          find->imgFind->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+      const QSize logical = find->imgFind->pixmap().deviceIndependentSize().toSize();
+      EXPECT_GT(subPixelDetail(picture, QRect(QPoint(0, 0), logical)), 0.5);
+    }
+    find->btnCancelClick();
+  });
+  poll.start(5);
+  finds->openFind(1);
+  EXPECT_TRUE(shown);
 }
 
 TEST_F(HidpiTest, TheHitMapAndThePagePictureStayInLogicalPixels) {

@@ -150,6 +150,22 @@ TEST_F(FindTest, OneMatchPerPageAndAllMatchesWithTheGridsScrollBar) {
               QStringLiteral("Search Results:  10 matches found in 3 pages"));
     EXPECT_TRUE(f->ScrollStringGrid->isVisible());
     EXPECT_EQ(f->ScrollStringGrid->Max(), 11 - 9 + 1);
+    // The chapter column ends where the bar begins: no text under the bar, and a chapter name
+    // cut there shows whole as the hint of its cell.
+    TNewStringGrid* results = f->NewStringGrid1;
+    const int barLeft = f->ScrollStringGrid->x() - results->x();
+    EXPECT_EQ(results->width() - results->CoveredRight(), barLeft);
+    results->setCells(2, 1, QStringLiteral("La ciencia, la tecnología y el espacio"));
+    const QString shown = results->ShownText(2, 1);
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("…"))) << shown.toStdString();
+    EXPECT_LE(results->CellRect(2, 1).left() + 2 + results->fontMetrics().horizontalAdvance(shown),
+              barLeft);
+    const QPoint chapterCell = results->CellRect(2, 1).topLeft() + QPoint(10, 5);
+    QTest::mouseMove(results, chapterCell);
+    EXPECT_EQ(results->toolTip(), QStringLiteral("La ciencia, la tecnología y el espacio"));
+    QTest::mouseMove(results, results->CellRect(0, 1).topLeft() + QPoint(10, 5));
+    EXPECT_TRUE(results->toolTip().isEmpty()) << "a word that fits has no hint";
+    results->setCells(2, 1, QStringLiteral("Food"));
     EXPECT_EQ(f->currentRow(), 1);
     EXPECT_EQ(f->NewStringGrid1->MarkedRow(), 1);
     // The mark is painted in the mark colour, the other rows white.

@@ -8,10 +8,13 @@
 #include <QStyle>
 #include <QWidget>
 
+#include "browse/name_label.h"
 #include "controls/list_box_base.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
+#include "controls/orvik_panel.h"
 #include "controls/radio_group.h"
+#include "search/new_string_grid.h"
 
 QString TextFault::describe() const {
   return QStringLiteral("%1.%2 \"%3\": %4 (needs %5 px, has %6)")
@@ -22,10 +25,13 @@ QString TextFault::describe() const {
 
 namespace {
 
+// The widest line's ink: blanks at a line's end draw nothing.
 int widestLine(const QFontMetrics& fm, const QString& text) {
   int widest = 0;
-  for (const QString& line : text.split(QLatin1Char('\n')))
+  for (QString line : text.split(QLatin1Char('\n'))) {
+    while (line.endsWith(QLatin1Char(' '))) line.chop(1);
     widest = std::max(widest, fm.horizontalAdvance(line));
+  }
   return widest;
 }
 
@@ -55,7 +61,34 @@ QList<TextFault> textFaults(QWidget* window) {
   for (QWidget* w : window->findChildren<QWidget*>()) {
     if (!w->isVisibleTo(window) || w->isWindow()) continue;
     const QFontMetrics fm(w->font());
-    if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (auto* name = qobject_cast<NameLabel*>(w)) {
+      // Drawn in a smaller face when need be; only a name cut even then is a fault.
+      const QString text = name->text();
+      if (text.isEmpty()) continue;
+      const int needed = QFontMetrics(name->shownFont()).horizontalAdvance(text);
+      const QRect room = name->contentsRect();
+      if (name->shownText() != text) fault(w, text, QStringLiteral("cut"), needed, room.width());
+      const QRect ink = QStyle::alignedRect(
+          name->layoutDirection(), name->alignment(),
+          QSize(std::min(needed, room.width()), std::min(fm.height(), room.height())), room);
+      inks.append({w, w->objectName(), text, inWindow(window, w, ink)});
+    } else if (auto* grid = qobject_cast<TNewStringGrid*>(w)) {
+      // A cell's text may be cut with an ellipsis (its whole text is the cell's hint), but
+      // what is drawn must stay inside the part of the cell that shows.
+      for (int row = 0; row < grid->RowCount(); ++row)
+        for (int col = 0; col < grid->ColCount(); ++col) {
+          const QRect cell = grid->CellRect(col, row);
+          if (cell.isEmpty()) continue;
+          const int visibleRight =
+              std::min(cell.right() + 1, grid->width() - std::max(2, grid->CoveredRight()));
+          const int room = visibleRight - cell.left() - 4;
+          const QString shown = grid->ShownText(col, row);
+          const int needed = fm.horizontalAdvance(shown);
+          if (needed > room)
+            fault(w, shown, QStringLiteral("clipped"), needed, room,
+                  QStringLiteral("[%1,%2]").arg(col).arg(row));
+        }
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
       const QString text = label->text();
       if (text.isEmpty() || !label->pixmap().isNull()) continue;
       const QRect room = label->contentsRect();
@@ -113,6 +146,14 @@ QList<TextFault> textFaults(QWidget* window) {
         if (right > window->width())
           fault(w, line, QStringLiteral("beyond the window"), right, window->width(),
                 QStringLiteral("[%1]").arg(i));
+        // A pop-up's lines keep clear of its panel's bevel on the right as on the left.
+        if (auto* panel = qobject_cast<TOrvikPanel*>(w->parentWidget())) {
+          const int end = w->x() + needed;
+          const int room = panel->width() - std::max(2, w->x());
+          if (end > room)
+            fault(w, line, QStringLiteral("touches the border of ") + panel->objectName(), end,
+                  room, QStringLiteral("[%1]").arg(i));
+        }
       }
     }
   }
@@ -128,13 +169,19 @@ QList<TextFault> textFaults(QWidget* window) {
                        ink.rect.intersected(area).width(), 0});
   }
 
-  // Texts past the window's edge, and texts running into each other (a control and the
-  // controls inside it, such as a radio group and its buttons, do not count).
+  // Texts past the window's edge, texts against its frame (the five rings the borderless
+  // windows paint, and five pixels of room inside them), and texts running into each other (a
+  // control and the controls inside it, such as a radio group and its buttons, do not count).
   const QRect client = window->rect();
+  const int frameWidth = (window->windowFlags() & Qt::FramelessWindowHint) ? 12 : 0;
+  const QRect inside = client.adjusted(frameWidth, 0, -frameWidth, 0);
   for (const Ink& ink : inks) {
     if (!client.contains(ink.rect))
       faults.append({windowName, ink.name, ink.text, QStringLiteral("beyond the window"),
                      ink.rect.right() + 1, client.width()});
+    else if (ink.rect.left() < inside.left() || ink.rect.right() > inside.right())
+      faults.append({windowName, ink.name, ink.text, QStringLiteral("against the frame"),
+                     ink.rect.right() + 1, inside.right() + 1});
   }
   for (int i = 0; i < inks.size(); ++i)
     for (int j = i + 1; j < inks.size(); ++j) {

@@ -2,6 +2,11 @@
 // hover pictures left behind by modal dialogs, the about box without French and Spanish texts,
 // installation arguments naming no language or one language twice.
 
+#include <QMessageBox>
+
+#include "platform/message_boxes.h"
+#include "platform/screen_metrics.h"
+#include "program/display_check.h"
 #include "shots_fixture.h"
 #include "text_fit.h"
 
@@ -12,6 +17,51 @@ bool pointerOn(const QWidget* w) {
 }
 
 using UserFaultsTest = ProgramWindowsTest;
+
+// The display messages, shown by the real message box on the screen of the test (800 pixels
+// wide): each line of the message stays one line. Qt's box wrapped lines wider than half the
+// screen, leaving "settings" alone on a line.
+TEST(DisplayMessageTest, EachLineOfTheDisplayMessagesStaysOneLine) {
+  struct Screen final : orvik::ScreenMetrics {
+    int depth, width;
+    Screen(int d, int w) : depth(d), width(w) {}
+    int colourDepth() const override { return depth; }
+    int workAreaWidth() const override { return width; }
+  };
+  for (const Screen& screen : {Screen(24, 640), Screen(8, 1024), Screen(8, 640)}) {
+    orvik::Application::reset();
+    orvik::QtMessageBoxes boxes;
+    int lines = 0, shownLines = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(top);
+        if (!box || !box->isVisible()) continue;
+        poll.stop();
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        lines = int(label->text().split(QLatin1Char('\n')).size());
+        // The lines as the label draws them in its width.
+        const QFontMetrics metrics(label->font());
+        const QRect drawn =
+            metrics.boundingRect(QRect(0, 0, label->contentsRect().width(), 0),
+                                 label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+        shownLines = drawn.height() / metrics.lineSpacing();
+        EXPECT_LE(label->geometry().right(), box->width());
+        box->button(QMessageBox::Abort) ? box->button(QMessageBox::Abort)->click()
+                                        : box->button(QMessageBox::Ok)->click();
+      }
+    });
+    poll.start(5);
+    if (screen.depth < 16)
+      orvik::displayChanged(screen, boxes);
+    else
+      orvik::displayCheck(screen, boxes);
+    EXPECT_GE(lines, 2) << screen.depth << " bits, " << screen.width;
+    EXPECT_EQ(shownLines, lines) << screen.depth << " bits, " << screen.width;
+  }
+  orvik::Application::reset();
+}
 
 TEST_F(UserFaultsTest, ExitNoLeavesNoHoverPictureBehind) {
   startFourLanguages();

@@ -12,6 +12,7 @@
 #include "browse/browse_fixture.h"
 #include "browse/entry_panes.h"
 #include "browse/picture_box.h"
+#include "browse/window_frame.h"
 #include "controls/cursors.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_btn_nav.h"
@@ -431,6 +432,77 @@ TEST_F(AutoPlayTest, AnotherChapterStopsAutoPlay) {
   EXPECT_FALSE(panel->AutoPlayTimer->isActive());
   EXPECT_EQ(panel->Label2->text(), "Autoplay Stopped");
   EXPECT_NE(player->mode(), orvik::WaveMode::Playing);
+}
+
+// The panel belongs to the page view: it made way over the page list and the chapters,
+// covering the chapter picture, and its button showed beside it when a page came back.
+TEST_F(AutoPlayTest, ThePanelStepsAsideOutsideThePageViewAndComesBackWhereItStood) {
+  startWithPanel();
+  openBedroom();
+  openPanel();
+  panel->move(panel->pos() + QPoint(30, -20));  // the user dragged it
+  const QPoint placed = panel->pos();
+  press(panel->btnAutoPlay);
+  panel->AutoPlayTimerTimer();
+  ASSERT_TRUE(w->autoPlayRunning());
+
+  // To the page list, by the chapter's tab (auto-play locks the bottom row's buttons).
+  clickTab(1);
+  ASSERT_EQ(w->view(), TForm1::View::PageList);
+  EXPECT_FALSE(panel->isVisible()) << "the panel would cover the chapter picture";
+  EXPECT_FALSE(w->autoPlayRunning());
+  EXPECT_FALSE(testControls(w).btnAutoPlayPanel->isVisible());
+  const QRect picture(testControls(w).ImgChapter->mapToGlobal(QPoint(0, 0)), testControls(w).ImgChapter->size());
+  EXPECT_TRUE(testControls(w).ImgChapter->isVisible());
+  EXPECT_FALSE(picture.intersects(panel->frameGeometry()) && panel->isVisible());
+
+  // Back on a page: the panel is open again where the user left it, its button hidden.
+  clickRow(2);
+  ASSERT_EQ(w->view(), TForm1::View::Page);
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_EQ(panel->pos(), placed);
+  EXPECT_FALSE(testControls(w).btnAutoPlayPanel->isVisible());
+  EXPECT_EQ(panel->Label2->text(), "Autoplay Stopped");
+
+  // Closed by the user, it stays closed through the next visit; the button is back.
+  press(panel->btnClose);
+  click(testControls(w).btnBackToPages, QPoint(10, 10));
+  ASSERT_EQ(w->view(), TForm1::View::PageList);
+  clickRow(2);
+  EXPECT_FALSE(panel->isVisible());
+  EXPECT_TRUE(testControls(w).btnAutoPlayPanel->isVisible());
+}
+
+// After maximise and restore the panel stood 10 pixels above the picture's bottom place, and
+// the settings dialog opened too high.
+TEST_F(AutoPlayTest, MaximiseAndRestorePlaceThePanelAndTheSettingsDialogAsTheFrameStands) {
+  startWithPanel();
+  openBedroom();
+  openPanel();
+  const QPoint normal = panel->pos();
+  const auto maximisedPlace = [&] {
+    const QPoint main = testControls(w).pnlMain->mapToGlobal(QPoint(0, 0));
+    return QPoint(main.x() + testControls(w).PanelForImg->x() - 5, main.y() + testControls(w).pnlMain->height() - 115 - 29);
+  };
+  click(testControls(w).btnMaximize, QPoint(7, 7));
+  ASSERT_TRUE(w->frame()->isMaximized());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return panel->pos() == maximisedPlace(); }, 2000))
+      << "the panel stays at " << panel->pos().x() << "," << panel->pos().y();
+  click(testControls(w).btnRestore, QPoint(7, 7));
+  ASSERT_FALSE(w->frame()->isMaximized());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return panel->pos() == normal; }, 2000))
+      << "the panel stays at " << panel->pos().x() << "," << panel->pos().y();
+
+  // The settings dialog opens at its place over the restored window.
+  bool placed = false;
+  QTimer::singleShot(0, settings, [&] {
+    const QRect main = w->frameGeometry();
+    EXPECT_EQ(settings->pos(), QPoint(main.left() + 31, main.top() + 564 - 300 - 34));
+    placed = settings->isVisible();
+    settings->btnCancel->click();
+  });
+  click(testControls(w).btnNumberLang, QPoint(10, 10));
+  EXPECT_TRUE(placed);
 }
 
 TEST_F(AutoPlayTest, KeysInThePanelGoToTheMainWindow) {
