@@ -123,6 +123,41 @@ TEST_F(ExitHelpTest, AltF4AsksUnlessAutoPlayRuns) {
   EXPECT_TRUE(orvik::Application::terminated());
 }
 
+// As every desktop confirmation: Esc is No and Enter is Yes, and a focused button keeps Enter
+// for itself (Tab to No, Enter: No).
+TEST_F(ExitHelpTest, EscAnswersNoAndEnterAnswersYes) {
+  startProgram();
+  const auto answerByKey = [this](const QList<Qt::Key>& keys) {
+    shown = false;
+    QTimer::singleShot(30, exitDialog, [this, keys = keys] {
+      shown = exitDialog->isVisible() && exitDialog->isShowingModal();
+      for (Qt::Key key : keys)
+        if (exitDialog->isVisible())
+          QTest::keyClick(exitDialog->focusWidget() ? exitDialog->focusWidget()
+                                                    : static_cast<QWidget*>(exitDialog),
+                          key);
+    });
+  };
+  answerByKey({Qt::Key_Escape});
+  click(w->btnExitNew, QPoint(10, 10));
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(exitDialog->isVisible());
+  EXPECT_TRUE(w->isVisible()) << "Esc is No";
+  EXPECT_FALSE(orvik::Application::terminated());
+
+  answerByKey({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return});
+  click(w->btnExitNew, QPoint(10, 10));
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(w->isVisible()) << "Enter on the focused No button is No";
+  EXPECT_FALSE(orvik::Application::terminated());
+
+  answerByKey({Qt::Key_Return});
+  click(w->btnExitNew, QPoint(10, 10));
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(w->isVisible()) << "Enter is Yes";
+  EXPECT_TRUE(orvik::Application::terminated());
+}
+
 TEST_F(ExitHelpTest, WindowSystemCloseGoesThroughTheConfirmation) {
   startProgram();
   QCloseEvent byWindowSystem;
