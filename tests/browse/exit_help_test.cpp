@@ -14,6 +14,7 @@
 #include "lang/exit_dialog.h"
 #include "lang/font_sets.h"
 #include "lang/help_menu.h"
+#include "lang/help_window.h"
 #include "lang/multi_lang.h"
 #include "sound/main_window_sound.h"
 
@@ -202,6 +203,40 @@ TEST_F(ExitHelpTest, HelpMenuInSpanishOpensTheAboutBox) {
   EXPECT_EQ(this->clicks(), clicks + 2);
   EXPECT_FALSE(w->autoPlayRunning()) << "auto-play stopped";
   EXPECT_TRUE(w->isVisible());
+}
+
+// After "About...", a pointer that jumps straight onto "Help" and presses brings no move over
+// the list: the press still opens the help, not the about box again.
+TEST_F(ExitHelpTest, APressOnHelpRightAfterAboutOpensTheHelp) {
+  startProgram();
+  auto* help = qobject_cast<HelpWindow*>(orvik::findWindow("frmHelp"));
+  ASSERT_NE(help, nullptr);
+  int abouts = 0;
+  int helps = 0;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (about->isShowingModal()) {
+      ++abouts;
+      QTest::mouseClick(about->OrvikBtn981, Qt::LeftButton, {}, QPoint(10, 10));
+    } else if (help->isShowingModal()) {
+      ++helps;
+      QTest::mouseClick(help->btnOK, Qt::LeftButton, {}, QPoint(10, 10));
+    }
+  });
+  poll.start(10);
+
+  click(w->btnHelp, QPoint(10, 10));
+  const QPoint aboutLine(10, 26);
+  moveTo(helpMenu->HelpList, aboutLine);
+  click(helpMenu->HelpList, aboutLine);
+  ASSERT_EQ(abouts, 1);
+
+  click(w->btnHelp, QPoint(10, 10));
+  ASSERT_TRUE(helpMenu->isVisible());
+  click(helpMenu->HelpList, QPoint(10, 6));
+  EXPECT_EQ(helps, 1) << "the help opened";
+  EXPECT_EQ(abouts, 1) << "not the about box";
+  EXPECT_FALSE(helpMenu->isVisible());
 }
 
 TEST_F(ExitHelpTest, TheHelpMenuClosesWhenThePointerMovesOverTheWindow) {
