@@ -1,6 +1,7 @@
 #include "pagelist/entry_list_windows.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/data_module.h"
 #include "browse/entry_panes.h"
@@ -48,6 +49,7 @@ void EntryListWindows::stepAside() {
     if (!list || !list->isVisible()) continue;
     // Marked first: the hiding reports the list closed, which a list out of the way is not.
     steppedAside_[language - 1] = true;
+    places_[language - 1] = list->pos();
     list->hide();
   }
 }
@@ -65,8 +67,17 @@ void EntryListWindows::comeBack() {
       listClosed(language);
       continue;
     }
-    // Where it stood: a window shown again keeps its place.
+    // Where it stood. A window manager that takes a hidden window back from its frame may
+    // leave it reported at the screen's corner, so the place is the one it had.
+    const QPoint place = places_[language - 1];
+    list->move(place);
     list->show();
+    // Such a window manager's late word on the frame can also leave the window reported at the
+    // corner while it stands in its place (seen with openbox): a drag or the next step aside
+    // would then start from the corner. Once it is settled, the place is set again.
+    QTimer::singleShot(kSettleMs, list, [list, place] {
+      if (list->isVisible() && list->pos() != place) list->move(place);
+    });
     if (list->pageCode() != main_->currentPageCode()) list->fillForCurrentPage();
     list->selectCurrentEntry();
     if (main_->entryPanes())

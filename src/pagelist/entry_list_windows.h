@@ -17,6 +17,7 @@
 // unless the page view was left or their language is no longer shown meanwhile.
 
 #include <QObject>
+#include <QPoint>
 #include <array>
 
 #include "browse/hand_over.h"
@@ -66,5 +67,7 @@ class EntryListWindows final : public QObject, public EntryListsRole {
   TDMOrvik* data_;
   std::array<TLangList*, 4> windows_;
   std::array<bool, 4> steppedAside_{};
+  std::array<QPoint, 4> places_;  // where the lists out of the way stood
+  static constexpr int kSettleMs = 250;
   orvik::ModalWatch* modalWatch_;
 };

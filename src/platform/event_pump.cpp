@@ -22,10 +22,15 @@ bool PaintNow(QWidget* window, int maxWaitMs) {
   QWidget* top = window->window();
   // A window the window system has not mapped yet cannot be painted; with a window manager that
   // takes a round trip or two, far more than the millisecond a plain delay gives.
+  // Input from the user waits meanwhile: the work has not started, and must not start twice.
   QElapsedTimer waited;
   waited.start();
+  QTimer tick;  // wakes the wait when nothing else comes
+  tick.start(5);
   const auto exposed = [top] { return top->windowHandle() && top->windowHandle()->isExposed(); };
-  while (!exposed() && top->isVisible() && waited.elapsed() < maxWaitMs) Delay(5);
+  while (!exposed() && top->isVisible() && waited.elapsed() < maxWaitMs)
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                    QEventLoop::WaitForMoreEvents);
   FlushPainting(top);
   return exposed();
 }

@@ -175,8 +175,9 @@ TEST_F(OnScreenTest, AnEntryListNeverCoversTheFindOrPageListWindow) {
   };
 
   openAndCheck(findWindow(1), Qt::ControlModifier, "the find window");
-  QTRY_VERIFY(list->isVisible());
-  EXPECT_EQ(list->pos(), listPlace) << "back where it stood";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return list->pos() == listPlace; }))
+      << "back where it stood, not at " << list->x() << ", " << list->y();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
   QTest::qWait(150);
   EXPECT_GT(shareShowing(list), 0.97) << "the list is on the screen again";
@@ -185,8 +186,11 @@ TEST_F(OnScreenTest, AnEntryListNeverCoversTheFindOrPageListWindow) {
   QWidget* pageList = orvik::findWindow(QStringLiteral("frmPageListEn"));
   ASSERT_NE(pageList, nullptr);
   openAndCheck(pageList, Qt::AltModifier, "the page-list window");
-  QTRY_VERIFY(list->isVisible());
-  EXPECT_EQ(list->pos(), listPlace);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return list->pos() == listPlace; }))
+      << "back where it stood, not at " << list->x() << ", " << list->y();
+  QTest::qWait(150);
+  EXPECT_GT(shareShowing(list), 0.97) << "the list is on the screen again";
 }
 
 }  // namespace
