@@ -12,8 +12,8 @@ void Delay(int ms);
 
 // Puts a shown window's picture on the screen now, for a message that long work follows: waits
 // (processing events, but no input from the user) until the window system shows the window, at
-// most `maxWaitMs`, then paints it at once and hands the picture to the window system. Returns whether the window was shown
-// on the screen in time. Nothing for a hidden window.
+// most `maxWaitMs`, then paints it at once and hands the picture to the window system. Returns
+// whether the window was shown on the screen in time. Nothing for a hidden window.
 bool PaintNow(QWidget* window, int maxWaitMs = 1000);
 // Puts a repainted part of a shown window on the screen now: paints `widget` at once and hands
 // the picture to the window system, which also lets the window answer the window system (it is
