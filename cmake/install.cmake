@@ -127,11 +127,12 @@ set(ORVIK_PACKAGE_TEXT
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME orvik)
 set(CPACK_COMPONENT_PROGRAM_DESCRIPTION "${ORVIK_PACKAGE_SUMMARY}\n${ORVIK_PACKAGE_TEXT}")
 # The shared libraries the program links are found by dpkg-shlibdeps; the fonts that answer the
-# interface faces "Arial" and "Times New Roman" are read at run time, so they are named here.
+# interface faces "Arial" and "Times New Roman" are read at run time, so they are named here, as
+# are Qt's own translations (the print dialog in the French, Russian and Spanish interface).
 # Only this package is scanned: the scan runs `file` on every file, thousands for the sounds.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS
-    "fonts-liberation, orvik-data (= ${PROJECT_VERSION})")
+    "fonts-liberation, qt6-translations-l10n, orvik-data (= ${PROJECT_VERSION})")
 
 set(CPACK_DEBIAN_DATA_PACKAGE_NAME orvik-data)
 set(CPACK_DEBIAN_DATA_PACKAGE_ARCHITECTURE all)

@@ -5,11 +5,11 @@
 set -euo pipefail
 pkgs=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libsndfile1-dev libsqlcipher-dev libxcb1-dev
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libsndfile1-dev libsqlcipher-dev libxcb1-dev
   fonts-liberation fonts-noto-color-emoji espeak-ng
   libgtest-dev libbenchmark-dev xvfb xauth poppler-utils clang-format
   pulseaudio pulseaudio-utils
-  dpkg-dev desktop-file-utils appstream groff-base xdotool
+  dpkg-dev desktop-file-utils appstream groff-base xdotool openbox x11-utils imagemagick
   clang libclang-rt-14-dev
 )
 missing=()

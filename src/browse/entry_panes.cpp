@@ -33,7 +33,7 @@ constexpr int kHeadingHeight = 20;
 // The menu's lines, in the interface languages English, French, Russian, Spanish.
 const char* const kMenu[4][3] = {
     {"Copy                   Ctrl+C", "Select All          Ctrl+A", "Print Entry       Ctrl+P"},
-    {"Copier                     Ctrl+C", "Seléctionner tout  Ctrl+A", "Imprimer l'entrée Ctrl+P"},
+    {"Copier                     Ctrl+C", "Sélectionner tout  Ctrl+A", "Imprimer l'entrée Ctrl+P"},
     {"Копировать       Ctrl+C", "Выделить всё  Ctrl+A", "Печать статьи  Ctrl+P"},
     {"Copiar                     Ctrl+C", "Resaltar todo         Ctrl+A",
      "Imprimir entrada  Ctrl+P"},

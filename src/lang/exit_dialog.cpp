@@ -1,5 +1,6 @@
 #include "lang/exit_dialog.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "controls/dialog_frame.h"
@@ -58,6 +59,8 @@ TfrmExit::TfrmExit(QWidget* parent) : orvik::BorderlessForm(parent) {
 bool TfrmExit::execute(const QWidget* mainWindow) {
   if (mainWindow) centreOn(mainWindow);
   for (QLabel* l : {Label1, Label2}) l->adjustSize();
+  // Each showing starts with no button focused, so Enter is Yes until the user tabs to one.
+  if (QWidget* focused = focusWidget()) focused->clearFocus();
   return showModal() == mrOk;
 }
 
@@ -75,4 +78,25 @@ void TfrmExit::paintEvent(QPaintEvent* event) {
   orvik::BorderlessForm::paintEvent(event);
   QPainter painter(this);
   orvik::paintDialogFrame(painter, height(), width());
+}
+
+void TfrmExit::keyPressEvent(QKeyEvent* event) {
+  // As every desktop confirmation: Esc answers No and Enter answers Yes. A button that has the
+  // keyboard focus takes Enter itself, so Tab to No and Enter still answers No.
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+    switch (event->key()) {
+      case Qt::Key_Escape:
+        event->accept();
+        btnNoClick();
+        return;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        event->accept();
+        btnYesClick();
+        return;
+      default:
+        break;
+    }
+  }
+  orvik::BorderlessForm::keyPressEvent(event);
 }

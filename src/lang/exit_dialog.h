@@ -2,9 +2,10 @@
 // TfrmExit, the exit confirmation: "Do you really want to quit" / "Orvik Dictionary?" with Yes
 // and No, centred on the main window and shown modally. Its texts are the same in every
 // interface language; only its fonts follow the interface language. It promises:
-//  - No (or closing the window any other way) reports false and changes nothing;
-//  - Yes reports true; the caller then silences the sounds and closes the main window, whose
-//    close handler writes the settings and ends the program.
+//  - No (or Esc, or closing the window any other way) reports false and changes nothing;
+//  - Yes (or Enter, unless a button has the keyboard focus and takes it) reports true; the
+//    caller then silences the sounds and closes the main window, whose close handler writes the
+//    settings and ends the program.
 
 #include <QLabel>
 
@@ -35,4 +36,5 @@ class TfrmExit : public orvik::BorderlessForm {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };

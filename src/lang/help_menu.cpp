@@ -102,8 +102,12 @@ void TfrmOptForHelp::popUp() {
   raise();
 }
 
-void TfrmOptForHelp::HelpListMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
-  const int line = HelpList->selectedNumber();
+void TfrmOptForHelp::HelpListMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint pos) {
+  // The line under the press. The line of the last move is not enough: a pointer that jumps
+  // onto "Help" and presses at once may bring no move over the list, and the list still names
+  // the line of its last use ("About...").
+  int line = HelpList->lineAt(pos.y());
+  if (line < 1 || line > HelpList->Lines().size()) line = HelpList->selectedNumber();
   emit linePressed(line);
   hide();
   if (line == 1 && help_) help_->execute(mainWindow_);

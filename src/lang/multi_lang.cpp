@@ -7,8 +7,10 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -16,6 +18,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QWidget>
 #include <algorithm>
 #include <exception>
@@ -275,7 +278,39 @@ void TMultiLang::TranslateComponent(QObject* c, int& p) {
 
 // ---- The switch ----
 
+namespace {
+
+// Qt's own texts (the print dialog, the buttons of its message boxes) follow the interface
+// language, from the translations of Qt the system installs; English needs none. A language
+// whose translation is missing leaves those texts English.
+void loadQtTranslation(quint8 index) {
+  static QPointer<QTranslator> translator;  // the application owns it
+  static QString loaded;
+  // By translation index: English, Russian, French, Spanish.
+  static const char* const kLocales[4] = {nullptr, "ru", "fr", "es"};
+  const QString wanted =
+      index < 4 && kLocales[index] ? QString::fromLatin1(kLocales[index]) : QString();
+  if (wanted == loaded || !QCoreApplication::instance()) return;
+  if (translator) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator.data();
+  }
+  loaded = wanted;
+  if (wanted.isEmpty()) return;
+  auto* t = new QTranslator(QCoreApplication::instance());
+  if (t->load(QLocale(wanted), QStringLiteral("qt"), QStringLiteral("_"),
+              QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+      QCoreApplication::installTranslator(t)) {
+    translator = t;
+  } else {
+    delete t;
+  }
+}
+
+}  // namespace
+
 void SetInterfaceLanguage(quint8 index) {
+  loadQtTranslation(index);
   // Handlers run inside the walk; a component destroyed meanwhile is skipped.
   QList<QPointer<TBaseMultiLang>> snapshot;
   for (TBaseMultiLang* c : TBaseMultiLang::registry()) snapshot.append(c);

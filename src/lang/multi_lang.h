@@ -121,8 +121,9 @@ class TMultiLang : public TBaseMultiLang {
   void applyItemRule(QObject* list, int& p);
 };
 
-// Switches every registered component whose Languages exceeds `index`, in registry order,
-// then records `index` as the current translation index.
+// Switches Qt's own texts (the print dialog, say) to the language of `index`, then every
+// registered component whose Languages exceeds `index`, in registry order, then records `index`
+// as the current translation index.
 void SetInterfaceLanguage(quint8 index);
 
 namespace orvik {

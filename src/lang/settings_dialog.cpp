@@ -569,7 +569,7 @@ struct MessageTexts {
 const std::array<MessageTexts, 4> kMessageTexts{{
     {68, 84, "Please Select at least", "One Language"},
     {66, 78, "Выберите, пожалуйста,", "хотя бы один язык"},
-    {54, 70, "Séléctionez, s'il vous plaît,", "bien que l'une langue"},
+    {54, 70, "Sélectionnez, s'il vous plaît,", "au moins une langue"},
     {82, 70, "Elija, por favor,", "aunque sea un idioma"},
 }};
 

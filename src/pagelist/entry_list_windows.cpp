@@ -1,18 +1,22 @@
 #include "pagelist/entry_list_windows.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/data_module.h"
 #include "browse/entry_panes.h"
 #include "browse/main_window.h"
 #include "controls/orvik_btn98.h"
 #include "pagelist/page_entry_lists.h"
+#include "platform/modal_watch.h"
 
 EntryListWindows::EntryListWindows(TForm1* mainWindow, TDMOrvik* data,
                                    const std::array<TLangList*, 4>& windows)
-    : main_(mainWindow), data_(data), windows_(windows) {
+    : main_(mainWindow), data_(data), windows_(windows), modalWatch_(new orvik::ModalWatch(this)) {
   for (TLangList* list : windows_)
     if (list) list->setMainWindow(main_, data_);
+  connect(modalWatch_, &orvik::ModalWatch::modalStarted, this, &EntryListWindows::stepAside);
+  connect(modalWatch_, &orvik::ModalWatch::modalsEnded, this, &EntryListWindows::comeBack);
 }
 
 TLangList* EntryListWindows::window(int language) const {
@@ -32,7 +36,52 @@ void EntryListWindows::openEntryList(orvik::Language chosen) {
 
 bool EntryListWindows::entryListOpen(orvik::Language language) const {
   const TLangList* list = window(language.number());
-  return list && list->isVisible();
+  return list && (list->isVisible() || steppedAside(language.number()));
+}
+
+bool EntryListWindows::steppedAside(int language) const {
+  return language >= 1 && language <= 4 && steppedAside_[language - 1];
+}
+
+void EntryListWindows::stepAside() {
+  for (int language = 1; language <= 4; ++language) {
+    TLangList* list = window(language);
+    if (!list || !list->isVisible()) continue;
+    // Marked first: the hiding reports the list closed, which a list out of the way is not.
+    steppedAside_[language - 1] = true;
+    places_[language - 1] = list->pos();
+    list->hide();
+  }
+}
+
+void EntryListWindows::comeBack() {
+  for (int language = 1; language <= 4; ++language) {
+    if (!steppedAside(language)) continue;
+    steppedAside_[language - 1] = false;
+    TLangList* list = window(language);
+    // Not after the program was closed, nor for a page view that was left meanwhile.
+    const bool stillWanted = main_ && data_ && main_->isVisible() &&
+                             main_->view() == TForm1::View::Page &&
+                             data_->settings().shown(language);
+    if (!list || !stillWanted) {
+      listClosed(language);
+      continue;
+    }
+    // Where it stood. A window manager that takes a hidden window back from its frame may
+    // leave it reported at the screen's corner, so the place is the one it had.
+    const QPoint place = places_[language - 1];
+    list->move(place);
+    list->show();
+    // Such a window manager's late word on the frame can also leave the window reported at the
+    // corner while it stands in its place (seen with openbox): a drag or the next step aside
+    // would then start from the corner. Once it is settled, the place is set again.
+    QTimer::singleShot(kSettleMs, list, [list, place] {
+      if (list->isVisible() && list->pos() != place) list->move(place);
+    });
+    if (list->pageCode() != main_->currentPageCode()) list->fillForCurrentPage();
+    list->selectCurrentEntry();
+    main_->showListButton(*orvik::Language::fromNumber(language), false);
+  }
 }
 
 void EntryListWindows::followCurrentEntry() {
@@ -55,6 +104,7 @@ void EntryListWindows::clearSelections() {
 }
 
 void EntryListWindows::hideAll() {
+  steppedAside_.fill(false);
   for (TLangList* list : windows_)
     if (list) list->hide();
 }
@@ -62,10 +112,14 @@ void EntryListWindows::hideAll() {
 void EntryListWindows::hideUnshown() {
   if (!data_) return;
   for (int language = 1; language <= 4; ++language)
-    if (TLangList* list = window(language); list && !data_->settings().shown(language))
+    if (TLangList* list = window(language); list && !data_->settings().shown(language)) {
+      steppedAside_[language - 1] = false;
       list->hide();
+    }
 }
 
-void EntryListWindows::listClosed(int) {
+void EntryListWindows::listClosed(int language) {
+  // A list out of the way of a modal window is still open.
+  if (steppedAside(language)) return;
   if (main_) main_->showPaneControls();
 }

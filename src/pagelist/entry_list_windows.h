@@ -9,8 +9,15 @@
 // It promises that an open list never shows another page than the main window's: a list left
 // behind by a page change is filled again for the page on screen before it selects anything, and
 // it selects nothing rather than a line of another entry.
+//
+// The lists stand on top of every other window. While a modal window shows (a find or page-list
+// window, a dialog, the print dialog) they step out of its way: it would otherwise lie under
+// them and leave them neither draggable nor closable. They stay open (their buttons stay hidden)
+// and come back where they stood when the last modal window is gone, for the page then on screen,
+// unless the page view was left or their language is no longer shown meanwhile.
 
 #include <QObject>
+#include <QPoint>
 #include <array>
 
 #include "browse/hand_over.h"
@@ -18,6 +25,10 @@
 class TDMOrvik;
 class TForm1;
 class TLangList;
+
+namespace orvik {
+class ModalWatch;
+}
 
 // A QObject so that the connections made for it end with it.
 class EntryListWindows final : public QObject, public EntryListsRole {
@@ -44,10 +55,19 @@ class EntryListWindows final : public QObject, public EntryListsRole {
   // A list closed: in the page view its list button shows again.
   void listClosed(int language);
 
+  // Whether `language`'s list is out of the way of a modal window, to come back after it.
+  bool steppedAside(int language) const;
+
  private:
   TLangList* window(int language) const;
+  void stepAside();
+  void comeBack();
 
   TForm1* main_;
   TDMOrvik* data_;
   std::array<TLangList*, 4> windows_;
+  std::array<bool, 4> steppedAside_{};
+  std::array<QPoint, 4> places_;  // where the lists out of the way stood
+  static constexpr int kSettleMs = 250;
+  orvik::ModalWatch* modalWatch_;
 };

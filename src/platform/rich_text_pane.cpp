@@ -143,11 +143,11 @@ void RichTextPane::scrollLines(int count) {
   if (count == 0) return;
   const QList<Line> all = lines();
   QScrollBar* bar = verticalScrollBar();
-  int target = std::clamp(firstVisibleLine() + count, 0, int(all.size()) - 1);
-  const auto topOf = [&all](int line) { return line == 0 ? 0 : int(std::ceil(all[line].top)); };
-  // Past the end the view would stop inside a line: stop at the last whole line instead.
-  while (target > 0 && topOf(target) > bar->maximum()) --target;
-  bar->setValue(std::clamp(topOf(target), bar->minimum(), bar->maximum()));
+  const int target = std::clamp(firstVisibleLine() + count, 0, int(all.size()) - 1);
+  const int top = target == 0 ? 0 : int(std::ceil(all[target].top));
+  // A line whose top cannot reach the pane's top stands in the last screenful: the view goes
+  // to the end of the text, so the last line shows whole (the top line may then be cut).
+  bar->setValue(std::clamp(top, bar->minimum(), bar->maximum()));
 }
 
 void RichTextPane::keyPressEvent(QKeyEvent* event) {

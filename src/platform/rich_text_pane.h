@@ -52,8 +52,8 @@ class RichTextPane : public QTextEdit {
   // The topmost line that is at least partly visible.
   int firstVisibleLine() const;
   // Scrolls by `lines` (negative: upwards) so that a line's top meets the pane's top, within
-  // the range the text allows (the view stops at the last line whose top can reach the pane's
-  // top). Emits scrolled() when the view moves.
+  // the range the text allows: a line in the last screenful takes the view to the end of the
+  // text, where the last line shows whole. Emits scrolled() when the view moves.
   void scrollLines(int lines);
   // The line holding character `position` (positions past the end give the last line).
   int lineFromChar(int position) const;

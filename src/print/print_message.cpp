@@ -131,8 +131,8 @@ void TMsgPrint::showCentredOn(const QWidget* mainWindow) {
 
 void TMsgPrint::showWhilePrinting(const QWidget* mainWindow) {
   showCentredOn(mainWindow);
-  // Painted before the long work starts.
-  orvik::Delay(1);
+  // On the screen, painted, before the long work starts.
+  orvik::PaintNow(this);
   grabMouse();
   holdingMouse_ = true;
 }

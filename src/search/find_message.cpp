@@ -6,6 +6,7 @@
 #include "controls/orvik_progress_bar.h"
 #include "controls/skin.h"
 #include "lang/font_sets.h"
+#include "platform/event_pump.h"
 #include "search/find_texts.h"
 
 TMsgFind::TMsgFind(QWidget* parent) : orvik::BorderlessForm(parent, Kind::StayOnTopTool) {
@@ -55,6 +56,8 @@ void TMsgFind::showFor(int language, int interface, const QWidget* mainWindow) {
   if (mainWindow) centreOn(mainWindow);
   show();
   raise();
+  // On the screen, text and empty bar, before the list is read.
+  orvik::PaintNow(this);
 }
 
 void TMsgFind::setProgress(int done, int total) {
@@ -63,7 +66,9 @@ void TMsgFind::setProgress(int done, int total) {
   if (wanted <= squares_) return;
   while (squares_ < wanted) OrvProgressBar->drawSquare(++squares_);
   OrvProgressBar->setPosition(squares_);
-  OrvProgressBar->repaint();
+  // The reading does not return to the event loop until it ends: each square goes to the
+  // screen as it is drawn.
+  orvik::FlushPainting(OrvProgressBar);
 }
 
 void TMsgFind::paintEvent(QPaintEvent*) {

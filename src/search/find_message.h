@@ -21,9 +21,11 @@ class TMsgFind : public orvik::BorderlessForm {
 
   // Sets the two lines for building `language`'s list in interface language `interface`
   // (numbers 1..4; another interface keeps the previous lines), gives them the interface's
-  // font, empties the bar, centres the message on `mainWindow` (when given) and shows it.
+  // font, empties the bar, centres the message on `mainWindow` (when given) and shows it; it is
+  // on the screen, painted, when this returns.
   void showFor(int language, int interface, const QWidget* mainWindow);
-  // Fills the bar in proportion to `done` of `total`.
+  // Fills the bar in proportion to `done` of `total`; a new square is on the screen when this
+  // returns.
   void setProgress(int done, int total);
 
   QLabel* Label1;

@@ -52,7 +52,7 @@ QString resultCaption(int interface) {
     case 1:
       return QStringLiteral("Search Results:");
     case 2:
-      return QStringLiteral("Resultat de recherche:");
+      return utf8("Résultat de recherche:");
     case 3:
       return utf8("Результаты поиска:");
     case 4:
@@ -83,7 +83,7 @@ QString resultText(int interface, int matches, int pages) {
           .arg(n, matches == 1 ? QStringLiteral("match") : QStringLiteral("matches"), p,
                pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"));
     case 2:
-      return QStringLiteral("Resultat de recherche:  %1 %2%3 %4")
+      return utf8("Résultat de recherche:  %1 %2%3 %4")
           .arg(n, matches == 1 ? utf8("référence trouvée en ") : utf8("références trouvées en "), p,
                pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"));
     case 3:
@@ -136,12 +136,12 @@ MessageLines searchBaseMessage(int interface, int language) {
 QStringList editMenuLines(int interface) {
   switch (interface) {
     case 2:
-      return {"Undo Fr", "Cut Fr", "Copy Fr", "Paste Fr", "Delete Fr", "Select All Fr"};
+      return {"Annuler", "Couper", "Copier", "Coller", "Supprimer", utf8("Tout sélectionner")};
     case 3:
       return {utf8("Отменить"), utf8("Вырезать"), utf8("Копировать"),
               utf8("Вставить"), utf8("Удалить"),  utf8("Выделить всё")};
     case 4:
-      return {"Undo Sp", "Cut Sp", "Copy Sp", "Paste Sp", "Delete Sp", "Select All Sp"};
+      return {"Deshacer", "Cortar", "Copiar", "Pegar", "Eliminar", "Seleccionar todo"};
     default:
       return {"Undo", "Cut", "Copy", "Paste", "Delete", "Select All"};
   }

@@ -1,6 +1,7 @@
 #include "search/find_window.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPainter>
@@ -122,7 +123,7 @@ QStringList designWords() {
   };
   QStringList words;
   words << group("btnFind", "Find", "Поиск", "Trouver ", "Buscar");
-  words << group("btnCancel", "Cancel", "Отменить", "Annuller", "Anular");
+  words << group("btnCancel", "Cancel", "Отменить", "Annuler", "Anular");
   words << group("btnGo", "Go", "Показать", "Afficher", "Señalar");
   words << group("RadioGroup1", "", "", "", "");
   words << group("\"", "one match per page", "одна ссылка на страницу", "une référence par page",
@@ -262,8 +263,8 @@ void TFrmFind::createControls() {
 
   PopUpFind = new TOrvikPanel(this);
   PopUpFind->setObjectName(QStringLiteral("PopUpFind"));
-  PopUpFind->resize(100, 110);
-  PopUpFind->setPicture(orvik::panelPicture(QSize(100, 110)));
+  PopUpFind->resize(kEditMenuWidth, 110);
+  PopUpFind->setPicture(orvik::panelPicture(QSize(kEditMenuWidth, 110)));
   PopUpFindList = new TOrvikChapterList(PopUpFind);
   PopUpFindList->setObjectName(QStringLiteral("PopUpFindList"));
   PopUpFindList->setItemHeight(18);
@@ -902,6 +903,19 @@ void TFrmFind::closeWindow(int result) {
 // ---------------------------------------------------------------------------------------------
 // Menus and frame
 
+void TFrmFind::fitEditMenu() {
+  // The menu is 100 wide; lines that need more in their font ("Tout sélectionner") widen it.
+  const QFontMetrics metrics(PopUpFindList->font());
+  int widest = 0;
+  for (const QString& line : PopUpFindList->Lines())
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  const int width = std::max(kEditMenuWidth, PopUpFindList->x() + widest + 8);
+  if (width == PopUpFind->width()) return;
+  PopUpFind->resize(width, PopUpFind->height());
+  PopUpFind->setPicture(orvik::panelPicture(PopUpFind->size()));
+  PopUpFindList->resize(width - PopUpFindList->x() - 2, PopUpFindList->height());
+}
+
 void TFrmFind::Edit1MouseDown(Qt::MouseButton button, QPoint pos) {
   if (button != Qt::RightButton) return;
   const int w = PopUpFind->width();
@@ -980,6 +994,7 @@ void TFrmFind::MLFindAfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage) {
   writeResultText(number);
   PopUpFindList->setLines(findtexts::editMenuLines(number));
   applyInterfaceFonts(number);
+  fitEditMenu();
   // The buttons are 60 wide; a caption that would not fit in its font (the Russian "Отменить")
   // widens its button about the same centre.
   for (TOrvikBtn98* button : {btnFind, btnGo, btnCancel}) {

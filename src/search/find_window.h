@@ -57,6 +57,7 @@ class TFrmFind : public orvik::BorderlessForm {
   static constexpr int kHeight = 312;
   static constexpr int kRowHeight = 18;
   static constexpr int kItemHeight = 16;
+  static constexpr int kEditMenuWidth = 100;
 
   enum class Mode { WordList, Results };
   // One result row.
@@ -166,6 +167,8 @@ class TFrmFind : public orvik::BorderlessForm {
   void regridAfterSearch();
   void loadPictures(int first, int last);
   void closeWindow(int result);
+  // Widens the edit menu for lines that do not fit its width in their font.
+  void fitEditMenu();
   bool gridBarShown() const;
 
   int language_ = 0;

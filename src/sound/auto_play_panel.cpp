@@ -251,12 +251,12 @@ void TfrmTrackAutoPlay::pageViewEntered() {
   if (setAside_) {
     setAside_ = false;
     if (mainWindow_) {
-      mainWindow_->btnAutoPlayPanel->hide();
+      mainWindow_->showAutoPlayButton(false);
       if (mainWindow_->geometry() != asideMainGeometry_) move(placeFor(mainWindow_));
     }
     show();
   } else if (isVisible() && mainWindow_) {
-    mainWindow_->btnAutoPlayPanel->hide();
+    mainWindow_->showAutoPlayButton(false);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <QAccessibleTextInterface>
 #include <QDir>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "controls/orvik_scroll_bar.h"
 #include "controls/osb_button.h"
@@ -80,6 +81,18 @@ TEST_F(HelpWindowTest, OpensFromTheHelpMenuInEachInterfaceLanguageAndFits) {
       EXPECT_EQ(bar->Position(), bar->Max());
       QScrollBar* view = help->txtHelp->verticalScrollBar();
       EXPECT_EQ(view->value(), view->maximum());
+      // So does the wheel, from the top: to the end of the text, the bar with it.
+      QTest::keyClick(help->txtHelp, Qt::Key_Home, Qt::ControlModifier);
+      ASSERT_EQ(view->value(), 0);
+      for (int i = 0, last = -1; i < 200 && view->value() != last; ++i) {
+        last = view->value();
+        QWheelEvent wheel(QPointF(20, 20), help->txtHelp->viewport()->mapToGlobal(QPointF(20, 20)),
+                          QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(help->txtHelp->viewport(), &wheel);
+      }
+      EXPECT_EQ(view->value(), view->maximum()) << "the wheel, language " << language;
+      EXPECT_EQ(bar->Position(), bar->Max()) << "the wheel, language " << language;
       QAccessibleInterface* pane = QAccessible::queryAccessibleInterface(help->txtHelp);
       ASSERT_NE(pane, nullptr);
       EXPECT_EQ(pane->text(QAccessible::Name), HelpWindow::heading(index));

@@ -14,6 +14,7 @@
 #include "lang/exit_dialog.h"
 #include "lang/font_sets.h"
 #include "lang/help_menu.h"
+#include "lang/help_window.h"
 #include "lang/multi_lang.h"
 #include "sound/main_window_sound.h"
 
@@ -123,6 +124,41 @@ TEST_F(ExitHelpTest, AltF4AsksUnlessAutoPlayRuns) {
   EXPECT_TRUE(orvik::Application::terminated());
 }
 
+// As every desktop confirmation: Esc is No and Enter is Yes, and a focused button keeps Enter
+// for itself (Tab to No, Enter: No).
+TEST_F(ExitHelpTest, EscAnswersNoAndEnterAnswersYes) {
+  startProgram();
+  const auto answerByKey = [this](const QList<Qt::Key>& keys) {
+    shown = false;
+    QTimer::singleShot(30, exitDialog, [this, keys = keys] {
+      shown = exitDialog->isVisible() && exitDialog->isShowingModal();
+      for (Qt::Key key : keys)
+        if (exitDialog->isVisible())
+          QTest::keyClick(exitDialog->focusWidget() ? exitDialog->focusWidget()
+                                                    : static_cast<QWidget*>(exitDialog),
+                          key);
+    });
+  };
+  answerByKey({Qt::Key_Escape});
+  click(testControls(w).btnExitNew, QPoint(10, 10));
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(exitDialog->isVisible());
+  EXPECT_TRUE(w->isVisible()) << "Esc is No";
+  EXPECT_FALSE(orvik::Application::terminated());
+
+  answerByKey({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return});
+  click(testControls(w).btnExitNew, QPoint(10, 10));
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(w->isVisible()) << "Enter on the focused No button is No";
+  EXPECT_FALSE(orvik::Application::terminated());
+
+  answerByKey({Qt::Key_Return});
+  click(testControls(w).btnExitNew, QPoint(10, 10));
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(w->isVisible()) << "Enter is Yes";
+  EXPECT_TRUE(orvik::Application::terminated());
+}
+
 TEST_F(ExitHelpTest, WindowSystemCloseGoesThroughTheConfirmation) {
   startProgram();
   QCloseEvent byWindowSystem;
@@ -168,6 +204,40 @@ TEST_F(ExitHelpTest, HelpMenuInSpanishOpensTheAboutBox) {
   EXPECT_EQ(this->clicks(), clicks + 2);
   EXPECT_FALSE(w->autoPlayRunning()) << "auto-play stopped";
   EXPECT_TRUE(w->isVisible());
+}
+
+// After "About...", a pointer that jumps straight onto "Help" and presses brings no move over
+// the list: the press still opens the help, not the about box again.
+TEST_F(ExitHelpTest, APressOnHelpRightAfterAboutOpensTheHelp) {
+  startProgram();
+  auto* help = qobject_cast<HelpWindow*>(orvik::findWindow("frmHelp"));
+  ASSERT_NE(help, nullptr);
+  int abouts = 0;
+  int helps = 0;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (about->isShowingModal()) {
+      ++abouts;
+      QTest::mouseClick(about->OrvikBtn981, Qt::LeftButton, {}, QPoint(10, 10));
+    } else if (help->isShowingModal()) {
+      ++helps;
+      QTest::mouseClick(help->btnOK, Qt::LeftButton, {}, QPoint(10, 10));
+    }
+  });
+  poll.start(10);
+
+  click(testControls(w).btnHelp, QPoint(10, 10));
+  const QPoint aboutLine(10, 26);
+  moveTo(helpMenu->HelpList, aboutLine);
+  click(helpMenu->HelpList, aboutLine);
+  ASSERT_EQ(abouts, 1);
+
+  click(testControls(w).btnHelp, QPoint(10, 10));
+  ASSERT_TRUE(helpMenu->isVisible());
+  click(helpMenu->HelpList, QPoint(10, 6));
+  EXPECT_EQ(helps, 1) << "the help opened";
+  EXPECT_EQ(abouts, 1) << "not the about box";
+  EXPECT_FALSE(helpMenu->isVisible());
 }
 
 TEST_F(ExitHelpTest, TheHelpMenuClosesWhenThePointerMovesOverTheWindow) {

@@ -227,7 +227,8 @@ TEST_F(DialogTest, MessageTextsFontsAndPlacesFollowTheTranslationIndex) {
   EXPECT_EQ(message.Label2->x(), 78);
   EXPECT_EQ(orvik::fontSpecOf(message.Label1).charset, orvik::kCyrillicCharset);
   message.prepare(2, nullptr);
-  EXPECT_EQ(message.Label2->text(), "bien que l'une langue");
+  EXPECT_EQ(message.Label1->text(), QString::fromUtf8("Sélectionnez, s'il vous plaît,"));
+  EXPECT_EQ(message.Label2->text(), "au moins une langue");
   // The French first line, placed at 54, ran into the picture: it stands right of it, and
   // every line ends inside the frame.
   EXPECT_GE(message.Label1->x(), message.Image1->geometry().right() + 1);

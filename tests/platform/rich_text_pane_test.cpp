@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include "platform/rtf_reader.h"
 
@@ -122,6 +123,16 @@ TEST_F(RichTextPaneTest, ScrollsByLines) {
   EXPECT_GT(last, 20);
   EXPECT_LT(last, 30);
   EXPECT_LT(pane.positionOfChar(pane.textLength()).y(), pane.viewport()->height());
+  // The last line shows whole, however the pane's height divides into lines.
+  for (int height : {107, 113, 100}) {
+    pane.resize(pane.width(), height);
+    pane.scrollLines(-1000);
+    pane.scrollLines(1000);
+    QTextCursor end(pane.document());
+    end.movePosition(QTextCursor::End);
+    EXPECT_LT(pane.cursorRect(end).bottom(), pane.viewport()->height()) << height;
+    EXPECT_EQ(pane.verticalScrollBar()->value(), pane.verticalScrollBar()->maximum()) << height;
+  }
   spy.clear();
   pane.scrollLines(1);
   EXPECT_EQ(pane.firstVisibleLine(), last);

@@ -13,14 +13,14 @@ QString u(const char* text) {
 TEST(FindTexts, OneMatchOnOnePageInEveryInterfaceLanguage) {
   EXPECT_EQ(findtexts::resultText(1, 1, 1), u("Search Results:  1 match found in 1 page"));
   EXPECT_EQ(findtexts::resultText(2, 1, 1),
-            u("Resultat de recherche:  1 référence trouvée en 1 page"));
+            u("Résultat de recherche:  1 référence trouvée en 1 page"));
   EXPECT_EQ(findtexts::resultText(4, 1, 1),
             u("Resultado de busca:  1 elemento encontrado en 1 página"));
   EXPECT_EQ(findtexts::resultText(3, 1, 1),
             u("Результаты поиска:  1 ссылка найдена на 1 странице"));
   EXPECT_EQ(findtexts::resultText(1, 12, 2), u("Search Results:  12 matches found in 2 pages"));
   EXPECT_EQ(findtexts::resultText(2, 3, 2),
-            u("Resultat de recherche:  3 références trouvées en 2 pages"));
+            u("Résultat de recherche:  3 références trouvées en 2 pages"));
   EXPECT_EQ(findtexts::resultText(4, 3, 2),
             u("Resultado de busca:  3 elementos encontrados en 2 páginas"));
   EXPECT_EQ(findtexts::resultText(3, 12, 2),

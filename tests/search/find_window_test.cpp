@@ -371,8 +371,25 @@ TEST_F(FindTest, TextsFollowTheInterfaceLanguage) {
   });
   w->ReloadLanguageNames(orvik::Language::French);
   EXPECT_EQ(findWindow(1)->lblResults->text(),
-            u("Resultat de recherche:  1 référence trouvée en 1 page"));
+            u("Résultat de recherche:  1 référence trouvée en 1 page"));
   EXPECT_EQ(role()->chooser()->SevenLangList->Lines().value(2), u("Russe          Ctrl+R"));
+
+  // The French and Spanish edit menus and Cancel speak their languages (once they read
+  // "Undo Fr", "Select All Sp", "Annuller"), and the menu holds its longest line.
+  const QStringList french{"Annuler", "Couper",    "Copier",
+                           "Coller",  "Supprimer", u("Tout sélectionner")};
+  const QStringList spanish{"Deshacer", "Cortar",   "Copiar",
+                            "Pegar",    "Eliminar", "Seleccionar todo"};
+  for (int language : {2, 4}) {
+    w->ReloadLanguageNames(language);
+    TFrmFind* f = findWindow(1);
+    EXPECT_EQ(f->PopUpFindList->Lines(), language == 2 ? french : spanish);
+    EXPECT_EQ(f->btnCancel->Caption(), language == 2 ? "Annuler" : "Anular");
+    const QFontMetrics metrics(f->PopUpFindList->font());
+    for (const QString& line : f->PopUpFindList->Lines())
+      EXPECT_LE(f->PopUpFindList->x() + metrics.horizontalAdvance(line), f->PopUpFind->width() - 4)
+          << line.toStdString();
+  }
 }
 
 }  // namespace
