@@ -116,7 +116,7 @@ TEST_F(WindowFrameTest, TheWindowButtonsShowTheirHintsInEveryInterfaceLanguage) 
       {testControls(w).btnClose, {"Close", "Fermer", "Закрыть", "Cerrar"}}};
   for (int language : {1, 2, 3, 4}) {
     data()->settings().setValue(Settings::InterfaceLanguage, language);
-    w->ReloadLanguageNames(language);
+    w->ReloadLanguageNames(*orvik::Language::fromNumber(language));
     if (language == 1) {
       // Restore stands in the maximised state only.
       click(testControls(w).btnMaximize, QPoint(7, 7));
@@ -142,7 +142,7 @@ TEST_F(WindowFrameTest, TheWindowButtonsShowTheirHintsInEveryInterfaceLanguage) 
     if (language == 1) click(testControls(w).btnRestore, QPoint(7, 7));
   }
   data()->settings().setValue(Settings::InterfaceLanguage, 1);
-  w->ReloadLanguageNames(1);
+  w->ReloadLanguageNames(orvik::Language::English);
 }
 
 }  // namespace

@@ -226,7 +226,7 @@ TEST_F(HidpiTest, TheDialogsPicturesAreDrawnAtTheScreensRatio) {
     find->btnCancelClick();
   });
   poll.start(5);
-  finds->openFind(1);
+  finds->openFind(orvik::Language::English);
   EXPECT_TRUE(shown);
 }
 

@@ -65,7 +65,7 @@ TEST_F(PrintDialogTest, TheSystemPrintDialogSpeaksTheInterfaceLanguage) {
   for (const Expected& e : expected) {
     SCOPED_TRACE(e.language);
     data()->settings().setValue(Settings::InterfaceLanguage, e.language);
-    w->ReloadLanguageNames(e.language);
+    w->ReloadLanguageNames(*orvik::Language::fromNumber(e.language));
     cancelStart_ = QString::fromUtf8(e.cancel);
     const QStringList seen = dialogTexts();
     ASSERT_FALSE(seen.isEmpty()) << "the print dialog showed";

@@ -381,7 +381,7 @@ TEST_F(FindTest, TextsFollowTheInterfaceLanguage) {
   const QStringList spanish{"Deshacer", "Cortar",   "Copiar",
                             "Pegar",    "Eliminar", "Seleccionar todo"};
   for (int language : {2, 4}) {
-    w->ReloadLanguageNames(language);
+    w->ReloadLanguageNames(*orvik::Language::fromNumber(language));
     TFrmFind* f = findWindow(1);
     EXPECT_EQ(f->PopUpFindList->Lines(), language == 2 ? french : spanish);
     EXPECT_EQ(f->btnCancel->Caption(), language == 2 ? "Annuler" : "Anular");

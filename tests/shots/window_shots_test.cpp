@@ -120,7 +120,7 @@ TEST_F(WindowShotsTest, EveryWindowInEveryInterfaceLanguage) {
       find->btnCancelClick();
     });
     poll.start(5);
-    finds->openFind(1);
+    finds->openFind(orvik::Language::English);
     EXPECT_TRUE(found);
 
     // The settings dialog as its button opens it, and the message of its last language.
