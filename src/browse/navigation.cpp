@@ -453,9 +453,14 @@ void TForm1::NewListBoxPagesClick() {
   sound()->playClickSound();
   BusyCursor busy;
   orvik::Table* pageNames = pageNameTable();
-  if (!OpenPageByName(pageNames, text.trimmed())) return;
+  if (!pageNames) return;
+  int pageCode = 0;
+  guard([&] {
+    pageNames->setIndexName(schema::PageName::kIndPgNm);
+    if (pageNames->findKey({text.trimmed()})) pageCode = pageNames->intValue(kPageCode);
+  });
+  if (pageCode <= 0 || !showPage(pageCode)) return;
   ShowPageName(pageNames, currentPageCode_);
-  EnterPageView();
 }
 
 // ---------------------------------------------------------------------------------------------
