@@ -74,6 +74,7 @@ Role* orNull(Role* role) {
 
 void TForm1::setHandOver(const HandOver& handOver) {
   handOver_ = handOver;
+  if (handOver_.practice) createPracticeControls();
 }
 
 SoundRole* TForm1::sound() const {
@@ -100,6 +101,8 @@ DialogsRole* TForm1::dialogs() const {
 
 void TForm1::setAutoPlayRunning(bool running) {
   autoPlayRunning_ = running;
+  // Practice and auto-play exclude each other: auto-play starting ends a round.
+  if (running && handOver_.practice) handOver_.practice->stopPractice();
 }
 
 void TForm1::announceCurrentEntry() {

@@ -15,6 +15,7 @@
 #include "platform/application.h"
 #include "platform/optical_discs.h"
 #include "platform/pop_ups.h"
+#include "practice/practice_panel.h"
 #include "print/print_message.h"
 #include "program/settings_binding.h"
 #include "program/splash_form.h"
@@ -99,6 +100,7 @@ bool OrvikProgram::start() {
   p.autoPlayPanel = add(new TfrmTrackAutoPlay);
   p.about = add(new TfrmAbout);
   p.exitDialog = add(new TfrmExit);
+  p.practicePanel = add(new TfrmPractice);
   if (orvik::Application::terminated()) return false;
 
   wireSound(p);
@@ -109,6 +111,7 @@ bool OrvikProgram::start() {
   wireFind(p);
   wirePageLists(p);
   wirePrint(p);
+  wirePractice(p);
   p.mainWindow->setHandOver(p.handOver);
   return !orvik::Application::terminated();
 }
