@@ -181,9 +181,10 @@ class TForm1 : public orvik::BorderlessForm {
   // A picture question stands from begin to end: the pointer over the picture gives nothing
   // away (no highlight, the panes and entry lists empty, no "Say in"), a left click or Enter
   // answers through the practice role with the entry the hit map names there, the arrow keys
-  // move a focus ring from spot to spot, Esc leaves the round, and the commands are locked
-  // (auto-play's panel button stays, and auto-play starting ends the round). Begin may be called
-  // again for the next question: the picture is cleaned and the panes emptied each time.
+  // move a focus ring from spot to spot, Esc leaves the round, and the commands and their keys
+  // rest (but Alt+F4; auto-play's panel button stays, and auto-play starting ends the round). Begin
+  // may be called again for the next question: the picture is cleaned and the panes emptied each
+  // time.
   void beginPictureQuestion();
   void endPictureQuestion();
   bool pictureQuestion() const { return pictureQuestion_; }

@@ -135,7 +135,8 @@ void TForm1::refreshKnownWords() {
 }
 
 void TForm1::beginPictureQuestion() {
-  if (!pictureQuestion_) LockCommands();
+  // Turning to the question's page unlocked the entry buttons: the commands rest again.
+  LockCommands();
   pictureQuestion_ = true;
   if (sayInShowing()) hideSayIn();
   spotMarks_.clear();
@@ -232,8 +233,11 @@ void TForm1::drawQuestionPicture() {
 }
 
 bool TForm1::practiceKey(QKeyEvent* event) {
-  if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
   const int key = event->key();
+  // The commands rest while a question stands, their keys too (no find or page list opens over
+  // it, no entry is said); only the exit stays.
+  if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier))
+    return !(key == Qt::Key_F4 && event->modifiers() == Qt::AltModifier);
   if (key == Qt::Key_Escape) {
     practice()->leaveRound();
     return true;

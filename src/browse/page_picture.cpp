@@ -123,7 +123,8 @@ bool TForm1::ShowPageFirstEntry() {
 }
 
 void TForm1::ShowCurrentEntryOnPicture() {
-  if (!data_) return;
+  // While a picture question stands no other window shows an entry on the picture.
+  if (!data_ || pictureQuestion_) return;
   guard([&] {
     stopBlinking();
     putCleanPicture();

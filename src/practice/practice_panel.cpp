@@ -56,6 +56,7 @@ enum TextId {
   NoWords,
   NoSounds,
   AnswerBox,
+  Close,
   TextCount
 };
 
@@ -98,6 +99,7 @@ const char* const kTexts[TextCount][4] = {
     {"No sounds are installed.", "Звуки не установлены.", "Aucun son n'est installé.",
      "No hay sonidos instalados."},
     {"Your answer", "Ваш ответ", "Votre réponse", "Su respuesta"},
+    {"Close", "Закрыть", "Fermer", "Cerrar"},
 };
 
 // The languages' own names, on the language button.
@@ -270,6 +272,7 @@ void TfrmPractice::retranslate() {
   btnRepeat->setCaption(text(SayAgain));
   btnStop->setCaption(text(Stop));
   edtAnswer->setAccessibleName(text(AnswerBox));
+  btnClose->setAccessibleName(text(Close));
   edtAnswer->setPlaceholderText(text(AnswerBox));
   setWindowTitle(text(Title));
   if (progress_) progress_->update();
@@ -388,8 +391,13 @@ void TfrmPractice::openPractice() {
   }
   ensureStore(true);
   if (mainWindow_ && !isVisible()) {
+    // Over the bottom of the panes, beside the picture, which stays in view.
     const QRect frame = mainWindow_->frameGeometry();
-    move(frame.right() - kWidth - 24, frame.bottom() - kHeight - 44);
+    const QWidget* picture = mainWindow_->PanelForImg;
+    const int pictureCentre = picture->mapTo(mainWindow_, picture->rect().center()).x();
+    const int left =
+        pictureCentre > mainWindow_->width() / 2 ? frame.left() + 24 : frame.right() - kWidth - 24;
+    move(left, frame.bottom() - kHeight - 44);
   }
   show();
   raise();
@@ -605,7 +613,7 @@ void TfrmPractice::finishRound(bool showSummary) {
   const QString time =
       QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
   summary_ = showSummary
-                 ? text(Summary).arg(round_.rightFirstTry()).arg(round_.distinct()).arg(time)
+                 ? text(Summary).arg(round_.rightFirstTry()).arg(round_.firstAnswers()).arg(time)
                  : QString();
   lblQuestion->clear();
   lblFeedback->clear();

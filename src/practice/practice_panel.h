@@ -171,6 +171,6 @@ class TfrmPractice : public orvik::BorderlessForm, public PracticeRole {
   QRandomGenerator random_{QRandomGenerator::securelySeeded()};
   QTimer* pause_;
   QTimer* blink_;
-  int rightPauseMs_ = 1600, wrongPauseMs_ = 3200, blinkDelayMs_ = 900;
+  int rightPauseMs_ = 1800, wrongPauseMs_ = 4200, blinkDelayMs_ = 800;
   orvik::EntryRef blinkEntry_;
 };

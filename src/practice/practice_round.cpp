@@ -38,6 +38,7 @@ bool PracticeRound::answer(bool right) {
     questions_.insert(std::min(at_ + 1 + kComeBackAfter, questions_.size()), again);
   }
   if (asked.again) return false;
+  ++firstAnswers_;
   if (right) ++rightFirstTry_;
   return true;
 }

@@ -49,6 +49,8 @@ class PracticeRound {
   // How many different questions the round began with, and how many of them were right at
   // the first answer.
   int distinct() const { return distinct_; }
+  // How many questions had their first answer, and how many of those were right.
+  int firstAnswers() const { return firstAnswers_; }
   int rightFirstTry() const { return rightFirstTry_; }
   qint64 startMs() const { return startMs_; }
 
@@ -63,6 +65,7 @@ class PracticeRound {
   QuestionKind kind_ = QuestionKind::ListenAndFind;
   qsizetype at_ = 0;
   int distinct_ = 0;
+  int firstAnswers_ = 0;
   int rightFirstTry_ = 0;
   qint64 startMs_ = 0;
 };

@@ -126,7 +126,8 @@ TEST_F(PracticeTest, ListenAndFindRoundOnTheBedroom) {
   QTest::keyClick(w, Qt::Key_Escape);
   EXPECT_EQ(p->state(), TfrmPractice::State::Idle);
   EXPECT_FALSE(w->pictureQuestion());
-  EXPECT_TRUE(p->lblStatus->text().contains(QLatin1String("1")));
+  EXPECT_TRUE(p->lblStatus->text().startsWith(QStringLiteral("Right at first try: 1 of 2")))
+      << p->lblStatus->text().toStdString();
   moveTo(w->ImgPages, centreOf({102, 3}));
   EXPECT_EQ(w->currentEntry(), (EntryRef{102, 3}));
 
@@ -304,6 +305,24 @@ TEST_F(PracticeTest, DamagedProgressFileIsKeptAsideAndPracticeStartsAfresh) {
   click(w->ImgPages, centreOf(p->question().entry));
   EXPECT_EQ(p->round().rightFirstTry(), 1);
   EXPECT_TRUE(p->store().hasProgress());
+
+  // The keyboard answers too: the arrows move the ring from spot to spot, Enter answers with it.
+  p->advance();
+  const QImage clean = w->ImgPages->picture();
+  QTest::keyClick(w, Qt::Key_Down);
+  const EntryRef ringed = w->focusedSpot();
+  ASSERT_TRUE(ringed.isValid());
+  EXPECT_NE(w->ImgPages->picture(), clean);
+  bool moved = false;
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up}) {
+    QTest::keyClick(w, key);
+    if ((moved = w->focusedSpot() != ringed)) break;
+  }
+  EXPECT_TRUE(moved);
+  const EntryRef chosen = w->focusedSpot();
+  QTest::keyClick(w, Qt::Key_Return);
+  EXPECT_EQ(p->state(), TfrmPractice::State::Answered);
+  EXPECT_EQ(p->round().rightFirstTry(), chosen == p->question().entry ? 2 : 1);
 }
 
 TEST_F(PracticeTest, TwoProgramsAnsweringAtOnce) {
