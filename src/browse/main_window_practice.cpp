@@ -92,6 +92,9 @@ void TForm1::createPracticeControls() {
   connect(btnPractice, &TOrvikBtn98::clicked, this, &TForm1::btnPracticeClick);
 
   knownBars_ = new KnownWordBars(ListBoxChapter, [this](QPainter& p, const QRect& area) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(10);
+    p.setFont(font);
     const int rows = int(ListBoxChapter->Lines().size());
     constexpr int kRowHeight = 32, kBarWidth = 44, kBarHeight = 5;
     for (int row = 0; row < rows && row * kRowHeight < area.height(); ++row) {
@@ -104,6 +107,10 @@ void TForm1::createPracticeControls() {
       p.fillRect(QRect(bar.left(), bar.top(), filled, bar.height()), QColor(96, 150, 40));
       p.setPen(orvik::colors::kDeepShadow);
       p.drawRect(bar.adjusted(0, 0, -1, -1));
+      // The numbers left of the bar: known, out of all.
+      p.setPen(orvik::colors::kButtonText);
+      p.drawText(QRect(bar.left() - 64, bar.top() - 5, 60, 14), Qt::AlignRight | Qt::AlignVCenter,
+                 QStringLiteral("%1/%2").arg(words.known).arg(words.total));
     }
   });
   knownBars_->setGeometry(ListBoxChapter->rect());
