@@ -1,8 +1,8 @@
 // Practice speed (run with --benchmark_repetitions=N for medians) on the demo dictionary and on a
 // generated one of 1,485 pages and 29,700 entries, all four languages installed, with a progress
 // file holding a schedule row for every entry in every language: the next question ready on the
-// picture (a chapter round, so questions change pages), choosing a "words due" round over every
-// entry and language, and saving one answer.
+// picture (in a chapter round, where questions change pages, and in a page round), choosing a
+// "words due" round over every entry and language, and saving one answer.
 
 #include <sqlcipher/sqlite3.h>
 
@@ -110,16 +110,22 @@ struct Practiser {
   }
 };
 
-Practiser& practiser(const QString& which) {
+// The started programs, ended in main() while the application still stands.
+std::map<QString, std::unique_ptr<Practiser>>& practisers() {
   static std::map<QString, std::unique_ptr<Practiser>> all;
-  auto& p = all[which];
+  return all;
+}
+
+Practiser& practiser(const QString& which) {
+  auto& p = practisers()[which];
   if (!p)
     p = std::make_unique<Practiser>(
         which == QStringLiteral("large") ? largeInstallation() : QStringLiteral(ORVIK_DIST_DIR));
   return *p;
 }
 
-void nextQuestion(benchmark::State& state, const QString& which) {
+// The next question of a chapter round (mostly on another page) or of a page round.
+void nextQuestion(benchmark::State& state, const QString& which, orvik::practice::Scope scope) {
   Practiser& f = practiser(which);
   if (!f.ok) return state.SkipWithError("the program did not start");
   TfrmPractice* p = f.panel;
@@ -127,7 +133,7 @@ void nextQuestion(benchmark::State& state, const QString& which) {
   p->setPauses(60000, 60000, 60000);
   p->setRandomSeed(11);
   p->setKind(orvik::practice::QuestionKind::ReadAndFind);
-  p->setScope(orvik::practice::Scope::Chapter);
+  p->setScope(scope);
   p->setLanguage(Language::French);
   p->setRoundLength(100);
   if (!p->startRound()) return state.SkipWithError("no round");
@@ -179,7 +185,11 @@ int main(int argc, char** argv) {
   for (const char* which : {"demo", "large"}) {
     const QString w = QString::fromLatin1(which);
     const std::string suffix = std::string("/") + which;
-    benchmark::RegisterBenchmark(("NextQuestion" + suffix).c_str(), nextQuestion, w)
+    benchmark::RegisterBenchmark(("NextQuestionOtherPage" + suffix).c_str(), nextQuestion, w,
+                                 orvik::practice::Scope::Chapter)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("NextQuestionSamePage" + suffix).c_str(), nextQuestion, w,
+                                 orvik::practice::Scope::Page)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("ChooseDueRound" + suffix).c_str(), chooseDueRound, w)
         ->Unit(benchmark::kMillisecond);
@@ -188,6 +198,7 @@ int main(int argc, char** argv) {
   }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
+  practisers().clear();
   benchmark::Shutdown();
   return 0;
 }

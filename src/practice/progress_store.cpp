@@ -54,7 +54,7 @@ const char* const kSchema =
     "CREATE INDEX IF NOT EXISTS progress_due ON progress(due);"
     "CREATE TABLE IF NOT EXISTS answers(at INTEGER NOT NULL, page INTEGER NOT NULL,"
     " entry INTEGER NOT NULL, language INTEGER NOT NULL, right_answer INTEGER NOT NULL,"
-    " box INTEGER NOT NULL);"
+    " box INTEGER NOT NULL, was_due INTEGER NOT NULL);"
     "CREATE INDEX IF NOT EXISTS answers_at ON answers(at);";
 
 }  // namespace
@@ -221,13 +221,14 @@ std::optional<EntryProgress> ProgressStore::record(EntryRef entry, Language lang
     put.bind(5, after.due);
     put.bind(6, after.right);
     put.bind(7, after.wrong);
-    Statement log(db_, "INSERT INTO answers VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
+    Statement log(db_, "INSERT INTO answers VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7)");
     log.bind(1, now);
     log.bind(2, entry.pageCode);
     log.bind(3, entry.order);
     log.bind(4, language.number());
     log.bind(5, right ? 1 : 0);
     log.bind(6, after.box);
+    log.bind(7, isDue(before, now) ? 1 : 0);
     written = put.step() == SQLITE_DONE && log.step() == SQLITE_DONE;
   }
   if (!written || !exec("COMMIT")) {
@@ -294,12 +295,24 @@ QList<ProgressStore::Day> ProgressStore::days(QDate first, QDate last) const {
     while (learnt.step() == SQLITE_ROW)
       if (Day* d = dayOf(learnt.integer(0))) ++d->learnt;
   }
-  Statement due(db_, "SELECT due FROM progress WHERE box > 0 AND due >= ?1 AND due < ?2");
-  if (due.ok()) {
-    due.bind(1, from);
-    due.bind(2, to);
-    while (due.step() == SQLITE_ROW)
-      if (Day* d = dayOf(due.integer(0))) ++d->due;
+  // The words that were due on a day: those answered then while due, and those still waiting
+  // since the day they fell due.
+  Statement answeredDue(db_, "SELECT at FROM answers WHERE was_due = 1 AND at >= ?1 AND at < ?2");
+  if (answeredDue.ok()) {
+    answeredDue.bind(1, from);
+    answeredDue.bind(2, to);
+    while (answeredDue.step() == SQLITE_ROW)
+      if (Day* d = dayOf(answeredDue.integer(0))) ++d->due;
+  }
+  Statement waiting(db_,
+                    "SELECT due FROM progress WHERE box > 0 AND due >= ?1 AND due < ?2 AND due "
+                    "<= ?3");
+  if (waiting.ok()) {
+    waiting.bind(1, from);
+    waiting.bind(2, to);
+    waiting.bind(3, nowMs());
+    while (waiting.step() == SQLITE_ROW)
+      if (Day* d = dayOf(waiting.integer(0))) ++d->due;
   }
   return days;
 }

@@ -81,8 +81,9 @@ class ProgressStore {
   bool hasProgress() const;
   // The number of known entries (box 3 or higher in some language) of each page.
   QHash<int, int> knownPerPage() const;
-  // Per day from `first` to `last`: entries that reached box 3 (learnt) that day, and schedule
-  // rows falling due that day.
+  // Per day from `first` to `last`: entries that reached box 3 (learnt) that day, and words due
+  // that day (answered then while due, or due since then and still waiting at the practice
+  // clock's now).
   struct Day {
     QDate date;
     int learnt = 0;

@@ -237,6 +237,8 @@ TEST_F(PracticeTest, ScheduleUnderAMovedClock) {
   ASSERT_EQ(days.size(), 2);
   EXPECT_EQ(days[1].learnt, 1);
   EXPECT_EQ(days[0].learnt, 0);
+  // It was due when answered on that day.
+  EXPECT_EQ(days[1].due, 1);
 }
 
 TEST_F(PracticeTest, DamagedProgressFileIsKeptAsideAndPracticeStartsAfresh) {
