@@ -207,7 +207,10 @@ void TfrmPractice::createControls() {
           [this] { setRoundLength(length_ >= 20 ? 5 : length_ + 5); });
   chkBeginners = new QCheckBox(this);
   chkBeginners->setObjectName(QStringLiteral("chkBeginners"));
-  chkBeginners->setGeometry(242, 84, 114, 20);
+  chkBeginners->setGeometry(240, 84, 118, 20);
+  QFont small(QStringLiteral("Arial"));
+  small.setPixelSize(11);
+  chkBeginners->setFont(small);
   QPalette cp = chkBeginners->palette();
   cp.setColor(QPalette::WindowText, light);
   chkBeginners->setPalette(cp);

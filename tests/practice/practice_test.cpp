@@ -145,6 +145,36 @@ TEST_F(PracticeTest, ListenAndFindRoundOnTheBedroom) {
   EXPECT_EQ(p->question().entry, second);
 }
 
+TEST_F(PracticeTest, ARoundEndsAfterTheQuestionsThatCameBack) {
+  start();
+  openBedroom();
+  TfrmPractice* p = openPanel(QuestionKind::ReadAndFind, Scope::Page, Language::English, 3);
+  click(p->btnStart, {10, 10});
+  ASSERT_EQ(p->state(), TfrmPractice::State::Asking);
+  // The first answered wrong, everything else right: four questions, the last one a repeat.
+  const EntryRef first = p->question().entry;
+  click(w->ImgPages, centreOf(first.order == 1 ? EntryRef{102, 2} : EntryRef{102, 1}));
+  int asked = 1;
+  while (p->roundRunning()) {
+    p->advance();
+    if (!p->roundRunning()) break;
+    ++asked;
+    click(w->ImgPages, centreOf(p->question().entry));
+    ASSERT_EQ(p->state(), TfrmPractice::State::Answered);
+  }
+  EXPECT_EQ(asked, 4);
+  EXPECT_FALSE(w->pictureQuestion());
+  EXPECT_TRUE(p->lblStatus->text().startsWith(QStringLiteral("Right at first try: 2 of 3")))
+      << p->lblStatus->text().toStdString();
+  // The window browses again: back to the chapters, whose bar counts nothing known yet.
+  EXPECT_TRUE(w->btnBackToPages->isEnabled());
+  click(w->btnBackToPages, {10, 10});
+  click(w->btnBackToChapters, {10, 10});
+  ASSERT_EQ(w->view(), TForm1::View::Chapters);
+  EXPECT_EQ(p->knownWords(1).known, 0);
+  w->grab();
+}
+
 TEST_F(PracticeTest, NameItComparesAsTheFindWindowDoes) {
   // The comparison itself, over the words a learner types.
   using orvik::practice::answerMatches;
