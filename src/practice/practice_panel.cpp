@@ -145,7 +145,11 @@ TfrmPractice::TfrmPractice(QWidget* parent) : orvik::BorderlessForm(parent, Kind
   MultiLang1->setObjectName(QStringLiteral("MultiLang1"));
   MultiLang1->setLanguages(4);
   connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this,
-          [this](TBaseMultiLang*, quint8) { retranslate(); });
+          [this](TBaseMultiLang*, quint8 index) {
+            // The walk records the new language only after every window: take it from here.
+            translationIndex_ = std::clamp(int(index), 0, 3);
+            retranslate();
+          });
   hide();
   MultiLang1->Loaded();
   setKind(kind_);
@@ -250,7 +254,8 @@ void TfrmPractice::createControls() {
 }
 
 int TfrmPractice::translationIndex() const {
-  return std::clamp(int(TBaseMultiLang::currentTranslationIndex()), 0, 3);
+  return translationIndex_ >= 0 ? translationIndex_
+                                : std::clamp(int(TBaseMultiLang::currentTranslationIndex()), 0, 3);
 }
 
 QString TfrmPractice::text(int id) const {
@@ -279,7 +284,10 @@ void TfrmPractice::retranslate() {
   edtAnswer->setPlaceholderText(text(AnswerBox));
   setWindowTitle(text(Title));
   if (progress_) progress_->update();
-  if (roundRunning()) updateStatus();
+  if (roundRunning())
+    updateStatus();
+  else
+    lblStatus->setText(summary_ ? summary_() : QString());
 }
 
 void TfrmPractice::setMainWindow(TForm1* mainWindow) {
@@ -424,26 +432,26 @@ void TfrmPractice::showSetup(bool setup) {
   btnAnswer->setVisible(name && !beginners_);
   for (TOrvikBtn98* b : btnChoice) b->setVisible(name && beginners_);
   lblStatus->move(10, setup ? 140 : 150);
-  lblStatus->setText(setup ? summary_ : QString());
+  lblStatus->setText(setup && summary_ ? summary_() : QString());
 }
 
 bool TfrmPractice::startRound() {
   if (!data_ || !mainWindow_) return false;
   if (mainWindow_->autoPlayRunning()) return false;
-  summary_.clear();
+  summary_ = nullptr;
   const orvik::DictionaryModel& model = data_->dictionary();
   const int page = mainWindow_->view() == TForm1::View::Page ? mainWindow_->currentPageCode() : 0;
   int chapter = 0;
   data_->guarded(
       [&] { chapter = page ? model.chapterOfPage(page) : mainWindow_->pageListChapter(); });
   if ((scope_ == Scope::Page && !page) || (scope_ == Scope::Chapter && chapter <= 0)) {
-    summary_ = text(NoPage);
+    summary_ = [this] { return text(NoPage); };
     showSetup(true);
     return false;
   }
   Language language = language_;
   if (kind_ == QuestionKind::ListenAndFind && !hasSounds(language)) {
-    summary_ = text(NoSounds);
+    summary_ = [this] { return text(NoSounds); };
     showSetup(true);
     return false;
   }
@@ -459,7 +467,8 @@ bool TfrmPractice::startRound() {
                                          languages, length_, orvik::practice::nowMs(), random_);
   });
   if (questions.isEmpty()) {
-    summary_ = text(scope_ == Scope::Due ? NoneDue : NoWords);
+    const TextId why = scope_ == Scope::Due ? NoneDue : NoWords;
+    summary_ = [this, why] { return text(why); };
     showSetup(true);
     return false;
   }
@@ -615,9 +624,14 @@ void TfrmPractice::finishRound(bool showSummary) {
   const qint64 seconds = (QDateTime::currentMSecsSinceEpoch() - roundStartedMs_) / 1000;
   const QString time =
       QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-  summary_ = showSummary
-                 ? text(Summary).arg(round_.rightFirstTry()).arg(round_.firstAnswers()).arg(time)
-                 : QString();
+  summary_ = nullptr;
+  if (showSummary) {
+    // Composed again in each interface language.
+    const int right = round_.rightFirstTry(), answered = round_.firstAnswers();
+    summary_ = [this, right, answered, time] {
+      return text(Summary).arg(right).arg(answered).arg(time);
+    };
+  }
   lblQuestion->clear();
   lblFeedback->clear();
   choices_.clear();

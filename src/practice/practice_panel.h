@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "browse/hand_over.h"
@@ -167,10 +168,12 @@ class TfrmPractice : public orvik::BorderlessForm, public PracticeRole {
   orvik::practice::PracticeRound round_;
   QList<orvik::EntryRef> choices_;
   qint64 roundStartedMs_ = 0;
-  QString summary_;
+  // The status line of the set-up (a round's summary, or why no round began).
+  std::function<QString()> summary_;
   QRandomGenerator random_{QRandomGenerator::securelySeeded()};
   QTimer* pause_;
   QTimer* blink_;
   int rightPauseMs_ = 1800, wrongPauseMs_ = 4200, blinkDelayMs_ = 800;
   orvik::EntryRef blinkEntry_;
+  int translationIndex_ = -1;  // the interface language's translation index, once told
 };

@@ -172,7 +172,13 @@ TEST_F(PracticeTest, ARoundEndsAfterTheQuestionsThatCameBack) {
   click(w->btnBackToChapters, {10, 10});
   ASSERT_EQ(w->view(), TForm1::View::Chapters);
   EXPECT_EQ(p->knownWords(1).known, 0);
-  w->grab();
+
+  // The panel follows a change of the interface language at once.
+  w->ReloadLanguageNames(4);
+  EXPECT_EQ(p->btnStart->Caption(), QStringLiteral("Empezar"));
+  EXPECT_TRUE(p->lblStatus->text().isEmpty() || p->lblStatus->text().startsWith(u"Acertadas"));
+  w->ReloadLanguageNames(1);
+  EXPECT_EQ(p->btnStart->Caption(), QStringLiteral("Start"));
 }
 
 TEST_F(PracticeTest, NameItComparesAsTheFindWindowDoes) {
