@@ -137,7 +137,7 @@ void BM_HitMapLookup(benchmark::State& state) {
   int x = 0, y = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        b.w->data()->dictionary().entryAt(w->currentPageCode(), QPoint(x, y)).order);
+        b.w->data()->dictionary().entryAt(b.w->currentPageCode(), QPoint(x, y)).order);
     x = (x + 37) % TForm1::kPictureWidth;
     y = (y + 53) % TForm1::kPictureHeight;
   }
