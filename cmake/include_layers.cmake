@@ -10,7 +10,7 @@ set(ORVIK_LAYER_FOLDERS
   "src/platform=orvik_platform" "src/controls=orvik_controls" "src/lang=orvik_lang"
   "src/schema=orvik_schema" "src/app=orvik_app" "src/browse=orvik_browse"
   "src/sound=orvik_sound" "src/search=orvik_search" "src/pagelist=orvik_pagelist"
-  "src/print=orvik_print" "src/program=orvik_program"
+  "src/print=orvik_print" "src/practice=orvik_practice" "src/program=orvik_program"
   "tools/builddict=orvik_builddict_lib")
 
 # Collects the orvik_ libraries `target` links, transitively, into `out`.

@@ -156,8 +156,10 @@ const DictionaryModel::Page* DictionaryModel::page(int pageCode) const {
 }
 
 int DictionaryModel::chapterOfPage(int pageCode) const {
-  const Page* p = page(pageCode);
-  return p ? p->chapterCode : 0;
+  // From the page table, which knows a page without entries too.
+  const Tables& t = pageTables();
+  const qsizetype at = t.pageIndex.value(pageCode, -1);
+  return at >= 0 ? t.pageOrder[at].chapterCode : 0;
 }
 
 QString DictionaryModel::pageName(int pageCode, Language language) const {

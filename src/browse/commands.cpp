@@ -88,6 +88,7 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
   const int key = event->key();
   const int language = languageOfKey(key);
   const bool installed = language && data_ && data_->settings().installed(language);
+  if (pictureQuestion_ && practiceKey(event)) return true;
 
   if (mods == Qt::AltModifier) {
     if (key == Qt::Key_Z) {
@@ -120,6 +121,10 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
     return true;
   }
   if (mods == Qt::ControlModifier) {
+    if (key == Qt::Key_L && handOver_.practice) {
+      btnPracticeClick();
+      return true;
+    }
     if (key == Qt::Key_P) {
       // The focused pane's entry; without one, nothing.
       const int pane = panes_ ? panes_->focusedLanguage() : 0;

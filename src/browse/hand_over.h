@@ -13,6 +13,7 @@
 
 #include <QString>
 
+#include "app/dictionary_model.h"
 #include "schema/language.h"
 
 // Sounds the main window asks for.
@@ -106,6 +107,29 @@ class DialogsRole {
   virtual void openSettings() = 0;
 };
 
+// Practice on the page picture. While a round runs, the main window asks a picture question
+// (TForm1::beginPictureQuestion): the pointer gives nothing away and the chosen spots come here.
+class PracticeRole {
+ public:
+  virtual ~PracticeRole() = default;
+  // btnPractice and Ctrl+L: the practice panel.
+  virtual void openPractice() = 0;
+  // Leaves a running round at once (auto-play started, the window closes); nothing when idle.
+  virtual void stopPractice() = 0;
+  // While a picture question stands: the spot the learner chose with a click or with Enter on
+  // the focus ring; an invalid EntryRef for a point where the hit map names no entry.
+  virtual void spotChosen(orvik::EntryRef entry) = 0;
+  // Esc while a picture question stands: the round ends (its summary shows).
+  virtual void leaveRound() = 0;
+  // The chapter view's bar: how many entries of a chapter the learner knows, out of how many;
+  // total 0 (no bar) while the learner has never practised.
+  struct KnownWords {
+    int known = 0;
+    int total = 0;
+  };
+  virtual KnownWords knownWords(int chapterCode) const = 0;
+};
+
 // Every role of the main window; a null role does nothing.
 struct HandOver {
   SoundRole* sound = nullptr;
@@ -115,8 +139,9 @@ struct HandOver {
   FindRole* find = nullptr;
   PageListRole* pageList = nullptr;
   DialogsRole* dialogs = nullptr;
+  PracticeRole* practice = nullptr;
 
   bool complete() const {
-    return sound && autoPlay && entryLists && print && find && pageList && dialogs;
+    return sound && autoPlay && entryLists && print && find && pageList && dialogs && practice;
   }
 };

@@ -245,6 +245,31 @@ class TForm1 : public orvik::BorderlessForm, private MainWindowControls {
   // first step goes to the entry after the one on screen).
   void setEntrySelected(bool selected);
 
+  // --- Practice on the page picture (main_window_practice.cpp) ---
+  // A picture question stands from begin to end: the pointer over the picture gives nothing
+  // away (no highlight, the panes and entry lists empty, no "Say in"), a left click or Enter
+  // answers through the practice role with the entry the hit map names there, the arrow keys
+  // move a focus ring from spot to spot, Esc leaves the round, and the commands and their keys
+  // rest (but Alt+F4; auto-play's panel button stays, and auto-play starting ends the round). Begin
+  // may be called again for the next question: the picture is cleaned and the panes emptied each
+  // time.
+  void beginPictureQuestion();
+  void endPictureQuestion();
+  bool pictureQuestion() const { return pictureQuestion_; }
+  // Draws an entry of the current page on the clean picture: its object, and its spot's cells
+  // washed in `colour`; with `blink` the mark blinks. Marks add up until the next begin; an
+  // entry of another page draws nothing. Only the marks drawn with `blink` blink.
+  void markSpot(orvik::EntryRef entry, const QColor& colour, bool blink);
+  // Shows an answered entry as browsing does (the panes and entry lists on it, its followers
+  // told) with its spot marked in `colour`, while the question mode stays.
+  void showAnswer(orvik::EntryRef entry, const QColor& colour);
+  // The entry the focus ring is on; invalid when there is none.
+  orvik::EntryRef focusedSpot() const;
+  // The chapter view's bars of known words are read again.
+  void refreshKnownWords();
+  // The practice button (null until a practice role is installed).
+  TOrvikBtn98* btnPractice = nullptr;
+
   // --- Handlers other windows and the tests reach (the rest are private, bound by name) ---
   void ZakladkiClick();
   void OSBarPagesScroll(int scrollCode, int& scrollPos);
@@ -415,6 +440,15 @@ class TForm1 : public orvik::BorderlessForm, private MainWindowControls {
   // Widens the "Say in" pop-up to its lines in the interface language's font.
   void fitSayIn();
 
+  // Practice (main_window_practice.cpp): the button and the chapter bars, made when a practice
+  // role is installed; the keys of a picture question (true when taken); the button's hint.
+  PracticeRole* practice() const;
+  void createPracticeControls();
+  bool practiceKey(QKeyEvent* event);
+  void btnPracticeClick();
+  void drawQuestionPicture();
+  void practiceLanguageChanged(int translationIndex);
+
   // Wraps a table operation: a failure goes to the database failure routine.
   bool guard(const std::function<void()>& op);
 
@@ -440,6 +474,17 @@ class TForm1 : public orvik::BorderlessForm, private MainWindowControls {
   bool entrySelected_ = true;
   bool mouseLock_ = false;
   int paneLayoutCount_ = 4;
+
+  // Practice: the question mode, the marks on the picture and the focus ring's entry order.
+  bool pictureQuestion_ = false;
+  struct SpotMark {
+    orvik::EntryRef entry;
+    QColor colour;
+    bool blink = false;
+  };
+  QList<SpotMark> spotMarks_;
+  int focusRing_ = 0;
+  QWidget* knownBars_ = nullptr;
 };
 
 // The main window's controls, for the tests that drive the window as a user does; the program's

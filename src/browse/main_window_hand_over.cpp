@@ -76,6 +76,7 @@ void TForm1::setHandOver(const HandOver& handOver) {
   handOver_ = handOver;
   // The panes ask the entry lists whether a list is open, so that its button hides.
   if (panes_) panes_->setEntryLists(handOver.entryLists);
+  if (handOver_.practice) createPracticeControls();
 }
 
 SoundRole* TForm1::sound() const {
@@ -102,6 +103,8 @@ DialogsRole* TForm1::dialogs() const {
 
 void TForm1::setAutoPlayRunning(bool running) {
   autoPlayRunning_ = running;
+  // Practice and auto-play exclude each other: auto-play starting ends a round.
+  if (running && handOver_.practice) handOver_.practice->stopPractice();
 }
 
 void TForm1::announceCurrentEntry() {

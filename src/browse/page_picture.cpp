@@ -123,7 +123,8 @@ bool TForm1::ShowPageFirstEntry() {
 }
 
 void TForm1::ShowCurrentEntryOnPicture() {
-  if (!data_) return;
+  // While a picture question stands no other window shows an entry on the picture.
+  if (!data_ || pictureQuestion_) return;
   guard([&] {
     stopBlinking();
     putCleanPicture();
@@ -157,6 +158,8 @@ int TForm1::hitMapEntry(QPoint pos) {
 void TForm1::ImgPagesMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) {
   ImgPages->setCursor(
       orvik::orvikCursor(btnRegime->latched() ? orvik::O_FIXPAGE : orvik::O_HANDPOINTER));
+  // A picture question stands: the pointer gives nothing away.
+  if (pictureQuestion_) return;
   if (mouseLock_ || btnRegime->latched() || !data_) return;
   guard([&] {
     stopBlinking();
@@ -198,6 +201,15 @@ void TForm1::ImgPagesMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QP
     return;
   }
   if (autoPlayRunning_) return;
+  if (pictureQuestion_) {
+    // The click answers the question with the entry the hit map names there.
+    if (button == Qt::LeftButton && data_) {
+      orvik::EntryRef chosen;
+      guard([&] { chosen = data_->dictionary().entryAt(currentPageCode_, pos); });
+      practice()->spotChosen(chosen);
+    }
+    return;
+  }
   if (button == Qt::RightButton) {
     mouseLock_ = true;
     openSayIn(pos);

@@ -16,6 +16,7 @@
 #include "platform/failure.h"
 #include "platform/optical_discs.h"
 #include "platform/pop_ups.h"
+#include "practice/practice_panel.h"
 #include "print/print_message.h"
 #include "program/settings_binding.h"
 #include "program/splash_form.h"
@@ -104,6 +105,7 @@ bool OrvikProgram::start() {
   p.autoPlayPanel = add(new TfrmTrackAutoPlay);
   p.about = add(new TfrmAbout);
   p.exitDialog = add(new TfrmExit);
+  p.practicePanel = add(new TfrmPractice);
   if (orvik::Application::terminated()) return false;
 
   wireSound(p);
@@ -114,6 +116,7 @@ bool OrvikProgram::start() {
   wireFind(p);
   wirePageLists(p);
   wirePrint(p);
+  wirePractice(p);
   // Every role the main window uses has its subsystem's implementation in the running program.
   Q_ASSERT(p.handOver.complete());
   if (!p.handOver.complete()) qWarning("A role of the main window was left without its subsystem");

@@ -32,6 +32,7 @@ class TfrmPageList;
 class TfrmLangForPageList;
 class TMsgPrint;
 class TfrmTrackAutoPlay;
+class TfrmPractice;
 class SettingsBinding;
 class MainWindowSound;
 
@@ -61,6 +62,7 @@ struct ProgramParts {
   TfrmLangForPageList* pageListChooser = nullptr;
   TMsgPrint* printMessage = nullptr;
   TfrmTrackAutoPlay* autoPlayPanel = nullptr;
+  TfrmPractice* practicePanel = nullptr;
 
   // The settings binding (owned by the start-up).
   SettingsBinding* settingsBinding = nullptr;
@@ -102,3 +104,4 @@ void wireEntryLists(ProgramParts& parts);  // the page entry-list windows
 void wireFind(ProgramParts& parts);        // the find windows, their chooser and message
 void wirePageLists(ProgramParts& parts);   // the page-list windows and their chooser
 void wirePrint(ProgramParts& parts);       // printing and its message
+void wirePractice(ProgramParts& parts);    // the practice panel and the progress file

@@ -96,7 +96,8 @@ TEST_F(StartupTest, EveryWindowOnceInOrderAndTheMainWindowAsGiven) {
                                 "MsgPrint",       "MsgChecked",
                                 "frmLangForFind", "frmLangForPageList",
                                 "frmOptForHelp",  "frmTrackAutoPlay",
-                                "frmAbout",       "frmExit"}));
+                                "frmAbout",       "frmExit",
+                                "frmPractice"}));
   EXPECT_STREQ(program->windows()[1]->metaObject()->className(), "TLangList");
   EXPECT_STREQ(program->windows()[9]->metaObject()->className(), "TfrmFindRu");
 
