@@ -404,8 +404,8 @@ void TfrmPractice::openPractice() {
   if (mainWindow_ && !isVisible()) {
     // Over the bottom of the panes, beside the picture, which stays in view.
     const QRect frame = mainWindow_->frameGeometry();
-    const QWidget* picture = mainWindow_->PanelForImg;
-    const int pictureCentre = picture->mapTo(mainWindow_, picture->rect().center()).x();
+    const int pictureCentre =
+        mainWindow_->clientArea()->mapTo(mainWindow_, mainWindow_->pictureArea().center()).x();
     const int left =
         pictureCentre > mainWindow_->width() / 2 ? frame.left() + 24 : frame.right() - kWidth - 24;
     move(left, frame.bottom() - kHeight - 44);
