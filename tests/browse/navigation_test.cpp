@@ -98,7 +98,8 @@ TEST_F(Test, TheChapterListAndTheTabsAreReachedByTabAndWorkedWithTheArrowsAndEnt
   EXPECT_EQ(testControls(w).ListBoxChapter->highlightedNumber(), 3);
   key(Qt::Key_Up);
   EXPECT_EQ(testControls(w).ListBoxChapter->highlightedNumber(), 2);
-  EXPECT_EQ(testControls(w).Zakladki->highlightedTab(), 4) << "the tab of the chapter on the red line";
+  EXPECT_EQ(testControls(w).Zakladki->highlightedTab(), 4)
+      << "the tab of the chapter on the red line";
   EXPECT_EQ(w->view(), TForm1::View::Chapters);
   key(Qt::Key_Return);
   EXPECT_EQ(w->view(), TForm1::View::PageList);

@@ -346,7 +346,7 @@ TEST(LocateDialog, LooksAsDrawnAndItsButtonsGiveUpOrCheckAgain) {
   EXPECT_EQ(dialog.OrvikBtn981->geometry(), QRect(238, 7, 15, 15));
   EXPECT_EQ(dialog.Image1->geometry(), QRect(5, 5, 251, 20));
   EXPECT_EQ(dialog.Label3->pos(), QPoint(32, 6));
-  EXPECT_EQ(dialog.Label2->pos(), QPoint(76, 48));
+  EXPECT_EQ(dialog.Label2->pos(), QPoint(72, 48));
   EXPECT_EQ(dialog.Label3->text(), QString::fromUtf8("Поиск диска"));
   EXPECT_EQ(dialog.Label2->text(), QString::fromUtf8("\"Словарь Орвик\""));
   EXPECT_EQ(dialog.btnCancel->Caption(), QString::fromUtf8("Отменить"));

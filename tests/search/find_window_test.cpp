@@ -161,9 +161,9 @@ TEST_F(FindTest, OneMatchPerPageAndAllMatchesWithTheGridsScrollBar) {
     EXPECT_LE(results->CellRect(2, 1).left() + 2 + results->fontMetrics().horizontalAdvance(shown),
               barLeft);
     const QPoint chapterCell = results->CellRect(2, 1).topLeft() + QPoint(10, 5);
-    QTest::mouseMove(results, chapterCell);
+    moveTo(results, chapterCell);
     EXPECT_EQ(results->toolTip(), QStringLiteral("La ciencia, la tecnología y el espacio"));
-    QTest::mouseMove(results, results->CellRect(0, 1).topLeft() + QPoint(10, 5));
+    moveTo(results, results->CellRect(0, 1).topLeft() + QPoint(10, 5));
     EXPECT_TRUE(results->toolTip().isEmpty()) << "a word that fits has no hint";
     results->setCells(2, 1, QStringLiteral("Food"));
     EXPECT_EQ(f->currentRow(), 1);

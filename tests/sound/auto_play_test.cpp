@@ -452,7 +452,8 @@ TEST_F(AutoPlayTest, ThePanelStepsAsideOutsideThePageViewAndComesBackWhereItStoo
   EXPECT_FALSE(panel->isVisible()) << "the panel would cover the chapter picture";
   EXPECT_FALSE(w->autoPlayRunning());
   EXPECT_FALSE(testControls(w).btnAutoPlayPanel->isVisible());
-  const QRect picture(testControls(w).ImgChapter->mapToGlobal(QPoint(0, 0)), testControls(w).ImgChapter->size());
+  const QRect picture(testControls(w).ImgChapter->mapToGlobal(QPoint(0, 0)),
+                      testControls(w).ImgChapter->size());
   EXPECT_TRUE(testControls(w).ImgChapter->isVisible());
   EXPECT_FALSE(picture.intersects(panel->frameGeometry()) && panel->isVisible());
 
@@ -482,7 +483,8 @@ TEST_F(AutoPlayTest, MaximiseAndRestorePlaceThePanelAndTheSettingsDialogAsTheFra
   const QPoint normal = panel->pos();
   const auto maximisedPlace = [&] {
     const QPoint main = testControls(w).pnlMain->mapToGlobal(QPoint(0, 0));
-    return QPoint(main.x() + testControls(w).PanelForImg->x() - 5, main.y() + testControls(w).pnlMain->height() - 115 - 29);
+    return QPoint(main.x() + testControls(w).PanelForImg->x() - 5,
+                  main.y() + testControls(w).pnlMain->height() - 115 - 29);
   };
   click(testControls(w).btnMaximize, QPoint(7, 7));
   ASSERT_TRUE(w->frame()->isMaximized());
