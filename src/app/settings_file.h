@@ -151,6 +151,10 @@ class Settings {
   // Installed-language and sound flags by language number, from the bytes.
   bool installed(int languageNumber) const;
   bool hasSounds(int languageNumber) const;
+  // Whether a click on the picture, and auto-play, pronounce the entry: with one sound language
+  // the settings dialog's two check boxes say so (OnClickFlag, AutoFlag); otherwise they do.
+  bool pronouncesOnClick() const { return soundCount() != 1 || flag(OnClickFlag); }
+  bool autoPlayPronounces() const { return soundCount() != 1 || flag(AutoFlag); }
   int interfaceLanguage() const { return value(InterfaceLanguage); }
 
   // The message for a file that names no installed language, in an interface language number

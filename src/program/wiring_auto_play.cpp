@@ -10,7 +10,6 @@
 void wireAutoPlay(ProgramParts& parts) {
   TfrmTrackAutoPlay* panel = parts.autoPlayPanel;
   panel->setMainWindow(parts.mainWindow);
-  panel->setSettingsDialog(parts.settingsDialog);
   if (parts.sound) {
     panel->setSound(parts.sound);
     parts.sound->playback()->setFollower(panel);

@@ -14,8 +14,8 @@ void wireSound(ProgramParts& parts) {
   // The media player of entry sounds first, then the output of names and interface sounds.
   std::unique_ptr<orvik::WaveDevice> entryPlayer = device();
   std::unique_ptr<orvik::WaveDevice> nameOutput = device();
-  auto* sound = parts.own<MainWindowSound>(parts.data, std::move(entryPlayer),
-                                           std::move(nameOutput), parts.settingsDialog);
+  auto* sound =
+      parts.own<MainWindowSound>(parts.data, std::move(entryPlayer), std::move(nameOutput));
   parts.handOver.sound = sound;
   parts.sound = sound;
   if (parts.settingsBinding) parts.settingsBinding->setSound(sound);

@@ -278,25 +278,23 @@ int TfrmTrackAutoPlay::interfaceLanguage() const {
 }
 
 int TfrmTrackAutoPlay::autoPlayLanguage() const {
-  int language = settings_ ? TfrmNumbLang::selectedLanguage(settings_->RadioGroup3) : -1;
-  if ((language < 1 || language > 4) && mainWindow_ && mainWindow_->data())
-    language = mainWindow_->data()->settings().value(Settings::AutoPlayLanguage);
+  const int language = mainWindow_ && mainWindow_->data()
+                           ? mainWindow_->data()->settings().value(Settings::AutoPlayLanguage)
+                           : 1;
   return language >= 1 && language <= 4 ? language : 1;
 }
 
 int TfrmTrackAutoPlay::pauseMs() const {
   int seconds = 1;
-  if (settings_)
-    seconds = settings_->TrackBarPause->Position();
-  else if (mainWindow_ && mainWindow_->data())
+  if (mainWindow_ && mainWindow_->data())
     seconds = mainWindow_->data()->settings().value(Settings::AutoPlayPause);
   return std::clamp(seconds, 1, 10) * 1000;
 }
 
 bool TfrmTrackAutoPlay::autoPlayPronounces() const {
-  // With one sound language the dialog shows a check box in place of the language group.
-  if (!settings_) return true;
-  return settings_->chBoxAuto->isChecked() || settings_->RadioGroup3->isVisibleTo(settings_);
+  // With one sound language the settings dialog's check box says whether auto-play speaks.
+  return !mainWindow_ || !mainWindow_->data() ||
+         mainWindow_->data()->settings().autoPlayPronounces();
 }
 
 QPoint TfrmTrackAutoPlay::placeFor(const QWidget* mainWindow) const {
@@ -425,8 +423,8 @@ void TfrmTrackAutoPlay::showEvent(QShowEvent* event) {
 }
 
 void TfrmTrackAutoPlay::followCurrentEntry() {
-  const QString name =
-      settings_ ? settings_->RadioGroup3->item(settings_->RadioGroup3->ItemIndex()) : QString();
+  const QString name = orvik::languageNameTable()[autoPlayLanguage() - 1]
+                                                 [TBaseMultiLang::interfaceLanguage().number() - 1];
   if (Label4->text() != name) {
     Label4->setText(name);
     layoutTexts();

@@ -64,7 +64,6 @@ class TfrmTrackAutoPlay : public orvik::BorderlessForm,
   // dialog the auto-play language, the pause and whether auto-play pronounces.
   void setMainWindow(TForm1* mainWindow);
   void setSound(MainWindowSound* sound);
-  void setSettingsDialog(const TfrmNumbLang* dialog) { settings_ = dialog; }
 
   // --- AutoPlayRole ---
   void stopAutoPlay() override;
@@ -174,7 +173,6 @@ class TfrmTrackAutoPlay : public orvik::BorderlessForm,
   TForm1* mainWindow_ = nullptr;
   MainWindowSound* sound_ = nullptr;
   orvik::WaveDevice* player_ = nullptr;
-  const TfrmNumbLang* settings_ = nullptr;
   Status status_ = Status::Stopped;
   int language_ = 1;  // the interface language number
   qint64 savedPos_ = -1;

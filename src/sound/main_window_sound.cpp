@@ -2,16 +2,14 @@
 
 #include <QCheckBox>
 
-#include "lang/settings_dialog.h"
+#include "app/data_module.h"
 #include "platform/wave_device.h"
 #include "platform/wave_player.h"
 #include "sound/sound_playback.h"
 
 MainWindowSound::MainWindowSound(TDMOrvik* data, std::unique_ptr<orvik::WaveDevice> entryPlayer,
-                                 std::unique_ptr<orvik::WaveDevice> nameOutput,
-                                 const TfrmNumbLang* settingsDialog)
+                                 std::unique_ptr<orvik::WaveDevice> nameOutput)
     : data_(data),
-      settingsDialog_(settingsDialog),
       entryPlayer_(entryPlayer ? std::move(entryPlayer) : orvik::createWaveDevice()),
       wavePlayer_(std::make_unique<orvik::WavePlayer>(nameOutput ? std::move(nameOutput)
                                                                  : orvik::createWaveDevice())),
@@ -55,7 +53,5 @@ void MainWindowSound::pronounceChapterName(const QString& chapterName) {
 bool MainWindowSound::clickPronunciationOn() const {
   // With one sound language the dialog shows a check box instead of the pronunciation group;
   // unchecked, a click on the picture says nothing.
-  if (!settingsDialog_) return true;
-  const QCheckBox* box = settingsDialog_->chBoxOnClick;
-  return !box->isVisibleTo(settingsDialog_) || box->isChecked();
+  return !data_ || data_->settings().pronouncesOnClick();
 }

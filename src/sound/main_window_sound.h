@@ -21,10 +21,8 @@ class WavePlayer;
 
 class MainWindowSound final : public SoundRole {
  public:
-  // settingsDialog may be null (every click then pronounces).
   MainWindowSound(TDMOrvik* data, std::unique_ptr<orvik::WaveDevice> entryPlayer,
-                  std::unique_ptr<orvik::WaveDevice> nameOutput,
-                  const TfrmNumbLang* settingsDialog);
+                  std::unique_ptr<orvik::WaveDevice> nameOutput);
   ~MainWindowSound() override;
 
   void playClickSound() override;
@@ -43,7 +41,6 @@ class MainWindowSound final : public SoundRole {
 
  private:
   TDMOrvik* data_;
-  const TfrmNumbLang* settingsDialog_;
   std::unique_ptr<orvik::WaveDevice> entryPlayer_;
   std::unique_ptr<orvik::WavePlayer> wavePlayer_;
   std::unique_ptr<SoundPlayback> sound_;

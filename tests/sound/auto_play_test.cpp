@@ -70,7 +70,7 @@ class AutoPlayTest : public BrowseTest {
     settings = program->parts().settingsDialog;
     ASSERT_NE(panel, nullptr);
     ASSERT_NE(settings, nullptr);
-    settings->TrackBarPause->setPosition(1);
+    data()->settings().setValue(Settings::AutoPlayPause, 1);
   }
   void TearDown() override {
     if (w && TBaseMultiLang::currentTranslationIndex() != 0) {
@@ -214,10 +214,11 @@ TEST_F(AutoPlayTest, WithoutPronunciationEntriesAdvanceEveryPauseLength) {
   startWithPanel();
   openBedroom();
   openPanel();
-  // One sound language: the check box in place of the language group decides.
+  // One sound language: the check box in place of the language group decides, as the settings
+  // dialog's OK stores it.
   ASSERT_TRUE(settings->RadioGroup3->isHidden());
-  settings->chBoxAuto->setChecked(false);
-  settings->TrackBarPause->setPosition(3);
+  data()->settings().setValue(Settings::AutoFlag, 0);
+  data()->settings().setValue(Settings::AutoPlayPause, 3);
   press(panel->btnAutoPlay);
   panel->AutoPlayTimerTimer();
   EXPECT_EQ(currentOrder(), 2);
@@ -568,10 +569,10 @@ TEST_F(AutoPlayTest, TheClickPronunciationBoxGatesTheLeftClick) {
   ASSERT_FALSE(settings->chBoxOnClick->isHidden()) << "one sound language shows the box";
   const QPoint spot = spotOf(2);
   moveTo(testControls(w).ImgPages, spot);
-  settings->chBoxOnClick->setChecked(false);
+  data()->settings().setValue(Settings::OnClickFlag, 0);
   click(testControls(w).ImgPages, spot);
   EXPECT_FALSE(player->isOpen());
-  settings->chBoxOnClick->setChecked(true);
+  data()->settings().setValue(Settings::OnClickFlag, 1);
   click(testControls(w).ImgPages, spot);
   EXPECT_EQ(player->fileName(), entrySound(2));
 }
@@ -594,7 +595,7 @@ class AutoPlayServerTest : public AutoPlayTest {
     start();
     panel = program->parts().autoPlayPanel;
     settings = program->parts().settingsDialog;
-    settings->TrackBarPause->setPosition(1);
+    data()->settings().setValue(Settings::AutoPlayPause, 1);
     // Interface sounds would only make the test wait.
     data()->settings().setValue(Settings::SoundEffects, 0);
   }
