@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 
 #include "app/data_module.h"
+#include "app/dictionary_model.h"
 #include "app/table_positions.h"
 #include "browse/hand_over.h"
 #include "browse/main_window.h"
@@ -154,24 +155,20 @@ void TLangList::fitVerticalBar() {
 void TLangList::fillForCurrentPage() {
   ListBox1->Items().Clear();
   pageCode_ = main_ ? main_->currentPageCode() : 0;
-  orvik::Table* words = data_ ? data_->tblWordName(language_) : nullptr;
-  if (words && words->active() && pageCode_ > 0) {
+  const auto language = orvik::Language::fromNumber(language_);
+  if (data_ && language && pageCode_ > 0) {
     QStringList lines;
     QList<int> orders;
+    // Read by value: the panes' rows stay where they are.
     data_->guarded([&] {
-      // The pane bound to this table must not follow the walk: its views are not told, and the
-      // table goes back to the row it was on.
-      const QSignalBlocker quiet(words);
-      const qint64 mark = words->isEmpty() ? 0 : words->bookmark();
-      words->setIndexName(schema::WordName::kIndPageOrder);
-      if (words->findKey({pageCode_})) {
-        while (!words->eof() && words->intValue(schema::kPageCode) == pageCode_) {
-          lines << words->textValue(schema::kWordName);
-          orders << words->intValue(schema::kOrder);
-          if (words->moveBy(1) != 1) break;
-        }
+      orvik::DictionaryModel& dictionary = data_->dictionary();
+      if (!dictionary.hasLanguage(*language)) return;
+      for (const orvik::EntryRef& entry : dictionary.entriesOfPage(pageCode_)) {
+        const QString word = dictionary.headWord(entry, *language);
+        if (word.isEmpty()) continue;
+        lines << word;
+        orders << entry.order;
       }
-      if (mark) words->gotoBookmark(mark);
     });
     ListBox1->Items().BeginUpdate();
     for (int i = 0; i < lines.size(); ++i) ListBox1->Items().AddObject(lines[i], orders[i]);
@@ -185,12 +182,8 @@ void TLangList::selectCurrentEntry() {
   int order = 0;
   if (main_ && data_ && pageCode_ > 0 && pageCode_ == main_->currentPageCode() &&
       main_->entrySelected()) {
-    data_->guarded([&] {
-      orvik::Table* places = data_->tblWrdPicture;
-      if (places->active() && !places->isEmpty() &&
-          places->intValue(schema::kPageCode) == pageCode_)
-        order = places->intValue(schema::kOrder);
-    });
+    const orvik::EntryRef current = main_->currentEntry();
+    if (current.pageCode == pageCode_) order = current.order;
   }
   int line = -1;
   for (int i = 0; order > 0 && i < ListBox1->Items().Count(); ++i)
@@ -244,17 +237,12 @@ void TLangList::goToSelectedEntry() {
     return;
   }
   main_->stopBlinking();
-  bool found = false;
-  if (!data_->guarded(
-          [&] { found = orvik::positionOnEntry(data_->tblWrdPicture, pageCode_, order); }))
-    return;
-  if (!found) {
+  // The entry on the picture and in the panes; every open list and the auto-play counter
+  // follow it.
+  if (!main_->showEntry({pageCode_, order})) {
     selectCurrentEntry();
     return;
   }
-  main_->ShowCurrentEntryOnPicture();
-  // Every open list and the auto-play counter follow the entry.
-  main_->announceCurrentEntry();
   const HandOver& roles = main_->handOver();
   if (roles.sound) roles.sound->stopEntrySound();
   if (!main_->autoPlayRunning() && roles.autoPlay) roles.autoPlay->setIdle();
