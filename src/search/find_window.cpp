@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/data_module.h"
+#include "app/dictionary_model.h"
 #include "app/table_positions.h"
 #include "browse/main_window.h"
 #include "controls/button_fit.h"
@@ -578,13 +579,12 @@ void TFrmFind::search() {
   chapterNames_.clear();
   const QString w = Edit1->text().trimmed();
   orvik::Table* find = data_->tblWordFind(language_);
-  orvik::Table* words = data_->tblWordName(language_);
-  orvik::Table* pages = data_->tblPageName(language_);
-  orvik::Table* chapters = data_->tblChapter(language_);
+  const auto language = orvik::Language::fromNumber(language_);
   const bool onePerPage = RadioGroup1->ItemIndex() == 0;
   data_->guarded([&] {
-    if (!find || !words || !pages || !chapters || w.isEmpty()) return;
-    KeepPlace keepWords(words), keepPages(pages), keepChapters(chapters);
+    // The search table is the find windows' own; entries, pages and chapters are read by value.
+    orvik::DictionaryModel& dictionary = data_->dictionary();
+    if (!find || !language || !dictionary.hasLanguage(*language) || w.isEmpty()) return;
     find->setIndexName(schema::WordFind::kIndFindWord);
     if (find->isEmpty()) return;
     find->findNearest({w});
@@ -609,9 +609,6 @@ void TFrmFind::search() {
       found = !find->eof() && find->textValue(schema::kWord).trimmed() == w;
     }
     if (!found) return;
-    words->setIndexName(schema::WordName::kIndPageOrder);
-    pages->setIndexName(schema::PageName::kIndPgCd);
-    chapters->setIndexName(schema::Chapter::kIndChptCode);
     int previousOrder = 0, previousPage = -1;
     while (!find->eof() && find->textValue(schema::kWord).trimmed() == w) {
       const int pageCode = find->intValue(schema::kPageCode);
@@ -628,21 +625,16 @@ void TFrmFind::search() {
         r.order = order;
         auto page = pageNames_.constFind(pageCode);
         if (page == pageNames_.constEnd())
-          page = pageNames_.insert(pageCode, pages->findKey({pageCode})
-                                                 ? pages->textValue(schema::kPageName).trimmed()
-                                                 : QString());
+          page = pageNames_.insert(pageCode, dictionary.pageName(pageCode, *language));
         r.page = *page;
+        r.entry = r.page.isEmpty() ? QString() : dictionary.headWord({pageCode, order}, *language);
         // A row whose entry or page is gone is left out, rather than shown blank.
-        if (!r.page.isEmpty() && words->findKey({pageCode, order})) {
-          r.entry = words->textValue(schema::kWordName).trimmed();
+        if (!r.entry.isEmpty()) {
           const int chapterCode = find->intValue(schema::kChapterCode);
           auto chapter = chapterNames_.constFind(chapterCode);
           if (chapter == chapterNames_.constEnd())
-            chapter = chapterNames_.insert(
-                chapterCode,
-                chapters->findKey({chapterCode})
-                    ? chapters->textValue(schema::Chapter::kChapterNamePosition).trimmed()
-                    : QString());
+            chapter =
+                chapterNames_.insert(chapterCode, dictionary.chapterName(chapterCode, *language));
           r.chapter = *chapter;
           results_.append(r);
         }
