@@ -27,17 +27,6 @@
 
 namespace {
 
-QString largeInstallation() {
-  const QString root = QStringLiteral(ORVIK_BENCH_DIR) + QStringLiteral("/large-find");
-  if (QFile::exists(root + QStringLiteral("/ODataBase/PctInfo.ort"))) return root;
-  const QString source = root + QStringLiteral("-source");
-  QDir(source).removeRecursively();
-  QProcess::execute(QStringLiteral(ORVIK_BUILDDICT),
-                    {"generate-large", source, "--pages", "1485", "--entries", "29700"});
-  QProcess::execute(QStringLiteral(ORVIK_BUILDDICT), {"build", source, root, "--no-sounds"});
-  return root;
-}
-
 // The program started on a copy of an installation of all four languages.
 struct Finder {
   QTemporaryDir dir;
@@ -51,18 +40,7 @@ struct Finder {
   explicit Finder(const QString& source) {
     copyWithoutSounds(source, dir.path());
     // All four languages installed and shown, English interface.
-    QByteArray bytes(32, '\0');
-    for (int b : {Settings::ShownEn, Settings::ShownFr, Settings::ShownRu, Settings::ShownSp,
-                  Settings::InstalledEn, Settings::InstalledFr, Settings::InstalledRu,
-                  Settings::InstalledSp, Settings::InterfaceLanguage,
-                  Settings::PronunciationLanguage, Settings::AutoPlayLanguage})
-      bytes[b] = 1;
-    bytes[Settings::InstalledCount] = 4;
-    bytes[Settings::AutoPlayPause] = 2;
-    bytes[Settings::FontSize] = 4;
-    QFile settings(dir.filePath(QStringLiteral("Settings.orv")));
-    if (settings.open(QIODevice::WriteOnly)) settings.write(bytes);
-    settings.close();
+    writeAllLanguagesSettings(dir.path());
     StartupEnvironment env = benchEnvironment(dir.path(), &discs, &messages);
     orvik::Application::reset();
     program = std::make_unique<OrvikProgram>(std::move(env));
@@ -98,7 +76,7 @@ std::map<QString, std::unique_ptr<Finder>> theFinders;
 Finder& finder(const QString& which) {
   auto& f = theFinders[which];
   if (!f)
-    f = std::make_unique<Finder>(which == QStringLiteral("large") ? largeInstallation()
+    f = std::make_unique<Finder>(which == QStringLiteral("large") ? largeDictionary()
                                                                   : QStringLiteral(ORVIK_DIST_DIR));
   return *f;
 }

@@ -26,17 +26,6 @@ namespace {
 
 using orvik::Language;
 
-QString largeInstallation() {
-  const QString root = QStringLiteral(ORVIK_BENCH_DIR) + QStringLiteral("/large-find");
-  if (QFile::exists(root + QStringLiteral("/ODataBase/PctInfo.ort"))) return root;
-  const QString source = root + QStringLiteral("-source");
-  QDir(source).removeRecursively();
-  QProcess::execute(QStringLiteral(ORVIK_BUILDDICT),
-                    {"generate-large", source, "--pages", "1485", "--entries", "29700"});
-  QProcess::execute(QStringLiteral(ORVIK_BUILDDICT), {"build", source, root, "--no-sounds"});
-  return root;
-}
-
 // The program started on a copy of an installation of all four languages, with a progress file
 // that has every entry in every language on its schedule, due over the last days.
 struct Practiser {
@@ -51,18 +40,7 @@ struct Practiser {
 
   explicit Practiser(const QString& source) {
     copyWithoutSounds(source, dir.path());
-    QByteArray bytes(32, '\0');
-    for (int b : {Settings::ShownEn, Settings::ShownFr, Settings::ShownRu, Settings::ShownSp,
-                  Settings::InstalledEn, Settings::InstalledFr, Settings::InstalledRu,
-                  Settings::InstalledSp, Settings::InterfaceLanguage,
-                  Settings::PronunciationLanguage, Settings::AutoPlayLanguage})
-      bytes[b] = 1;
-    bytes[Settings::InstalledCount] = 4;
-    bytes[Settings::AutoPlayPause] = 2;
-    bytes[Settings::FontSize] = 4;
-    QFile settings(dir.filePath(QStringLiteral("Settings.orv")));
-    if (settings.open(QIODevice::WriteOnly)) settings.write(bytes);
-    settings.close();
+    writeAllLanguagesSettings(dir.path());
     orvik::Application::reset();
     TForm1* w = startShown(program, benchEnvironment(dir.path(), &discs, &messages));
     if (!w) return;
@@ -120,7 +98,7 @@ Practiser& practiser(const QString& which) {
   auto& p = practisers()[which];
   if (!p)
     p = std::make_unique<Practiser>(
-        which == QStringLiteral("large") ? largeInstallation() : QStringLiteral(ORVIK_DIST_DIR));
+        which == QStringLiteral("large") ? largeDictionary() : QStringLiteral(ORVIK_DIST_DIR));
   return *p;
 }
 

@@ -10,11 +10,13 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QString>
 #include <QTest>
 #include <memory>
 
 #include "app/data_module.h"
+#include "app/settings_file.h"
 #include "browse/main_window.h"
 #include "platform/table.h"
 #include "program/startup.h"
@@ -70,6 +72,36 @@ inline StartupEnvironment benchEnvironment(const QString& folder, const orvik::O
   env.splashMs = 0;
   env.waitMs = 0;
   return env;
+}
+
+#if defined(ORVIK_BENCH_DIR) && defined(ORVIK_BUILDDICT)
+// The large generated dictionary (1,485 pages, 29,700 entries, four languages, no sounds), built
+// once into the benchmarks' data folder and kept there.
+inline QString largeDictionary() {
+  const QString root = QStringLiteral(ORVIK_BENCH_DIR) + QStringLiteral("/large-find");
+  if (QFile::exists(root + QStringLiteral("/ODataBase/PctInfo.ort"))) return root;
+  const QString source = root + QStringLiteral("-source");
+  QDir(source).removeRecursively();
+  QProcess::execute(QStringLiteral(ORVIK_BUILDDICT),
+                    {"generate-large", source, "--pages", "1485", "--entries", "29700"});
+  QProcess::execute(QStringLiteral(ORVIK_BUILDDICT), {"build", source, root, "--no-sounds"});
+  return root;
+}
+#endif
+
+// A settings file of all four languages installed and shown, English interface, in `folder`.
+inline void writeAllLanguagesSettings(const QString& folder) {
+  QByteArray bytes(32, '\0');
+  for (int b :
+       {Settings::ShownEn, Settings::ShownFr, Settings::ShownRu, Settings::ShownSp,
+        Settings::InstalledEn, Settings::InstalledFr, Settings::InstalledRu, Settings::InstalledSp,
+        Settings::InterfaceLanguage, Settings::PronunciationLanguage, Settings::AutoPlayLanguage})
+    bytes[b] = 1;
+  bytes[Settings::InstalledCount] = 4;
+  bytes[Settings::AutoPlayPause] = 2;
+  bytes[Settings::FontSize] = 4;
+  QFile settings(QDir(folder).filePath(QStringLiteral("Settings.orv")));
+  if (settings.open(QIODevice::WriteOnly)) settings.write(bytes);
 }
 
 // Starts the program on `env` and shows its main window; null when it did not start or show.

@@ -6,6 +6,7 @@
 #include "app/data_module.h"
 #include "platform/table.h"
 #include "schema/schema.h"
+#include "schema/sound_names.h"
 
 namespace orvik {
 
@@ -212,32 +213,15 @@ QByteArray DictionaryModel::article(EntryRef entry, Language language) const {
 }
 
 QString DictionaryModel::chapterLetter(int chapterCode) {
-  // Page codes of unexpected shape may give codes past the alphabet; they name no file.
-  if (chapterCode < 1 || chapterCode > 26) return {};
-  return QString(QChar(64 + chapterCode));
+  return sounds::chapterLetter(chapterCode);
 }
 
 QString DictionaryModel::pageNamePart(int pageCode) {
-  const QString s = QString::number(pageCode);
-  switch (s.size()) {
-    case 3:
-      return chapterLetter(pageCode / 100) + s.mid(1, 2);
-    case 4:
-      return chapterLetter(pageCode / 100) + s.mid(2, 2);
-    case 5: {
-      const QString letter = chapterLetter(pageCode / 1000);
-      if (s[3] == QLatin1Char('0')) return letter + QLatin1Char('A') + s[4];
-      if (s[3] == QLatin1Char('1')) return letter + QLatin1Char('B') + s[4];
-      return letter;
-    }
-    default:
-      return {};
-  }
+  return sounds::pageNamePart(pageCode);
 }
 
 QString DictionaryModel::entryName(int pageCode, int order) {
-  const QString number = QString::number(order);
-  return pageNamePart(pageCode) + (order < 10 ? QLatin1Char('0') + number : number);
+  return sounds::entryName(pageCode, order);
 }
 
 QString DictionaryModel::soundFile(EntryRef entry) const {

@@ -125,12 +125,7 @@ void TOrvikWord::LoadMemo() {
     emit databaseFailed();
     return;
   }
-  if (fontSize_ != 9) rtf = rewriteStandardSize(rtf, fontSize_);
-  replacing_ = true;
-  loadRtf(rtf);
-  replacing_ = false;
-  loaded_ = true;
-  emit contentReplaced();
+  showArticle(rtf);
 }
 
 void TOrvikWord::showArticle(const QByteArray& article) {
