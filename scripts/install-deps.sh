@@ -9,7 +9,7 @@ pkgs=(
   fonts-liberation fonts-noto-color-emoji espeak-ng
   libgtest-dev libbenchmark-dev xvfb xauth poppler-utils clang-format
   pulseaudio pulseaudio-utils
-  dpkg-dev desktop-file-utils appstream groff-base xdotool openbox x11-utils imagemagick
+  dpkg-dev desktop-file-utils appstream groff-base xdotool openbox x11-utils imagemagick ccache
   clang libclang-rt-14-dev
 )
 missing=()
