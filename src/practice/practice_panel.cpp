@@ -185,14 +185,14 @@ void TfrmPractice::createControls() {
   const char* const kindNames[3] = {"btnListen", "btnRead", "btnName"};
   const char* const scopeNames[3] = {"btnPage", "btnChapter", "btnDue"};
   for (int i = 0; i < 3; ++i) {
-    btnKind[i] = button(kindNames[i], QRect(8 + i * 116, 30, 112, 20));
+    btnKind[i] = button(kindNames[i], QRect(12 + i * 112, 30, 108, 20));
     btnKind[i]->setAllowDown(true);
     connect(btnKind[i], &TOrvikBtn98::clicked, this, [this, i] { setKind(QuestionKind(i)); });
-    btnScope[i] = button(scopeNames[i], QRect(8 + i * 116, 56, 112, 20));
+    btnScope[i] = button(scopeNames[i], QRect(12 + i * 112, 56, 108, 20));
     btnScope[i]->setAllowDown(true);
     connect(btnScope[i], &TOrvikBtn98::clicked, this, [this, i] { setScope(Scope(i)); });
   }
-  btnLanguage = button("btnLanguage", QRect(8, 84, 112, 20));
+  btnLanguage = button("btnLanguage", QRect(12, 84, 108, 20));
   connect(btnLanguage, &TOrvikBtn98::clicked, this, [this] {
     // The next installed language (with sounds, for listening).
     const QList<Language> languages = installedLanguages();
@@ -206,12 +206,12 @@ void TfrmPractice::createControls() {
       }
     }
   });
-  btnLength = button("btnLength", QRect(124, 84, 112, 20));
+  btnLength = button("btnLength", QRect(124, 84, 108, 20));
   connect(btnLength, &TOrvikBtn98::clicked, this,
           [this] { setRoundLength(length_ >= 20 ? 5 : length_ + 5); });
   chkBeginners = new QCheckBox(this);
   chkBeginners->setObjectName(QStringLiteral("chkBeginners"));
-  chkBeginners->setGeometry(240, 84, 118, 20);
+  chkBeginners->setGeometry(236, 84, 112, 20);
   QFont small(QStringLiteral("Arial"));
   small.setPixelSize(11);
   chkBeginners->setFont(small);
@@ -219,9 +219,9 @@ void TfrmPractice::createControls() {
   cp.setColor(QPalette::WindowText, light);
   chkBeginners->setPalette(cp);
   connect(chkBeginners, &QCheckBox::toggled, this, [this](bool on) { beginners_ = on; });
-  btnStart = button("btnStart", QRect(8, 112, 112, 22));
+  btnStart = button("btnStart", QRect(12, 112, 108, 22));
   connect(btnStart, &TOrvikBtn98::clicked, this, [this] { startRound(); });
-  btnProgress = button("btnProgress", QRect(124, 112, 112, 22));
+  btnProgress = button("btnProgress", QRect(124, 112, 108, 22));
   connect(btnProgress, &TOrvikBtn98::clicked, this, [this] {
     if (!progress_) progress_ = new TfrmPracticeProgress(this);
     ensureStore(true);
@@ -232,24 +232,24 @@ void TfrmPractice::createControls() {
   lblQuestion = makeLabel(this, "lblQuestion", QRect(10, 28, kWidth - 20, 44), light, 16, true);
   edtAnswer = new QLineEdit(this);
   edtAnswer->setObjectName(QStringLiteral("edtAnswer"));
-  edtAnswer->setGeometry(8, 78, 236, 22);
+  edtAnswer->setGeometry(12, 78, 230, 22);
   connect(edtAnswer, &QLineEdit::returnPressed, this, [this] { answerTyped(edtAnswer->text()); });
-  btnAnswer = button("btnAnswer", QRect(250, 79, 102, 20));
+  btnAnswer = button("btnAnswer", QRect(246, 79, 102, 20));
   connect(btnAnswer, &TOrvikBtn98::clicked, this, [this] { answerTyped(edtAnswer->text()); });
   for (int i = 0; i < 4; ++i) {
     btnChoice[i] = button(QByteArray("btnChoice" + QByteArray::number(i + 1)).constData(),
-                          QRect(8 + (i % 2) * 174, 78 + (i / 2) * 24, 170, 20));
+                          QRect(12 + (i % 2) * 170, 78 + (i / 2) * 24, 166, 20));
     connect(btnChoice[i], &TOrvikBtn98::clicked, this, [this, i] { answerChoice(i); });
   }
   lblFeedback = makeLabel(this, "lblFeedback", QRect(10, 128, kWidth - 20, 20), light, 13, true);
   lblStatus = makeLabel(this, "lblStatus", QRect(10, 146, kWidth - 20, 30),
                         orvik::colors::kMainBackground, 11, false);
-  btnRepeat = button("btnRepeat", QRect(8, 180, 112, 20));
+  btnRepeat = button("btnRepeat", QRect(12, 180, 108, 20));
   connect(btnRepeat, &TOrvikBtn98::clicked, this, [this] {
     const orvik::practice::Question q = question();
     if (q.entry.isValid() && round_.kind() == QuestionKind::ListenAndFind) say(q.entry, q.language);
   });
-  btnStop = button("btnStop", QRect(240, 180, 112, 20));
+  btnStop = button("btnStop", QRect(240, 180, 108, 20));
   connect(btnStop, &TOrvikBtn98::clicked, this, &TfrmPractice::leaveRound);
 }
 

@@ -25,8 +25,8 @@ extern QString gShotsFolder;
 namespace {
 
 const QStringList kLanguageCodes{QString(), "en", "fr", "ru", "sp"};
-const QStringList kKeptFitting{"frmNumbLang", "MsgChecked", "frmExit",         "frmOptForHelp",
-                               "frmAbout",    "frmLocate",  "frmTrackAutoPlay"};
+const QStringList kKeptFitting{"frmNumbLang", "MsgChecked", "frmExit",          "frmOptForHelp",
+                               "frmAbout",    "frmLocate",  "frmTrackAutoPlay", "frmPractice"};
 // Controls of the other windows whose texts must fit too: the chapter and page names of the
 // main window, its article menu, and the find window's result grid.
 const QStringList kKeptControls{"lblChapterName", "lblPageName", "PopUpRTFList", "NewStringGrid1"};
