@@ -18,7 +18,6 @@ constexpr int kBands = DictionaryModel::kPictureHeight / DictionaryModel::kCell;
 
 // What the model keeps of a page once read: its chapter, its entries' places and its hit map.
 struct DictionaryModel::Page {
-  int chapterCode = 0;
   struct Place {
     QPoint start;
     qint64 row = 0;  // the entry's row in the places table, for its highlight picture
@@ -32,9 +31,6 @@ struct DictionaryModel::Page {
 struct DictionaryModel::Tables {
   std::unique_ptr<Table> pages, places, hitMap;
   std::unique_ptr<Table> chapters[4], pageNames[4], articles[4];
-  Table* chapterPtrs[4] = {};
-  Table* pageNamePtrs[4] = {};
-  Table* articlePtrs[4] = {};
   // Every page in dictionary order with its chapter and row, read once.
   struct PageRow {
     int pageCode, chapterCode;
@@ -72,20 +68,18 @@ DictionaryModel::Tables& DictionaryModel::tables() const {
     t->chapters[i] = twin(data_->tblChapter(language.number()), s::Chapter::kIndChptCode);
     t->pageNames[i] = twin(data_->tblPageName(language.number()), s::PageName::kIndPgCd);
     t->articles[i] = twin(data_->tblWordName(language.number()), s::WordName::kIndPageOrder);
-    t->chapterPtrs[i] = t->chapters[i].get();
-    t->pageNamePtrs[i] = t->pageNames[i].get();
-    t->articlePtrs[i] = t->articles[i].get();
   }
   tables_ = std::move(t);
   return *tables_;
 }
 
-Table* DictionaryModel::languageTable(Table* const (&tables)[4], Language language) const {
-  return tables[language.number() - 1];
+Table* DictionaryModel::languageTable(const std::unique_ptr<Table> (&tables)[4],
+                                      Language language) const {
+  return tables[language.number() - 1].get();
 }
 
 bool DictionaryModel::hasLanguage(Language language) const {
-  return languageTable(tables().articlePtrs, language) != nullptr;
+  return languageTable(tables().articles, language) != nullptr;
 }
 
 DictionaryModel::Tables& DictionaryModel::pageTables() const {
@@ -134,8 +128,6 @@ const DictionaryModel::Page* DictionaryModel::page(int pageCode) const {
     pages_.insert(pageCode, nullptr);
     return nullptr;
   }
-  if (const qsizetype at = pageTables().pageIndex.value(pageCode, -1); at >= 0)
-    page->chapterCode = t.pageOrder[at].chapterCode;
   if (t.hitMap && t.hitMap->findKey({pageCode, 1})) {
     page->hitMap.assign(size_t(kColumns) * kBands, 0);
     std::vector<int> columnFields(kColumns);
@@ -164,13 +156,13 @@ int DictionaryModel::chapterOfPage(int pageCode) const {
 }
 
 QString DictionaryModel::pageName(int pageCode, Language language) const {
-  Table* names = languageTable(tables().pageNamePtrs, language);
+  Table* names = languageTable(tables().pageNames, language);
   if (!names || !names->findKey({pageCode})) return {};
   return names->textValue(s::kPageName).trimmed();
 }
 
 QString DictionaryModel::chapterName(int chapterCode, Language language) const {
-  Table* chapters = languageTable(tables().chapterPtrs, language);
+  Table* chapters = languageTable(tables().chapters, language);
   if (!chapters || !chapters->findKey({chapterCode})) return {};
   return chapters->textValue(s::kChapterName).trimmed();
 }
@@ -201,34 +193,22 @@ bool DictionaryModel::contains(EntryRef entry) const {
 }
 
 QString DictionaryModel::headWord(EntryRef entry, Language language) const {
-  Table* articles = languageTable(tables().articlePtrs, language);
+  Table* articles = languageTable(tables().articles, language);
   if (!articles || !entry.isValid() || !articles->findKey({entry.pageCode, entry.order})) return {};
   return articles->textValue(s::kWordName).trimmed();
 }
 
 QByteArray DictionaryModel::article(EntryRef entry, Language language) const {
-  Table* articles = languageTable(tables().articlePtrs, language);
+  Table* articles = languageTable(tables().articles, language);
   if (!articles || !entry.isValid() || !articles->findKey({entry.pageCode, entry.order})) return {};
   return articles->memo(s::kWordMemo);
-}
-
-QString DictionaryModel::chapterLetter(int chapterCode) {
-  return sounds::chapterLetter(chapterCode);
-}
-
-QString DictionaryModel::pageNamePart(int pageCode) {
-  return sounds::pageNamePart(pageCode);
-}
-
-QString DictionaryModel::entryName(int pageCode, int order) {
-  return sounds::entryName(pageCode, order);
 }
 
 QString DictionaryModel::soundFile(EntryRef entry) const {
   const int chapter = chapterOfPage(entry.pageCode);
   if (!contains(entry) || chapter <= 0) return {};
-  return QString::number(chapter) + QLatin1Char('/') + entryName(entry.pageCode, entry.order) +
-         QStringLiteral(".wav");
+  return QString::number(chapter) + QLatin1Char('/') +
+         sounds::entryName(entry.pageCode, entry.order) + QStringLiteral(".wav");
 }
 
 EntrySpot DictionaryModel::spot(EntryRef entry) const {

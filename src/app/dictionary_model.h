@@ -97,15 +97,9 @@ class DictionaryModel {
   // The head word (as the entry lists show it) and the article (rich text) in a language.
   QString headWord(EntryRef entry, Language language) const;
   QByteArray article(EntryRef entry, Language language) const;
-  // The recording of an entry, relative to a language's sound folder ("3/C0507.wav"); empty for
-  // an entry the dictionary lacks.
+  // The recording of an entry, relative to a language's sound folder ("3/C0507.wav", named as
+  // schema/sound_names.h says); empty for an entry the dictionary lacks.
   QString soundFile(EntryRef entry) const;
-  // The names recordings are filed under: "A" for chapter 1 to "O" for chapter 15; the page
-  // name part of a page code (305 -> "C05", 1204 -> "L04", 10105 -> "JA5"); an entry's name,
-  // the page name part and the order in at least two digits ("C0507").
-  static QString chapterLetter(int chapterCode);
-  static QString pageNamePart(int pageCode);
-  static QString entryName(int pageCode, int order);
   // The entry's spot on its page; an empty spot (null highlight, no cells) when it has none.
   EntrySpot spot(EntryRef entry) const;
   // The entry the hit map names at a point of a page's picture; an invalid EntryRef for none,
@@ -119,7 +113,7 @@ class DictionaryModel {
   Tables& tables() const;
   // The tables with the dictionary's page order read.
   Tables& pageTables() const;
-  Table* languageTable(Table* const (&tables)[4], Language language) const;
+  Table* languageTable(const std::unique_ptr<Table> (&tables)[4], Language language) const;
 
   TDMOrvik* data_;
   mutable std::unique_ptr<Tables> tables_;

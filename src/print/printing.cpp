@@ -30,10 +30,6 @@ namespace schema = orvik::schema;
 
 // The hourglass while a job is prepared, given back however the work ends.
 
-int charsetOfLanguage(int language) {
-  return orvik::charsetOfLanguageNumber(language);
-}
-
 // By interface language number - 1.
 constexpr std::array<const char*, 4> kPrinterFailed = {
     "The printer could not print this page.",
@@ -111,7 +107,7 @@ QString Printing::chapterName(int language) {
 }
 
 bool Printing::printGathered(orvik::Printer& printer, int language, const QString& chapter) {
-  PrintLayout layout(printer, logo_, charsetOfLanguage(language));
+  PrintLayout layout(printer, logo_, orvik::charsetOfLanguageNumber(language));
   return layout.printDocument(gathered(), pageName_, chapter);
 }
 

@@ -13,6 +13,7 @@
 #include "platform/wave_device.h"
 #include "platform/wave_player.h"
 #include "schema/schema.h"
+#include "schema/sound_names.h"
 
 namespace {
 
@@ -27,15 +28,15 @@ SoundPlayback::SoundPlayback(TDMOrvik* data, orvik::WaveDevice* entryPlayer,
     : data_(data), entryPlayer_(entryPlayer), wavePlayer_(wavePlayer) {}
 
 QString SoundPlayback::chapterLetter(int chapterCode) {
-  return orvik::DictionaryModel::chapterLetter(chapterCode);
+  return orvik::sounds::chapterLetter(chapterCode);
 }
 
 QString SoundPlayback::pageNamePart(int pageCode) {
-  return orvik::DictionaryModel::pageNamePart(pageCode);
+  return orvik::sounds::pageNamePart(pageCode);
 }
 
 QString SoundPlayback::entryName(int pageCode, int order) {
-  return orvik::DictionaryModel::entryName(pageCode, order);
+  return orvik::sounds::entryName(pageCode, order);
 }
 
 QString SoundPlayback::languageFolder(int language) {
