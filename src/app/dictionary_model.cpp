@@ -29,7 +29,7 @@ struct DictionaryModel::Page {
 
 // The model's own cursors over the data module's files.
 struct DictionaryModel::Tables {
-  std::unique_ptr<Table> pages, places, hitMap;
+  std::unique_ptr<Table> pages, places, hitMap, littlePictures;
   std::unique_ptr<Table> chapters[4], pageNames[4], articles[4];
   // Every page in dictionary order with its chapter and row, read once.
   struct PageRow {
@@ -50,6 +50,7 @@ namespace {
 std::unique_ptr<Table> twin(Table* source, const QString& index) {
   if (!source || !source->active()) return nullptr;
   auto table = std::make_unique<Table>(source->database());
+  if (!source->database()) table->setPasswords(source->passwords());
   table->setTableName(source->tableName());
   table->open();
   table->setIndexName(index);
@@ -63,6 +64,7 @@ DictionaryModel::Tables& DictionaryModel::tables() const {
   t->pages = twin(data_->tblPgePicture, s::PgePicture::kIndexPgePct);
   t->places = twin(data_->tblWrdPicture, s::WrdPicture::kIndPageOrder);
   t->hitMap = twin(data_->tblPctInfo, s::PctInfo::kIndInfo);
+  t->littlePictures = twin(data_->tblPctLittle, s::PctLittle::kIndPgCdFind);
   for (Language language : Language::all()) {
     const int i = language.number() - 1;
     t->chapters[i] = twin(data_->tblChapter(language.number()), s::Chapter::kIndChptCode);
@@ -173,6 +175,12 @@ QImage DictionaryModel::pagePicture(int pageCode) const {
   if (at < 0) return {};
   t.pages->gotoBookmark(t.pageOrder[at].row);
   return t.pages->image(s::kPagePicture);
+}
+
+QImage DictionaryModel::littlePagePicture(int pageCode) const {
+  Table* little = tables().littlePictures.get();
+  if (!little || !little->findKey({pageCode})) return {};
+  return little->image(s::kLittlePagePicture);
 }
 
 QList<EntryRef> DictionaryModel::entriesOfPage(int pageCode) const {

@@ -88,6 +88,9 @@ class DictionaryModel {
   QString chapterName(int chapterCode, Language language) const;
   // The page's picture without highlight; a null image for a page without one.
   QImage pagePicture(int pageCode) const;
+  // The page's small picture, as the page lists and the find results show it; a null image for
+  // a page without one.
+  QImage littlePagePicture(int pageCode) const;
 
   // --- Entries ---
   // The entries of a page in their order; empty for a page the dictionary lacks.

@@ -125,8 +125,6 @@ bool TForm1::guard(const std::function<void()>& op) {
 // ---------------------------------------------------------------------------------------------
 // Controls
 
-namespace {}  // namespace
-
 void TForm1::createControls() {
   using orvik::ButtonGlyph;
   Image1 = orvik::named<PictureBox>(this, "Image1");
@@ -337,12 +335,34 @@ void TForm1::bindHandlers() {
 // Creation, showing, closing
 
 void TForm1::FormCreate() {
-  // 1. The diagnostic button stays hidden; the hourglass while the window is built.
+  // The diagnostic button stays hidden; the hourglass while the window is built.
   btnVerify->hide();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   setWindowTitle(QStringLiteral("Orvik Dictionary"));
+  closePopUpsWhenInactive();
+  loadBackgrounds();
+  // Browsing state.
+  lastEntry_ = -1;
+  pageList_->clear();
+  paneLayoutCount_ = 4;
+  applyPalette();
+  // Fixed geometry: the client area, centred, in the normal state.
+  setClientSize(kClientWidth, kClientHeight);
+  centreOnScreen();
+  frame_ = new WindowFrame(this);
+  layOutPictureArea();
+  layOutPageList();
+  layOutEntryArea();
+  startInChapterView();
+  applyInterfaceLanguage();
+  // Pane fonts and sizes, then every installed pane loaded again at that size.
+  reloadPanes();
+  QApplication::restoreOverrideCursor();
+}
 
-  // 2. The program losing the focus closes the pop-ups and gives the lock back to btnRegime.
+// The program losing the focus closes the pop-ups and gives the lock back to btnRegime; the
+// "Say in" pop-up also closes on a press anywhere but the picture area.
+void TForm1::closePopUpsWhenInactive() {
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
     if (st == Qt::ApplicationActive) return;
     if (panes_) panes_->popUp()->hide();
@@ -364,22 +384,21 @@ void TForm1::FormCreate() {
                      QSize(PanelForImg->width() + 9, PanelForImg->height() + 19));
       },
       [this] { mouseLock_ = btnRegime->latched(); });
+}
 
-  // 3. The two backgrounds from their scrambled files; the chapter view's shows.
+// The two backgrounds from their scrambled files; the chapter view's shows.
+void TForm1::loadBackgrounds() {
   if (!loadBackground(Phon, QStringLiteral("fbsh.ori")) ||
       !loadBackground(PhonChapters, QStringLiteral("fchpt.ori"))) {
     // the message is shown; the program ends at the loop's next turn
   }
   Phon->hide();
   PhonChapters->show();
+}
 
-  // 4. Browsing state.
-  lastEntry_ = -1;
-  pageList_->clear();
-  paneLayoutCount_ = 4;
-
-  // 5. The palette, and the window in the main background.
-  // The palette every window uses: the skin's colours, slot by slot.
+// The palette every window uses: the skin's colours, slot by slot; the window in the main
+// background and the bitmap buttons' text colour.
+void TForm1::applyPalette() {
   namespace colors = orvik::colors;
   palette_ = {colors::kMainBackground, colors::kButtonText,     colors::kShadow,
               colors::kDarkFace,       colors::kHeadingText,    colors::kLightFace,
@@ -390,13 +409,14 @@ void TForm1::FormCreate() {
   setAutoFillBackground(true);
   pnlMain->setPalette(pal);
   pnlMain->setAutoFillBackground(true);
+  for (TOrvikBtn98* b :
+       {btnNumberLang, btnFind, btnBackToChapters, btnBackToPages, btnHelp, btnRegime, btnExitNew})
+    b->setFontColor(palette_[ButtonText]);
+}
 
-  // 6. Fixed geometry: the client area, centred, in the normal state.
-  setClientSize(kClientWidth, kClientHeight);
-  centreOnScreen();
-  frame_ = new WindowFrame(this);
-
-  // 7. The picture area.
+// The picture area and the pictures shown in it.
+void TForm1::layOutPictureArea() {
+  const QPalette pal = paletteColourSet();
   PanelForImg->setGeometry(396, 12, kPictureWidth, kPictureHeight);
   PanelForImg->setPalette(pal);
   PanelForImg->setAutoFillBackground(true);
@@ -407,14 +427,10 @@ void TForm1::FormCreate() {
   }
   ImgChapter->setGeometry(402, 12, 319, 513);
   ImgChapter->setEnabled(false);
+}
 
-  // 8. Button text colour.
-  for (TOrvikBtn98* b :
-       {btnNumberLang, btnFind, btnBackToChapters, btnBackToPages, btnHelp, btnRegime, btnExitNew})
-    b->setFontColor(palette_[ButtonText]);
-
-  // 9. The page list: 24 rows of 16 pixels, 245 wide, its top row level with the small
-  // picture's top.
+// The page list: 24 rows of 16 pixels, 245 wide, its top row level with the small picture's top.
+void TForm1::layOutPageList() {
   PanelForImgLittle->setGeometry(kLittlePanelLeft, kLittlePanelTop, 332, 476);
   PanelForImgLittle->setColor(palette_[ListColour]);
   NewListBoxPages->setBorderStyle(SkinnedListBox::Border::None);
@@ -427,8 +443,10 @@ void TForm1::FormCreate() {
   OSBarPages->hide();
   PanelChapName->setColor(palette_[MainBackground]);
   lblChapterName->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+}
 
-  // 10-12. The entry area, the per-language buttons and the chapter list.
+// The entry area, the per-language buttons and the chapter list.
+void TForm1::layOutEntryArea() {
   createPanes();
   lblPopUpPct->setStyleSheet(QStringLiteral("color: %1").arg(palette_[PicturePopUpLabel].name()));
   ListBoxChapter->setItemHeight(32);
@@ -436,15 +454,20 @@ void TForm1::FormCreate() {
   DBImgPage16->hide();
   ImgLittle->move(kLittleLeft, 2);
   DBImageLittle->hide();
+}
 
-  // 13. The chapter view.
+// The window starts in the chapter view.
+void TForm1::startInChapterView() {
   showChapterView();
   lblPageName->hide();
   if (panes_) panes_->setPageViewVisible(false, Phon);
   hidePageView();
   btnBackToChapters->hide();
+}
 
-  // 14-15. The "Say in" list from the languages with sounds; the shown languages.
+// The "Say in" list from the languages with sounds, the shown languages, the fonts, texts and
+// names of the interface language and the panes of the shown languages.
+void TForm1::applyInterfaceLanguage() {
   if (data_) {
     orvik::buildLanguageTables();
     orvik::setUpSayInList(PopUpPct, PopUpPctList, data_->settings().soundList);
@@ -455,18 +478,14 @@ void TForm1::FormCreate() {
     data_->settings().deriveShownLanguages();
   }
 
-  // 16. The fonts of the interface language.
+  // The fonts of the interface language.
   const int language = interfaceLanguage();
   if (const int charset = orvik::charsetOfLanguageNumber(language))
     orvik::applyMainWindowFontSet(this, charset);
 
-  // 17-18. Texts and names in the interface language; the panes of the shown languages.
+  // Texts and names in the interface language; the panes of the shown languages.
   if (const auto shown = orvik::Language::fromNumber(language)) ReloadLanguageNames(*shown);
   ApplyShownLanguages();
-
-  // 19-20. Pane fonts and sizes, then every installed pane loaded again at that size.
-  reloadPanes();
-  QApplication::restoreOverrideCursor();
 }
 
 bool TForm1::loadBackground(QLabel* target, const QString& file) {

@@ -320,6 +320,15 @@ class TForm1 : public orvik::BorderlessForm, private MainWindowControls {
 
   // Handlers bound by name to the window's own controls (main_window.cpp binds them).
   void FormCreate();
+  // FormCreate's steps, in order.
+  void closePopUpsWhenInactive();
+  void loadBackgrounds();
+  void applyPalette();
+  void layOutPictureArea();
+  void layOutPageList();
+  void layOutEntryArea();
+  void startInChapterView();
+  void applyInterfaceLanguage();
   void FormShow();
   void FormClose();
   void FormDestroy();

@@ -125,117 +125,152 @@ void sameSmallestFont(const QList<QWidget*>& controls) {
 
 }  // namespace
 
+// The dialog's controls, each made in the design's font and placed in the design's place.
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* name, int x, int y, const QColor& colour) {
+  auto* l = new QLabel(parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setFont(designFont());
+  setTextColour(l, colour);
+  l->move(x, y);
+  return l;
+}
+
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, QRect rect) {
+  auto* c = new QCheckBox(parent);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setFont(designFont());
+  c->setGeometry(rect);
+  return c;
+}
+
+TOrvikTrackBar* makeTrackBar(QWidget* parent, const char* name, QRect rect, int maxPos) {
+  auto* t = new TOrvikTrackBar(parent);
+  t->setObjectName(QString::fromLatin1(name));
+  t->setGeometry(rect);
+  t->setColor(orvik::colors::kMainBackground);
+  t->setColorTicks(kTicks);
+  t->setFirstBarPos(5);
+  t->setMinPos(1);
+  t->setMaxPos(maxPos);
+  return t;
+}
+
+TRadioGroup* makeRadioGroup(QWidget* parent, const char* name, QRect rect) {
+  auto* g = new TRadioGroup(parent);
+  g->setObjectName(QString::fromLatin1(name));
+  g->setFont(designFont());
+  g->setColumns(2);
+  g->setGeometry(rect);
+  setBackground(g, orvik::colors::kMainBackground);
+  return g;
+}
+
+TOrvikBtn98* makeButton(QWidget* parent, const char* name, QRect rect) {
+  auto* b = new TOrvikBtn98(parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setPictures(orvik::plainButtonPictures(rect.size()));
+  b->setGeometry(rect);
+  b->setFont(designFont());
+  b->setFontColor(orvik::colors::kButtonText);
+  return b;
+}
+
+}  // namespace
+
 TfrmNumbLang::TfrmNumbLang(QWidget* parent) : orvik::BorderlessForm(parent) {
   setObjectName(QStringLiteral("frmNumbLang"));
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setClientSize(kWidth, kHeight);
-  const QFont design = designFont();
+  buildBackground();
+  buildLanguageRows();
+  buildFontSize();
+  buildSoundChoices();
+  buildButtons();
+  buildTranslations();
+  // The frame picture stands behind the language rows, the background behind everything.
+  imgNumbLangs->lower();
+  Image1->lower();
+  hide();
+}
 
-  // The background picture fills the client area and carries the dialog frame.
+// The background picture fills the client area and carries the dialog frame.
+void TfrmNumbLang::buildBackground() {
   Image1 = new QLabel(this);
   Image1->setObjectName(QStringLiteral("Image1"));
+  QPixmap back = orvik::panelPicture(QSize(kWidth, kHeight));
   {
-    QPixmap back = orvik::panelPicture(QSize(kWidth, kHeight));
     QPainter painter(&back);
     orvik::paintDialogFrame(painter, kHeight, kWidth);
-    Image1->setPixmap(back);
   }
+  Image1->setPixmap(back);
   Image1->setGeometry(0, 0, kWidth, kHeight);
+}
 
-  const auto label = [this, &design](const char* name, int x, int y, const QColor& colour) {
-    auto* l = new QLabel(this);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFont(design);
-    setTextColour(l, colour);
-    l->move(x, y);
-    return l;
-  };
-  const auto check = [this, &design](const char* name, QRect rect) {
-    auto* c = new QCheckBox(this);
-    c->setObjectName(QString::fromLatin1(name));
-    c->setFont(design);
-    c->setGeometry(rect);
-    return c;
-  };
-
-  Label1 = label("Label1", 20, 7, kHeadingColour);
+// The heading, the language frame and a box and a name per language; set-up places the rows.
+void TfrmNumbLang::buildLanguageRows() {
+  Label1 = makeLabel(this, "Label1", 20, 7, kHeadingColour);
   imgNumbLangs = new QLabel(this);
   imgNumbLangs->setObjectName(QStringLiteral("imgNumbLangs"));
   imgNumbLangs->move(43, 30);
 
-  chBoxEn = check("chBoxEn", QRect(22, 0, 13, 13));
-  chBoxFr = check("chBoxFr", QRect(22, 0, 13, 13));
-  chBoxRu = check("chBoxRu", QRect(22, 0, 13, 13));
-  chBoxSp = check("chBoxSp", QRect(22, 0, 13, 13));
-  lblEn = label("lblEn", 48, 0, orvik::colors::kHeadingText);
-  lblFr = label("lblFr", 48, 0, orvik::colors::kHeadingText);
-  lblRu = label("lblRu", 48, 0, orvik::colors::kHeadingText);
-  lblSp = label("lblSp", 48, 0, orvik::colors::kHeadingText);
+  chBoxEn = makeCheckBox(this, "chBoxEn", QRect(22, 0, 13, 13));
+  chBoxFr = makeCheckBox(this, "chBoxFr", QRect(22, 0, 13, 13));
+  chBoxRu = makeCheckBox(this, "chBoxRu", QRect(22, 0, 13, 13));
+  chBoxSp = makeCheckBox(this, "chBoxSp", QRect(22, 0, 13, 13));
+  lblEn = makeLabel(this, "lblEn", 48, 0, orvik::colors::kHeadingText);
+  lblFr = makeLabel(this, "lblFr", 48, 0, orvik::colors::kHeadingText);
+  lblRu = makeLabel(this, "lblRu", 48, 0, orvik::colors::kHeadingText);
+  lblSp = makeLabel(this, "lblSp", 48, 0, orvik::colors::kHeadingText);
   for (QCheckBox* box : languageBoxes())
     connect(box, &QCheckBox::clicked, this, [this, box] { chBoxLanguageClick(box); });
+}
 
-  const auto trackBar = [this](const char* name, QRect rect, int maxPos) {
-    auto* t = new TOrvikTrackBar(this);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setGeometry(rect);
-    t->setColor(orvik::colors::kMainBackground);
-    t->setColorTicks(kTicks);
-    t->setFirstBarPos(5);
-    t->setMinPos(1);
-    t->setMaxPos(maxPos);
-    return t;
-  };
-  Label7 = label("Label7", 20, 138, kHeadingColour);
-  TrackBarFonts = trackBar("TrackBarFonts", QRect(18, 158, 210, 29), 15);
-  lblFontSizeNumbers = label("lblFontSizeNumbers", 20, 192, orvik::colors::kHeadingText);
+// The entry panes' font size scale and its numbers; the interface language's group below it.
+void TfrmNumbLang::buildFontSize() {
+  Label7 = makeLabel(this, "Label7", 20, 138, kHeadingColour);
+  TrackBarFonts = makeTrackBar(this, "TrackBarFonts", QRect(18, 158, 210, 29), 15);
+  lblFontSizeNumbers = makeLabel(this, "lblFontSizeNumbers", 20, 192, orvik::colors::kHeadingText);
   lblFontSizeNumbers->setText(
       QStringLiteral("6        8      10     12    14     16     18    20"));
+  Label2 = makeLabel(this, "Label2", 20, 216, kHeadingColour);
+  RadioGroup1 = makeRadioGroup(this, "RadioGroup1", QRect(16, 236, 217, 57));
+}
 
-  const auto group = [this, &design](const char* name, QRect rect) {
-    auto* g = new TRadioGroup(this);
-    g->setObjectName(QString::fromLatin1(name));
-    g->setFont(design);
-    g->setColumns(2);
-    g->setGeometry(rect);
-    setBackground(g, orvik::colors::kMainBackground);
-    return g;
-  };
-  Label2 = label("Label2", 20, 216, kHeadingColour);
-  RadioGroup1 = group("RadioGroup1", QRect(16, 236, 217, 57));
-  Label3 = label("Label3", 276, 10, kHeadingColour);
-  RadioGroup2 = group("RadioGroup2", QRect(272, 30, 209, 55));
-  chBoxOnClick = check("chBoxOnClick", QRect(350, 53, 97, 17));
-  Label4 = label("Label4", 276, 88, kHeadingColour);
-  RadioGroup3 = group("RadioGroup3", QRect(272, 108, 209, 55));
-  chBoxAuto = check("chBoxAuto", QRect(350, 130, 97, 17));
+// The right column: the language pronounced on a click and by auto-play, the pause scale and
+// the sound effects.
+void TfrmNumbLang::buildSoundChoices() {
+  Label3 = makeLabel(this, "Label3", 276, 10, kHeadingColour);
+  RadioGroup2 = makeRadioGroup(this, "RadioGroup2", QRect(272, 30, 209, 55));
+  chBoxOnClick = makeCheckBox(this, "chBoxOnClick", QRect(350, 53, 97, 17));
+  Label4 = makeLabel(this, "Label4", 276, 88, kHeadingColour);
+  RadioGroup3 = makeRadioGroup(this, "RadioGroup3", QRect(272, 108, 209, 55));
+  chBoxAuto = makeCheckBox(this, "chBoxAuto", QRect(350, 130, 97, 17));
   for (QCheckBox* c : {chBoxOnClick, chBoxAuto}) {
     setBackground(c, orvik::colors::kMainBackground);
     setTextColour(c, orvik::colors::kHeadingText);
     c->hide();
   }
 
-  Label5 = label("Label5", 276, 168, kHeadingColour);
-  TrackBarPause = trackBar("TrackBarPause", QRect(272, 186, 209, 29), 10);
-  lblPauseNumbers = label("lblPauseNumbers", 274, 222, orvik::colors::kHeadingText);
+  Label5 = makeLabel(this, "Label5", 276, 168, kHeadingColour);
+  TrackBarPause = makeTrackBar(this, "TrackBarPause", QRect(272, 186, 209, 29), 10);
+  lblPauseNumbers = makeLabel(this, "lblPauseNumbers", 274, 222, orvik::colors::kHeadingText);
   lblPauseNumbers->setText(
       QStringLiteral("1     2     3     4     5     6     7     8     9    10 "));
-  chBoxSound = check("chBoxSound", QRect(276, 242, 13, 13));
-  Label6 = label("Label6", 296, 242, kHeadingColour);
+  chBoxSound = makeCheckBox(this, "chBoxSound", QRect(276, 242, 13, 13));
+  Label6 = makeLabel(this, "Label6", 296, 242, kHeadingColour);
+}
 
-  const auto button = [this, &design](const char* name, QRect rect) {
-    auto* b = new TOrvikBtn98(this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setPictures(orvik::plainButtonPictures(rect.size()));
-    b->setGeometry(rect);
-    b->setFont(design);
-    b->setFontColor(orvik::colors::kButtonText);
-    return b;
-  };
-  btnOK = button("btnOK", QRect(312, 272, 50, 20));
-  btnCancel = button("btnCancel", QRect(376, 272, 60, 20));
+void TfrmNumbLang::buildButtons() {
+  btnOK = makeButton(this, "btnOK", QRect(kOkLeft, 272, kOkWidth, 20));
+  btnCancel = makeButton(this, "btnCancel", QRect(kCancelLeft, 272, kCancelWidth, 20));
   connect(btnOK, &TOrvikBtn98::clicked, this, &TfrmNumbLang::btnOKClick);
   connect(btnCancel, &TOrvikBtn98::clicked, this, &TfrmNumbLang::btnCancelClick);
+}
 
+// The dialog's texts in the four interface languages.
+void TfrmNumbLang::buildTranslations() {
   MultiLang1 = new TMultiLang(this);
   MultiLang1->setObjectName(QStringLiteral("MultiLang1"));
   MultiLang1->setLanguages(4);
@@ -270,10 +305,6 @@ TfrmNumbLang::TfrmNumbLang(QWidget* parent) : orvik::BorderlessForm(parent) {
   connect(MultiLang1, &TBaseMultiLang::AfterLanguageChanged, this,
           [this](TBaseMultiLang*, quint8 index) { MultiLang1AfterLanguageChanged(index); });
   MultiLang1->Loaded();
-  // The frame picture stands behind the language rows, the background behind everything.
-  imgNumbLangs->lower();
-  Image1->lower();
-  hide();
 }
 
 void TfrmNumbLang::setUp(const Installation& installation) {

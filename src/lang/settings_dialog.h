@@ -134,6 +134,13 @@ class TfrmNumbLang : public orvik::BorderlessForm {
     bool operator==(const Snapshot&) const = default;
   };
   Snapshot current() const;
+  // The constructor's steps, in order.
+  void buildBackground();
+  void buildLanguageRows();
+  void buildFontSize();
+  void buildSoundChoices();
+  void buildButtons();
+  void buildTranslations();
   void singleLanguageCaptions();
   void relabel(int languageNumber);
   // Gives every text of the interface language room within the fixed window (see the source).

@@ -243,12 +243,10 @@ void TfrmPageList::followTop() {
 void TfrmPageList::showThumbnail() {
   const int code = selectedPageCode();
   if (!code || !data_) return;
-  orvik::Table* little = data_->tblPctLittle;
-  if (!little || !little->active()) return;
   // A page without a small picture leaves the last one shown.
   data_->guarded([&] {
-    little->setIndexName(schema::PctLittle::kIndPgCdFind);
-    if (little->findKey({code})) imgPageList->setPicture(little->image(schema::kLittlePagePicture));
+    const QImage picture = data_->dictionary().littlePagePicture(code);
+    if (!picture.isNull()) imgPageList->setPicture(picture);
   });
 }
 

@@ -53,6 +53,8 @@ class Table : public QObject {
   // Raw keys (derivePasswordKey) tried instead of the database's list, for tables opened
   // without a database.
   void setPasswords(const QList<QByteArray>& rawKeys);
+  // The keys given by setPasswords (empty when none were).
+  QList<QByteArray> passwords() const { return ownKeys_; }
 
   // Opens the file, trying each raw key of the list in turn (with an empty list, the file must
   // be unencrypted), checks the format version and reads the field and index definitions. The

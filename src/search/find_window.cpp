@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <algorithm>
 
 #include "app/data_module.h"
@@ -42,36 +41,6 @@ namespace {
 const QColor kBackground(238, 230, 201);
 const QColor kLabelText(82, 91, 27);
 const QColor kMark(180, 169, 135);
-
-// A table's index and row, put back when the scope ends; the table says nothing of its moves
-// meanwhile, so the views bound to it (the entry panes, the small page picture) neither reload
-// nor lose their row.
-class KeepPlace {
- public:
-  explicit KeepPlace(orvik::Table* table)
-      : table_(table && table->active() ? table : nullptr), blocker_(table_) {
-    if (!table_) return;
-    index_ = table_->indexName();
-    row_ = table_->isEmpty() ? 0 : table_->bookmark();
-  }
-  ~KeepPlace() {
-    if (!table_) return;
-    try {
-      table_->setIndexName(index_);
-      if (row_) table_->gotoBookmark(row_);
-    } catch (...) {
-      // The failure that brought us here is already on its way to the failure routine.
-    }
-  }
-  KeepPlace(const KeepPlace&) = delete;
-  KeepPlace& operator=(const KeepPlace&) = delete;
-
- private:
-  orvik::Table* table_;
-  QSignalBlocker blocker_;
-  QString index_;
-  qint64 row_ = 0;
-};
 
 QLabel* makeLabel(QWidget* parent, const char* name, QPoint at) {
   auto* label = new QLabel(parent);
@@ -669,13 +638,7 @@ QImage TFrmFind::slot(int row) {
   auto it = pictureOfPage_.constFind(pageCode);
   if (it != pictureOfPage_.constEnd()) return *it;
   QImage picture;
-  orvik::Table* little = data_->tblPctLittle;
-  data_->guarded([&] {
-    if (!little || !little->active()) return;
-    KeepPlace keep(little);
-    little->setIndexName(schema::PctLittle::kIndPgCdFind);
-    if (little->findKey({pageCode})) picture = little->image(schema::kLittlePagePicture);
-  });
+  data_->guarded([&] { picture = data_->dictionary().littlePagePicture(pageCode); });
   ++picturesRead_;
   pictureOfPage_.insert(pageCode, picture);
   return picture;

@@ -4,7 +4,6 @@
 #include "browse/main_window.h"
 #include "controls/orvik_btn98.h"
 #include "platform/event_pump.h"
-#include "platform/table.h"
 
 FindWindows::FindWindows(TDMOrvik* data, TForm1* mainWindow,
                          const std::array<TFrmFind*, 4>& windows, TfrmLangForFind* chooser,
@@ -46,13 +45,7 @@ void FindWindows::openFind(orvik::Language chosen) {
   for (TFrmFind* other : windows_)
     if (other && other->isShowingModal()) return;
   if (chooser_) chooser_->hide();
-  // The page to come back to when the search ends without a jump.
-  orvik::Table* pages = data_->tblPgePicture;
-  qint64 bookmark = 0;
-  data_->guarded([&] {
-    if (pages->active() && !pages->isEmpty()) bookmark = pages->bookmark();
-  });
-  const int result = w->execute();
-  if (result != orvik::BorderlessForm::mrOk && bookmark)
-    data_->guarded([&] { pages->gotoBookmark(bookmark); });
+  // The search reads through the dictionary model and moves none of the main window's tables,
+  // so a window closed without a Go leaves the main window's page where it was.
+  w->execute();
 }

@@ -20,8 +20,8 @@ class TForm1;
 //    its language's window as Ctrl+letter does;
 //  - a language that is not installed opens nothing, and a find window already open is not
 //    opened again;
-//  - the page the main window showed when the search opened is where tblPgePicture returns
-//    when the window closes without a Go.
+//  - a window closed without a Go leaves the main window on the page it showed (the search
+//    moves none of its tables).
 class FindWindows final : public QObject, public FindRole {
   Q_OBJECT
 
