@@ -121,8 +121,6 @@ void sameSmallestFont(const QList<QWidget*>& controls) {
   }
 }
 
-// A button as wide as its design or its caption with a margin, whichever is more.
-
 }  // namespace
 
 // The dialog's controls, each made in the design's font and placed in the design's place.
