@@ -369,9 +369,6 @@ class TForm1 : public orvik::BorderlessForm, private MainWindowControls {
   bool FormKeyDown(QKeyEvent* event);
 
   // Navigation the window does for itself (navigation.cpp).
-  // The page-list click: makes the named page current and shows it with its first entry;
-  // false when the name or its page is not found (nothing changed).
-  bool OpenPageByName(orvik::Table* pageNames, const QString& name);
   // Fills ListBoxChapter from a chapter-name table (when it holds chapter 1).
   void FillChapterList(orvik::Table* chapters);
   // Puts the PageName of a page code into lblPageName.

@@ -141,27 +141,6 @@ void TForm1::RebuildPageList(orvik::Table* pageNames) {
   });
 }
 
-bool TForm1::OpenPageByName(orvik::Table* pageNames, const QString& name) {
-  if (!data_ || !pageNames) return false;
-  bool opened = false;
-  guard([&] {
-    pageNames->setIndexName(schema::PageName::kIndPgNm);
-    if (!pageNames->findKey({name})) return;
-    orvik::Table* pages = data_->tblPgePicture;
-    pages->setIndexName(schema::PgePicture::kIndexPgePct);
-    if (!pages->findKey({pageNames->intValue(kChapterCode),
-                         pageNames->intValue(schema::kSubchapter), pageNames->intValue(kPageCode)}))
-      return;
-    putCleanPicture();
-    mouseLock_ = false;
-    currentPageCode_ = pages->intValue(kPageCode);
-    ShowPageFirstEntry();
-    UpdateEntryButtons();
-    opened = true;
-  });
-  return opened;
-}
-
 bool TForm1::showPage(int pageCode) {
   if (!data_) return false;
   bool found = false;
@@ -455,21 +434,11 @@ void TForm1::OSBarPagesScroll(int scrollCode, int& scrollPos) {
 
 void TForm1::NewListBoxPagesClick() {
   const int hot = pageList_->hotRow();
-  if (hot < 0 || hot >= NewListBoxPages->Items().Count()) return;
-  const QString text = NewListBoxPages->itemText(hot);
-  int row = -1;
-  for (int i = 0; i < NewListBoxPages->Items().Count(); ++i)
-    if (NewListBoxPages->itemText(i) == text) {
-      row = i;
-      break;
-    }
-  if (!isPageRow(row)) return;
+  const int pageCode = pageList_->pageCodeOfRow(hot);
+  if (!pageCode) return;
   sound()->playClickSound();
   orvik::BusyCursor busy;
-  orvik::Table* pageNames = pageNameTable();
-  if (!OpenPageByName(pageNames, text.trimmed())) return;
-  ShowPageName(pageNames, currentPageCode_);
-  EnterPageView();
+  showPage(pageCode);
 }
 
 // ---------------------------------------------------------------------------------------------

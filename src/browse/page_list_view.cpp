@@ -19,6 +19,7 @@ PageListView::PageListView(TDMOrvik* data, const Controls& controls) : data_(dat
 
 void PageListView::clear() {
   rowPictures_.clear();
+  rowPages_.clear();
   c_.list->Items().Clear();
 }
 
@@ -28,6 +29,7 @@ void PageListView::fillRows(orvik::Table* pageNames, int chapterCode) {
   bool littleOnChapter = little->active() && little->findKey({chapterCode});
   QStringList rows;
   while (!pageNames->eof() && pageNames->intValue(schema::kChapterCode) == chapterCode) {
+    rowPages_ << pageNames->intValue(schema::kPageCode);
     if (pageNames->intValue(schema::kPageCode) == 0) {
       rows << pageNames->textValue(schema::kPageName);
       rowPictures_ << QImage();
@@ -65,6 +67,10 @@ bool PageListView::isPageRow(int row) const {
 
 QImage PageListView::rowPicture(int row) const {
   return row >= 0 && row < rowPictures_.size() ? rowPictures_[row] : QImage();
+}
+
+int PageListView::pageCodeOfRow(int row) const {
+  return isPageRow(row) && row < rowPages_.size() ? rowPages_[row] : 0;
 }
 
 void PageListView::countVisibleRows() {

@@ -49,6 +49,8 @@ class PageListView {
 
   bool isPageRow(int row) const;
   QImage rowPicture(int row) const;
+  // The page a row names; 0 for a heading or a row outside the list.
+  int pageCodeOfRow(int row) const;
   int hotRow() const { return hotRow_; }
   int visibleRowCount() const { return visibleRows_; }
   void countVisibleRows();
@@ -69,4 +71,5 @@ class PageListView {
   int prevHotRow_ = -1;
   int visibleRows_ = 0;
   QList<QImage> rowPictures_;
+  QList<int> rowPages_;  // each row's page code, 0 for a heading
 };
