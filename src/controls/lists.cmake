@@ -2,6 +2,8 @@
 target_sources(orvik_controls PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/list_box_base.cpp
   ${CMAKE_CURRENT_LIST_DIR}/list_box_base.h
+  ${CMAKE_CURRENT_LIST_DIR}/list_with_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/list_with_bar.h
   ${CMAKE_CURRENT_LIST_DIR}/new_list_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/new_list_box.h
   ${CMAKE_CURRENT_LIST_DIR}/orvik_chapter_list.cpp

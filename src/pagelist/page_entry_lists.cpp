@@ -13,6 +13,7 @@
 #include "browse/main_window.h"
 #include "controls/cursors.h"
 #include "controls/dialog_frame.h"
+#include "controls/list_with_bar.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_list_box.h"
 #include "controls/orvik_scroll_bar.h"
@@ -41,25 +42,38 @@ int interfaceCharset() {
 
 }  // namespace
 
-TLangList::TLangList(QWidget* parent) : orvik::BorderlessForm(parent, Kind::StayOnTopTool) {
-  setObjectName(QStringLiteral("LangList"));
-  build();
-}
+namespace {
 
-TLangList::TLangList(int language, const char* name, int listCharset, QPoint offset, bool sorted,
-                     QWidget* parent)
-    : orvik::BorderlessForm(parent, Kind::StayOnTopTool), language_(language), offset_(offset) {
-  setObjectName(QString::fromLatin1(name));
+// What the four windows do not share, by language number - 1: where each first stands beside
+// the main window, so that they open in a cascade, and whether its lines are sorted.
+struct EntryListPlace {
+  QPoint offset;
+  bool sorted;
+};
+constexpr EntryListPlace kPlaces[4] = {
+    {QPoint(200, 160), true},   // English
+    {QPoint(216, 192), false},  // French
+    {QPoint(235, 225), false},  // Russian
+    {QPoint(254, 257), false},  // Spanish
+};
+
+}  // namespace
+
+TLangList::TLangList(orvik::Language language, QWidget* parent)
+    : orvik::BorderlessForm(parent, Kind::StayOnTopTool),
+      language_(language.number()),
+      offset_(kPlaces[language.number() - 1].offset) {
+  setObjectName(QStringLiteral("Form") + language.code().toString());
   build();
-  orvik::applyFont(ListBox1, orvik::arialSpec(16, listCharset));
-  ListBox1->setSorted(sorted);
+  orvik::applyFont(ListBox1, orvik::arialSpec(16, orvik::charsetOf(language)));
+  ListBox1->setSorted(kPlaces[language.number() - 1].sorted);
   // The window's caption and title: the language's name in the interface language, groups in
   // translation order (English, Russian, French, Spanish interface).
   QStringList words;
   for (const char* key : {"%Form%", "Label1"}) {
     words << QString::fromLatin1(key);
     for (int index = 0; index < 4; ++index)
-      words << orvik::languageNameTable()[language - 1][orvik::languageNumberOfIndex(index) - 1];
+      words << orvik::languageNameTable()[language_ - 1][orvik::languageNumberOfIndex(index) - 1];
   }
   MultiLang1_ = new TMultiLang(this);
   MultiLang1_->setObjectName(QStringLiteral("MultiLang1"));
@@ -93,25 +107,12 @@ void TLangList::build() {
   OrvikButton1->setCursor(orvik::orvikCursor(orvik::O_FOREFINGER));
 
   ListBox1 = orvik::named<TOrvikListBox>(this, "ListBox1");
-  ListBox1->setGeometry(6, 36, 148, 272);
-  ListBox1->setBorderStyle(SkinnedListBox::Border::None);
-  ListBox1->setStyle(SkinnedListBox::ListStyle::OwnerDrawFixed);
-  ListBox1->setItemHeight(kItemHeight);
-  ListBox1->setIntegralHeight(true);
-  ListBox1->setColor(kPaneColour);
-  ListBox1->setFontColor(Qt::black);
-  ListBox1->setCursor(orvik::orvikCursor(orvik::O_FOREFINGER));
-  ListBox1->setFocusPolicy(Qt::StrongFocus);
+  orvik::setUpOwnerDrawnList(ListBox1, QRect(6, 36, 148, 272), kPaneColour, kItemHeight);
   ListBox1->installEventFilter(this);
 
   OrvikScrollBar1 = orvik::named<TOrvikScrollBar>(this, "OrvikScrollBar1");
-  OrvikScrollBar1->setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Standard, false));
-  OrvikScrollBar1->setGeometry(156, 32, 15, 281);
-  OrvikScrollBar1->setColor(kBarColour);
-  OrvikScrollBar1->setMin(0);
+  orvik::setUpListBar(OrvikScrollBar1, QRect(156, 32, 15, 281), kBarColour, 10);
   OrvikScrollBar1->setMax(1);
-  OrvikScrollBar1->setSmallChange(1);
-  OrvikScrollBar1->setLargeChange(10);
 
   OrvikScrollBar2 = orvik::named<TOrvikScrollBar>(this, "OrvikScrollBar2");
   OrvikScrollBar2->setKind(osbHorizontal);
@@ -128,7 +129,7 @@ void TLangList::build() {
   connect(ListBox1, &SkinnedListBox::OnDrawItem, this, &TLangList::ListBox1DrawItem);
   connect(ListBox1, &SkinnedListBox::topIndexChanged, this,
           [this](int top) { OrvikScrollBar1->setPosition(top); });
-  connect(OrvikScrollBar1, &TOrvikScrollBar::scrolled, this, &TLangList::OrvikScrollBar1Scroll);
+  orvik::scrollListByBar(OrvikScrollBar1, ListBox1);
   connect(OrvikScrollBar2, &TOrvikScrollBar::scrolled, this, &TLangList::OrvikScrollBar2Scroll);
 
   // The title and the button take the interface language's Times bold 16.
@@ -257,20 +258,6 @@ void TLangList::ListBox1DrawItem(SkinnedListBox* control, int index, QRect rect,
   canvas.textOut(rect.left() + 2 - horizontal_, rect.top(), control->itemText(index));
 }
 
-void TLangList::OrvikScrollBar1Scroll(int scrollCode, int& scrollPos) {
-  switch (scrollCode) {
-    case TOrvikScrollBar::scLineUp:
-    case TOrvikScrollBar::scLineDown:
-    case TOrvikScrollBar::scPageUp:
-    case TOrvikScrollBar::scPageDown:
-    case TOrvikScrollBar::scTrack:
-      ListBox1->setTopIndex(scrollPos);
-      break;
-    default:
-      break;
-  }
-}
-
 void TLangList::OrvikScrollBar2Scroll(int scrollCode, int& scrollPos) {
   switch (scrollCode) {
     case TOrvikScrollBar::scLineUp:
@@ -345,18 +332,3 @@ bool TLangList::eventFilter(QObject* watched, QEvent* event) {
   }
   return orvik::BorderlessForm::eventFilter(watched, event);
 }
-
-// ---------------------------------------------------------------------------------------------
-// The language windows
-
-TFormEn::TFormEn(QWidget* parent)
-    : TLangList(1, "FormEn", orvik::kWesternCharset, QPoint(200, 160), true, parent) {}
-
-TFormRu::TFormRu(QWidget* parent)
-    : TLangList(3, "FormRu", orvik::kCyrillicCharset, QPoint(235, 225), false, parent) {}
-
-TFormSp::TFormSp(QWidget* parent)
-    : TLangList(4, "FormSp", orvik::kWesternCharset, QPoint(254, 257), false, parent) {}
-
-TFormFr::TFormFr(QWidget* parent)
-    : TLangList(2, "FormFr", orvik::kWesternCharset, QPoint(216, 192), false, parent) {}

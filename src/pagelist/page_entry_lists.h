@@ -2,9 +2,8 @@
 // TLangList, the page entry list: a small floating stay-on-top window beside the main window
 // that lists the head words of the entries of the page on screen in one language. A click on a
 // line, or Up and Down in the list, takes the main window to that entry (highlight, blink,
-// panes). One window per language (TFormEn, TFormFr, TFormRu, TFormSp) binds the language's
-// article table, its list font, its place beside the main window and its name; the template
-// itself is never filled.
+// panes). One window per language (FormEn, FormFr, FormRu, FormSp); its language gives its
+// head words, its list font, its place beside the main window, its sorting and its name.
 //
 // It promises:
 //  - the list shows the page it was last filled for (pageCode()) and every line remembers its
@@ -20,6 +19,7 @@
 #include <QPoint>
 
 #include "platform/borderless_form.h"
+#include "schema/language.h"
 
 class QLabel;
 class SkinnedListBox;
@@ -40,10 +40,9 @@ class TLangList : public orvik::BorderlessForm {
   static constexpr int kVisibleLines = 17;
   static constexpr int kHorizontalExtent = 300;
 
-  // The template: no language, never filled.
-  explicit TLangList(QWidget* parent = nullptr);
+  explicit TLangList(orvik::Language language, QWidget* parent = nullptr);
 
-  // Language number 1..4; 0 for the template.
+  // Language number 1..4.
   int language() const { return language_; }
   // Where the window first stands, relative to the main window's top-left corner.
   QPoint offset() const { return offset_; }
@@ -70,7 +69,6 @@ class TLangList : public orvik::BorderlessForm {
   // --- Handlers, bound by name ---
   void ListBox1Click();
   void ListBox1DrawItem(SkinnedListBox* control, int index, QRect rect, int state);
-  void OrvikScrollBar1Scroll(int scrollCode, int& scrollPos);
   void OrvikScrollBar2Scroll(int scrollCode, int& scrollPos);
   void OrvikButton1Click();
 
@@ -87,11 +85,6 @@ class TLangList : public orvik::BorderlessForm {
   void closed(int language);
 
  protected:
-  // A language window: its number, objectName, list character set, place beside the main
-  // window and whether its lines are sorted.
-  TLangList(int language, const char* name, int listCharset, QPoint offset, bool sorted,
-            QWidget* parent);
-
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
@@ -114,32 +107,4 @@ class TLangList : public orvik::BorderlessForm {
   int horizontal_ = 0;      // the horizontal bar's position the lines are drawn at
   int lastRepaintPos_ = 0;  // where the last drag repaint happened
   bool placed_ = false;
-};
-
-class TFormEn : public TLangList {
-  Q_OBJECT
-
- public:
-  explicit TFormEn(QWidget* parent = nullptr);
-};
-
-class TFormRu : public TLangList {
-  Q_OBJECT
-
- public:
-  explicit TFormRu(QWidget* parent = nullptr);
-};
-
-class TFormSp : public TLangList {
-  Q_OBJECT
-
- public:
-  explicit TFormSp(QWidget* parent = nullptr);
-};
-
-class TFormFr : public TLangList {
-  Q_OBJECT
-
- public:
-  explicit TFormFr(QWidget* parent = nullptr);
 };

@@ -12,6 +12,7 @@
 #include "browse/picture_box.h"
 #include "controls/button_fit.h"
 #include "controls/cursors.h"
+#include "controls/list_with_bar.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_list_box.h"
@@ -58,20 +59,31 @@ int interfaceCharset() {
 
 }  // namespace
 
-TfrmPageList::TfrmPageList(QWidget* parent) : orvik::BorderlessForm(parent) {
-  setObjectName(QStringLiteral("frmPageList"));
-  build();
-  MultiLang1->Loaded();
-}
+namespace {
 
-TfrmPageList::TfrmPageList(int language, const char* name, const char* const (&titles)[4],
-                           int listCharset, QWidget* parent)
-    : orvik::BorderlessForm(parent), language_(language) {
-  setObjectName(QString::fromLatin1(name));
+// Each window's own title, by language number - 1, each in translation order (English,
+// Russian, French, Spanish interface).
+const char* const kTitles[4][4] = {
+    {"Browse by Pages in English", "Просмотр страниц по-английски",
+     "Affichage des pages en anglais", "Ver por páginas en inglés"},
+    {"Browse by Pages in French", "Просмотр страниц по-французски",
+     "Affichage des pages en français", "Ver por páginas en francés"},
+    {"Browse By Pages in Russian", "Просмотр страниц по-русски", "Affichage des pages en russe",
+     "Ver por páginas en ruso"},
+    {"Browse By Pages in Spanish", "Просмотр страниц по-испански",
+     "Affichage des pages en espagnol", "Ver por páginas en español"},
+};
+
+}  // namespace
+
+TfrmPageList::TfrmPageList(orvik::Language language, QWidget* parent)
+    : orvik::BorderlessForm(parent), language_(language.number()) {
+  setObjectName(QStringLiteral("frmPageList") + language.code().toString());
   build();
   MultiLang1->Loaded();
-  orvik::applyFont(ListAllPages, orvik::timesBoldSpec(16, listCharset));
+  orvik::applyFont(ListAllPages, orvik::timesBoldSpec(16, orvik::charsetOf(language)));
   // The window's own component: its title in the window caption and in Label1.
+  const auto& titles = kTitles[language.number() - 1];
   MultiLang2_ = new TMultiLang(this);
   MultiLang2_->setObjectName(QStringLiteral("MultiLang2"));
   MultiLang2_->setLanguages(4);
@@ -119,25 +131,12 @@ void TfrmPageList::build() {
   btnCancel->setCaption(QString::fromUtf8(kCancel[0]));
 
   ListAllPages = orvik::named<TOrvikListBox>(this, "ListAllPages");
-  ListAllPages->setGeometry(126, 26, 266, 288);
-  ListAllPages->setBorderStyle(SkinnedListBox::Border::None);
-  ListAllPages->setStyle(SkinnedListBox::ListStyle::OwnerDrawFixed);
-  ListAllPages->setItemHeight(kItemHeight);
-  ListAllPages->setIntegralHeight(true);
-  ListAllPages->setColor(kListColour);
-  ListAllPages->setFontColor(Qt::black);
-  ListAllPages->setCursor(orvik::orvikCursor(orvik::O_FOREFINGER));
-  ListAllPages->setFocusPolicy(Qt::StrongFocus);
+  orvik::setUpOwnerDrawnList(ListAllPages, QRect(126, 26, 266, 288), kListColour, kItemHeight);
   ListAllPages->installEventFilter(this);
 
   OrvikScrollBar1 = orvik::named<TOrvikScrollBar>(this, "OrvikScrollBar1");
-  OrvikScrollBar1->setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Standard, false));
-  OrvikScrollBar1->setGeometry(380, 26, 15, 287);
-  OrvikScrollBar1->setColor(kScrollColour);
-  OrvikScrollBar1->setMin(0);
+  orvik::setUpListBar(OrvikScrollBar1, QRect(380, 26, 15, 287), kScrollColour, 17);
   OrvikScrollBar1->setMax(0);
-  OrvikScrollBar1->setSmallChange(1);
-  OrvikScrollBar1->setLargeChange(17);
   OrvikScrollBar1->hide();
 
   SysMenu = orvik::named<TOrvikPanel>(this, "SysMenu");
@@ -159,7 +158,7 @@ void TfrmPageList::build() {
   connect(ListAllPages, &SkinnedListBox::doubleClicked, this, &TfrmPageList::ListAllPagesDblClick);
   // The bar follows the list whatever moved its top line (keys, wheel, the list's own keys).
   connect(ListAllPages, &SkinnedListBox::topIndexChanged, this, &TfrmPageList::followTop);
-  connect(OrvikScrollBar1, &TOrvikScrollBar::scrolled, this, &TfrmPageList::OrvikScrollBar1Scroll);
+  orvik::scrollListByBar(OrvikScrollBar1, ListAllPages);
   connect(SysMenuList, &TOrvikChapterList::mousePressed, this, &TfrmPageList::SysMenuListMouseDown);
 
   // Labels and bitmap buttons take the interface language's Times bold 16.
@@ -183,7 +182,7 @@ orvik::Table* TfrmPageList::pageNames() const {
 void TfrmPageList::setUp(TForm1* mainWindow, TDMOrvik* data) {
   main_ = mainWindow;
   data_ = data;
-  if (!data_ || language_ < 1 || !data_->settings().installed(language_)) return;
+  if (!data_ || !data_->settings().installed(language_)) return;
   fill();
 }
 
@@ -319,20 +318,6 @@ bool TfrmPageList::eventFilter(QObject* watched, QEvent* event) {
   return orvik::BorderlessForm::eventFilter(watched, event);
 }
 
-void TfrmPageList::OrvikScrollBar1Scroll(int scrollCode, int& scrollPos) {
-  switch (scrollCode) {
-    case TOrvikScrollBar::scLineUp:
-    case TOrvikScrollBar::scLineDown:
-    case TOrvikScrollBar::scPageUp:
-    case TOrvikScrollBar::scPageDown:
-    case TOrvikScrollBar::scTrack:
-      ListAllPages->setTopIndex(scrollPos);
-      break;
-    default:
-      break;
-  }
-}
-
 void TfrmPageList::mousePressEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (pos.x() >= 0 && pos.x() < kSysMenuCorner && pos.y() >= 0 && pos.y() < kSysMenuCorner) {
@@ -372,29 +357,3 @@ void TfrmPageList::btnGoClick() {
   main_->pointAtButton(TForm1::Button::SoundPage, QPoint(3, 5));
   orvik::Delay(1);
 }
-
-// ---------------------------------------------------------------------------------------------
-// The language windows
-
-namespace {
-const char* const kTitleEn[4] = {"Browse by Pages in English", "Просмотр страниц по-английски",
-                                 "Affichage des pages en anglais", "Ver por páginas en inglés"};
-const char* const kTitleFr[4] = {"Browse by Pages in French", "Просмотр страниц по-французски",
-                                 "Affichage des pages en français", "Ver por páginas en francés"};
-const char* const kTitleRu[4] = {"Browse By Pages in Russian", "Просмотр страниц по-русски",
-                                 "Affichage des pages en russe", "Ver por páginas en ruso"};
-const char* const kTitleSp[4] = {"Browse By Pages in Spanish", "Просмотр страниц по-испански",
-                                 "Affichage des pages en espagnol", "Ver por páginas en español"};
-}  // namespace
-
-TfrmPageListEn::TfrmPageListEn(QWidget* parent)
-    : TfrmPageList(1, "frmPageListEn", kTitleEn, orvik::kWesternCharset, parent) {}
-
-TfrmPageListRu::TfrmPageListRu(QWidget* parent)
-    : TfrmPageList(3, "frmPageListRu", kTitleRu, orvik::kCyrillicCharset, parent) {}
-
-TfrmPageListSp::TfrmPageListSp(QWidget* parent)
-    : TfrmPageList(4, "frmPageListSp", kTitleSp, orvik::kWesternCharset, parent) {}
-
-TfrmPageListFr::TfrmPageListFr(QWidget* parent)
-    : TfrmPageList(2, "frmPageListFr", kTitleFr, orvik::kWesternCharset, parent) {}

@@ -1,9 +1,9 @@
 #pragma once
 // TfrmPageList, the page list window: the names of all pages of the dictionary in one language,
 // in the order of the page-name table's name index, with the small picture of the selected page;
-// Go takes the main window to that page. One shared design, one window per language
-// (TfrmPageListEn, TfrmPageListFr, TfrmPageListRu, TfrmPageListSp) that binds its page-name
-// table, its title and its list font.
+// Go takes the main window to that page. One window per language (frmPageListEn,
+// frmPageListFr, frmPageListRu, frmPageListSp); its language gives its page-name table, its
+// title, its list font and its name.
 //
 // It promises:
 //  - the list is filled once (setUp), one line per page (headings are not pages), every page
@@ -20,6 +20,7 @@
 
 #include "pagelist/page_list_chooser.h"  // the start-up creates the chooser with the windows
 #include "platform/borderless_form.h"
+#include "schema/language.h"
 
 class QLabel;
 class PictureBox;
@@ -48,10 +49,9 @@ class TfrmPageList : public orvik::BorderlessForm {
   static constexpr int kStripHeight = 20;
   static constexpr int kSysMenuCorner = 20;
 
-  // The shared design on its own: no language, never filled.
-  explicit TfrmPageList(QWidget* parent = nullptr);
+  explicit TfrmPageList(orvik::Language language, QWidget* parent = nullptr);
 
-  // Language number 1..4 of the window; 0 for the shared design.
+  // Language number 1..4 of the window.
   int language() const { return language_; }
 
   // The creation steps that need the dictionary: when the window's language is installed, fill
@@ -74,7 +74,6 @@ class TfrmPageList : public orvik::BorderlessForm {
   void ListAllPagesDblClick();
   // The window's key preview: true when the key was handled and goes no further.
   bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-  void OrvikScrollBar1Scroll(int scrollCode, int& scrollPos);
   void SysMenuListMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
 
   // --- Controls (system names) ---
@@ -92,11 +91,6 @@ class TfrmPageList : public orvik::BorderlessForm {
   TMultiLang* MultiLang1;
 
  protected:
-  // A language window: its number, objectName, the window's own title texts (translation
-  // order English, Russian, French, Spanish) and its list's character set.
-  TfrmPageList(int language, const char* name, const char* const (&titles)[4], int listCharset,
-               QWidget* parent);
-
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -121,32 +115,4 @@ class TfrmPageList : public orvik::BorderlessForm {
   TForm1* main_ = nullptr;
   TDMOrvik* data_ = nullptr;
   QList<PageRef> pages_;
-};
-
-class TfrmPageListEn : public TfrmPageList {
-  Q_OBJECT
-
- public:
-  explicit TfrmPageListEn(QWidget* parent = nullptr);
-};
-
-class TfrmPageListRu : public TfrmPageList {
-  Q_OBJECT
-
- public:
-  explicit TfrmPageListRu(QWidget* parent = nullptr);
-};
-
-class TfrmPageListSp : public TfrmPageList {
-  Q_OBJECT
-
- public:
-  explicit TfrmPageListSp(QWidget* parent = nullptr);
-};
-
-class TfrmPageListFr : public TfrmPageList {
-  Q_OBJECT
-
- public:
-  explicit TfrmPageListFr(QWidget* parent = nullptr);
 };

@@ -73,7 +73,6 @@ bool OrvikProgram::start() {
   p.env = &env_;
   p.mainWindow = add(new TForm1(data_.get()));
   if (orvik::Application::terminated()) return false;
-  add(new TLangList);
   p.settingsDialog = add(new TfrmNumbLang);
   settingsBinding_ = std::make_unique<SettingsBinding>(
       data_->settings(), p.settingsDialog, p.mainWindow, env_.currentDir, env_.messages);
@@ -82,20 +81,15 @@ bool OrvikProgram::start() {
     orvik::report(*failure, env_.messages);
     return false;
   }
-  p.entryLists[0] = add(new TFormEn);
-  p.entryLists[2] = add(new TFormRu);
-  p.entryLists[3] = add(new TFormSp);
-  p.entryLists[1] = add(new TFormFr);
-  add(new TFrmFind);
-  p.findWindows[0] = add(new TfrmFindEn);
-  p.findWindows[2] = add(new TfrmFindRu);
-  p.findWindows[1] = add(new TfrmFindFr);
-  p.findWindows[3] = add(new TfrmFindSp);
-  add(new TfrmPageList);
-  p.pageLists[0] = add(new TfrmPageListEn);
-  p.pageLists[2] = add(new TfrmPageListRu);
-  p.pageLists[3] = add(new TfrmPageListSp);
-  p.pageLists[1] = add(new TfrmPageListFr);
+  // One window of each kind per language, each kind in its own order; the arrays are indexed
+  // by language number - 1.
+  using L = orvik::Language;
+  for (const L language : {L::English, L::Russian, L::Spanish, L::French})
+    p.entryLists[language.number() - 1] = add(new TLangList(language));
+  for (const L language : {L::English, L::Russian, L::French, L::Spanish})
+    p.findWindows[language.number() - 1] = add(new TFrmFind(language));
+  for (const L language : {L::English, L::Russian, L::Spanish, L::French})
+    p.pageLists[language.number() - 1] = add(new TfrmPageList(language));
   p.findMessage = add(new TMsgFind);
   p.printMessage = add(new TMsgPrint);
   p.checkedMessage = add(new TMsgChecked);

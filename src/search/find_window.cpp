@@ -14,6 +14,7 @@
 #include "browse/main_window.h"
 #include "controls/button_fit.h"
 #include "controls/cursors.h"
+#include "controls/list_with_bar.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_list_box.h"
@@ -60,16 +61,6 @@ TOrvikBtn98* makeButton(QWidget* parent, const char* name, QRect geometry,
   return button;
 }
 
-TOrvikScrollBar* makeBar(QWidget* parent, const char* name, QRect geometry) {
-  auto* bar = new TOrvikScrollBar(parent);
-  bar->setObjectName(QString::fromLatin1(name));
-  bar->setPictures(orvik::scrollBarPictures(orvik::ScrollSkin::Standard, false));
-  bar->setGeometry(geometry);
-  bar->setColor(orvik::colors::kDialogScrollBar);
-  bar->setSmallChange(1);
-  return bar;
-}
-
 // The title strip: a darker band with the system-menu corner.
 QPixmap titleStrip() {
   QPixmap strip = orvik::panelPicture(QSize(TFrmFind::kWidth, 20), orvik::colors::kShadow);
@@ -102,14 +93,25 @@ QStringList designWords() {
   return words;
 }
 
-}  // namespace
-
-TFrmFind::TFrmFind(QWidget* parent) : TFrmFind(0, parent) {
-  setObjectName(QStringLiteral("FrmFind"));
+// The window's own title component: the group "Label1" with the title of the window's
+// language in translation order (English, Russian, French, Spanish).
+TMultiLang* titleComponent(TFrmFind* window, int language) {
+  auto* component = new TMultiLang(window);
+  component->setObjectName(QStringLiteral("MultiLang1"));
+  component->setLanguages(4);
+  component->setWords({QStringLiteral("Label1"), findtexts::title(language, 1),
+                       findtexts::title(language, 3), findtexts::title(language, 2),
+                       findtexts::title(language, 4)});
+  QObject::connect(component, &TBaseMultiLang::AfterLanguageChanged, window,
+                   [window] { window->Label1->adjustSize(); });
+  component->Loaded();
+  return component;
 }
 
-TFrmFind::TFrmFind(int language, QWidget* parent)
-    : orvik::BorderlessForm(parent), language_(language) {
+}  // namespace
+
+TFrmFind::TFrmFind(orvik::Language language, QWidget* parent)
+    : orvik::BorderlessForm(parent), language_(language.number()) {
   setClientSize(kWidth, kHeight);
   setCaptionStrip(20, 20);
   createControls();
@@ -123,6 +125,8 @@ TFrmFind::TFrmFind(int language, QWidget* parent)
   applyInterfaceFonts(interfaceLanguage());
   hide();
   MLFind->Loaded();
+  setObjectName(QStringLiteral("frmFind") + language.code().toString());
+  MultiLang1 = titleComponent(this, language_);
 }
 
 TFrmFind::~TFrmFind() = default;
@@ -175,11 +179,11 @@ void TFrmFind::createControls() {
   ListBoxFind->setIntegralHeight(true);
   ListBoxFind->setGeometry(130, 62, 439, 212);
   ListBoxFind->setCursor(orvik::orvikCursor(orvik::O_FOREFINGER));
-  ScrollListBox = makeBar(this, "ScrollListBox",
-                          QRect(552, ListBoxFind->y() + 2, 15, ListBoxFind->height() - 4));
-  ScrollListBox->setMin(0);
+  ScrollListBox = orvik::named<TOrvikScrollBar>(this, "ScrollListBox");
+  orvik::setUpListBar(ScrollListBox,
+                      QRect(552, ListBoxFind->y() + 2, 15, ListBoxFind->height() - 4),
+                      orvik::colors::kDialogScrollBar, 12);
   ScrollListBox->setMax(0);
-  ScrollListBox->setLargeChange(12);
 
   NewStringGrid1 = new TNewStringGrid(this);
   NewStringGrid1->setObjectName(QStringLiteral("NewStringGrid1"));
@@ -195,9 +199,10 @@ void TFrmFind::createControls() {
   NewStringGrid1->setMarkColor(kMark);
   NewStringGrid1->setCursor(orvik::orvikCursor(orvik::O_FOREFINGER));
   NewStringGrid1->hide();
-  ScrollStringGrid = makeBar(this, "ScrollStringGrid", QRect(552, 80, 15, 162));
+  ScrollStringGrid = orvik::named<TOrvikScrollBar>(this, "ScrollStringGrid");
+  orvik::setUpListBar(ScrollStringGrid, QRect(552, 80, 15, 162), orvik::colors::kDialogScrollBar,
+                      8);
   ScrollStringGrid->setMin(1);
-  ScrollStringGrid->setLargeChange(8);
   ScrollStringGrid->hide();
 
   lblResults = makeLabel(this, "lblResults", QPoint(138, 252));
@@ -268,7 +273,7 @@ void TFrmFind::bindHandlers() {
   connect(btnCancel, &TOrvikBtn98::clicked, this, &TFrmFind::btnCancelClick);
   connect(OrvikBtn981, &TOrvikBtn98::clicked, this, &TFrmFind::btnCancelClick);
   connect(RadioGroup1, &TRadioGroup::clicked, this, &TFrmFind::RadioGroup1Click);
-  connect(ScrollListBox, &TOrvikScrollBar::scrolled, this, &TFrmFind::ScrollListBoxScroll);
+  orvik::scrollListByBar(ScrollListBox, ListBoxFind);
   connect(ScrollStringGrid, &TOrvikScrollBar::scrolled, this, &TFrmFind::ScrollStringGridScroll);
   connect(NewStringGrid1, &TNewStringGrid::mouseMoved, this, &TFrmFind::NewStringGrid1MouseMove);
   connect(NewStringGrid1, &TNewStringGrid::clicked, this, &TFrmFind::NewStringGrid1Click);
@@ -322,7 +327,7 @@ void TFrmFind::showEvent(QShowEvent* event) {
 }
 
 void TFrmFind::FormShow() {
-  if (!built_ && language_ >= 1) buildWordList();
+  if (!built_) buildWordList();
   if (main_) centreOn(main_);
   Edit1->setFocus();
   Edit1->selectAll();
@@ -452,20 +457,6 @@ bool TFrmFind::listKey(int key, Qt::KeyboardModifiers mods) {
   else
     ScrollListBox->setPosition(ListBoxFind->TopIndex());
   return true;
-}
-
-void TFrmFind::ScrollListBoxScroll(int scrollCode, int& scrollPos) {
-  switch (scrollCode) {
-    case TOrvikScrollBar::scLineUp:
-    case TOrvikScrollBar::scLineDown:
-    case TOrvikScrollBar::scPageUp:
-    case TOrvikScrollBar::scPageDown:
-    case TOrvikScrollBar::scTrack:
-      ListBoxFind->setTopIndex(scrollPos);
-      break;
-    default:
-      break;
-  }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,9 +1,10 @@
 #pragma once
-// TFrmFind, the find window's shared design: a borderless 587 by 312 window in which the user
-// picks a word of one dictionary language from its search word list, sees every entry where
-// the word occurs (entry, page and chapter, with a small picture of the current result's page)
-// and goes to one. The four language windows (find_language_windows.h) derive from it and bind
-// the language; the design itself (FrmFind) is created once and never shown.
+// TFrmFind, the find window: a borderless 587 by 312 window in which the user picks a word of
+// one dictionary language from its search word list, sees every entry where the word occurs
+// (entry, page and chapter, with a small picture of the current result's page) and goes to
+// one. One window per language (frmFindEn, frmFindFr, frmFindRu, frmFindSp); its language gives
+// its search, entry, page and chapter tables, its headings, its word-list order, its
+// search-text font, its title and its name.
 //
 // It promises:
 //  - the word list is read from the language's search table the first time the window shows
@@ -31,6 +32,7 @@
 #include <memory>
 
 #include "platform/borderless_form.h"
+#include "schema/language.h"
 #include "search/search_word_list.h"
 
 class QFrame;
@@ -67,11 +69,10 @@ class TFrmFind : public orvik::BorderlessForm {
     int order = 0;
   };
 
-  // The shared design (FrmFind), bound to no language.
-  explicit TFrmFind(QWidget* parent = nullptr);
+  explicit TFrmFind(orvik::Language language, QWidget* parent = nullptr);
   ~TFrmFind() override;
 
-  // The dictionary language (1..4; 0 for the shared design).
+  // The dictionary language (1..4).
   int language() const { return language_; }
   // The data module, the main window the window centres on and jumps in, and the search-base
   // message. Required before the window is shown.
@@ -106,7 +107,6 @@ class TFrmFind : public orvik::BorderlessForm {
   void btnGoClick();
   void btnCancelClick();
   void RadioGroup1Click();
-  void ScrollListBoxScroll(int scrollCode, int& scrollPos);
   void ScrollStringGridScroll(int scrollCode, int& scrollPos);
   void NewStringGrid1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint pos);
   void NewStringGrid1Click(QPoint pos);
@@ -137,9 +137,9 @@ class TFrmFind : public orvik::BorderlessForm {
   TOrvikPanel* PopUpFind;
   TOrvikChapterList* PopUpFindList;
   TMultiLang* MLFind;
+  TMultiLang* MultiLang1;  // the window's own title
 
  protected:
-  TFrmFind(int language, QWidget* parent);
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void showEvent(QShowEvent* event) override;

@@ -1,6 +1,6 @@
 #pragma once
-// The search subsystem as the program sees it: the find windows (the shared design and one
-// window per language), the search-base message, the language chooser, and FindWindows, the
+// The search subsystem as the program sees it: the find windows (one per language), the
+// search-base message, the language chooser, and FindWindows, the
 // find role the main window hands its Find button and its Ctrl+E/F/R/S keys to.
 
 #include <QObject>
@@ -8,7 +8,6 @@
 
 #include "browse/hand_over.h"
 #include "search/find_chooser.h"
-#include "search/find_language_windows.h"
 #include "search/find_message.h"
 #include "search/find_window.h"
 

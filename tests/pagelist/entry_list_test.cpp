@@ -130,9 +130,10 @@ TEST_F(EntryListTest, MoreThanSeventeenEntriesScroll) {
   EXPECT_EQ(english->OrvikScrollBar1->Max(), 2);
   EXPECT_EQ(english->ListBox1->visibleRows(), 17);
   EXPECT_EQ(selectedLine(english), QStringLiteral("apple"));
-  // The bar scrolls the list; selecting a line out of view brings the bar along.
-  int pos = 2;
-  emit english->OrvikScrollBar1->scrolled(TOrvikScrollBar::scTrack, pos);
+  // A press on the bar's track scrolls the list as far as it goes; selecting a line out of
+  // view brings the bar along.
+  TOrvikScrollBar* bar = english->OrvikScrollBar1;
+  QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(7, bar->height() - 20));
   EXPECT_EQ(english->ListBox1->TopIndex(), 2);
   clickLine(english, 16);  // the last line
   EXPECT_EQ(english->ListBox1->ItemIndex(), 18);

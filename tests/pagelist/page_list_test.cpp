@@ -7,6 +7,7 @@
 
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_panel.h"
+#include "controls/osb_button.h"
 #include "lang/language_captions.h"
 #include "pagelist/page_list_role.h"
 #include "pagelist_fixture.h"
@@ -113,10 +114,15 @@ TEST_F(PageListTest, KeysMoveTheSelectionWithinTheListAndTheBarFollows) {
     EXPECT_EQ(box->ItemIndex(), 0);
     EXPECT_EQ(list->OrvikScrollBar1->Position(), 0);
     EXPECT_NE(list->selectedPageCode(), code);
-    // The scroll bar moves the list's top line.
-    int pos = 5;
-    emit list->OrvikScrollBar1->scrolled(TOrvikScrollBar::scTrack, pos);
-    EXPECT_EQ(box->TopIndex(), 5);
+    // The bar moves the list's top line: a press on the track below the thumb pages, an
+    // arrow steps one line; the selection stays.
+    TOrvikScrollBar* bar = list->OrvikScrollBar1;
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(7, bar->height() - 20));
+    EXPECT_EQ(box->TopIndex(), 17);
+    QTest::mouseClick(bar->upButton(), Qt::LeftButton, {}, QPoint(7, 7));
+    EXPECT_EQ(box->TopIndex(), 16);
+    EXPECT_EQ(bar->Position(), 16);
+    EXPECT_EQ(box->ItemIndex(), 0);
     // Escape closes.
     key(Qt::Key_Escape);
     EXPECT_FALSE(list->isVisible());

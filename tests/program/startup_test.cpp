@@ -22,11 +22,14 @@
 #include "controls/orvik_btn98.h"
 #include "lang/font_sets.h"
 #include "lang/locate_dialog.h"
+#include "pagelist/page_entry_lists.h"
+#include "pagelist/page_list_windows.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
 #include "platform/optical_discs.h"
 #include "platform/table_writer.h"
 #include "program/splash_form.h"
+#include "search/find_window.h"
 #include "test_installation.h"
 
 namespace {
@@ -84,22 +87,41 @@ TEST_F(StartupTest, EveryWindowOnceInOrderAndTheMainWindowAsGiven) {
   EXPECT_TRUE(messages.messages.isEmpty());
   QStringList names;
   for (QWidget* w : program->windows()) names << w->objectName();
-  EXPECT_EQ(names, (QStringList{"Form1",          "LangList",
-                                "frmNumbLang",    "FormEn",
-                                "FormRu",         "FormSp",
-                                "FormFr",         "FrmFind",
-                                "frmFindEn",      "frmFindRu",
-                                "frmFindFr",      "frmFindSp",
-                                "frmPageList",    "frmPageListEn",
-                                "frmPageListRu",  "frmPageListSp",
-                                "frmPageListFr",  "MsgFind",
-                                "MsgPrint",       "MsgChecked",
-                                "frmLangForFind", "frmLangForPageList",
-                                "frmOptForHelp",  "frmTrackAutoPlay",
-                                "frmAbout",       "frmExit",
+  EXPECT_EQ(names, (QStringList{"Form1",
+                                "frmNumbLang",
+                                "FormEn",
+                                "FormRu",
+                                "FormSp",
+                                "FormFr",
+                                "frmFindEn",
+                                "frmFindRu",
+                                "frmFindFr",
+                                "frmFindSp",
+                                "frmPageListEn",
+                                "frmPageListRu",
+                                "frmPageListSp",
+                                "frmPageListFr",
+                                "MsgFind",
+                                "MsgPrint",
+                                "MsgChecked",
+                                "frmLangForFind",
+                                "frmLangForPageList",
+                                "frmOptForHelp",
+                                "frmTrackAutoPlay",
+                                "frmAbout",
+                                "frmExit",
                                 "frmPractice"}));
-  EXPECT_STREQ(program->windows()[1]->metaObject()->className(), "TLangList");
-  EXPECT_STREQ(program->windows()[9]->metaObject()->className(), "TfrmFindRu");
+  // Each language's three windows are named for the language they work in.
+  for (const orvik::Language language : orvik::Language::all()) {
+    const QString code = language.code().toString();
+    auto* entries = qobject_cast<TLangList*>(orvik::findWindow("Form" + code));
+    auto* find = qobject_cast<TFrmFind*>(orvik::findWindow("frmFind" + code));
+    auto* pages = qobject_cast<TfrmPageList*>(orvik::findWindow("frmPageList" + code));
+    ASSERT_TRUE(entries && find && pages) << code.toStdString();
+    EXPECT_EQ(entries->language(), language.number());
+    EXPECT_EQ(find->language(), language.number());
+    EXPECT_EQ(pages->language(), language.number());
+  }
 
   TForm1* main = program->mainWindow();
   ASSERT_NE(main, nullptr);

@@ -6,6 +6,7 @@
 
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_scroll_bar.h"
+#include "controls/osb_button.h"
 #include "find_fixture.h"
 #include "platform/event_pump.h"
 
@@ -80,6 +81,10 @@ TEST_F(FindTest, TypingSelectsTheLongestPrefixAndKeepsTheText) {
     key(f, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(f->ListBoxFind->ItemIndex(), 0);
     EXPECT_EQ(f->ScrollListBox->Position(), 0);
+    // The bar's arrow moves the list's top line and leaves the selection.
+    QTest::mouseClick(f->ScrollListBox->downButton(), Qt::LeftButton, {}, QPoint(7, 7));
+    EXPECT_EQ(f->ListBoxFind->TopIndex(), 1);
+    EXPECT_EQ(f->ListBoxFind->ItemIndex(), 0);
     key(f, Qt::Key_Up);
     EXPECT_EQ(f->ListBoxFind->ItemIndex(), 0);
     key(f, Qt::Key_End, Qt::ControlModifier);
