@@ -16,7 +16,6 @@
 #include "bench_support.h"
 #include "browse/main_window.h"
 #include "controls/orvik_list_box.h"
-#include "lang/font_sets.h"
 #include "pagelist/page_list_windows.h"
 #include "platform/application.h"
 #include "platform/message_boxes.h"
@@ -55,7 +54,8 @@ struct Program {
     copyWithoutSounds(largeInstallation(), dir.path());
     w = startShown(program, benchEnvironment(dir.path(), &discs, &messages));
     if (!w) return;
-    list = qobject_cast<TfrmPageList*>(orvik::findWindow(QStringLiteral("frmPageListEn")));
+    for (QWidget* window : program->windows())
+      if (auto* l = qobject_cast<TfrmPageList*>(window); l && l->language() == 1) list = l;
     ok = list && list->ListAllPages->Items().Count() > 0;
   }
 };

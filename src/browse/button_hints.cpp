@@ -1,102 +1,74 @@
 #include "browse/button_hints.h"
 
-#include "controls/orvik_btn98.h"
-
 namespace orvik {
 namespace {
 
+struct ButtonHint {
+  HintedButton button;
+  const char* text[4];  // by language number: English, French, Russian, Spanish
+};
+
 const ButtonHint kHints[] = {
-    {"btnSoundChapter",
-     false,
+    {HintedButton::SoundChapter,
      {"Pronounce Chapter Name", "Prononcer le nom du chapitre", "Произнести название главы",
       "Pronunciar el nombre del capítulo"}},
-    {"btnSoundPage",
-     false,
+    {HintedButton::SoundPage,
      {"Pronounce Page Name", "Prononcer le nom de la page", "Произнести название страницы",
       "Pronunciar el nombre de la página"}},
-    {"btnSoundWrd",
-     true,
+    {HintedButton::SoundWord,
      {"Pronounce Word Entry", "Prononcer l'entrée du dictionnaire", "Произнести словарную статью",
       "Pronunciar entrada de diccionario"}},
-    {"btnList",
-     true,
+    {HintedButton::List,
      {"Show Head Entries for Page", "Afficher la liste des entrées",
       "Показать список слов для страницы", "Mostrar lista de entradas de la página"}},
-    {"btnPrint",
-     true,
+    {HintedButton::Print,
      {"Print Entries for Page", "Imprimer les entrées", "Печать словарных статей",
       "Imprimir entradas"}},
-    {"btnBackToPages",
-     false,
+    {HintedButton::BackToPages,
      {"List of Pages", "Liste des pages", "Список страниц", "Indice de páginas"}},
-    {"btnBackToChapters",
-     false,
+    {HintedButton::BackToChapters,
      {"List of Chapters", "Liste des chapitres", "Список глав", "Indice de capítulos"}},
-    {"btnPageList",
-     false,
+    {HintedButton::PageList,
      {"Browse Pages", "Affichage des pages", "Просмотр страниц по алфавиту",
       "Ver paginas por alfabeto"}},
-    {"btnNumberLang", false, {"Settings", "Options", "Настройки", "Opciones"}},
-    {"btnFind",
-     false,
+    {HintedButton::Settings, {"Settings", "Options", "Настройки", "Opciones"}},
+    {HintedButton::Find,
      {"Find in Selected Language", "Recherche en langue choisie", "Поиск на выбранном языке",
       "Buscar en idioma seleccionado"}},
-    {"btnHelp",
-     false,
+    {HintedButton::Help,
      {"Learn more about Orvik Dictionary", "Plus d'informations sur le dictionnaire Orvik",
       "Узнайте больше о «Словаре Орвик»", "Conozca mejor el diccionario Orvik"}},
-    {"btnNextPage", false, {"NextPage", "Page suivante", "Следущая страница", "Página siguiente"}},
-    {"btnPrevPage",
-     false,
+    {HintedButton::NextPage,
+     {"NextPage", "Page suivante", "Следущая страница", "Página siguiente"}},
+    {HintedButton::PrevPage,
      {"Previous Page", "Page précédente", "Предыдущая страница", "Página anterior"}},
-    {"btnPrintPct",
-     false,
+    {HintedButton::PrintPicture,
      {"Print Picture", "Imprimer l'image", "Печать картинки", "Imprimir cuadros"}},
-    {"btnRegime",
-     false,
+    {HintedButton::Regime,
      {"Activate Pointer Cursor", "Bloquer la souris", "Активировать курсор-указку",
       "Bloquear el ratón"}},
-    {"btnNextWord",
-     false,
+    {HintedButton::NextWord,
      {"Next Entry", "Entrée suivante", "Следующее слово", "Entrada siguiente"}},
-    {"btnPrevWord",
-     false,
+    {HintedButton::PrevWord,
      {"Previous Entry", "Entrée précédente", "Предыдущее слово", "Entrada anterior"}},
-    {"btnAutoPlayPanel",
-     false,
+    {HintedButton::AutoPlayPanel,
      {"Autoplay Control Panel", "Control de la lecture automatique", "Панель Автопроигрывания",
       "Control del autoplay"}},
-    {"btnExitNew",
-     false,
+    {HintedButton::Exit,
      {"Close Application", "Fermer l'application", "Закончить приложение", "Salir del programa"}},
     // The window buttons of the title strip, named as the desktops of each language name them.
-    {"btnMinimize", false, {"Minimize", "Réduire", "Свернуть", "Minimizar"}},
-    {"btnMaximize", false, {"Maximize", "Agrandir", "Развернуть", "Maximizar"}},
-    {"btnRestore", false, {"Restore", "Restaurer", "Восстановить", "Restaurar"}},
-    {"btnClose", false, {"Close", "Fermer", "Закрыть", "Cerrar"}},
+    {HintedButton::Minimize, {"Minimize", "Réduire", "Свернуть", "Minimizar"}},
+    {HintedButton::Maximize, {"Maximize", "Agrandir", "Развернуть", "Maximizar"}},
+    {HintedButton::Restore, {"Restore", "Restaurer", "Восстановить", "Restaurar"}},
+    {HintedButton::Close, {"Close", "Fermer", "Закрыть", "Cerrar"}},
 };
 
 }  // namespace
 
-const ButtonHint* buttonHints(int* count) {
-  *count = int(std::size(kHints));
-  return kHints;
-}
-
-void applyButtonHints(QWidget* window, int languageNumber) {
-  if (!window || languageNumber < 1 || languageNumber > 4) return;
-  static const char* const kCodes[4] = {"En", "Fr", "Ru", "Sp"};
-  for (const ButtonHint& hint : kHints) {
-    const QString text = QString::fromUtf8(hint.text[languageNumber - 1]);
-    const QString name = QString::fromLatin1(hint.name);
-    if (!hint.perLanguage) {
-      if (auto* b = window->findChild<TOrvikBtn98*>(name)) b->setHintName(text);
-      continue;
-    }
-    for (const char* code : kCodes)
-      if (auto* b = window->findChild<TOrvikBtn98*>(name + QLatin1String(code)))
-        b->setHintName(text);
-  }
+QString buttonHint(HintedButton button, Language interfaceLanguage) {
+  for (const ButtonHint& hint : kHints)
+    if (hint.button == button) return QString::fromUtf8(hint.text[interfaceLanguage.number() - 1]);
+  return {};
 }
 
 }  // namespace orvik

@@ -13,6 +13,7 @@
 
 #include "app/data_module.h"
 #include "app/scrambled_picture.h"
+#include "browse/button_hints.h"
 #include "browse/chapter_view.h"
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
@@ -24,6 +25,7 @@
 #include "browse/picture_box.h"
 #include "browse/window_frame.h"
 #include "controls/cursors.h"
+#include "controls/hint_windows.h"
 #include "controls/new_list_box.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_btn_nav.h"
@@ -480,12 +482,66 @@ void TForm1::applyInterfaceLanguage() {
 
   // The fonts of the interface language.
   const int language = interfaceLanguage();
-  if (const int charset = orvik::charsetOfLanguageNumber(language))
-    orvik::applyMainWindowFontSet(this, charset);
+  if (const auto shown = orvik::Language::fromNumber(language)) applyFontSet(*shown);
 
   // Texts and names in the interface language; the panes of the shown languages.
   if (const auto shown = orvik::Language::fromNumber(language)) ReloadLanguageNames(*shown);
   ApplyShownLanguages();
+}
+
+void TForm1::applyFontSet(orvik::Language interfaceLanguage) {
+  const int charset = orvik::charsetOf(interfaceLanguage);
+  orvik::applyWindowPass(this, charset, lblMainCap);
+  const orvik::FontSpec t16 = orvik::timesBoldSpec(16, charset);
+  orvik::applyFont(NewListBoxPages, t16);
+  orvik::applyFont(PopUpPctList, t16);
+  if (panes_) orvik::applyFont(panes_->popUpList(), t16);
+  const orvik::FontSpec t18 = orvik::timesBoldSpec(18, charset);
+  orvik::applyFont(ListBoxChapter, t18);
+  orvik::applyFont(lblPageName, t18);
+  orvik::applyFont(lblChapterName, orvik::timesBoldSpec(22, charset));
+  const orvik::FontSpec a14 = orvik::arialSpec(14, charset);
+  orvik::applyFont(Zakladki->hintWindow(), a14);
+  const QList<TOrvikBtn98*> buttons = findChildren<TOrvikBtn98*>();
+  for (TOrvikBtn98* b : buttons)
+    if (b->hintWindow()) orvik::applyFont(b->hintWindow(), a14);
+}
+
+void TForm1::applyButtonHints(orvik::Language interfaceLanguage) {
+  using orvik::HintedButton;
+  const std::pair<TOrvikBtn98*, HintedButton> buttons[] = {
+      {btnSoundChapter, HintedButton::SoundChapter},
+      {btnSoundPage, HintedButton::SoundPage},
+      {btnBackToPages, HintedButton::BackToPages},
+      {btnBackToChapters, HintedButton::BackToChapters},
+      {btnPageList, HintedButton::PageList},
+      {btnNumberLang, HintedButton::Settings},
+      {btnFind, HintedButton::Find},
+      {btnHelp, HintedButton::Help},
+      {btnNextPage, HintedButton::NextPage},
+      {btnPrevPage, HintedButton::PrevPage},
+      {btnPrintPct, HintedButton::PrintPicture},
+      {btnRegime, HintedButton::Regime},
+      {btnNextWord, HintedButton::NextWord},
+      {btnPrevWord, HintedButton::PrevWord},
+      {btnAutoPlayPanel, HintedButton::AutoPlayPanel},
+      {btnExitNew, HintedButton::Exit},
+      {btnMinimize, HintedButton::Minimize},
+      {btnMaximize, HintedButton::Maximize},
+      {btnRestore, HintedButton::Restore},
+      {btnClose, HintedButton::Close},
+  };
+  for (const auto& [button, hint] : buttons)
+    button->setHintName(orvik::buttonHint(hint, interfaceLanguage));
+  if (!panes_) return;
+  for (int language = 1; language <= 4; ++language) {
+    panes_->soundButton(language)->setHintName(
+        orvik::buttonHint(HintedButton::SoundWord, interfaceLanguage));
+    panes_->listButton(language)->setHintName(
+        orvik::buttonHint(HintedButton::List, interfaceLanguage));
+    panes_->printButton(language)->setHintName(
+        orvik::buttonHint(HintedButton::Print, interfaceLanguage));
+  }
 }
 
 bool TForm1::loadBackground(QLabel* target, const QString& file) {

@@ -29,6 +29,7 @@
 
 #include "app/dictionary_model.h"
 #include "browse/hand_over.h"
+#include "lang/font_sets.h"
 #include "platform/borderless_form.h"
 
 class QKeyEvent;
@@ -92,7 +93,9 @@ struct MainWindowControls {
   TMultiLang* MultiLang1;
 };
 
-class TForm1 : public orvik::BorderlessForm, private MainWindowControls {
+class TForm1 : public orvik::BorderlessForm,
+               private MainWindowControls,
+               public orvik::FontSetWindow {
   Q_OBJECT
 
  public:
@@ -174,6 +177,10 @@ class TForm1 : public orvik::BorderlessForm, private MainWindowControls {
   // Marks every whole-word, case-insensitive occurrence of each form in a language's article,
   // one rectangle per line; returns how many were marked.
   int markInArticle(orvik::Language language, const QStringList& forms, const QColor& colour);
+
+  // The font set of the interface language: the window pass (all but the title), the page and
+  // chapter lists, names and pop-up menus, then the hint windows of the tab strip and buttons.
+  void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // --- Navigation operations (other windows call these after positioning the tables) ---
   void UpdateEntryButtons();
@@ -350,6 +357,8 @@ class TForm1 : public orvik::BorderlessForm, private MainWindowControls {
   void btnSoundPageClick();
   void btnSoundChapterClick();
   void MultiLang1AfterLanguageChanged(TBaseMultiLang* sender, quint8 newLanguage);
+  // The hover hints of the window's buttons in the interface language.
+  void applyButtonHints(orvik::Language interfaceLanguage);
   // btnExitNew and btnClose: the click sound, then, unless auto-play runs, the exit
   // confirmation.
   void btnExitNewClick();

@@ -8,7 +8,6 @@
 
 #include "app/data_module.h"
 #include "app/table_positions.h"
-#include "browse/button_hints.h"
 #include "browse/chapter_view.h"
 #include "browse/data_image.h"
 #include "browse/entry_panes.h"
@@ -267,14 +266,13 @@ void TForm1::updateNameSoundButtons() {
 }
 
 void TForm1::LockCommands() {
+  // Every button but the auto-play panel's and the list buttons.
+  QList<const TOrvikBtn98*> keep{btnAutoPlayPanel};
+  if (panes_)
+    for (int language = 1; language <= 4; ++language) keep << panes_->listButton(language);
   const QList<TOrvikBtn98*> buttons = findChildren<TOrvikBtn98*>();
-  for (TOrvikBtn98* b : buttons) {
-    const QString name = b->objectName();
-    if (b == btnAutoPlayPanel || name == u"btnListEn" || name == u"btnListFr" ||
-        name == u"btnListRu" || name == u"btnListSp")
-      continue;
-    b->setEnabled(false);
-  }
+  for (TOrvikBtn98* b : buttons)
+    if (!keep.contains(b)) b->setEnabled(false);
 }
 
 void TForm1::UnlockCommands() {
@@ -583,5 +581,5 @@ void TForm1::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage)
                                         "Pronunciar en "};
   lblPopUpPct->setText(QString::fromUtf8(kSayIn[number - 1]));
   fitSayIn();
-  orvik::applyButtonHints(this, number);
+  if (const auto language = orvik::Language::fromNumber(number)) applyButtonHints(*language);
 }

@@ -56,6 +56,10 @@ TfrmExit::TfrmExit(QWidget* parent) : orvik::BorderlessForm(parent) {
   hide();
 }
 
+void TfrmExit::applyFontSet(orvik::Language interfaceLanguage) {
+  orvik::applyWindowPass(this, orvik::charsetOf(interfaceLanguage));
+}
+
 bool TfrmExit::execute(const QWidget* mainWindow) {
   if (mainWindow) centreOn(mainWindow);
   for (QLabel* l : {Label1, Label2}) l->adjustSize();

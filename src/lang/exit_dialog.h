@@ -9,11 +9,12 @@
 
 #include <QLabel>
 
+#include "lang/font_sets.h"
 #include "platform/borderless_form.h"
 
 class TOrvikBtn98;
 
-class TfrmExit : public orvik::BorderlessForm {
+class TfrmExit : public orvik::BorderlessForm, public orvik::FontSetWindow {
   Q_OBJECT
 
  public:
@@ -21,6 +22,8 @@ class TfrmExit : public orvik::BorderlessForm {
   static constexpr int kHeight = 112;
 
   explicit TfrmExit(QWidget* parent = nullptr);
+  // The interface language's font set: the window pass.
+  void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // Shows the dialog modally, centred on `mainWindow` (where it is when null); true when the
   // user chose Yes.

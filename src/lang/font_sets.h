@@ -2,12 +2,12 @@
 // The fonts of the interface language. The font maker turns a logical description (face, cell
 // height, weight, italic, character set) into a QFont whose ascent plus descent fill the cell;
 // the character set (162 Western, 204 Cyrillic) stays in the description, which every control
-// given a font here keeps in its "fontSpec" property. The Western and Cyrillic font sets
-// give the program's windows and controls their fonts in three passes: the window pass (Times
-// bold 16 on labels, check boxes, radio groups and bitmap buttons of the listed windows), the
-// named controls, and the hint windows (Arial 14).
-// Windows are found by objectName among the application's top-level widgets (without regard
-// to case); a window that does not exist is passed over.
+// given a font here keeps in its "fontSpec" property.
+// The Western and Cyrillic font sets: each window that takes them is a FontSetWindow and gives
+// its own controls their fonts, in order: the window pass (Times bold 16 on its labels, check
+// boxes, radio groups and bitmap buttons), its named controls, and (the main window) its hint
+// windows (Arial 14). The program knows its windows and tells each one when the interface
+// language changes.
 
 #include <QFont>
 #include <QMetaType>
@@ -46,16 +46,18 @@ void applyFont(QWidget* widget, const FontSpec& desc);
 // The description a widget was last given here (cell height 0 when none).
 FontSpec fontSpecOf(const QWidget* widget);
 
-// A top-level window by objectName, without regard to case; null when there is none.
-QWidget* findWindow(const QString& name);
+// The window pass: every label (but `except`), check box, radio group and bitmap button of the
+// window takes Times bold 16 of the character set.
+void applyWindowPass(QWidget* window, int charset, const QWidget* except = nullptr);
 
-// Step 1 for one window: every label except lblMainCap, every check box, every radio group
-// and every bitmap button takes Times bold 16 of the character set.
-void applyWindowPass(QWidget* window, int charset);
-// Steps 1 to 3 over all windows of the program that exist.
-void applyFontSet(int charset);
-// Steps 1 to 3 for the main window's controls only (at start).
-void applyMainWindowFontSet(QWidget* mainWindow, int charset);
+// A window that takes the font set of the interface language.
+class FontSetWindow {
+ public:
+  virtual ~FontSetWindow() = default;
+  // Gives the window's own controls the fonts of the language's character set.
+  virtual void applyFontSet(Language interfaceLanguage) = 0;
+};
+
 // The character set of an interface language number: 204 for 3 (Russian), 162 for 1, 2 and
 // 4, 0 for any other number (no font set).
 int charsetOfLanguageNumber(int languageNumber);

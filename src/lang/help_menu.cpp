@@ -70,6 +70,10 @@ TfrmOptForHelp::TfrmOptForHelp(QWidget* parent)
   MultiLang1->Loaded();
 }
 
+void TfrmOptForHelp::applyFontSet(orvik::Language interfaceLanguage) {
+  orvik::applyFont(HelpList, orvik::timesBoldSpec(16, orvik::charsetOf(interfaceLanguage)));
+}
+
 void TfrmOptForHelp::setAnchors(QWidget* mainWindow, const QWidget* panel, const QWidget* button,
                                 TfrmAbout* about) {
   mainWindow_ = mainWindow;

@@ -3,12 +3,13 @@
 // window's help button, holding the two-line hover list HelpList ("Help", "About..." in the
 // interface language). A press on a line closes the menu; the first line then opens the help
 // window, the second the about box, both modally.
-// The menu knows the main window only as a window with the controls "pnlMain" and "btnHelp"
-// (found by name), so it stands where the main window puts its help button.
+// The menu knows the main window only through the panel and the help button it is given, so it
+// stands where the main window puts its help button.
 
 #include <QLabel>
 #include <QPointer>
 
+#include "lang/font_sets.h"
 #include "platform/borderless_form.h"
 
 class TOrvikChapterList;
@@ -17,7 +18,7 @@ class TBaseMultiLang;
 class TfrmAbout;
 class HelpWindow;
 
-class TfrmOptForHelp : public orvik::BorderlessForm {
+class TfrmOptForHelp : public orvik::BorderlessForm, public orvik::FontSetWindow {
   Q_OBJECT
 
  public:
@@ -25,6 +26,8 @@ class TfrmOptForHelp : public orvik::BorderlessForm {
   static constexpr int kHeight = 40;
 
   explicit TfrmOptForHelp(QWidget* parent = nullptr);
+  // The interface language's font set: Times bold 16 on the list.
+  void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // The main window, its central panel and its help button, which the menu stands by, and the
   // about box its second line opens. Places the menu as at creation: centred over the button,

@@ -305,6 +305,10 @@ void TfrmNumbLang::buildTranslations() {
   MultiLang1->Loaded();
 }
 
+void TfrmNumbLang::applyFontSet(orvik::Language interfaceLanguage) {
+  orvik::applyWindowPass(this, orvik::charsetOf(interfaceLanguage));
+}
+
 void TfrmNumbLang::setUp(const Installation& installation) {
   installation_ = installation;
   // Language rows: the installed languages in slot order, at the rows of their count.
@@ -462,7 +466,7 @@ void TfrmNumbLang::chBoxLanguageClick(QCheckBox* box) {
       int(std::count_if(boxes.begin(), boxes.end(), [](QCheckBox* b) { return b->isChecked(); }));
   if (checked == 1) {
     for (QCheckBox* b : boxes)
-      if (b->isChecked()) lastBox_ = b->objectName();
+      if (b->isChecked()) lastBox_ = b;
     return;
   }
   if (checked != 0) return;
@@ -473,8 +477,7 @@ void TfrmNumbLang::chBoxLanguageClick(QCheckBox* box) {
     if (message && !message->isShowingModal())
       message->execute(MultiLang1->ActiveLanguage(), mainWindow_);
   }
-  QCheckBox* last = findChild<QCheckBox*>(lastBox_);
-  if (!last) last = box;
+  QCheckBox* last = lastBox_ ? lastBox_ : box;
   setLanguageBox(last, true);
 }
 

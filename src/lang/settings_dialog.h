@@ -22,6 +22,7 @@
 #include <array>
 #include <functional>
 
+#include "lang/font_sets.h"
 #include "platform/borderless_form.h"
 
 class QCheckBox;
@@ -32,7 +33,7 @@ class TRadioGroup;
 
 class TMsgChecked;
 
-class TfrmNumbLang : public orvik::BorderlessForm {
+class TfrmNumbLang : public orvik::BorderlessForm, public orvik::FontSetWindow {
   Q_OBJECT
 
  public:
@@ -69,6 +70,8 @@ class TfrmNumbLang : public orvik::BorderlessForm {
   };
 
   explicit TfrmNumbLang(QWidget* parent = nullptr);
+  // The interface language's font set: the window pass.
+  void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // Set-up at creation: language rows and frame picture, the radio groups filled and relabelled
   // into the stored interface language, the single-language check boxes in place of the
@@ -99,8 +102,8 @@ class TfrmNumbLang : public orvik::BorderlessForm {
 
   // True when the interface language is one of the sound languages.
   bool InterfaceLanguageHasSound() const;
-  // The name of the language box that was last the only checked one.
-  QString lastBox() const { return lastBox_; }
+  // The language box that was last the only checked one.
+  QCheckBox* lastBox() const { return lastBox_; }
 
   QLabel* Image1;
   QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
@@ -150,7 +153,7 @@ class TfrmNumbLang : public orvik::BorderlessForm {
   Owner* owner_ = nullptr;
   TMsgChecked* checkedMessage_ = nullptr;
   Snapshot snapshot_;
-  QString lastBox_;
+  QCheckBox* lastBox_ = nullptr;
   QWidget* mainWindow_ = nullptr;
   bool storing_ = false;
 };

@@ -137,6 +137,10 @@ void TLangList::build() {
   hide();
 }
 
+void TLangList::applyFontSet(orvik::Language interfaceLanguage) {
+  orvik::applyWindowPass(this, orvik::charsetOf(interfaceLanguage));
+}
+
 void TLangList::setMainWindow(TForm1* mainWindow, TDMOrvik* data) {
   main_ = mainWindow;
   data_ = data;

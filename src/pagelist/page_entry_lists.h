@@ -18,6 +18,7 @@
 
 #include <QPoint>
 
+#include "lang/font_sets.h"
 #include "platform/borderless_form.h"
 #include "schema/language.h"
 
@@ -30,7 +31,7 @@ class TOrvikListBox;
 class TOrvikScrollBar;
 class TMultiLang;
 
-class TLangList : public orvik::BorderlessForm {
+class TLangList : public orvik::BorderlessForm, public orvik::FontSetWindow {
   Q_OBJECT
 
  public:
@@ -41,6 +42,8 @@ class TLangList : public orvik::BorderlessForm {
   static constexpr int kHorizontalExtent = 300;
 
   explicit TLangList(orvik::Language language, QWidget* parent = nullptr);
+  // The interface language's font set: the window pass.
+  void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // Language number 1..4.
   int language() const { return language_; }

@@ -57,6 +57,10 @@ TfrmLangForPageList::TfrmLangForPageList(QWidget* parent)
   MultiLang1->Loaded();
 }
 
+void TfrmLangForPageList::applyFontSet(orvik::Language interfaceLanguage) {
+  orvik::applyFont(SevenLangList, orvik::timesBoldSpec(16, orvik::charsetOf(interfaceLanguage)));
+}
+
 int TfrmLangForPageList::heightFor(int languages) {
   static constexpr int kHeights[5] = {27, 27, 48, 69, 88};
   return kHeights[std::clamp(languages, 0, 4)];

@@ -11,6 +11,7 @@
 
 #include <array>
 
+#include "lang/font_sets.h"
 #include "platform/borderless_form.h"
 
 class QLabel;
@@ -18,7 +19,7 @@ class TOrvikChapterList;
 class TMultiLang;
 class TBaseMultiLang;
 
-class TfrmLangForPageList : public orvik::BorderlessForm {
+class TfrmLangForPageList : public orvik::BorderlessForm, public orvik::FontSetWindow {
   Q_OBJECT
 
  public:
@@ -26,6 +27,8 @@ class TfrmLangForPageList : public orvik::BorderlessForm {
   static constexpr int kItemHeight = 20;
 
   explicit TfrmLangForPageList(QWidget* parent = nullptr);
+  // The interface language's font set: Times bold 16 on the list.
+  void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // The lines of the installed languages (language slots, -1 for an empty place), in the
   // interface language; the height follows.

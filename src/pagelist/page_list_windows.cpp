@@ -91,6 +91,10 @@ TfrmPageList::TfrmPageList(orvik::Language language, QWidget* parent)
   MultiLang2_->Loaded();
 }
 
+void TfrmPageList::applyFontSet(orvik::Language interfaceLanguage) {
+  orvik::applyWindowPass(this, orvik::charsetOf(interfaceLanguage));
+}
+
 void TfrmPageList::build() {
   setClientSize(kWidth, kHeight);
   // The strip drags the window, except its left corner, which opens the system menu.

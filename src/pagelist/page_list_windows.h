@@ -18,6 +18,7 @@
 
 #include <QList>
 
+#include "lang/font_sets.h"
 #include "pagelist/page_list_chooser.h"  // the start-up creates the chooser with the windows
 #include "platform/borderless_form.h"
 #include "schema/language.h"
@@ -36,7 +37,7 @@ namespace orvik {
 class Table;
 }
 
-class TfrmPageList : public orvik::BorderlessForm {
+class TfrmPageList : public orvik::BorderlessForm, public orvik::FontSetWindow {
   Q_OBJECT
 
  public:
@@ -50,6 +51,8 @@ class TfrmPageList : public orvik::BorderlessForm {
   static constexpr int kSysMenuCorner = 20;
 
   explicit TfrmPageList(orvik::Language language, QWidget* parent = nullptr);
+  // The interface language's font set: the window pass.
+  void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // Language number 1..4 of the window.
   int language() const { return language_; }

@@ -64,9 +64,11 @@ void SettingsBinding::rebuildShownLanguages() {
 
 void SettingsBinding::switchInterface(int number) {
   settings_.setValue(Settings::InterfaceLanguage, number);
-  orvik::applyFontSet(orvik::charsetOfLanguageNumber(number));
-  if (const auto language = orvik::Language::fromNumber(number); window_ && language)
-    window_->ReloadLanguageNames(*language);
+  const auto language = orvik::Language::fromNumber(number);
+  if (!language) return;
+  if (fontSetWindows_)
+    for (orvik::FontSetWindow* window : fontSetWindows_()) window->applyFontSet(*language);
+  if (window_) window_->ReloadLanguageNames(*language);
 }
 
 void SettingsBinding::relayoutPanes() {

@@ -8,7 +8,9 @@
 // (sound effects), 13 (font size; both track-bar positions as far as the bars reach), 30 and
 // 31 (single-language boxes) map both ways; the installation bytes are never written.
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "app/settings_file.h"
 #include "lang/settings_dialog.h"
@@ -16,6 +18,9 @@
 
 class TForm1;
 class SoundRole;
+namespace orvik {
+class FontSetWindow;
+}
 
 class SettingsBinding : public SettingsControls, public TfrmNumbLang::Owner {
  public:
@@ -33,6 +38,11 @@ class SettingsBinding : public SettingsControls, public TfrmNumbLang::Owner {
   // The frame picture of the installed languages ("Lng<count>.ori") could not be read while the
   // dialog was set up: the picture failure that ends the start.
   const std::optional<orvik::Failure>& frameFailure() const { return frameFailure_; }
+
+  // The windows a change of the interface language gives their fonts (none until set).
+  void setFontSetWindows(std::function<std::vector<orvik::FontSetWindow*>()> windows) {
+    fontSetWindows_ = std::move(windows);
+  }
 
   // The click sound of the dialog's buttons (not owned; null: silent).
   void setSound(SoundRole* sound) { sound_ = sound; }
@@ -52,5 +62,6 @@ class SettingsBinding : public SettingsControls, public TfrmNumbLang::Owner {
   TForm1* window_;
   orvik::MessageBoxes* messages_;
   SoundRole* sound_ = nullptr;
+  std::function<std::vector<orvik::FontSetWindow*>()> fontSetWindows_;
   std::optional<orvik::Failure> frameFailure_;
 };

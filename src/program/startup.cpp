@@ -101,6 +101,8 @@ bool OrvikProgram::start() {
   p.exitDialog = add(new TfrmExit);
   p.practicePanel = add(new TfrmPractice);
   if (orvik::Application::terminated()) return false;
+  // From now on a change of the interface language gives every window its fonts.
+  settingsBinding_->setFontSetWindows([&p] { return p.fontSetWindows(); });
 
   wireSound(p);
   wireDialogs(p);
@@ -132,6 +134,17 @@ QList<QWidget*> OrvikProgram::windows() const {
   QList<QWidget*> list;
   for (const auto& w : windows_) list << w.data();
   return list;
+}
+
+std::vector<orvik::FontSetWindow*> ProgramParts::fontSetWindows() const {
+  std::vector<orvik::FontSetWindow*> windows{mainWindow,      settingsDialog, findChooser,
+                                             pageListChooser, helpMenu,       autoPlayPanel,
+                                             exitDialog};
+  windows.insert(windows.end(), pageLists.begin(), pageLists.end());
+  windows.insert(windows.end(), findWindows.begin(), findWindows.end());
+  windows.insert(windows.end(), entryLists.begin(), entryLists.end());
+  std::erase(windows, nullptr);
+  return windows;
 }
 
 void ProgramParts::releaseRoles() {

@@ -35,6 +35,9 @@ class TfrmTrackAutoPlay;
 class TfrmPractice;
 class SettingsBinding;
 class MainWindowSound;
+namespace orvik {
+class FontSetWindow;
+}
 
 struct ProgramParts {
   ProgramParts() = default;
@@ -63,6 +66,9 @@ struct ProgramParts {
   TMsgPrint* printMessage = nullptr;
   TfrmTrackAutoPlay* autoPlayPanel = nullptr;
   TfrmPractice* practicePanel = nullptr;
+
+  // The windows that take the interface language's font set, the main window first.
+  std::vector<orvik::FontSetWindow*> fontSetWindows() const;
 
   // The settings binding (owned by the start-up).
   SettingsBinding* settingsBinding = nullptr;

@@ -51,6 +51,12 @@ int TfrmLangForFind::heightFor(int languages) {
   }
 }
 
+void TfrmLangForFind::applyFontSet(orvik::Language interfaceLanguage) {
+  const int charset = orvik::charsetOf(interfaceLanguage);
+  orvik::applyWindowPass(this, charset);
+  orvik::applyFont(SevenLangList, orvik::timesBoldSpec(16, charset));
+}
+
 void TfrmLangForFind::setUp(const std::array<int, 4>& installedSlots, QWidget* mainWindow,
                             const QWidget* panel, const QWidget* findButton) {
   mainWindow_ = mainWindow;

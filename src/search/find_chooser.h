@@ -9,19 +9,22 @@
 #include <QPointer>
 #include <array>
 
+#include "lang/font_sets.h"
 #include "platform/borderless_form.h"
 
 class TOrvikChapterList;
 class TMultiLang;
 class TBaseMultiLang;
 
-class TfrmLangForFind : public orvik::BorderlessForm {
+class TfrmLangForFind : public orvik::BorderlessForm, public orvik::FontSetWindow {
   Q_OBJECT
 
  public:
   static constexpr int kWidth = 140;
 
   explicit TfrmLangForFind(QWidget* parent = nullptr);
+  // The interface language's font set: the window pass, then Times bold 16 on the list.
+  void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // The lines of the installed languages (a four-place slot list) and what the chooser stands
   // by: the main window, its central panel and its Find button.

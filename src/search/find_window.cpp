@@ -131,6 +131,12 @@ TFrmFind::TFrmFind(orvik::Language language, QWidget* parent)
 
 TFrmFind::~TFrmFind() = default;
 
+void TFrmFind::applyFontSet(orvik::Language interfaceLanguage) {
+  const int charset = orvik::charsetOf(interfaceLanguage);
+  orvik::applyWindowPass(this, charset);
+  orvik::applyFont(PopUpFindList, orvik::timesBoldSpec(16, charset));
+}
+
 void TFrmFind::createControls() {
   setAutoFillBackground(true);
   QPalette pal = palette();

@@ -31,6 +31,7 @@
 #include <array>
 #include <memory>
 
+#include "lang/font_sets.h"
 #include "platform/borderless_form.h"
 #include "schema/language.h"
 #include "search/search_word_list.h"
@@ -51,7 +52,7 @@ class TNewStringGrid;
 class FindJump;
 class SkinnedListBox;
 
-class TFrmFind : public orvik::BorderlessForm {
+class TFrmFind : public orvik::BorderlessForm, public orvik::FontSetWindow {
   Q_OBJECT
 
  public:
@@ -71,6 +72,8 @@ class TFrmFind : public orvik::BorderlessForm {
 
   explicit TFrmFind(orvik::Language language, QWidget* parent = nullptr);
   ~TFrmFind() override;
+  // The interface language's font set: the window pass, then Times bold 16 on the edit menu.
+  void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // The dictionary language (1..4).
   int language() const { return language_; }

@@ -136,6 +136,10 @@ TfrmTrackAutoPlay::TfrmTrackAutoPlay(QWidget* parent)
 
 TfrmTrackAutoPlay::~TfrmTrackAutoPlay() = default;
 
+void TfrmTrackAutoPlay::applyFontSet(orvik::Language interfaceLanguage) {
+  orvik::applyWindowPass(this, orvik::charsetOf(interfaceLanguage));
+}
+
 void TfrmTrackAutoPlay::createControls() {
   Label1 = makeLabel(this, "Label1", {14, 6}, orvik::colors::kMainBackground);
   Label2 = makeLabel(this, "Label2", {kStatusLeft[0], 6}, kStopped);

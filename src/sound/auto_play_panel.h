@@ -24,6 +24,7 @@
 #include <QTimer>
 
 #include "browse/hand_over.h"
+#include "lang/font_sets.h"
 #include "platform/borderless_form.h"
 #include "sound/sound_playback.h"
 
@@ -41,7 +42,8 @@ class WaveDevice;
 
 class TfrmTrackAutoPlay : public orvik::BorderlessForm,
                           public AutoPlayRole,
-                          public SoundPlayback::Follower {
+                          public SoundPlayback::Follower,
+                          public orvik::FontSetWindow {
   Q_OBJECT
 
  public:
@@ -58,6 +60,8 @@ class TfrmTrackAutoPlay : public orvik::BorderlessForm,
 
   explicit TfrmTrackAutoPlay(QWidget* parent = nullptr);
   ~TfrmTrackAutoPlay() override;
+  // The interface language's font set: the window pass.
+  void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // What the panel works with (not owned; all outlive it). The main window gives the browsing
   // state and commands; the sound role the media player and the entry sounds; the settings

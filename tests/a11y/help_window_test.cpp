@@ -22,7 +22,7 @@ namespace {
 class HelpWindowTest : public ProgramWindowsTest {
  protected:
   HelpWindow* helpWindow() const {
-    return qobject_cast<HelpWindow*>(orvik::findWindow(QStringLiteral("frmHelp")));
+    return qobject_cast<HelpWindow*>(topLevelWindow(QStringLiteral("frmHelp")));
   }
   // Opens the help window from the help button and the menu's first line; `inWindow` runs
   // while it shows, and must close it.

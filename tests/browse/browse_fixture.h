@@ -41,6 +41,7 @@
 #include "program/startup.h"
 #include "schema/installation_keys.h"
 #include "test_installation.h"
+#include "top_level_window.h"
 #include "wave_file.h"
 
 // A silent audio device that writes down the sounds it opens, on a clock that moves on a little

@@ -213,7 +213,7 @@ TEST_F(CommandsTest, EachChooserOpensFromItsButtonAndClosesWhenThePointerMovesOv
       {testControls(w).btnPageList, "frmLangForPageList"},
       {testControls(w).btnHelp, "frmOptForHelp"}};
   for (const auto& [button, name] : cases) {
-    QWidget* chooser = orvik::findWindow(QString::fromLatin1(name));
+    QWidget* chooser = topLevelWindow(QString::fromLatin1(name));
     ASSERT_NE(chooser, nullptr) << name;
     click(button, QPoint(10, 10));
     EXPECT_TRUE(chooser->isVisible()) << name;
@@ -234,7 +234,7 @@ TEST_F(CommandsTest, CtrlROpensTheRussianFindWindowThoughRussianIsNotShown) {
     file.write(bytes);
   });
   ASSERT_FALSE(data()->settings().value(Settings::ShownRu));
-  auto* russian = qobject_cast<TFrmFind*>(orvik::findWindow("frmFindRu"));
+  auto* russian = qobject_cast<TFrmFind*>(topLevelWindow("frmFindRu"));
   ASSERT_NE(russian, nullptr);
   bool opened = false;
   QTimer poll;

@@ -27,9 +27,9 @@ class ExitHelpTest : public BrowseTest {
     start([](TestInstallation& inst) {
       writeTestWave(inst.filePath(QStringLiteral("Sound/En/1/A0201.wav")), 60000);
     });
-    exitDialog = qobject_cast<TfrmExit*>(orvik::findWindow("frmExit"));
-    helpMenu = qobject_cast<TfrmOptForHelp*>(orvik::findWindow("frmOptForHelp"));
-    about = qobject_cast<TfrmAbout*>(orvik::findWindow("frmAbout"));
+    exitDialog = qobject_cast<TfrmExit*>(topLevelWindow("frmExit"));
+    helpMenu = qobject_cast<TfrmOptForHelp*>(topLevelWindow("frmOptForHelp"));
+    about = qobject_cast<TfrmAbout*>(topLevelWindow("frmAbout"));
     ASSERT_NE(exitDialog, nullptr);
     ASSERT_NE(helpMenu, nullptr);
     ASSERT_NE(about, nullptr);
@@ -210,7 +210,7 @@ TEST_F(ExitHelpTest, HelpMenuInSpanishOpensTheAboutBox) {
 // the list: the press still opens the help, not the about box again.
 TEST_F(ExitHelpTest, APressOnHelpRightAfterAboutOpensTheHelp) {
   startProgram();
-  auto* help = qobject_cast<HelpWindow*>(orvik::findWindow("frmHelp"));
+  auto* help = qobject_cast<HelpWindow*>(topLevelWindow("frmHelp"));
   ASSERT_NE(help, nullptr);
   int abouts = 0;
   int helps = 0;

@@ -10,6 +10,7 @@
 #include "browse/browse_fixture.h"
 #include "browse/entry_panes.h"
 #include "browse/orvik_word.h"
+#include "controls/hint_windows.h"
 #include "controls/orvik_btn98.h"
 #include "controls/orvik_chapter_list.h"
 #include "controls/orvik_track_bar.h"
@@ -28,7 +29,7 @@ QByteArray fileBytes(const TestInstallation& inst) {
 class SettingsWiringTest : public BrowseTest {
  protected:
   TfrmNumbLang* dialog() const {
-    return qobject_cast<TfrmNumbLang*>(orvik::findWindow(QStringLiteral("frmNumbLang")));
+    return qobject_cast<TfrmNumbLang*>(topLevelWindow(QStringLiteral("frmNumbLang")));
   }
   // Presses the settings button and runs `action` once the dialog shows.
   void openSettingsAnd(const std::function<void(TfrmNumbLang*)>& action) {
@@ -55,6 +56,7 @@ class SettingsWiringTest : public BrowseTest {
       w->ReloadLanguageNames(orvik::Language::English);
     }
   }
+  QStringList controlsNotIn(int charset) const;
   void TearDown() override {
     tearDownLanguage();
     BrowseTest::TearDown();
@@ -165,6 +167,62 @@ TEST_F(SettingsWiringTest, SwitchingTheInterfaceToRussianRelabelsTheChapterList)
   EXPECT_EQ(d->Label1->text(), QString::fromUtf8("Рабочие языки"));
   EXPECT_EQ(d->RadioGroup1->item(0), QString::fromUtf8("Английский"));
   EXPECT_EQ(fileBytes(dir)[Settings::InterfaceLanguage], 3);
+}
+
+// The windows of the program that take the font set, with the text controls that carry a font
+// description (but the title strips' captions and system menus, whose Times bold 13 is fixed):
+// each such control whose character set is not `charset`, and each window with none.
+QStringList SettingsWiringTest::controlsNotIn(int charset) const {
+  QStringList wrong;
+  for (QWidget* window : program->windows()) {
+    if (!dynamic_cast<orvik::FontSetWindow*>(window)) continue;
+    int seen = 0;
+    for (QWidget* c : window->findChildren<QWidget*>()) {
+      const bool text = qobject_cast<QLabel*>(c) || qobject_cast<QCheckBox*>(c) ||
+                        qobject_cast<TRadioGroup*>(c) || qobject_cast<TOrvikBtn98*>(c) ||
+                        qobject_cast<TOrvikChapterList*>(c);
+      const orvik::FontSpec spec = orvik::fontSpecOf(c);
+      if (!text || spec.cellHeight == 0 || spec == orvik::timesBoldSpec(13, orvik::kWesternCharset))
+        continue;
+      ++seen;
+      if (spec.charset != charset) wrong << window->objectName() + "/" + c->objectName();
+    }
+    if (seen == 0) wrong << window->objectName() + " has no text control";
+  }
+  return wrong;
+}
+
+TEST_F(SettingsWiringTest, EveryWindowTakesTheFontsOfTheInterfaceLanguage) {
+  start(writeThreeLanguageSettings);
+  EXPECT_EQ(controlsNotIn(orvik::kWesternCharset), QStringList());
+  const auto choose = [this](const char* language) {
+    openSettingsAnd([language](TfrmNumbLang* d) {
+      const int item = d->RadioGroup1->Items().indexOf(QString::fromUtf8(language));
+      ASSERT_GE(item, 0);
+      QTest::mouseClick(d->RadioGroup1->button(item), Qt::LeftButton, {}, QPoint(5, 5));
+      QTest::mouseClick(d->btnOK, Qt::LeftButton, {}, QPoint(10, 10));
+    });
+  };
+  choose("Russian");
+  EXPECT_EQ(controlsNotIn(orvik::kCyrillicCharset), QStringList());
+  // The main window's lists, names and hint windows keep their own sizes.
+  const MainWindowControls& c = testControls(w);
+  EXPECT_EQ(orvik::fontSpecOf(c.lblChapterName), orvik::timesBoldSpec(22, 204));
+  EXPECT_EQ(orvik::fontSpecOf(c.lblPageName), orvik::timesBoldSpec(18, 204));
+  EXPECT_EQ(orvik::fontSpecOf(c.ListBoxChapter), orvik::timesBoldSpec(18, 204));
+  EXPECT_EQ(orvik::fontSpecOf(c.NewListBoxPages), orvik::timesBoldSpec(16, 204));
+  EXPECT_EQ(orvik::fontSpecOf(c.Zakladki->hintWindow()), orvik::arialSpec(14, 204));
+  EXPECT_EQ(orvik::fontSpecOf(c.btnFind->hintWindow()), orvik::arialSpec(14, 204));
+  EXPECT_EQ(orvik::fontSpecOf(w->entryPanes()->popUpList()), orvik::timesBoldSpec(16, 204));
+  EXPECT_EQ(orvik::fontSpecOf(c.lblMainCap), orvik::timesBoldSpec(13, 162));
+  EXPECT_EQ(c.btnFind->HintName(), QString::fromUtf8("Поиск на выбранном языке"));
+  EXPECT_EQ(w->entryPanes()->listButton(2)->HintName(),
+            QString::fromUtf8("Показать список слов для страницы"));
+
+  choose("Английский");
+  EXPECT_EQ(controlsNotIn(orvik::kWesternCharset), QStringList());
+  EXPECT_EQ(orvik::fontSpecOf(c.lblChapterName), orvik::timesBoldSpec(22, 162));
+  EXPECT_EQ(c.btnFind->HintName(), "Find in Selected Language");
 }
 
 TEST_F(SettingsWiringTest, ClosingTheMainWindowSavesTheDialogsControls) {

@@ -241,7 +241,7 @@ TEST_F(EntryListTest, KeysOfTheListGoToTheMainWindowAndTheWindowDrags) {
   openBedroom();
   TLangList* english = open(1);
   // Alt+F4 in the list is the main window's: its exit confirmation opens (and No keeps going).
-  auto* exitDialog = qobject_cast<TfrmExit*>(orvik::findWindow(QStringLiteral("frmExit")));
+  auto* exitDialog = qobject_cast<TfrmExit*>(topLevelWindow(QStringLiteral("frmExit")));
   ASSERT_NE(exitDialog, nullptr);
   // The list, which stands on top of every window, steps out of the dialog's way while it
   // shows and comes back when it has closed.

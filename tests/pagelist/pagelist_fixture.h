@@ -29,15 +29,15 @@ class PageListTest : public BrowseTest {
     static const char* const kNames[4] = {"frmPageListEn", "frmPageListFr", "frmPageListRu",
                                           "frmPageListSp"};
     return qobject_cast<TfrmPageList*>(
-        orvik::findWindow(QString::fromLatin1(kNames[language - 1])));
+        topLevelWindow(QString::fromLatin1(kNames[language - 1])));
   }
   static TfrmLangForPageList* chooser() {
     return qobject_cast<TfrmLangForPageList*>(
-        orvik::findWindow(QStringLiteral("frmLangForPageList")));
+        topLevelWindow(QStringLiteral("frmLangForPageList")));
   }
   static TLangList* entryList(int language) {
     static const char* const kNames[4] = {"FormEn", "FormFr", "FormRu", "FormSp"};
-    return qobject_cast<TLangList*>(orvik::findWindow(QString::fromLatin1(kNames[language - 1])));
+    return qobject_cast<TLangList*>(topLevelWindow(QString::fromLatin1(kNames[language - 1])));
   }
   PageListRole* pageListRole() const { return w->handOver().pageList; }
   TOrvikBtn98* listButton(int language) const { return w->entryPanes()->listButton(language); }

@@ -31,6 +31,7 @@
 #include "program/splash_form.h"
 #include "search/find_window.h"
 #include "test_installation.h"
+#include "top_level_window.h"
 
 namespace {
 
@@ -114,9 +115,9 @@ TEST_F(StartupTest, EveryWindowOnceInOrderAndTheMainWindowAsGiven) {
   // Each language's three windows are named for the language they work in.
   for (const orvik::Language language : orvik::Language::all()) {
     const QString code = language.code().toString();
-    auto* entries = qobject_cast<TLangList*>(orvik::findWindow("Form" + code));
-    auto* find = qobject_cast<TFrmFind*>(orvik::findWindow("frmFind" + code));
-    auto* pages = qobject_cast<TfrmPageList*>(orvik::findWindow("frmPageList" + code));
+    auto* entries = qobject_cast<TLangList*>(topLevelWindow("Form" + code));
+    auto* find = qobject_cast<TFrmFind*>(topLevelWindow("frmFind" + code));
+    auto* pages = qobject_cast<TfrmPageList*>(topLevelWindow("frmPageList" + code));
     ASSERT_TRUE(entries && find && pages) << code.toStdString();
     EXPECT_EQ(entries->language(), language.number());
     EXPECT_EQ(find->language(), language.number());

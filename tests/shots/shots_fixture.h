@@ -47,10 +47,10 @@ class ProgramWindowsTest : public BrowseTest {
 
   void startFourLanguages() {
     start(writeFourLanguageSettings);
-    settings = qobject_cast<TfrmNumbLang*>(orvik::findWindow(QStringLiteral("frmNumbLang")));
-    exitDialog = qobject_cast<TfrmExit*>(orvik::findWindow(QStringLiteral("frmExit")));
-    helpMenu = qobject_cast<TfrmOptForHelp*>(orvik::findWindow(QStringLiteral("frmOptForHelp")));
-    about = qobject_cast<TfrmAbout*>(orvik::findWindow(QStringLiteral("frmAbout")));
+    settings = qobject_cast<TfrmNumbLang*>(topLevelWindow(QStringLiteral("frmNumbLang")));
+    exitDialog = qobject_cast<TfrmExit*>(topLevelWindow(QStringLiteral("frmExit")));
+    helpMenu = qobject_cast<TfrmOptForHelp*>(topLevelWindow(QStringLiteral("frmOptForHelp")));
+    about = qobject_cast<TfrmAbout*>(topLevelWindow(QStringLiteral("frmAbout")));
     ASSERT_NE(settings, nullptr);
     ASSERT_NE(exitDialog, nullptr);
     ASSERT_NE(helpMenu, nullptr);

@@ -125,7 +125,7 @@ TEST_F(WindowShotsTest, EveryWindowInEveryInterfaceLanguage) {
 
     // The settings dialog as its button opens it, and the message of its last language.
     throughSettings([&] { shoot(settings, "settings", code); }, false);
-    auto* message = qobject_cast<TMsgChecked*>(orvik::findWindow("MsgChecked"));
+    auto* message = qobject_cast<TMsgChecked*>(topLevelWindow("MsgChecked"));
     ASSERT_NE(message, nullptr);
     message->prepare(settings->MultiLang1->ActiveLanguage(), w);
     message->show();

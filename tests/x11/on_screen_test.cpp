@@ -84,7 +84,7 @@ class OnScreenTest : public FindTest {
 // while the list is read.
 TEST_F(OnScreenTest, TheSearchBaseMessageIsPaintedAndFillsWhileTheListIsMade) {
   startAll();
-  auto* message = qobject_cast<TMsgFind*>(orvik::findWindow(QStringLiteral("MsgFind")));
+  auto* message = qobject_cast<TMsgFind*>(topLevelWindow(QStringLiteral("MsgFind")));
   ASSERT_NE(message, nullptr);
   QList<QImage> shots;
   watchScreen(message, &shots);
@@ -142,7 +142,7 @@ TEST_F(OnScreenTest, AnEntryListNeverCoversTheFindOrPageListWindow) {
   startAll();
   openBedroom();
   click(w->entryPanes()->listButton(1), QPoint(5, 5));
-  auto* list = qobject_cast<TLangList*>(orvik::findWindow(QStringLiteral("FormEn")));
+  auto* list = qobject_cast<TLangList*>(topLevelWindow(QStringLiteral("FormEn")));
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(list->isVisible());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
@@ -183,7 +183,7 @@ TEST_F(OnScreenTest, AnEntryListNeverCoversTheFindOrPageListWindow) {
   EXPECT_GT(shareShowing(list), 0.97) << "the list is on the screen again";
   EXPECT_EQ(list->pageCode(), w->currentPageCode());
 
-  QWidget* pageList = orvik::findWindow(QStringLiteral("frmPageListEn"));
+  QWidget* pageList = topLevelWindow(QStringLiteral("frmPageListEn"));
   ASSERT_NE(pageList, nullptr);
   openAndCheck(pageList, Qt::AltModifier, "the page-list window");
   ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }));
