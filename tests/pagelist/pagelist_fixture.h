@@ -28,12 +28,10 @@ class PageListTest : public BrowseTest {
   static TfrmPageList* pageList(int language) {
     static const char* const kNames[4] = {"frmPageListEn", "frmPageListFr", "frmPageListRu",
                                           "frmPageListSp"};
-    return qobject_cast<TfrmPageList*>(
-        topLevelWindow(QString::fromLatin1(kNames[language - 1])));
+    return qobject_cast<TfrmPageList*>(topLevelWindow(QString::fromLatin1(kNames[language - 1])));
   }
   static TfrmLangForPageList* chooser() {
-    return qobject_cast<TfrmLangForPageList*>(
-        topLevelWindow(QStringLiteral("frmLangForPageList")));
+    return qobject_cast<TfrmLangForPageList*>(topLevelWindow(QStringLiteral("frmLangForPageList")));
   }
   static TLangList* entryList(int language) {
     static const char* const kNames[4] = {"FormEn", "FormFr", "FormRu", "FormSp"};
