@@ -34,7 +34,7 @@ struct Finder {
   orvik::FixedDiscs discs;
   std::unique_ptr<OrvikProgram> program;
   FindWindows* role = nullptr;
-  int language = 1;  // the language with the largest search table
+  orvik::Language language = orvik::Language::English;  // the one with the largest search table
   bool ok = false;
 
   explicit Finder(const QString& source) {
@@ -48,7 +48,7 @@ struct Finder {
     program->mainWindow()->show();
     role = dynamic_cast<FindWindows*>(program->mainWindow()->handOver().find);
     int most = -1;
-    for (int l = 1; l <= 4; ++l) {
+    for (orvik::Language l : orvik::Language::all()) {
       const int rows = program->dataModule()->tblWordFind(l)->recordCount();
       if (rows > most) {
         most = rows;
@@ -61,7 +61,7 @@ struct Finder {
     program.reset();
     orvik::Application::reset();
   }
-  TFrmFind* window() const { return role->window(language); }
+  TFrmFind* window() const { return role->window(language.number()); }
   // Shows the window (not modally) so that its list is built and its grid paints.
   void showWindow() {
     window()->show();
@@ -115,7 +115,8 @@ void findThousand(benchmark::State& state, const QString& which) {
   if (!f.ok) return state.SkipWithError("the program did not start");
   f.showWindow();
   TFrmFind* w = f.window();
-  const QString planted = f.language == 3 ? QString::fromUtf8("зорвик") : QStringLiteral("zorvik");
+  const QString planted =
+      f.language.isCyrillic() ? QString::fromUtf8("зорвик") : QStringLiteral("zorvik");
   const int index = w->ListBoxFind->Items().IndexOf(planted);
   if (index < 0) return state.SkipWithError("no planted word in this dictionary");
   w->RadioGroup1->setItemIndex(1);
@@ -144,7 +145,7 @@ void jumpAndMark(benchmark::State& state, const QString& which) {
   for (auto _ : state) {
     jump->jump(r.pageCode, r.order);
     jump->showPage();
-    marked = jump->markWord(f.language, w->lastSearchedWord());
+    marked = jump->markWord(f.language.number(), w->lastSearchedWord());
   }
   state.counters["marked"] = marked;
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <array>
 
 #include "app/dictionary_model.h"
 #include "app/table_positions.h"
@@ -31,6 +32,13 @@ QString fromView(std::string_view v) {
 QString fileIn(const QString& folder, const QString& fileName) {
   const QString found = orvik::existingPath(folder, {fileName});
   return found.isEmpty() ? QDir(folder).filePath(fileName) : found;
+}
+
+// The one of a language's four objects (English, French, Russian, Spanish) that is its own.
+template <typename T>
+T* ofLanguage(orvik::Language language, T* en, T* fr, T* ru, T* sp) {
+  const std::array<T*, 4> byNumber{en, fr, ru, sp};
+  return byNumber[size_t(language.number() - 1)];
 }
 
 QString folderHolding(const QString& base, const QStringList& folders) {
@@ -167,11 +175,16 @@ void TDMOrvik::openTables() {
   const auto inData = [this](orvik::Table* t, const QString& file) {
     t->setTableName(fileIn(dataFolder_, file));
   };
-  // In the order of the opening sequence; languages by number (1 En, 2 Fr, 3 Ru, 4 Sp).
-  for (int language : {1, 2, 3, 4}) inData(tblChapter(language), schema::Chapter::file(language));
-  for (int language : {1, 3, 4, 2}) inData(tblPageName(language), schema::PageName::file(language));
-  for (int language : {1, 3, 4, 2}) inData(tblWordName(language), schema::WordName::file(language));
-  for (int language : {1, 3, 2, 4}) inData(tblWordFind(language), schema::WordFind::file(language));
+  // In the order of the opening sequence.
+  using L = orvik::Language;
+  for (L language : {L::English, L::French, L::Russian, L::Spanish})
+    inData(tblChapter(language), schema::Chapter::file(language.code()));
+  for (L language : {L::English, L::Russian, L::Spanish, L::French})
+    inData(tblPageName(language), schema::PageName::file(language.code()));
+  for (L language : {L::English, L::Russian, L::Spanish, L::French})
+    inData(tblWordName(language), schema::WordName::file(language.code()));
+  for (L language : {L::English, L::Russian, L::French, L::Spanish})
+    inData(tblWordFind(language), schema::WordFind::file(language.code()));
   inData(tblWrdPicture, schema::WrdPicture::kFile);
   inData(tblPgePicture, schema::PgePicture::kFile);
   inData(tblPctInfo, schema::PctInfo::kFile);
@@ -182,7 +195,7 @@ void TDMOrvik::openTables() {
   tblWrdPicture->open();
   tblPgePicture->open();
   tblPctInfo->open();
-  for (int language = 1; language <= 4; ++language) {
+  for (orvik::Language language : orvik::Language::all()) {
     if (!settings_.installed(language)) continue;
     tblChapter(language)->open();
     tblPageName(language)->open();
@@ -207,14 +220,14 @@ void TDMOrvik::databaseFailure() {
   if (failed_) return;  // one message, however many operations fail after the first
   failed_ = true;
   const char* text = kDbErrorEnglish;
-  switch (settings_.interfaceLanguage()) {
-    case 2:
+  switch (settings_.interfaceLanguage().number()) {
+    case orvik::Language::French:
       text = kDbErrorFrench;
       break;
-    case 3:
+    case orvik::Language::Russian:
       text = kDbErrorRussian;
       break;
-    case 4:
+    case orvik::Language::Spanish:
       text = kDbErrorSpanish;
       break;
     default:
@@ -243,79 +256,24 @@ QString TDMOrvik::pageNameByCode(orvik::Table* pageNames, int pageCode) {
   return name;
 }
 
-orvik::Table* TDMOrvik::tblChapter(int language) const {
-  switch (language) {
-    case 1:
-      return tblChapterEn;
-    case 2:
-      return tblChapterFr;
-    case 3:
-      return tblChapterRu;
-    case 4:
-      return tblChapterSp;
-    default:
-      return nullptr;
-  }
+orvik::Table* TDMOrvik::tblChapter(orvik::Language language) const {
+  return ofLanguage(language, tblChapterEn, tblChapterFr, tblChapterRu, tblChapterSp);
 }
 
-orvik::Table* TDMOrvik::tblPageName(int language) const {
-  switch (language) {
-    case 1:
-      return tblPageNameEn;
-    case 2:
-      return tblPageNameFr;
-    case 3:
-      return tblPageNameRu;
-    case 4:
-      return tblPageNameSp;
-    default:
-      return nullptr;
-  }
+orvik::Table* TDMOrvik::tblPageName(orvik::Language language) const {
+  return ofLanguage(language, tblPageNameEn, tblPageNameFr, tblPageNameRu, tblPageNameSp);
 }
 
-orvik::Table* TDMOrvik::tblWordName(int language) const {
-  switch (language) {
-    case 1:
-      return tblWordNameEn;
-    case 2:
-      return tblWordNameFr;
-    case 3:
-      return tblWordNameRu;
-    case 4:
-      return tblWordNameSp;
-    default:
-      return nullptr;
-  }
+orvik::Table* TDMOrvik::tblWordName(orvik::Language language) const {
+  return ofLanguage(language, tblWordNameEn, tblWordNameFr, tblWordNameRu, tblWordNameSp);
 }
 
-orvik::Table* TDMOrvik::tblWordFind(int language) const {
-  switch (language) {
-    case 1:
-      return tblWordFindEn;
-    case 2:
-      return tblWordFindFr;
-    case 3:
-      return tblWordFindRu;
-    case 4:
-      return tblWordFindSp;
-    default:
-      return nullptr;
-  }
+orvik::Table* TDMOrvik::tblWordFind(orvik::Language language) const {
+  return ofLanguage(language, tblWordFindEn, tblWordFindFr, tblWordFindRu, tblWordFindSp);
 }
 
-orvik::DataSource* TDMOrvik::srcWordName(int language) const {
-  switch (language) {
-    case 1:
-      return srcWordNameEn;
-    case 2:
-      return srcWordNameFr;
-    case 3:
-      return srcWordNameRu;
-    case 4:
-      return srcWordNameSp;
-    default:
-      return nullptr;
-  }
+orvik::DataSource* TDMOrvik::srcWordName(orvik::Language language) const {
+  return ofLanguage(language, srcWordNameEn, srcWordNameFr, srcWordNameRu, srcWordNameSp);
 }
 
 QList<orvik::Table*> TDMOrvik::tables() const {

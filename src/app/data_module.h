@@ -16,6 +16,7 @@
 #include "platform/data_source.h"
 #include "platform/database.h"
 #include "platform/table.h"
+#include "schema/language.h"
 
 namespace orvik {
 class DictionaryModel;
@@ -81,12 +82,12 @@ class TDMOrvik : public QObject {
   const StartupEnvironment& environment() const { return env_; }
   QString dataFolder() const { return dataFolder_; }
 
-  // Tables of a language by language number 1..4 (null for others).
-  orvik::Table* tblChapter(int language) const;
-  orvik::Table* tblPageName(int language) const;
-  orvik::Table* tblWordName(int language) const;
-  orvik::Table* tblWordFind(int language) const;
-  orvik::DataSource* srcWordName(int language) const;
+  // A language's tables, and the data source of its articles.
+  orvik::Table* tblChapter(orvik::Language language) const;
+  orvik::Table* tblPageName(orvik::Language language) const;
+  orvik::Table* tblWordName(orvik::Language language) const;
+  orvik::Table* tblWordFind(orvik::Language language) const;
+  orvik::DataSource* srcWordName(orvik::Language language) const;
   // Every table the module holds, open or not.
   QList<orvik::Table*> tables() const;
 

@@ -67,9 +67,9 @@ DictionaryModel::Tables& DictionaryModel::tables() const {
   t->littlePictures = twin(data_->tblPctLittle, s::PctLittle::kIndPgCdFind);
   for (Language language : Language::all()) {
     const int i = language.number() - 1;
-    t->chapters[i] = twin(data_->tblChapter(language.number()), s::Chapter::kIndChptCode);
-    t->pageNames[i] = twin(data_->tblPageName(language.number()), s::PageName::kIndPgCd);
-    t->articles[i] = twin(data_->tblWordName(language.number()), s::WordName::kIndPageOrder);
+    t->chapters[i] = twin(data_->tblChapter(language), s::Chapter::kIndChptCode);
+    t->pageNames[i] = twin(data_->tblPageName(language), s::PageName::kIndPgCd);
+    t->articles[i] = twin(data_->tblWordName(language), s::WordName::kIndPageOrder);
   }
   tables_ = std::move(t);
   return *tables_;

@@ -144,8 +144,9 @@ Failure notRegularFailure(const QString& path) {
               .arg(path)};
 }
 
-// A failed save in the interface language (a language number; English for any other value).
-QString writeFailureText(int language, const QString& path, int error, bool notRegular) {
+// A failed save in the interface language.
+QString writeFailureText(orvik::Language language, const QString& path, int error,
+                         bool notRegular) {
   enum Reason { DiskFull, NoPermission, NotRegular, Other };
   Reason reason = Other;
   if (notRegular)
@@ -180,7 +181,7 @@ QString writeFailureText(int language, const QString& path, int error, bool notR
         "No es un archivo normal: un enlace, una carpeta o un dispositivo tiene ese nombre.",
         "El sistema informa: %1."}},
   };
-  const Texts& texts = kTexts[language >= 1 && language <= 4 ? language - 1 : 0];
+  const Texts& texts = kTexts[language.number() - 1];
   QString why = QString::fromUtf8(texts.reasons[reason]);
   if (reason == Other) why = why.arg(QString::fromLocal8Bit(std::strerror(error)));
   return QString::fromUtf8(texts.frame).arg(path, why);
@@ -283,7 +284,7 @@ Result Settings::checkInstalledLanguages(const QString& path) {
   // Without a language there are no chapters to show and nothing to write back: say how the
   // languages are installed, in the stored interface language when the file names one.
   return Failure{ExitStatus::NoLanguage, MessageKind::Warning,
-                 noLanguageMessage(value(InterfaceLanguage), path)};
+                 noLanguageMessage(interfaceLanguage(), path)};
 }
 
 void Settings::removeLeftoverTemporaryFiles() const {
@@ -325,17 +326,20 @@ void Settings::bringIntoRange() {
     bytes_[InstalledCount] += bytes_[InstalledEn + language - 1];
     bytes_[SoundCount] += bytes_[SoundEn + language - 1];
   }
-  if (!installed(value(InterfaceLanguage))) bytes_[InterfaceLanguage] = firstInstalled;
-  for (int n : {PronunciationLanguage, AutoPlayLanguage})
-    if (!hasSounds(value(n))) bytes_[n] = firstSound ? firstSound : 255;
+  const auto interface = orvik::Language::fromNumber(value(InterfaceLanguage));
+  if (!interface || !installed(*interface)) bytes_[InterfaceLanguage] = firstInstalled;
+  for (int n : {PronunciationLanguage, AutoPlayLanguage}) {
+    const auto language = orvik::Language::fromNumber(value(n));
+    if (!language || !hasSounds(*language)) bytes_[n] = firstSound ? firstSound : 255;
+  }
   bytes_[AutoPlayPause] = std::clamp(bytes_[AutoPlayPause], kMinPause, kMaxPause);
   bytes_[FontSize] = std::clamp(bytes_[FontSize], kMinFontSize, kMaxFontSize);
 }
 
-QString Settings::noLanguageMessage(int interfaceLanguage, const QString& filePath) {
+QString Settings::noLanguageMessage(orvik::Language interfaceLanguage, const QString& filePath) {
   const char* text = nullptr;
-  switch (interfaceLanguage) {
-    case 2:
+  switch (interfaceLanguage.number()) {
+    case orvik::Language::French:
       text =
           "Le fichier de réglages\r%1\rne désigne aucune langue installée.\r\r"
           "Installez les langues en lançant une fois le programme\ravec la ligne de commande "
@@ -343,7 +347,7 @@ QString Settings::noLanguageMessage(int interfaceLanguage, const QString& filePa
           "6 espagnol,\rsuivi de « s » quand ses sons sont installés.\r\r"
           "Par exemple, l'anglais avec ses sons et le russe sans :\r    orvik 0s 5";
       break;
-    case 3:
+    case orvik::Language::Russian:
       text =
           "В файле настроек\r%1\rне указан ни один установленный язык.\r\r"
           "Установите языки, запустив программу один раз\rс командной строкой установки: "
@@ -351,7 +355,7 @@ QString Settings::noLanguageMessage(int interfaceLanguage, const QString& filePa
           "6 испанский,\rс буквой «s», если установлены его звуки.\r\r"
           "Например, английский со звуками и русский без звуков:\r    orvik 0s 5";
       break;
-    case 4:
+    case orvik::Language::Spanish:
       text =
           "El archivo de configuración\r%1\rno indica ningún idioma instalado.\r\r"
           "Instale los idiomas iniciando el programa una vez\rcon la línea de órdenes de "
@@ -391,7 +395,7 @@ Result Settings::tellOnce(Result result) {
 
 Result Settings::writeFailure(const QString& path, int error, bool notRegular) const {
   return Failure{ExitStatus::Normal, MessageKind::Warning,
-                 writeFailureText(value(InterfaceLanguage), path, error, notRegular)};
+                 writeFailureText(interfaceLanguage(), path, error, notRegular)};
 }
 
 Result Settings::writeFile(bool fresh) {
@@ -534,14 +538,26 @@ void Settings::deriveShownLanguages() {
   shownFlags_[4] = bytes_[ShownSp] != 0;
 }
 
-bool Settings::shown(int languageNumber) const {
-  return languageNumber >= 1 && languageNumber <= 4 && shownFlags_[languageNumber];
+bool Settings::shown(orvik::Language language) const {
+  return shownFlags_[size_t(language.number())];
 }
 
-bool Settings::installed(int languageNumber) const {
-  return languageNumber >= 1 && languageNumber <= 4 && flag(InstalledEn + languageNumber - 1);
+bool Settings::installed(orvik::Language language) const {
+  return flag(InstalledEn + language.number() - 1);
 }
 
-bool Settings::hasSounds(int languageNumber) const {
-  return languageNumber >= 1 && languageNumber <= 4 && flag(SoundEn + languageNumber - 1);
+bool Settings::hasSounds(orvik::Language language) const {
+  return flag(SoundEn + language.number() - 1);
+}
+
+orvik::Language Settings::interfaceLanguage() const {
+  return orvik::Language::fromNumber(value(InterfaceLanguage)).value_or(orvik::Language::English);
+}
+
+std::optional<orvik::Language> Settings::pronunciationLanguage() const {
+  return orvik::Language::fromNumber(value(PronunciationLanguage));
+}
+
+std::optional<orvik::Language> Settings::autoPlayLanguage() const {
+  return orvik::Language::fromNumber(value(AutoPlayLanguage));
 }

@@ -33,6 +33,7 @@
 #include <optional>
 
 #include "platform/failure.h"
+#include "schema/language.h"
 
 // What the settings dialog contributes: the two directions between its controls and the bytes.
 class SettingsControls {
@@ -146,20 +147,25 @@ class Settings {
   std::array<int, 4> shownList{-1, -1, -1, -1};
   int installedCount() const;
   int soundCount() const;
-  // Shown-language flags by language number 1..4.
-  bool shown(int languageNumber) const;
-  // Installed-language and sound flags by language number, from the bytes.
-  bool installed(int languageNumber) const;
-  bool hasSounds(int languageNumber) const;
+  // Shown-language flags.
+  bool shown(orvik::Language language) const;
+  // Installed-language and sound flags, from the bytes.
+  bool installed(orvik::Language language) const;
+  bool hasSounds(orvik::Language language) const;
   // Whether a click on the picture, and auto-play, pronounce the entry: with one sound language
   // the settings dialog's two check boxes say so (OnClickFlag, AutoFlag); otherwise they do.
   bool pronouncesOnClick() const { return soundCount() != 1 || flag(OnClickFlag); }
   bool autoPlayPronounces() const { return soundCount() != 1 || flag(AutoFlag); }
-  int interfaceLanguage() const { return value(InterfaceLanguage); }
+  // The interface language. Reading the file brings its byte among the installed languages;
+  // before that (or after a write of a number outside the numbering) it is English.
+  orvik::Language interfaceLanguage() const;
+  // The languages a click on the picture and auto-play pronounce in: installed languages with
+  // sounds once the file is read; none when no language has sounds.
+  std::optional<orvik::Language> pronunciationLanguage() const;
+  std::optional<orvik::Language> autoPlayLanguage() const;
 
-  // The message for a file that names no installed language, in an interface language number
-  // (English for any other value).
-  static QString noLanguageMessage(int interfaceLanguage, const QString& filePath);
+  // The message for a file that names no installed language, in an interface language.
+  static QString noLanguageMessage(orvik::Language interfaceLanguage, const QString& filePath);
 
  private:
   // Reads up to 32 bytes of the regular file at path into the settings.

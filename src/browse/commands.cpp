@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <optional>
 
 #include "app/data_module.h"
 #include "browse/entry_panes.h"
@@ -19,19 +20,19 @@
 
 namespace {
 
-// The language number (1 En, 2 Fr, 3 Ru, 4 Sp) a letter key names; 0 for other keys.
-int languageOfKey(int key) {
+// The language a letter key names (E, F, R, S); none for other keys.
+std::optional<orvik::Language> languageOfKey(int key) {
   switch (key) {
     case Qt::Key_E:
-      return 1;
+      return orvik::Language::English;
     case Qt::Key_F:
-      return 2;
+      return orvik::Language::French;
     case Qt::Key_R:
-      return 3;
+      return orvik::Language::Russian;
     case Qt::Key_S:
-      return 4;
+      return orvik::Language::Spanish;
     default:
-      return 0;
+      return std::nullopt;
   }
 }
 
@@ -86,8 +87,8 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
   const Qt::KeyboardModifiers mods =
       event->modifiers() & (Qt::AltModifier | Qt::ShiftModifier | Qt::ControlModifier);
   const int key = event->key();
-  const int language = languageOfKey(key);
-  const bool installed = language && data_ && data_->settings().installed(language);
+  const auto language = languageOfKey(key);
+  const bool installed = language && data_ && data_->settings().installed(*language);
   if (pictureQuestion_ && practiceKey(event)) return true;
 
   if (mods == Qt::AltModifier) {
@@ -105,7 +106,7 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
     if (installed) {
       sound()->playClickSound();
       showListButtons();
-      pageList()->openPageList(*orvik::Language::fromNumber(language));
+      pageList()->openPageList(*language);
       return true;
     }
     return false;
@@ -116,8 +117,8 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
     return true;
   }
   if (mods == Qt::ShiftModifier && language) {
-    if (view() == View::Page && data_ && data_->settings().hasSounds(language))
-      PronounceEntry(*orvik::Language::fromNumber(language));
+    if (view() == View::Page && data_ && data_->settings().hasSounds(*language))
+      PronounceEntry(*language);
     return true;
   }
   if (mods == Qt::ControlModifier) {
@@ -134,7 +135,7 @@ bool TForm1::FormKeyDown(QKeyEvent* event) {
     if (installed) {
       sound()->playClickSound();
       showListButtons();
-      find()->openFind(*orvik::Language::fromNumber(language));
+      find()->openFind(*language);
       return true;
     }
   }

@@ -239,9 +239,9 @@ std::pair<int, int> EntryPanes::paneGeometry(int n, int k) {
 
 void EntryPanes::bindInstalled() {
   if (!data_) return;
-  for (int language = 1; language <= 4; ++language) {
+  for (orvik::Language language : orvik::Language::all()) {
     if (!data_->settings().installed(language)) continue;
-    TOrvikWord* p = set(language).pane;
+    TOrvikWord* p = set(language.number()).pane;
     p->setDataField(orvik::schema::kWordMemo);
     p->setDataSource(data_->srcWordName(language));
   }
@@ -291,9 +291,10 @@ void EntryPanes::placeLanguage(int language, int n, int k) {
   s.sound->move(kSoundLeft, top - 22);
   s.print->move(kPrintLeft, n == 4 && k == 4 ? top - 21 : top - 22);
   shadows_[k - 1]->setGeometry(kShadowLeft, top + 8, kShadowWidth, height);
-  if (data_ && data_->srcWordName(language)) {
+  const auto bound = orvik::Language::fromNumber(language);
+  if (data_ && bound && data_->srcWordName(*bound)) {
     s.pane->setDataField(orvik::schema::kWordMemo);
-    s.pane->setDataSource(data_->srcWordName(language));
+    s.pane->setDataSource(data_->srcWordName(*bound));
   }
 }
 
@@ -347,9 +348,9 @@ void EntryPanes::showControls() {
     const bool shown = shown_[language - 1];
     s.heading->setVisible(shown);
     s.print->setVisible(shown);
-    s.sound->setVisible(shown && (!data_ || data_->settings().hasSounds(language)));
-    s.list->setVisible(shown && (!entryLists_ || !entryLists_->entryListOpen(
-                                                     *orvik::Language::fromNumber(language))));
+    const orvik::Language own = *orvik::Language::fromNumber(language);
+    s.sound->setVisible(shown && (!data_ || data_->settings().hasSounds(own)));
+    s.list->setVisible(shown && (!entryLists_ || !entryLists_->entryListOpen(own)));
   }
 }
 
@@ -398,8 +399,9 @@ void EntryPanes::clearAll() {
 }
 
 bool EntryPanes::syncToEntry(int language, int pageCode, int order) {
-  if (!data_ || language < 1 || language > 4) return false;
-  orvik::Table* table = data_->tblWordName(language);
+  const auto article = orvik::Language::fromNumber(language);
+  if (!data_ || !article) return false;
+  orvik::Table* table = data_->tblWordName(*article);
   if (!table || !table->active()) return false;
   TOrvikWord* p = set(language).pane;
   p->clearText();
@@ -431,9 +433,9 @@ void EntryPanes::setFontSize(int size) {
 }
 
 void EntryPanes::reloadInstalled() {
-  for (int language = 1; language <= 4; ++language) {
+  for (orvik::Language language : orvik::Language::all()) {
     if (data_ && !data_->settings().installed(language)) continue;
-    set(language).pane->reload();
+    set(language.number()).pane->reload();
   }
 }
 

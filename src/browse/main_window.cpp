@@ -473,7 +473,7 @@ void TForm1::applyInterfaceLanguage() {
   if (data_) {
     orvik::buildLanguageTables();
     orvik::setUpSayInList(PopUpPct, PopUpPctList, data_->settings().soundList);
-    const int column = data_->settings().interfaceLanguage();
+    const int column = data_->settings().interfaceLanguage().number();
     orvik::RelabelLanguageItems(PopUpPctList, PopUpPctList->Lines().size(),
                                 orvik::shiftCaptionTable(), column);
     fitSayIn();
@@ -481,11 +481,11 @@ void TForm1::applyInterfaceLanguage() {
   }
 
   // The fonts of the interface language.
-  const int language = interfaceLanguage();
-  if (const auto shown = orvik::Language::fromNumber(language)) applyFontSet(*shown);
+  const orvik::Language language = interfaceLanguage();
+  applyFontSet(language);
 
   // Texts and names in the interface language; the panes of the shown languages.
-  if (const auto shown = orvik::Language::fromNumber(language)) ReloadLanguageNames(*shown);
+  ReloadLanguageNames(language);
   ApplyShownLanguages();
 }
 

@@ -408,7 +408,7 @@ class TForm1 : public orvik::BorderlessForm,
   void applyChapterPicture(bool pagePicture);
 
   // Navigation helpers (navigation.cpp).
-  int interfaceLanguage() const;
+  orvik::Language interfaceLanguage() const;
   // The page-name and chapter-name sound buttons for the view and the interface language.
   void updateNameSoundButtons();
   orvik::Table* chapterTable() const;

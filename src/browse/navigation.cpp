@@ -41,8 +41,8 @@ using orvik::schema::kPageName;
 
 }  // namespace
 
-int TForm1::interfaceLanguage() const {
-  return data_ ? data_->settings().interfaceLanguage() : 1;
+orvik::Language TForm1::interfaceLanguage() const {
+  return data_ ? data_->settings().interfaceLanguage() : orvik::Language::English;
 }
 
 orvik::Table* TForm1::chapterTable() const {
@@ -224,11 +224,10 @@ void TForm1::ResetPageRowHover() {
 }
 
 void TForm1::ReloadLanguageNames(orvik::Language language) {
-  const int languageNumber = language.number();
   SetInterfaceLanguage(quint8(language.translationIndex()));
   if (!data_) return;
-  orvik::Table* chapters = data_->tblChapter(languageNumber);
-  orvik::Table* pageNames = data_->tblPageName(languageNumber);
+  orvik::Table* chapters = data_->tblChapter(language);
+  orvik::Table* pageNames = data_->tblPageName(language);
   if (!chapters || !pageNames || !chapters->active() || !pageNames->active()) return;
   if (ListBoxChapter->isHidden()) {
     RebuildPageList(pageNames);

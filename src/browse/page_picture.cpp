@@ -215,8 +215,8 @@ void TForm1::ImgPagesMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QP
     openSayIn(pos);
   } else if (button == Qt::LeftButton) {
     if (!sound()->clickPronunciationOn()) return;
-    const int language = data_ ? data_->settings().value(Settings::PronunciationLanguage) : 1;
-    PronounceEntry(orvik::Language::fromNumber(language).value_or(orvik::Language::English));
+    const auto language = data_ ? data_->settings().pronunciationLanguage() : std::nullopt;
+    PronounceEntry(language.value_or(orvik::Language::English));
   }
 }
 

@@ -26,7 +26,7 @@ TLangList* EntryListWindows::window(int language) const {
 void EntryListWindows::openEntryList(orvik::Language chosen) {
   const int language = chosen.number();
   TLangList* list = window(language);
-  if (!list || !data_ || !data_->settings().installed(language)) return;
+  if (!list || !data_ || !data_->settings().installed(chosen)) return;
   if (main_ && main_->handOver().sound) main_->handOver().sound->playClickSound();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   list->openOrRefresh();
@@ -55,14 +55,14 @@ void EntryListWindows::stepAside() {
 }
 
 void EntryListWindows::comeBack() {
-  for (int language = 1; language <= 4; ++language) {
+  for (orvik::Language own : orvik::Language::all()) {
+    const int language = own.number();
     if (!steppedAside(language)) continue;
     steppedAside_[language - 1] = false;
     TLangList* list = window(language);
     // Not after the program was closed, nor for a page view that was left meanwhile.
     const bool stillWanted = main_ && data_ && main_->isVisible() &&
-                             main_->view() == TForm1::View::Page &&
-                             data_->settings().shown(language);
+                             main_->view() == TForm1::View::Page && data_->settings().shown(own);
     if (!list || !stillWanted) {
       listClosed(language);
       continue;
@@ -80,7 +80,7 @@ void EntryListWindows::comeBack() {
     });
     if (list->pageCode() != main_->currentPageCode()) list->fillForCurrentPage();
     list->selectCurrentEntry();
-    main_->showListButton(*orvik::Language::fromNumber(language), false);
+    main_->showListButton(own, false);
   }
 }
 
@@ -111,9 +111,9 @@ void EntryListWindows::hideAll() {
 
 void EntryListWindows::hideUnshown() {
   if (!data_) return;
-  for (int language = 1; language <= 4; ++language)
-    if (TLangList* list = window(language); list && !data_->settings().shown(language)) {
-      steppedAside_[language - 1] = false;
+  for (orvik::Language language : orvik::Language::all())
+    if (TLangList* list = window(language.number()); list && !data_->settings().shown(language)) {
+      steppedAside_[language.number() - 1] = false;
       list->hide();
     }
 }

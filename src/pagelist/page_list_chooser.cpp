@@ -129,8 +129,9 @@ void TfrmLangForPageList::SevenLangListMouseDown(Qt::MouseButton, Qt::KeyboardMo
   emit linePressed();
   hide();
   if (line < 0 || line >= lines.size()) return;
-  const int language = orvik::LanguageOfItem(lines.at(line), orvik::altCaptionTable());
-  if (language >= 1) emit languageChosen(language);
+  const auto language =
+      orvik::Language::fromNumber(orvik::LanguageOfItem(lines.at(line), orvik::altCaptionTable()));
+  if (language) emit languageChosen(*language);
 }
 
 void TfrmLangForPageList::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage) {

@@ -13,6 +13,7 @@
 
 #include "lang/font_sets.h"
 #include "platform/borderless_form.h"
+#include "schema/language.h"
 
 class QLabel;
 class TOrvikChapterList;
@@ -51,8 +52,8 @@ class TfrmLangForPageList : public orvik::BorderlessForm, public orvik::FontSetW
   TMultiLang* MultiLang1;
 
  signals:
-  // A line naming language `language` (1..4) was pressed; the chooser has closed.
-  void languageChosen(int language);
+  // A line naming `language` was pressed; the chooser has closed.
+  void languageChosen(orvik::Language language);
   // A press on a line, before the chooser closes and whether or not the line names a language.
   void linePressed();
 

@@ -27,19 +27,19 @@ void PageListWindows::openPageListChooser() {
 void PageListWindows::openPageList(orvik::Language chosen) {
   const int language = chosen.number();
   if (!windows_[language - 1]) return;
-  if (!data_ || !data_->settings().installed(language)) return;
+  if (!data_ || !data_->settings().installed(chosen)) return;
   TfrmPageList* window = windows_[language - 1];
   if (window->isShowingModal()) return;
   pageListLanguage_ = language - 1;
   window->execute();
 }
 
-void PageListWindows::chooserLineChosen(int language) {
+void PageListWindows::chooserLineChosen(orvik::Language language) {
   if (main_) {
     const HandOver& roles = main_->handOver();
     if (roles.sound) roles.sound->stopAllSounds();
     if (roles.autoPlay) roles.autoPlay->setIdle();
     if (roles.sound) roles.sound->playClickSound();
   }
-  if (const auto chosen = orvik::Language::fromNumber(language)) openPageList(*chosen);
+  openPageList(language);
 }

@@ -31,7 +31,7 @@ class PageListWindows final : public QObject, public PageListRole {
   void openPageList(orvik::Language language) override;
 
   // The chooser's line for a language: sounds stopped, auto-play idle, click, the window.
-  void chooserLineChosen(int language);
+  void chooserLineChosen(orvik::Language language);
   // The page-list language of the last opening (0..3), -1 before the first.
   int pageListLanguage() const { return pageListLanguage_; }
 

@@ -180,13 +180,15 @@ void TfrmPageList::build() {
 }
 
 orvik::Table* TfrmPageList::pageNames() const {
-  return data_ ? data_->tblPageName(language_) : nullptr;
+  const auto language = orvik::Language::fromNumber(language_);
+  return data_ && language ? data_->tblPageName(*language) : nullptr;
 }
 
 void TfrmPageList::setUp(TForm1* mainWindow, TDMOrvik* data) {
   main_ = mainWindow;
   data_ = data;
-  if (!data_ || !data_->settings().installed(language_)) return;
+  const auto language = orvik::Language::fromNumber(language_);
+  if (!data_ || !language || !data_->settings().installed(*language)) return;
   fill();
 }
 

@@ -298,12 +298,12 @@ QList<Language> TfrmPractice::installedLanguages() const {
   QList<Language> languages;
   if (!data_) return languages;
   for (Language language : Language::all())
-    if (data_->settings().installed(language.number())) languages.append(language);
+    if (data_->settings().installed(language)) languages.append(language);
   return languages;
 }
 
 bool TfrmPractice::hasSounds(Language language) const {
-  return data_ && data_->settings().hasSounds(language.number());
+  return data_ && data_->settings().hasSounds(language);
 }
 
 void TfrmPractice::setKind(QuestionKind kind) {
@@ -395,9 +395,7 @@ PracticeRole::KnownWords TfrmPractice::knownWords(int chapterCode) const {
 void TfrmPractice::openPractice() {
   if (!languageChosen_ && data_) {
     // The pronunciation language to begin with.
-    if (const auto language =
-            Language::fromNumber(data_->settings().value(Settings::PronunciationLanguage)))
-      setLanguage(*language);
+    if (const auto language = data_->settings().pronunciationLanguage()) setLanguage(*language);
     setKind(kind_);
   }
   ensureStore(true);

@@ -114,7 +114,7 @@ bool Printing::printGathered(orvik::Printer& printer, int language, const QStrin
 void Printing::printEntries(orvik::Language entriesLanguage) {
   const int language = entriesLanguage.number();
   if (SoundRole* sound = mainWindow_->handOver().sound) sound->playClickSound();
-  orvik::Table* articles = data_->tblWordName(language);
+  orvik::Table* articles = data_->tblWordName(entriesLanguage);
   if (!articles || !articles->active()) return;
   std::unique_ptr<orvik::Printer> printer = service_->choosePrinter(mainWindow_);
   if (!printer) return;
@@ -150,7 +150,7 @@ void Printing::printEntries(orvik::Language entriesLanguage) {
 void Printing::printEntry(orvik::Language entryLanguage) {
   const int language = entryLanguage.number();
   // An empty pane has nothing to print: no printer is asked for.
-  if (!mainWindow_->paneHasText(entryLanguage) || !data_->tblWordName(language)) return;
+  if (!mainWindow_->paneHasText(entryLanguage) || !data_->tblWordName(entryLanguage)) return;
   std::unique_ptr<orvik::Printer> printer = service_->choosePrinter(mainWindow_);
   if (!printer) return;
   bool printed = false;
@@ -182,7 +182,7 @@ void Printing::printPicture() {
     message_->showWhilePrinting(mainWindow_);
     orvik::Delay(pictureWaitMs_);
     // The names on the screen are in the interface language, and so is the font set.
-    const int charset = orvik::charsetOfLanguageNumber(data_->settings().interfaceLanguage());
+    const int charset = orvik::charsetOf(data_->settings().interfaceLanguage());
     PrintLayout layout(*printer, logo_, charset);
     printed = layout.printPicture(picture, pageName, chapter);
   }

@@ -23,7 +23,7 @@ SettingsBinding::SettingsBinding(Settings& settings, TfrmNumbLang* dialog, TForm
   TfrmNumbLang::Installation installation;
   installation.installed = settings.installedList;
   installation.sounds = settings.soundList;
-  installation.interfaceLanguage = settings.interfaceLanguage();
+  installation.interfaceLanguage = settings.interfaceLanguage().number();
   installation.framePicture = [this, folder](int count) {
     const QString file = QStringLiteral("Lng%1.ori").arg(count);
     QImage picture = orvik::loadInstallationPicture(folder, file);

@@ -12,6 +12,6 @@ void wirePageLists(ProgramParts& parts) {
   auto* role = parts.own<PageListWindows>(main, parts.data, parts.pageLists, parts.pageListChooser);
   parts.handOver.pageList = role;
   QObject::connect(parts.pageListChooser, &TfrmLangForPageList::languageChosen, role,
-                   [role](int language) { role->chooserLineChosen(language); });
+                   [role](orvik::Language language) { role->chooserLineChosen(language); });
   QObject::connect(main, &TForm1::pointerMovedOverWindow, parts.pageListChooser, &QWidget::hide);
 }

@@ -67,19 +67,17 @@ void TfrmLangForFind::setUp(const std::array<int, 4>& installedSlots, QWidget* m
   setClientSize(kWidth, heightFor(qMax(1, lineCount_)));
   Image1->resize(kWidth, height());
   SevenLangList->setLines(lines);
-  relabel(TBaseMultiLang::interfaceLanguage().number());
+  relabel(TBaseMultiLang::interfaceLanguage());
 }
 
-void TfrmLangForFind::relabel(int interface) {
-  if (interface < 1 || interface > 4) return;
+void TfrmLangForFind::relabel(orvik::Language interface) {
   QStringList lines = SevenLangList->Lines();
-  orvik::RelabelLanguageItems(lines, int(lines.size()), orvik::ctrlCaptionTable(), interface);
-  SevenLangList->setGeometry(orvik::writtenInCyrillic(interface) ? 8 : 20, SevenLangList->y(),
-                             kWidth - (orvik::writtenInCyrillic(interface) ? 8 : 20),
-                             SevenLangList->height());
+  orvik::RelabelLanguageItems(lines, int(lines.size()), orvik::ctrlCaptionTable(),
+                              interface.number());
+  SevenLangList->setGeometry(interface.isCyrillic() ? 8 : 20, SevenLangList->y(),
+                             kWidth - (interface.isCyrillic() ? 8 : 20), SevenLangList->height());
   SevenLangList->setLines(lines);
-  orvik::applyFont(SevenLangList,
-                   orvik::timesBoldSpec(16, orvik::charsetOfLanguageNumber(interface)));
+  orvik::applyFont(SevenLangList, orvik::timesBoldSpec(16, orvik::charsetOf(interface)));
   // 140 wide, wider only when a line would not fit in the list's font (the Russian lines).
   const QFontMetrics metrics(SevenLangList->font());
   int widest = 0;
@@ -107,11 +105,12 @@ void TfrmLangForFind::SevenLangListMouseDown() {
   const int line = SevenLangList->selectedNumber();
   hide();
   if (line < 1 || line > SevenLangList->Lines().size()) return;
-  const int language =
-      orvik::LanguageOfItem(SevenLangList->Lines().at(line - 1), orvik::ctrlCaptionTable());
-  if (language >= 1) emit languageChosen(language);
+  const auto language = orvik::Language::fromNumber(
+      orvik::LanguageOfItem(SevenLangList->Lines().at(line - 1), orvik::ctrlCaptionTable()));
+  if (language) emit languageChosen(*language);
 }
 
 void TfrmLangForFind::MultiLang1AfterLanguageChanged(TBaseMultiLang*, quint8 newLanguage) {
-  relabel(orvik::languageNumberOfIndex(newLanguage));
+  if (const auto interface = orvik::Language::fromTranslationIndex(newLanguage))
+    relabel(*interface);
 }

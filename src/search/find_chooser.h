@@ -11,6 +11,7 @@
 
 #include "lang/font_sets.h"
 #include "platform/borderless_form.h"
+#include "schema/language.h"
 
 class TOrvikChapterList;
 class TMultiLang;
@@ -45,11 +46,11 @@ class TfrmLangForFind : public orvik::BorderlessForm, public orvik::FontSetWindo
   void MultiLang1AfterLanguageChanged(TBaseMultiLang* sender, quint8 newLanguage);
 
  signals:
-  // A line naming language `language` (1..4) was pressed; the chooser is already hidden.
-  void languageChosen(int language);
+  // A line naming `language` was pressed; the chooser is already hidden.
+  void languageChosen(orvik::Language language);
 
  private:
-  void relabel(int interface);
+  void relabel(orvik::Language interface);
   int lineCount_ = 0;
   QPointer<QWidget> mainWindow_;
   QPointer<const QWidget> panel_;

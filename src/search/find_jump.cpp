@@ -59,7 +59,7 @@ void FindJump::showPage() {
 int FindJump::markWord(int language, const QString& word) {
   const auto lang = orvik::Language::fromNumber(language);
   if (!data_ || !main_ || order_ <= 0 || !lang) return 0;
-  orvik::Table* search = data_->tblWordFind(language);
+  orvik::Table* search = data_->tblWordFind(*lang);
   const QString w = word.trimmed();
   if (!search || w.isEmpty()) return 0;
   // The written forms of the word in this entry: the rows of (page, order) whose word is w.

@@ -343,8 +343,9 @@ void TFrmFind::FormShow() {
 }
 
 void TFrmFind::buildWordList() {
-  if (!data_) return;
-  orvik::Table* table = data_->tblWordFind(language_);
+  const auto language = orvik::Language::fromNumber(language_);
+  if (!data_ || !language) return;
+  orvik::Table* table = data_->tblWordFind(*language);
   if (!table) return;
   if (message_) {
     message_->showFor(language_, interfaceLanguage(), main_);
@@ -544,8 +545,8 @@ void TFrmFind::search() {
   pageNames_.clear();
   chapterNames_.clear();
   const QString w = Edit1->text().trimmed();
-  orvik::Table* find = data_->tblWordFind(language_);
   const auto language = orvik::Language::fromNumber(language_);
+  orvik::Table* find = language ? data_->tblWordFind(*language) : nullptr;
   const bool onePerPage = RadioGroup1->ItemIndex() == 0;
   data_->guarded([&] {
     // The search table is the find windows' own; entries, pages and chapters are read by value.

@@ -27,7 +27,7 @@ void FindWindows::openFindChooser() {
   if (chooser_) chooser_->popUp();
 }
 
-void FindWindows::chosen(int language) {
+void FindWindows::chosen(orvik::Language language) {
   if (main_) {
     if (SoundRole* sound = main_->handOver().sound) sound->stopAllSounds();
     if (AutoPlayRole* autoPlay = main_->handOver().autoPlay) autoPlay->setIdle();
@@ -35,13 +35,13 @@ void FindWindows::chosen(int language) {
   orvik::Delay(1);
   if (main_)
     if (SoundRole* sound = main_->handOver().sound) sound->playClickSound();
-  if (const auto chosenLanguage = orvik::Language::fromNumber(language)) openFind(*chosenLanguage);
+  openFind(language);
 }
 
 void FindWindows::openFind(orvik::Language chosen) {
   const int language = chosen.number();
   TFrmFind* w = window(language);
-  if (!w || !data_ || !data_->settings().installed(language)) return;
+  if (!w || !data_ || !data_->settings().installed(chosen)) return;
   for (TFrmFind* other : windows_)
     if (other && other->isShowingModal()) return;
   if (chooser_) chooser_->hide();

@@ -36,7 +36,7 @@ class FindWindows final : public QObject, public FindRole {
   TfrmLangForFind* chooser() const { return chooser_; }
 
  private:
-  void chosen(int language);
+  void chosen(orvik::Language language);
 
   TDMOrvik* data_;
   TForm1* main_;

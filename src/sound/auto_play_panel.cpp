@@ -281,11 +281,11 @@ int TfrmTrackAutoPlay::interfaceLanguage() const {
   return language_;
 }
 
-int TfrmTrackAutoPlay::autoPlayLanguage() const {
-  const int language = mainWindow_ && mainWindow_->data()
-                           ? mainWindow_->data()->settings().value(Settings::AutoPlayLanguage)
-                           : 1;
-  return language >= 1 && language <= 4 ? language : 1;
+orvik::Language TfrmTrackAutoPlay::autoPlayLanguage() const {
+  const auto language = mainWindow_ && mainWindow_->data()
+                            ? mainWindow_->data()->settings().autoPlayLanguage()
+                            : std::nullopt;
+  return language.value_or(orvik::Language::English);
 }
 
 int TfrmTrackAutoPlay::pauseMs() const {
@@ -427,7 +427,7 @@ void TfrmTrackAutoPlay::showEvent(QShowEvent* event) {
 }
 
 void TfrmTrackAutoPlay::followCurrentEntry() {
-  const QString name = orvik::languageNameTable()[autoPlayLanguage() - 1]
+  const QString name = orvik::languageNameTable()[autoPlayLanguage().number() - 1]
                                                  [TBaseMultiLang::interfaceLanguage().number() - 1];
   if (Label4->text() != name) {
     Label4->setText(name);
@@ -523,9 +523,7 @@ void TfrmTrackAutoPlay::ProgressUpdate(qint64 p) {
 SoundPlayback::EntrySound TfrmTrackAutoPlay::pronounceCurrent() {
   if (!sound_ || !sound_->playback()) return SoundPlayback::EntrySound::NoTable;
   if (!mainWindow_) return SoundPlayback::EntrySound::NoTable;
-  const auto language = orvik::Language::fromNumber(autoPlayLanguage());
-  if (!language) return SoundPlayback::EntrySound::NoTable;
-  return sound_->playback()->playEntry(mainWindow_->currentEntry(), *language);
+  return sound_->playback()->playEntry(mainWindow_->currentEntry(), autoPlayLanguage());
 }
 
 void TfrmTrackAutoPlay::lockMainWindow() {

@@ -120,7 +120,7 @@ class TfrmTrackAutoPlay : public orvik::BorderlessForm,
   qint64 savedPosition() const { return savedPos_; }
   bool regimeWasDown() const { return regimeWasDown_; }
   // The settings that shape auto-play, read from the settings dialog.
-  int autoPlayLanguage() const;
+  orvik::Language autoPlayLanguage() const;
   int pauseMs() const;
   bool autoPlayPronounces() const;
   // Where the panel opens for the main window's current state (normal or maximised).

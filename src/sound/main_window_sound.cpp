@@ -39,7 +39,7 @@ void MainWindowSound::pronounceEntry(orvik::Language language) {
   // The auto-play panel shows the sound button's entry as playing, with its progress.
   if (SoundPlayback::Follower* follower = sound_->follower()) follower->setPlaying();
   // The user asked for this recording: one that is damaged says so.
-  sound_->playEntrySound(language.number(), true);
+  sound_->playEntrySound(language, true);
 }
 
 void MainWindowSound::pronouncePageName() {

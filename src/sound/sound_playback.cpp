@@ -39,8 +39,8 @@ QString SoundPlayback::entryName(int pageCode, int order) {
   return orvik::sounds::entryName(pageCode, order);
 }
 
-QString SoundPlayback::languageFolder(int language) {
-  return orvik::codeOfNumber(language).toString();
+QString SoundPlayback::languageFolder(orvik::Language language) {
+  return language.code().toString();
 }
 
 QString SoundPlayback::findSoundFile(const QString& currentDir, const orvik::OpticalDiscs* discs,
@@ -64,21 +64,21 @@ QString SoundPlayback::findFile(const QString& languageFolder, const QString& re
   return findSoundFile(data_->environment().currentDir, data_->environment().discs, folder, rest);
 }
 
-QString SoundPlayback::discMessage(int interfaceLanguage) {
-  switch (interfaceLanguage) {
-    case 1:
+QString SoundPlayback::discMessage(orvik::Language interfaceLanguage) {
+  switch (interfaceLanguage.number()) {
+    case orvik::Language::English:
       return QStringLiteral(
           "Please make sure that the Orvik Demo disc is inserted\rin your CD-drive and try "
           "again.");
-    case 3:
+    case orvik::Language::Russian:
       return QStringLiteral(
           "Пожалуйста убедитесь, что диск \"Orvik Demo\"\rнаходится в приводе CD-ROM, и "
           "попробуйте \rпроиграть звук снова.");
-    case 2:
+    case orvik::Language::French:
       return QStringLiteral(
           "Veuillez vérifier que le disque Orvik Demo est inséré\rdans votre lecteur de CD "
           "et réessayez.");
-    case 4:
+    case orvik::Language::Spanish:
       return QStringLiteral(
           "Asegúrese de que el disco Orvik Demo está insertado\ren su unidad de CD y "
           "vuelva a intentarlo.");
@@ -87,19 +87,19 @@ QString SoundPlayback::discMessage(int interfaceLanguage) {
   }
 }
 
-QString SoundPlayback::damagedMessage(int interfaceLanguage, const QString& file) {
-  switch (interfaceLanguage) {
-    case 2:
+QString SoundPlayback::damagedMessage(orvik::Language interfaceLanguage, const QString& file) {
+  switch (interfaceLanguage.number()) {
+    case orvik::Language::French:
       return QStringLiteral(
                  "L'enregistrement\r%1\rest endommagé et ne peut pas être lu.\rVeuillez "
                  "réinstaller le programme ou contacter votre revendeur.")
           .arg(file);
-    case 3:
+    case orvik::Language::Russian:
       return QStringLiteral(
                  "Запись\r%1\rповреждена, и её нельзя воспроизвести.\rПожалуйста, "
                  "переустановите программу или обратитесь к продавцу.")
           .arg(file);
-    case 4:
+    case orvik::Language::Spanish:
       return QStringLiteral(
                  "La grabación\r%1\restá dañada y no se puede reproducir.\rVuelva a instalar "
                  "el programa o póngase en contacto con su proveedor.")
@@ -169,17 +169,17 @@ SoundPlayback::EntrySound SoundPlayback::playEntry(orvik::EntryRef entry, orvik:
   return EntrySound::Played;
 }
 
-SoundPlayback::EntrySound SoundPlayback::playEntrySound(int language, bool reportDamage) {
-  const auto lang = orvik::Language::fromNumber(language);
+SoundPlayback::EntrySound SoundPlayback::playEntrySound(orvik::Language language,
+                                                        bool reportDamage) {
   orvik::Table* wordNames = data_->tblWordName(language);
-  if (!lang || !wordNames || !wordNames->active()) return EntrySound::NoTable;
+  if (!wordNames || !wordNames->active()) return EntrySound::NoTable;
   orvik::EntryRef entry;
   if (!data_->guarded([&] {
         if (wordNames->isEmpty()) return;
         entry = {wordNames->intValue(kPageCode), wordNames->intValue(kOrder)};
       }))
     return EntrySound::NoTable;
-  return playEntry(entry, *lang, reportDamage);
+  return playEntry(entry, language, reportDamage);
 }
 
 bool SoundPlayback::playName(const QString& languageFolder, const QString& name) {
@@ -195,7 +195,7 @@ bool SoundPlayback::playName(const QString& languageFolder, const QString& name)
 }
 
 bool SoundPlayback::playPageNameSound() {
-  const int language = data_->settings().interfaceLanguage();
+  const orvik::Language language = data_->settings().interfaceLanguage();
   orvik::Table* pages = data_->tblPageName(language);
   if (!pages || !pages->active()) return false;
   int pageCode = 0;
@@ -204,7 +204,7 @@ bool SoundPlayback::playPageNameSound() {
 }
 
 bool SoundPlayback::playChapterNameSound(const QString& chapterCaption) {
-  const int language = data_->settings().interfaceLanguage();
+  const orvik::Language language = data_->settings().interfaceLanguage();
   orvik::Table* chapters = data_->tblChapter(language);
   if (!chapters || !chapters->active()) return false;
   bool found = false;

@@ -81,8 +81,8 @@ class SoundPlayback {
   static QString entryName(int pageCode, int order);
   static QString pageSoundName(int pageCode) { return pageNamePart(pageCode) + "00"; }
   static QString chapterSoundName(int chapterCode) { return chapterLetter(chapterCode) + "00"; }
-  // The sound folder of a language number 1..4 ("En", "Fr", "Ru", "Sp"); empty for others.
-  static QString languageFolder(int language);
+  // The sound folder of a language ("En", "Fr", "Ru", "Sp").
+  static QString languageFolder(orvik::Language language);
 
   // The first existing file "<base>/Sound/<languageFolder>/<rest>" for base the current
   // directory, then each disc's mount point; empty when none exists. rest uses '/'.
@@ -98,7 +98,7 @@ class SoundPlayback {
   EntrySound playEntry(orvik::EntryRef entry, orvik::Language language, bool reportDamage = false);
   // The entry of the current row of a language's article table (the entry its pane shows), as
   // playEntry() plays it.
-  EntrySound playEntrySound(int language, bool reportDamage = false);
+  EntrySound playEntrySound(orvik::Language language, bool reportDamage = false);
   // The name of the current page of the interface language's page-name table.
   bool playPageNameSound();
   // The name of the chapter called `chapterCaption` (blanks around it ignored) in the interface
@@ -112,12 +112,11 @@ class SoundPlayback {
   void playClickSound();
   void playPageTurnSound();
 
-  // The disc message of an interface language number 1..4 ("\r" between lines); empty for
-  // others.
-  static QString discMessage(int interfaceLanguage);
+  // The disc message of an interface language ("\r" between lines).
+  static QString discMessage(orvik::Language interfaceLanguage);
   // The message for a recording that is there but cannot be decoded, naming the file, in an
-  // interface language number 1..4 (English for others).
-  static QString damagedMessage(int interfaceLanguage, const QString& file);
+  // interface language.
+  static QString damagedMessage(orvik::Language interfaceLanguage, const QString& file);
 
  private:
   QString findFile(const QString& languageFolder, const QString& rest) const;

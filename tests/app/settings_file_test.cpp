@@ -139,9 +139,9 @@ TEST_F(SettingsFileTest, FrenchAndSpanishWithSoundsInstallation) {
   EXPECT_EQ(b[13], 4);
   EXPECT_EQ(s.installedList, (std::array<int, 4>{1, 6, -1, -1}));
   EXPECT_EQ(s.soundList, (std::array<int, 4>{1, 6, -1, -1}));
-  EXPECT_FALSE(s.installed(1));
-  EXPECT_TRUE(s.installed(2));
-  EXPECT_TRUE(s.installed(4));
+  EXPECT_FALSE(s.installed(orvik::Language::English));
+  EXPECT_TRUE(s.installed(orvik::Language::French));
+  EXPECT_TRUE(s.installed(orvik::Language::Spanish));
 }
 
 TEST_F(SettingsFileTest, InstallationKeepsTheUserBytes) {
@@ -233,9 +233,9 @@ TEST_F(SettingsFileTest, ShownLanguagesAreSortedSlotsWithEmptyPlacesFirst) {
   ASSERT_TRUE(s.read());
   s.deriveShownLanguages();
   EXPECT_EQ(s.shownList, (std::array<int, 4>{-1, -1, 0, 5}));
-  EXPECT_TRUE(s.shown(1));
-  EXPECT_FALSE(s.shown(2));
-  EXPECT_TRUE(s.shown(3));
+  EXPECT_TRUE(s.shown(orvik::Language::English));
+  EXPECT_FALSE(s.shown(orvik::Language::French));
+  EXPECT_TRUE(s.shown(orvik::Language::Russian));
   s.setValue(Settings::ShownSp, 1);
   s.setValue(Settings::ShownFr, 1);
   s.deriveShownLanguages();
@@ -339,8 +339,8 @@ TEST_F(SettingsFileTest, ReadOnlyInstallationKeepsItsSettingsInTheConfigurationF
     ASSERT_TRUE(apply(s, {}));
     EXPECT_EQ(s.value(Settings::FontSize), 9);
     ASSERT_TRUE(apply(s, {"1s", "6"}));
-    EXPECT_TRUE(s.installed(2));
-    EXPECT_TRUE(s.installed(4));
+    EXPECT_TRUE(s.installed(orvik::Language::French));
+    EXPECT_TRUE(s.installed(orvik::Language::Spanish));
     EXPECT_EQ(s.value(Settings::FontSize), 9);
   }
   EXPECT_EQ(fileBytes(), installed) << "the installation is never written";

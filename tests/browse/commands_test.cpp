@@ -79,14 +79,14 @@ TEST_F(CommandsTest, SayInOpensAwayFromTheCornerAndPronouncesTheChosenLine) {
 
 TEST_F(CommandsTest, SayInLinesFitInEveryInterfaceLanguage) {
   startOnBedroom();
-  for (int language : {1, 2, 3, 4}) {
+  for (orvik::Language language : orvik::Language::all()) {
     if (!data()->settings().installed(language)) continue;
-    data()->settings().setValue(Settings::InterfaceLanguage, language);
-    w->ReloadLanguageNames(*orvik::Language::fromNumber(language));
+    data()->settings().setValue(Settings::InterfaceLanguage, language.number());
+    w->ReloadLanguageNames(language);
     const QFontMetrics metrics(testControls(w).PopUpPctList->font());
     for (const QString& line : testControls(w).PopUpPctList->Lines())
       EXPECT_LE(metrics.horizontalAdvance(line), testControls(w).PopUpPctList->width())
-          << language << " " << line.toStdString();
+          << language.number() << " " << line.toStdString();
     EXPECT_LE(testControls(w).PopUpPctList->geometry().right(),
               testControls(w).PopUpPct->width() - 1);
   }

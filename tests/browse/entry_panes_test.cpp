@@ -185,7 +185,8 @@ TEST_F(EntryPanesTest, StackGeometryForOneToFourShownLanguages) {
       EXPECT_EQ(panes->printButton(language)->pos(),
                 QPoint(297, n == 4 && k == 4 ? 384 : top - 22));
       EXPECT_EQ(panes->shadow(k)->geometry(), QRect(38, top + 8, 327, height));
-      EXPECT_EQ(panes->pane(language)->DataSource(), data->srcWordName(language));
+      EXPECT_EQ(panes->pane(language)->DataSource(),
+                data->srcWordName(*orvik::Language::fromNumber(language)));
       EXPECT_EQ(panes->pane(language)->DataField(), QStringLiteral("WordMemo"));
       ++k;
     }
@@ -448,7 +449,7 @@ TEST_F(EntryPanesTest, ANewLayoutKeepsTheBarOnTheLineThePaneShows) {
   for (int i = 1; i <= 60; ++i) longBody += "line " + QByteArray::number(i) + "\\par ";
   // The layout binds the pane to the installation's article source: let that source read a
   // table of ours.
-  orvik::DataSource* source = data->srcWordName(En);
+  orvik::DataSource* source = data->srcWordName(orvik::Language::English);
   orvik::Table* installed = source->dataSet();
   source->setDataSet(ownArticles(En, {article(longBody)})->dataSet());
   panes->pane(En)->setDataSource(source);

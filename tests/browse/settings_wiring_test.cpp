@@ -161,7 +161,7 @@ TEST_F(SettingsWiringTest, SwitchingTheInterfaceToRussianRelabelsTheChapterList)
   });
   EXPECT_EQ(testControls(w).ListBoxChapter->Lines().first(), QString::fromUtf8("Дом"));
   EXPECT_EQ(TBaseMultiLang::currentTranslationIndex(), 1);
-  EXPECT_EQ(data()->settings().interfaceLanguage(), 3);
+  EXPECT_EQ(data()->settings().interfaceLanguage(), orvik::Language::Russian);
   EXPECT_EQ(orvik::fontSpecOf(testControls(w).btnNumberLang).charset, orvik::kCyrillicCharset);
   TfrmNumbLang* d = dialog();
   EXPECT_EQ(d->Label1->text(), QString::fromUtf8("Рабочие языки"));

@@ -422,8 +422,8 @@ const FaultRow kRows[] = {
            EXPECT_EQ(dialog->TrackBarFonts->Position(), 15);
            EXPECT_EQ(dialog->TrackBarPause->Position(), 1);
            EXPECT_EQ(t.w->entryPanes()->pane(1)->FontSize(), 20);
-           EXPECT_FALSE(t.data()->settings().shown(4));
-           EXPECT_EQ(t.data()->settings().interfaceLanguage(), 1);
+           EXPECT_FALSE(t.data()->settings().shown(orvik::Language::Spanish));
+           EXPECT_EQ(t.data()->settings().interfaceLanguage(), orvik::Language::English);
          },
      .after =
          [](FaultTable& t) {
@@ -465,7 +465,10 @@ const FaultRow kRows[] = {
      .prefixOnly = true,
      .started = true,
      .success = true,
-     .act = [](FaultTable& t) { EXPECT_TRUE(t.data()->settings().installed(2)); },
+     .act =
+         [](FaultTable& t) {
+           EXPECT_TRUE(t.data()->settings().installed(orvik::Language::French));
+         },
      .after = [](FaultTable& t) { t.expectReason("You have no permission to write there."); }},
     // The close's save can write only 16 bytes (a full disk as the write sees it): the message
     // names the file and the full disk, the old file stays and the program ends normally.

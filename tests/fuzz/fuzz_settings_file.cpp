@@ -53,10 +53,17 @@ void checkLists(const Settings& s) {
       for (int j = i + 1; j < 4; ++j)
         if (slot != -1 && (*list)[j] == slot) finding("a list names a slot twice");
     }
+  // The interface byte names an installed language; the pronunciation and auto-play bytes name
+  // languages with sounds, and none only when no language has sounds.
+  if (!orvik::Language::fromNumber(s.value(Settings::InterfaceLanguage)) ||
+      !s.installed(s.interfaceLanguage()))
+    finding("the interface language is not installed");
+  for (const auto& language : {s.pronunciationLanguage(), s.autoPlayLanguage()})
+    if (language ? !s.hasSounds(*language) : s.soundCount() != 0)
+      finding("a sound language without sounds");
+  for (orvik::Language language : orvik::Language::all())
+    if (s.shown(language) && !s.installed(language)) finding("a shown language not installed");
   for (int n = -1; n <= 6; ++n) {
-    s.shown(n);
-    s.installed(n);
-    s.hasSounds(n);
     orvik::slotOfNumber(n);
     orvik::codeOfNumber(n);
   }

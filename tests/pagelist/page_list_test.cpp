@@ -146,7 +146,7 @@ TEST_F(PageListTest, AltLetterOpensThatLanguagesListThroughTheKeyMap) {
 
 TEST_F(PageListTest, RussianListShowsCyrillicNamesInTheCyrillicFontUnderAnEnglishInterface) {
   start();
-  ASSERT_EQ(data()->settings().interfaceLanguage(), 1);
+  ASSERT_EQ(data()->settings().interfaceLanguage(), orvik::Language::English);
   TfrmPageList* list = pageList(3);
   EXPECT_EQ(items(list),
             (QStringList{"Аэропорт", "Вокзал", "Завтрак", "Прихожая", "Рынок", "Спальня"}));

@@ -347,8 +347,9 @@ TEST_F(Test, PrintingLeavesTheClipboardAndThePanesAsTheyWere) {
   EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("text/rtf")));
   EXPECT_EQ(panes()->pane(1)->toPlainText(), english);
   EXPECT_EQ(panes()->pane(3)->toPlainText(), russian);
-  EXPECT_EQ(data()->tblWordName(1)->intValue(QStringLiteral("Order")), 3);
-  EXPECT_EQ(data()->tblWordName(1)->intValue(QStringLiteral("PageCode")), 102);
+  EXPECT_EQ(data()->tblWordName(orvik::Language::English)->intValue(QStringLiteral("Order")), 3);
+  EXPECT_EQ(data()->tblWordName(orvik::Language::English)->intValue(QStringLiteral("PageCode")),
+            102);
   // The window goes on as before: the next entry is entry 4.
   click(testControls(w).btnNextWord, QPoint(10, 10));
   EXPECT_TRUE(panes()->pane(1)->toPlainText().contains(QStringLiteral("door")));

@@ -143,13 +143,14 @@ TEST_F(StartupTest, TablesOfTheInstalledLanguagesOnly) {
   EXPECT_TRUE(dm->tblPctInfo->active());
   EXPECT_TRUE(dm->tblChptPct->active());
   EXPECT_TRUE(dm->tblPctLittle->active());
-  for (int language : {1, 3}) {
+  using L = orvik::Language;
+  for (L language : {L::English, L::Russian}) {
     EXPECT_TRUE(dm->tblChapter(language)->active());
     EXPECT_TRUE(dm->tblPageName(language)->active());
     EXPECT_TRUE(dm->tblWordName(language)->active());
     EXPECT_TRUE(dm->tblWordFind(language)->active());
   }
-  for (int language : {2, 4}) EXPECT_FALSE(dm->tblChapter(language)->active());
+  for (L language : {L::French, L::Spanish}) EXPECT_FALSE(dm->tblChapter(language)->active());
   EXPECT_TRUE(dm->Database.connected());
   EXPECT_EQ(dm->dataFolder(), dir.filePath("ODataBase") + "/");
 }
@@ -157,15 +158,16 @@ TEST_F(StartupTest, TablesOfTheInstalledLanguagesOnly) {
 TEST_F(StartupTest, FrenchAndSpanishInstallationOpensNoEnglishOrRussianTable) {
   ASSERT_TRUE(start(env({"1s", "6s"})));
   TDMOrvik* dm = program->dataModule();
-  for (int language : {1, 3}) {
+  using L = orvik::Language;
+  for (L language : {L::English, L::Russian}) {
     EXPECT_FALSE(dm->tblChapter(language)->active());
     EXPECT_FALSE(dm->tblPageName(language)->active());
     EXPECT_FALSE(dm->tblWordName(language)->active());
     EXPECT_FALSE(dm->tblWordFind(language)->active());
   }
-  for (int language : {2, 4}) EXPECT_TRUE(dm->tblWordFind(language)->active());
+  for (L language : {L::French, L::Spanish}) EXPECT_TRUE(dm->tblWordFind(language)->active());
   EXPECT_TRUE(dm->tblPgePicture->active());
-  EXPECT_EQ(dm->settings().interfaceLanguage(), 2);
+  EXPECT_EQ(dm->settings().interfaceLanguage(), orvik::Language::French);
 }
 
 TEST_F(StartupTest, DiscShowingItsNamesInSmallLettersOpensEveryTable) {
@@ -189,7 +191,7 @@ TEST_F(StartupTest, DiscShowingItsNamesInSmallLettersOpensEveryTable) {
   EXPECT_EQ(dm->dataFolder(), data + "/");
   EXPECT_TRUE(dm->tblPgePicture->active());
   EXPECT_TRUE(dm->tblPctInfo->active());
-  EXPECT_TRUE(dm->tblWordName(3)->active());
+  EXPECT_TRUE(dm->tblWordName(orvik::Language::Russian)->active());
   EXPECT_TRUE(dm->tblChptPct->active());
   EXPECT_TRUE(messages.messages.isEmpty());
 }

@@ -36,11 +36,10 @@ TEST(SoundNames, EntryPageAndChapterNames) {
   EXPECT_EQ(SoundPlayback::pageNamePart(123456), "");
   EXPECT_EQ(SoundPlayback::chapterLetter(0), "");
 
-  EXPECT_EQ(SoundPlayback::languageFolder(1), "En");
-  EXPECT_EQ(SoundPlayback::languageFolder(2), "Fr");
-  EXPECT_EQ(SoundPlayback::languageFolder(3), "Ru");
-  EXPECT_EQ(SoundPlayback::languageFolder(4), "Sp");
-  EXPECT_EQ(SoundPlayback::languageFolder(5), "");
+  EXPECT_EQ(SoundPlayback::languageFolder(orvik::Language::English), "En");
+  EXPECT_EQ(SoundPlayback::languageFolder(orvik::Language::French), "Fr");
+  EXPECT_EQ(SoundPlayback::languageFolder(orvik::Language::Russian), "Ru");
+  EXPECT_EQ(SoundPlayback::languageFolder(orvik::Language::Spanish), "Sp");
 }
 
 class SoundSearch : public ::testing::Test {

@@ -181,7 +181,7 @@ TEST_F(SoundPlaybackTest, AMissingRecordingShowsTheDiscMessageInTheInterfaceLang
   // clears the auto-play-running flag.
   w->setAutoPlayRunning(true);
   panel->setPlaying();
-  EXPECT_EQ(ps->playback()->playEntrySound(1), Result::Missing);
+  EXPECT_EQ(ps->playback()->playEntrySound(orvik::Language::English), Result::Missing);
   ASSERT_EQ(messages.messages.size(), 1);
   EXPECT_EQ(messages.messages[0].kind, orvik::MessageKind::Information);
   EXPECT_EQ(messages.messages[0].text, kEnglishMessage);
@@ -191,30 +191,31 @@ TEST_F(SoundPlaybackTest, AMissingRecordingShowsTheDiscMessageInTheInterfaceLang
   EXPECT_FALSE(entryDevice->isOpen());
 
   setInterface(3);
-  EXPECT_EQ(ps->playback()->playEntrySound(3), Result::Missing);
+  EXPECT_EQ(ps->playback()->playEntrySound(orvik::Language::Russian), Result::Missing);
   ASSERT_EQ(messages.messages.size(), 2);
   EXPECT_EQ(messages.messages[1].text, kRussianMessage);
 
   // French and Spanish interfaces get the message in their own language too.
   setInterface(2);
   w->ReloadLanguageNames(orvik::Language::French);
-  EXPECT_EQ(ps->playback()->playEntrySound(1), Result::Missing);
+  EXPECT_EQ(ps->playback()->playEntrySound(orvik::Language::English), Result::Missing);
   ASSERT_EQ(messages.messages.size(), 3);
-  EXPECT_EQ(messages.messages[2].text, SoundPlayback::discMessage(2));
+  EXPECT_EQ(messages.messages[2].text, SoundPlayback::discMessage(orvik::Language::French));
   EXPECT_TRUE(messages.messages[2].text.contains(QStringLiteral("Orvik Demo")));
   EXPECT_TRUE(messages.messages[2].text.contains(QStringLiteral("\rdans votre lecteur")));
   setInterface(4);
-  EXPECT_EQ(ps->playback()->playEntrySound(1), Result::Missing);
+  EXPECT_EQ(ps->playback()->playEntrySound(orvik::Language::English), Result::Missing);
   ASSERT_EQ(messages.messages.size(), 4);
-  EXPECT_EQ(messages.messages[3].text, SoundPlayback::discMessage(4));
+  EXPECT_EQ(messages.messages[3].text, SoundPlayback::discMessage(orvik::Language::Spanish));
   EXPECT_TRUE(messages.messages[3].text.contains(QStringLiteral("disco Orvik Demo")));
-  for (int language = 1; language <= 4; ++language)
-    EXPECT_EQ(SoundPlayback::discMessage(language).count(QLatin1Char('\r')), language == 3 ? 2 : 1);
+  for (orvik::Language language : orvik::Language::all())
+    EXPECT_EQ(SoundPlayback::discMessage(language).count(QLatin1Char('\r')),
+              language == orvik::Language::Russian ? 2 : 1);
 
   // Without the data folder under the current directory the sounds are not expected on a disc.
   setInterface(1);
   ASSERT_TRUE(QFile::rename(dir.filePath("ODataBase/PctInfo.ort"), dir.filePath("elsewhere.ort")));
-  EXPECT_EQ(ps->playback()->playEntrySound(1), Result::Missing);
+  EXPECT_EQ(ps->playback()->playEntrySound(orvik::Language::English), Result::Missing);
   EXPECT_EQ(messages.messages.size(), 4);
 }
 
@@ -223,7 +224,8 @@ TEST_F(SoundPlaybackTest, ALanguageWithoutItsTablePronouncesNothingAndReportsNot
   openBedroom();
   data()->tblWordNameFr->close();
   data()->tblPageNameEn->close();
-  EXPECT_EQ(ps->playback()->playEntrySound(2), SoundPlayback::EntrySound::NoTable);
+  EXPECT_EQ(ps->playback()->playEntrySound(orvik::Language::French),
+            SoundPlayback::EntrySound::NoTable);
   EXPECT_FALSE(ps->playback()->playPageNameSound());
   EXPECT_FALSE(entryDevice->isOpen());
   EXPECT_TRUE(messages.messages.isEmpty());
@@ -241,7 +243,8 @@ TEST_F(SoundPlaybackTest, ARecordingOnADiscIsFoundWhenTheInstallationLacksIt) {
   });
   discs = orvik::FixedDiscs({disc.path()});
   openBedroom();
-  EXPECT_EQ(ps->playback()->playEntrySound(1), SoundPlayback::EntrySound::Played);
+  EXPECT_EQ(ps->playback()->playEntrySound(orvik::Language::English),
+            SoundPlayback::EntrySound::Played);
   EXPECT_EQ(entryDevice->fileName(), disc.filePath("SOUND/EN/1/a0201.wav"));
   EXPECT_TRUE(messages.messages.isEmpty());
 }
@@ -284,11 +287,13 @@ TEST_F(SoundPlaybackTest, ARecordingThatDoesNotDecodeSaysItIsDamagedAndLeavesThe
   ASSERT_EQ(messages.messages.size(), 1);
   EXPECT_EQ(messages.messages[0].text,
             SoundPlayback::damagedMessage(
-                1, QDir::toNativeSeparators(dir.filePath("Sound/En/1/A0201.wav"))));
+                orvik::Language::English,
+                QDir::toNativeSeparators(dir.filePath("Sound/En/1/A0201.wav"))));
   EXPECT_TRUE(messages.messages[0].text.startsWith("The recording\r"));
   // Auto-play's way of asking goes on in silence.
   w->btnNextWordClick();
-  EXPECT_EQ(ps->playback()->playEntrySound(1), SoundPlayback::EntrySound::Unplayable);
+  EXPECT_EQ(ps->playback()->playEntrySound(orvik::Language::English),
+            SoundPlayback::EntrySound::Unplayable);
   EXPECT_FALSE(entryDevice->isOpen());
   EXPECT_EQ(messages.messages.size(), 1);
 }
