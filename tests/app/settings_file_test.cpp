@@ -275,6 +275,16 @@ TEST_F(SettingsFileTest, EveryByteIsReadIntoRangeAndSavedInRange) {
     Settings s = make();
     ASSERT_TRUE(apply(s, {}));
     for (auto [n, v] : c.read) EXPECT_EQ(s.value(n), v) << "byte " << n;
+    // The languages as the windows ask for them: the interface's always installed; a sound
+    // language with its sounds, or none where the byte says 255.
+    EXPECT_TRUE(s.installed(s.interfaceLanguage()));
+    EXPECT_EQ(s.interfaceLanguage().number(), s.value(Settings::InterfaceLanguage));
+    for (const auto& [language, n] :
+         {std::pair{s.pronunciationLanguage(), Settings::PronunciationLanguage},
+          std::pair{s.autoPlayLanguage(), Settings::AutoPlayLanguage}}) {
+      EXPECT_EQ(language.has_value(), s.value(n) != 255) << "byte " << n;
+      EXPECT_TRUE(!language || s.hasSounds(*language)) << "byte " << n;
+    }
     // The settings dialog's controls may hold a value outside the bars' range too.
     s.setValue(Settings::FontSize, 99);
     ASSERT_TRUE(s.save());
