@@ -7,6 +7,7 @@ target_sources(orvik_platform PRIVATE
   event_pump.cpp event_pump.h
   failure.cpp failure.h
   file_paths.cpp file_paths.h
+  floating_window.h
   modal_watch.cpp modal_watch.h
   message_boxes.cpp message_boxes.h
   optical_discs.cpp optical_discs.h

@@ -2,6 +2,7 @@
 // it reads the auto-play settings from the settings dialog and follows the current entry.
 
 #include "browse/main_window.h"
+#include "platform/floating_window.h"
 #include "program/wiring.h"
 #include "sound/auto_play_panel.h"
 #include "sound/main_window_sound.h"
@@ -10,6 +11,7 @@
 void wireAutoPlay(ProgramParts& parts) {
   TfrmTrackAutoPlay* panel = parts.autoPlayPanel;
   panel->setMainWindow(parts.mainWindow);
+  orvik::belongTo(panel, parts.mainWindow);  // minimised and restored with it
   if (parts.sound) {
     panel->setSound(parts.sound);
     parts.sound->playback()->setFollower(panel);

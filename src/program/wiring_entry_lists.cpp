@@ -5,6 +5,7 @@
 #include "browse/main_window.h"
 #include "pagelist/entry_list_windows.h"
 #include "pagelist/page_entry_lists.h"
+#include "platform/floating_window.h"
 #include "program/wiring.h"
 
 void wireEntryLists(ProgramParts& parts) {
@@ -18,7 +19,10 @@ void wireEntryLists(ProgramParts& parts) {
   QObject::connect(main, &TForm1::pageViewLeft, role, [role] { role->hideAll(); });
   QObject::connect(main, &TForm1::shownLanguagesChanged, role, [role] { role->hideUnshown(); });
   for (TLangList* list : parts.entryLists)
-    if (list)
+    if (list) {
+      // Minimised and restored with the main window.
+      orvik::belongTo(list, main);
       QObject::connect(list, &TLangList::closed, role,
                        [role](int language) { role->listClosed(language); });
+    }
 }

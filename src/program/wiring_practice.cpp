@@ -5,6 +5,8 @@
 
 #include "app/data_module.h"
 #include "app/settings_file.h"
+#include "browse/main_window.h"
+#include "platform/floating_window.h"
 #include "practice/practice_panel.h"
 #include "practice/progress_store.h"
 #include "program/wiring.h"
@@ -13,6 +15,7 @@
 void wirePractice(ProgramParts& parts) {
   TfrmPractice* panel = parts.practicePanel;
   panel->setMainWindow(parts.mainWindow);
+  orvik::belongTo(panel, parts.mainWindow);  // minimised and restored with it
   panel->setData(parts.data);
   if (parts.sound) panel->setSound(parts.sound->playback());
   if (parts.data) {

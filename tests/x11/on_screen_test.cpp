@@ -1,6 +1,7 @@
 // What reaches a real X server's screen, read back from the screen itself: the messages are
-// painted (text and progress) while the work they announce runs, and the page entry lists never
-// cover a find or page-list window. Run by run_under_x.sh on a private Xvfb, with and without a
+// painted (text and progress) while the work they announce runs, the page entry lists never
+// cover a find or page-list window, and the floating windows go and come back with the main
+// window. Run by run_under_x.sh on a private Xvfb, with and without a
 // window manager.
 
 #include <QApplication>
@@ -191,6 +192,35 @@ TEST_F(OnScreenTest, AnEntryListNeverCoversTheFindOrPageListWindow) {
       << "back where it stood, not at " << list->x() << ", " << list->y();
   QTest::qWait(150);
   EXPECT_GT(shareShowing(list), 0.97) << "the list is on the screen again";
+}
+
+// Under a window manager the open entry list and the auto-play panel are minimised with the
+// main window (they stood alone on an empty desktop) and come back with it.
+TEST_F(OnScreenTest, FloatingWindowsAreMinimisedAndRestoredWithTheMainWindow) {
+  startAll();
+  openBedroom();
+  click(w->entryPanes()->listButton(1), QPoint(5, 5));
+  click(testControls(w).btnAutoPlayPanel, QPoint(5, 5));
+  QWidget* list = topLevelWindow(QStringLiteral("FormEn"));
+  QWidget* panel = topLevelWindow(QStringLiteral("frmTrackAutoPlay"));
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(panel, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(panel));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+
+  w->showMinimized();
+  if (!QTest::qWaitFor([&] { return !w->windowHandle()->isExposed(); }, 3000))
+    GTEST_SKIP() << "no window manager: nothing is minimised";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !list->windowHandle()->isExposed(); }, 3000))
+      << "the entry list went with the main window";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !panel->windowHandle()->isExposed(); }, 3000))
+      << "the auto-play panel went with the main window";
+
+  w->showNormal();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(list)) << "the entry list came back";
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(panel)) << "the auto-play panel came back";
 }
 
 }  // namespace
