@@ -145,7 +145,7 @@ void jumpAndMark(benchmark::State& state, const QString& which) {
   for (auto _ : state) {
     jump->jump(r.pageCode, r.order);
     jump->showPage();
-    marked = jump->markWord(f.language.number(), w->lastSearchedWord());
+    marked = jump->markWord(f.language, w->lastSearchedWord());
   }
   state.counters["marked"] = marked;
 }

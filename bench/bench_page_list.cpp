@@ -55,7 +55,9 @@ struct Program {
     w = startShown(program, benchEnvironment(dir.path(), &discs, &messages));
     if (!w) return;
     for (QWidget* window : program->windows())
-      if (auto* l = qobject_cast<TfrmPageList*>(window); l && l->language() == 1) list = l;
+      if (auto* l = qobject_cast<TfrmPageList*>(window);
+          l && l->language() == orvik::Language::English)
+        list = l;
     ok = list && list->ListAllPages->Items().Count() > 0;
   }
 };

@@ -61,7 +61,7 @@ constexpr EntryListPlace kPlaces[4] = {
 
 TLangList::TLangList(orvik::Language language, QWidget* parent)
     : orvik::BorderlessForm(parent, Kind::StayOnTopTool),
-      language_(language.number()),
+      language_(language),
       offset_(kPlaces[language.number() - 1].offset) {
   setObjectName(QStringLiteral("Form") + language.code().toString());
   build();
@@ -73,7 +73,8 @@ TLangList::TLangList(orvik::Language language, QWidget* parent)
   for (const char* key : {"%Form%", "Label1"}) {
     words << QString::fromLatin1(key);
     for (int index = 0; index < 4; ++index)
-      words << orvik::languageNameTable()[language_ - 1][orvik::languageNumberOfIndex(index) - 1];
+      words << orvik::languageNameTable()[language_.number() - 1]
+                                         [orvik::languageNumberOfIndex(index) - 1];
   }
   MultiLang1_ = new TMultiLang(this);
   MultiLang1_->setObjectName(QStringLiteral("MultiLang1"));
@@ -160,16 +161,15 @@ void TLangList::fitVerticalBar() {
 void TLangList::fillForCurrentPage() {
   ListBox1->Items().Clear();
   pageCode_ = main_ ? main_->currentPageCode() : 0;
-  const auto language = orvik::Language::fromNumber(language_);
-  if (data_ && language && pageCode_ > 0) {
+  if (data_ && pageCode_ > 0) {
     QStringList lines;
     QList<int> orders;
     // Read by value: the panes' rows stay where they are.
     data_->guarded([&] {
       orvik::DictionaryModel& dictionary = data_->dictionary();
-      if (!dictionary.hasLanguage(*language)) return;
+      if (!dictionary.hasLanguage(language_)) return;
       for (const orvik::EntryRef& entry : dictionary.entriesOfPage(pageCode_)) {
-        const QString word = dictionary.headWord(entry, *language);
+        const QString word = dictionary.headWord(entry, language_);
         if (word.isEmpty()) continue;
         lines << word;
         orders << entry.order;
@@ -302,7 +302,7 @@ void TLangList::showEvent(QShowEvent* event) {
 
 void TLangList::hideEvent(QHideEvent* event) {
   orvik::BorderlessForm::hideEvent(event);
-  emit closed(language_);
+  emit closed(language_.number());
 }
 
 void TLangList::forwardKey(QKeyEvent* event) {

@@ -46,7 +46,7 @@ class TLangList : public orvik::BorderlessForm, public orvik::FontSetWindow {
   void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // Language number 1..4.
-  int language() const { return language_; }
+  orvik::Language language() const { return language_; }
   // Where the window first stands, relative to the main window's top-left corner.
   QPoint offset() const { return offset_; }
 
@@ -101,7 +101,7 @@ class TLangList : public orvik::BorderlessForm, public orvik::FontSetWindow {
   void forwardKey(QKeyEvent* event);
   void fitVerticalBar();
 
-  int language_ = 0;
+  orvik::Language language_;
   QPoint offset_;
   TForm1* main_ = nullptr;
   TDMOrvik* data_ = nullptr;

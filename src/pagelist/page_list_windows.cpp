@@ -77,7 +77,7 @@ const char* const kTitles[4][4] = {
 }  // namespace
 
 TfrmPageList::TfrmPageList(orvik::Language language, QWidget* parent)
-    : orvik::BorderlessForm(parent), language_(language.number()) {
+    : orvik::BorderlessForm(parent), language_(language) {
   setObjectName(QStringLiteral("frmPageList") + language.code().toString());
   build();
   MultiLang1->Loaded();
@@ -180,15 +180,13 @@ void TfrmPageList::build() {
 }
 
 orvik::Table* TfrmPageList::pageNames() const {
-  const auto language = orvik::Language::fromNumber(language_);
-  return data_ && language ? data_->tblPageName(*language) : nullptr;
+  return data_ ? data_->tblPageName(language_) : nullptr;
 }
 
 void TfrmPageList::setUp(TForm1* mainWindow, TDMOrvik* data) {
   main_ = mainWindow;
   data_ = data;
-  const auto language = orvik::Language::fromNumber(language_);
-  if (!data_ || !language || !data_->settings().installed(*language)) return;
+  if (!data_ || !data_->settings().installed(language_)) return;
   fill();
 }
 

@@ -55,7 +55,7 @@ class TfrmPageList : public orvik::BorderlessForm, public orvik::FontSetWindow {
   void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // Language number 1..4 of the window.
-  int language() const { return language_; }
+  orvik::Language language() const { return language_; }
 
   // The creation steps that need the dictionary: when the window's language is installed, fill
   // the list from its page-name table and select the first line; otherwise the window stays
@@ -113,7 +113,7 @@ class TfrmPageList : public orvik::BorderlessForm, public orvik::FontSetWindow {
   void followTop();
   orvik::Table* pageNames() const;
 
-  int language_ = 0;
+  orvik::Language language_;
   TMultiLang* MultiLang2_ = nullptr;  // the language window's own texts
   TForm1* main_ = nullptr;
   TDMOrvik* data_ = nullptr;

@@ -56,10 +56,9 @@ void FindJump::showPage() {
   main_->setMouseLock(false);
 }
 
-int FindJump::markWord(int language, const QString& word) {
-  const auto lang = orvik::Language::fromNumber(language);
-  if (!data_ || !main_ || order_ <= 0 || !lang) return 0;
-  orvik::Table* search = data_->tblWordFind(*lang);
+int FindJump::markWord(orvik::Language language, const QString& word) {
+  if (!data_ || !main_ || order_ <= 0) return 0;
+  orvik::Table* search = data_->tblWordFind(language);
   const QString w = word.trimmed();
   if (!search || w.isEmpty()) return 0;
   // The written forms of the word in this entry: the rows of (page, order) whose word is w.
@@ -80,5 +79,5 @@ int FindJump::markWord(int language, const QString& word) {
     }
   });
   if (!ok) return 0;
-  return main_->markInArticle(*lang, forms, markColour());
+  return main_->markInArticle(language, forms, markColour());
 }

@@ -14,6 +14,8 @@
 #include <QColor>
 #include <QString>
 
+#include "schema/language.h"
+
 class TDMOrvik;
 class TForm1;
 namespace orvik {
@@ -41,7 +43,7 @@ class FindJump {
   // Step 4: marks every whole-word, case-insensitive occurrence of the written forms of `word`
   // for the current entry in language `language`'s article pane, one rectangle per line.
   // Returns the number of occurrences marked.
-  int markWord(int language, const QString& word);
+  int markWord(orvik::Language language, const QString& word);
 
   // What the last jump found (for the caller and tests).
   int pageCode() const { return pageCode_; }

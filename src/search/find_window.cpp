@@ -111,7 +111,7 @@ TMultiLang* titleComponent(TFrmFind* window, int language) {
 }  // namespace
 
 TFrmFind::TFrmFind(orvik::Language language, QWidget* parent)
-    : orvik::BorderlessForm(parent), language_(language.number()) {
+    : orvik::BorderlessForm(parent), language_(language) {
   setClientSize(kWidth, kHeight);
   setCaptionStrip(20, 20);
   createControls();
@@ -126,7 +126,7 @@ TFrmFind::TFrmFind(orvik::Language language, QWidget* parent)
   hide();
   MLFind->Loaded();
   setObjectName(QStringLiteral("frmFind") + language.code().toString());
-  MultiLang1 = titleComponent(this, language_);
+  MultiLang1 = titleComponent(this, language_.number());
 }
 
 TFrmFind::~TFrmFind() = default;
@@ -257,12 +257,12 @@ void TFrmFind::createControls() {
   orvik::PopUps::add(SysMenu);
   orvik::PopUps::add(PopUpFind);
 
-  const orvik::FontSpec search = orvik::arialSpec(16, orvik::charsetOfLanguageNumber(language_));
+  const orvik::FontSpec search = orvik::arialSpec(16, orvik::charsetOf(language_));
   orvik::applyFont(Edit1, search);
   orvik::applyFont(ListBoxFind, search);
   orvik::applyFont(NewStringGrid1, search);
   NewStringGrid1->setDataRows({});
-  const QStringList headings = findtexts::headings(language_);
+  const QStringList headings = findtexts::headings(language_.number());
   for (int c = 0; c < 3; ++c) NewStringGrid1->setCells(c, 0, headings[c]);
 }
 
@@ -337,18 +337,17 @@ void TFrmFind::FormShow() {
   if (main_) centreOn(main_);
   Edit1->setFocus();
   Edit1->selectAll();
-  orvik::applyFont(Edit1, orvik::arialSpec(16, orvik::charsetOfLanguageNumber(language_)));
+  orvik::applyFont(Edit1, orvik::arialSpec(16, orvik::charsetOf(language_)));
   if (mode_ == Mode::Results && currentRow_ >= 1 && currentRow_ <= resultCount())
     markRow(currentRow_);
 }
 
 void TFrmFind::buildWordList() {
-  const auto language = orvik::Language::fromNumber(language_);
-  if (!data_ || !language) return;
-  orvik::Table* table = data_->tblWordFind(*language);
+  if (!data_) return;
+  orvik::Table* table = data_->tblWordFind(language_);
   if (!table) return;
   if (message_) {
-    message_->showFor(language_, interfaceLanguage(), main_);
+    message_->showFor(language_.number(), interfaceLanguage(), main_);
     orvik::Delay(1);
   }
   orvik::BusyCursor wait;
@@ -368,7 +367,7 @@ void TFrmFind::buildWordList() {
   }
   // French and Spanish stand in the list control's own case-insensitive order. They are put in
   // that order before the list takes them, so the list's sorting finds them in place.
-  const bool sorted = language_ == 2 || language_ == 4;
+  const bool sorted = language_ == orvik::Language::French || language_ == orvik::Language::Spanish;
   if (sorted)
     std::stable_sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
       return SkinnedListBox::compareItems(a, b) < 0;
@@ -530,7 +529,7 @@ void TFrmFind::btnFindClick() {
   if (index < 0 || !data_) return;
   orvik::BusyCursor wait;
   setEditText(ListBoxFind->Items().Get(index));
-  const QStringList headings = findtexts::headings(language_);
+  const QStringList headings = findtexts::headings(language_.number());
   for (int c = 0; c < 3; ++c) NewStringGrid1->setCells(c, 0, headings[c]);
   search();
   lastWord_ = Edit1->text().trimmed();
@@ -545,13 +544,12 @@ void TFrmFind::search() {
   pageNames_.clear();
   chapterNames_.clear();
   const QString w = Edit1->text().trimmed();
-  const auto language = orvik::Language::fromNumber(language_);
-  orvik::Table* find = language ? data_->tblWordFind(*language) : nullptr;
+  orvik::Table* find = data_->tblWordFind(language_);
   const bool onePerPage = RadioGroup1->ItemIndex() == 0;
   data_->guarded([&] {
     // The search table is the find windows' own; entries, pages and chapters are read by value.
     orvik::DictionaryModel& dictionary = data_->dictionary();
-    if (!find || !language || !dictionary.hasLanguage(*language) || w.isEmpty()) return;
+    if (!find || !dictionary.hasLanguage(language_) || w.isEmpty()) return;
     find->setIndexName(schema::WordFind::kIndFindWord);
     if (find->isEmpty()) return;
     find->findNearest({w});
@@ -592,16 +590,16 @@ void TFrmFind::search() {
         r.order = order;
         auto page = pageNames_.constFind(pageCode);
         if (page == pageNames_.constEnd())
-          page = pageNames_.insert(pageCode, dictionary.pageName(pageCode, *language));
+          page = pageNames_.insert(pageCode, dictionary.pageName(pageCode, language_));
         r.page = *page;
-        r.entry = r.page.isEmpty() ? QString() : dictionary.headWord({pageCode, order}, *language);
+        r.entry = r.page.isEmpty() ? QString() : dictionary.headWord({pageCode, order}, language_);
         // A row whose entry or page is gone is left out, rather than shown blank.
         if (!r.entry.isEmpty()) {
           const int chapterCode = find->intValue(schema::kChapterCode);
           auto chapter = chapterNames_.constFind(chapterCode);
           if (chapter == chapterNames_.constEnd())
             chapter =
-                chapterNames_.insert(chapterCode, dictionary.chapterName(chapterCode, *language));
+                chapterNames_.insert(chapterCode, dictionary.chapterName(chapterCode, language_));
           r.chapter = *chapter;
           results_.append(r);
         }

@@ -76,7 +76,7 @@ class TFrmFind : public orvik::BorderlessForm, public orvik::FontSetWindow {
   void applyFontSet(orvik::Language interfaceLanguage) override;
 
   // The dictionary language (1..4).
-  int language() const { return language_; }
+  orvik::Language language() const { return language_; }
   // The data module, the main window the window centres on and jumps in, and the search-base
   // message. Required before the window is shown.
   void setProgram(TDMOrvik* data, TForm1* mainWindow, TMsgFind* message);
@@ -174,7 +174,7 @@ class TFrmFind : public orvik::BorderlessForm, public orvik::FontSetWindow {
   void fitEditMenu();
   bool gridBarShown() const;
 
-  int language_ = 0;
+  orvik::Language language_;
   TDMOrvik* data_ = nullptr;
   TForm1* main_ = nullptr;
   QPointer<TMsgFind> message_;

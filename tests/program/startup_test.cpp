@@ -119,9 +119,9 @@ TEST_F(StartupTest, EveryWindowOnceInOrderAndTheMainWindowAsGiven) {
     auto* find = qobject_cast<TFrmFind*>(topLevelWindow("frmFind" + code));
     auto* pages = qobject_cast<TfrmPageList*>(topLevelWindow("frmPageList" + code));
     ASSERT_TRUE(entries && find && pages) << code.toStdString();
-    EXPECT_EQ(entries->language(), language.number());
-    EXPECT_EQ(find->language(), language.number());
-    EXPECT_EQ(pages->language(), language.number());
+    EXPECT_EQ(entries->language(), language);
+    EXPECT_EQ(find->language(), language);
+    EXPECT_EQ(pages->language(), language);
   }
 
   TForm1* main = program->mainWindow();

@@ -64,16 +64,16 @@ TEST_F(FindJumpTest, WholeWordsOnlyAnyCaseAndOneRectanglePerLine) {
   ASSERT_TRUE(jump->jump(401, 10));  // the pineapple
   jump->showPage();
   EXPECT_EQ(currentOrder(), 10);
-  EXPECT_EQ(jump->markWord(1, QStringLiteral("apple")), 0);
+  EXPECT_EQ(jump->markWord(orvik::Language::English, QStringLiteral("apple")), 0);
   // "pineapple" and "Pineapple".
-  EXPECT_EQ(jump->markWord(1, QStringLiteral("pineapple")), 2);
+  EXPECT_EQ(jump->markWord(orvik::Language::English, QStringLiteral("pineapple")), 2);
   // A narrow pane wraps the example sentence: a form over a line break gets a rectangle per
   // line.
   pane(1)->clearMarks();
   pane(1)->markRange(0, pane(1)->textLength(), FindJump::markColour());
   EXPECT_EQ(pane(1)->marks().size(), pane(1)->lineCount());
   // Scrolling removes the marks.
-  jump->markWord(1, QStringLiteral("pineapple"));
+  jump->markWord(orvik::Language::English, QStringLiteral("pineapple"));
   pane(1)->scrollLines(1);
   if (pane(1)->firstVisibleLine() > 0) {
     EXPECT_TRUE(pane(1)->marks().isEmpty());
