@@ -34,12 +34,6 @@ const QColor kBarColour(201, 194, 164);
 const QColor kSelectedColour(180, 169, 135);
 const QColor kTitleColour(128, 0, 0);
 
-int interfaceCharset() {
-  const int number = TBaseMultiLang::interfaceLanguage().number();
-  const int charset = orvik::charsetOfLanguageNumber(number);
-  return charset ? charset : orvik::kWesternCharset;
-}
-
 }  // namespace
 
 namespace {
@@ -134,7 +128,7 @@ void TLangList::build() {
   connect(OrvikScrollBar2, &TOrvikScrollBar::scrolled, this, &TLangList::OrvikScrollBar2Scroll);
 
   // The title and the button take the interface language's Times bold 16.
-  orvik::applyWindowPass(this, interfaceCharset());
+  applyFontSet(TBaseMultiLang::interfaceLanguage());
   hide();
 }
 

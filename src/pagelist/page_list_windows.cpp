@@ -47,13 +47,6 @@ QStringList group(const char* key, const char* const (&texts)[4]) {
   return lines;
 }
 
-// The character set of the interface language in force.
-int interfaceCharset() {
-  const int number = TBaseMultiLang::interfaceLanguage().number();
-  const int charset = orvik::charsetOfLanguageNumber(number);
-  return charset ? charset : orvik::kWesternCharset;
-}
-
 // Go and Cancel are 60 wide; a caption that would not fit in the button's font (the Russian
 // ones in Times bold 16) widens it to the right, into the free space beside the list.
 
@@ -166,7 +159,7 @@ void TfrmPageList::build() {
   connect(SysMenuList, &TOrvikChapterList::mousePressed, this, &TfrmPageList::SysMenuListMouseDown);
 
   // Labels and bitmap buttons take the interface language's Times bold 16.
-  orvik::applyWindowPass(this, interfaceCharset());
+  applyFontSet(TBaseMultiLang::interfaceLanguage());
 
   MultiLang1 = new TMultiLang(this);
   MultiLang1->setObjectName(QStringLiteral("MultiLang1"));

@@ -181,11 +181,11 @@ QStringList SettingsWiringTest::controlsNotIn(int charset) const {
       const bool text = qobject_cast<QLabel*>(c) || qobject_cast<QCheckBox*>(c) ||
                         qobject_cast<TRadioGroup*>(c) || qobject_cast<TOrvikBtn98*>(c) ||
                         qobject_cast<TOrvikChapterList*>(c);
-      const orvik::FontSpec spec = orvik::fontSpecOf(c);
-      if (!text || spec.cellHeight == 0 || spec == orvik::timesBoldSpec(13, orvik::kWesternCharset))
+      const orvik::FontSpec font = orvik::fontSpecOf(c);
+      if (!text || font.cellHeight == 0 || font == orvik::timesBoldSpec(13, orvik::kWesternCharset))
         continue;
       ++seen;
-      if (spec.charset != charset) wrong << window->objectName() + "/" + c->objectName();
+      if (font.charset != charset) wrong << window->objectName() + "/" + c->objectName();
     }
     if (seen == 0) wrong << window->objectName() + " has no text control";
   }
